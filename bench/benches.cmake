@@ -1,0 +1,1 @@
+# One line per benchmark program: orindo_bench(<name> LIBS <libraries>)

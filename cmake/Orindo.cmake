@@ -1,0 +1,56 @@
+# Helpers shared by every folder of the tree.
+
+set(ORINDO_WARNINGS -Wall -Wextra -Wno-unused-parameter)
+
+# orindo_library(<name> [SOURCES_DIR dir] LIBS <targets...>)
+# One static library from all *.cpp/*.h of the current folder (not recursive).
+function(orindo_library name)
+  cmake_parse_arguments(ARG "" "SOURCES_DIR" "LIBS" ${ARGN})
+  if(NOT ARG_SOURCES_DIR)
+    set(ARG_SOURCES_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+  endif()
+  file(GLOB sources CONFIGURE_DEPENDS
+    ${ARG_SOURCES_DIR}/*.cpp ${ARG_SOURCES_DIR}/*.h ${ARG_SOURCES_DIR}/*.qrc)
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_compile_options(${name} PRIVATE ${ORINDO_WARNINGS})
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+endfunction()
+
+# orindo_test(<name> LIBS <targets...> [SOURCES files...])
+# One GoogleTest program from all *.cpp of the current folder, discovered by CTest.
+# Every test runs offscreen with its own temporary folders.
+function(orindo_test name)
+  cmake_parse_arguments(ARG "" "" "LIBS;SOURCES" ${ARGN})
+  if(NOT ARG_SOURCES)
+    file(GLOB ARG_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  target_compile_options(${name} PRIVATE ${ORINDO_WARNINGS})
+  target_link_libraries(${name} PRIVATE orindo_testsupport ${ARG_LIBS})
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT
+      "QT_QPA_PLATFORM=offscreen;QTWEBENGINE_DISABLE_SANDBOX=1;QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu --no-sandbox --disable-logging;QT_LOGGING_RULES=*.debug=false;ORINDO_SOURCE_DIR=${PROJECT_SOURCE_DIR};ORINDO_PROGRAM_DIR=${ORINDO_PROGRAM_DIR}"
+      TIMEOUT 120)
+endfunction()
+
+# orindo_bench(<name> LIBS <targets...>) from <name>.cpp in the current folder.
+function(orindo_bench name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/${name}.cpp)
+  target_compile_options(${name} PRIVATE ${ORINDO_WARNINGS})
+  target_link_libraries(${name} PRIVATE benchmark::benchmark ${ARG_LIBS})
+endfunction()
+
+# Adds every immediate subfolder that has a CMakeLists.txt.
+function(orindo_add_subfolders)
+  file(GLOB children LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  list(SORT children)
+  foreach(child ${children})
+    if(IS_DIRECTORY ${child} AND EXISTS ${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()

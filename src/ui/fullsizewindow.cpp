@@ -1,0 +1,65 @@
+#include "ui/fullsizewindow.h"
+#include "shell/base/appstate.h"
+#include "ui/dialogs.h"
+#include "ui/hooks.h"
+#include <QCloseEvent>
+#include <QShortcut>
+
+namespace ui {
+namespace {
+bool g_quitting = false;
+}
+
+FullSizeWindow::FullSizeWindow(const QString& name, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    help->setContext(Qt::WindowShortcut);
+    connect(help, &QShortcut::activated, this, [] {
+        if (hooks().showWindowHelp) hooks().showWindowHelp();
+    });
+}
+
+QString FullSizeWindow::helpName() const { return objectName().mid(2); }
+
+bool FullSizeWindow::AskQuit()
+{
+    const QString text = shell::App().currentUserName + QStringLiteral(", Вы действительно хотите выйти из программы?");
+    return dialogs().question(text, kAppCaption, Choice::YesNo, Answer::No) == Answer::Yes;
+}
+
+void FullSizeWindow::SetQuitting(bool quitting) { g_quitting = quitting; }
+bool FullSizeWindow::Quitting() { return g_quitting; }
+
+void FullSizeWindow::placeNavigationButtons()
+{
+    const int width = this->width();
+    if (auto* back = findChild<QWidget*>(QStringLiteral("btBack"), Qt::FindDirectChildrenOnly))
+        back->move(width - back->width() - 52, back->y());
+    if (auto* main = findChild<QWidget*>(QStringLiteral("btMain"), Qt::FindDirectChildrenOnly))
+        main->move(width - main->width() - 20, main->y());
+}
+
+void FullSizeWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeNavigationButtons();
+}
+
+void FullSizeWindow::closeEvent(QCloseEvent* event)
+{
+    if (g_quitting) {
+        event->accept();
+        return;
+    }
+    if (!AskQuit()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    g_quitting = true;
+    if (hooks().quitConfirmed) hooks().quitConfirmed();
+}
+
+} // namespace ui

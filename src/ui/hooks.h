@@ -1,0 +1,34 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// Calls from the lower libraries (labs, tasks, users) up into the windows of
+// the shell, which are built above them. The shell fills these at start-up;
+// an empty hook does nothing, which is what tests without a shell get.
+namespace ui {
+
+struct ShellHooks {
+    // The cloud-shaped message popup of the guide figure.
+    std::function<void(const QString& text, int seconds)> showNote;
+    // Help of the window that holds the guide figure (its click, or F1).
+    std::function<void()> showWindowHelp;
+    // "Что это такое?" on a control.
+    std::function<void(QWidget* control)> showControlHelp;
+    // Loads a page into the lab help window and shows it / closes that window.
+    std::function<void(const QString& pageFile)> showLabHelp;
+    std::function<void()> closeLabHelp;
+    // The status text of the main window's status bar (lbRegim).
+    std::function<void(const QString& text)> setStatusText;
+    // The quit question was answered Yes: close the popup and end the program.
+    std::function<void()> quitConfirmed;
+};
+
+ShellHooks& hooks();
+
+// Convenience calls that do nothing when the hook is empty.
+void ShowNote(const QString& text, int seconds);
+void SetStatusText(const QString& text);
+
+} // namespace ui

@@ -1,0 +1,66 @@
+#include "support/testsupport.h"
+#include "shell/base/appstate.h"
+#include "shell/base/clock.h"
+#include "shell/base/paths.h"
+#include "shell/base/random.h"
+#include "shell/base/textfile.h"
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+void ProgramFolderTest::SetUp()
+{
+    ASSERT_TRUE(m_dir.isValid());
+    shell::SetProgramFolder(m_dir.path());
+    QDir().mkpath(m_dir.path() + QStringLiteral("/tmp"));
+    shell::SetTempFolder(m_dir.path() + QStringLiteral("/tmp"));
+    shell::ResetAppState();
+    shell::SetRandomSeed(12345);
+}
+
+void ProgramFolderTest::TearDown()
+{
+    shell::ResetAppState();
+    shell::SetClockForTests({});
+}
+
+QString ProgramFolderTest::real(const QString& programPath) const
+{
+    return shell::RealPath(programPath);
+}
+
+void ProgramFolderTest::writeBytes(const QString& programPath, const QByteArray& bytes) const
+{
+    const QString path = real(programPath);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+}
+
+void ProgramFolderTest::writeLines(const QString& programPath, const QStringList& lines) const
+{
+    writeBytes(programPath, cp1251Lines(lines));
+}
+
+QByteArray ProgramFolderTest::readBytes(const QString& programPath) const
+{
+    QFile file(real(programPath));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+QByteArray ProgramFolderTest::cp1251Lines(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines) bytes += shell::EncodeCp1251(line) + "\r\n";
+    return bytes;
+}
+
+FixedClock::FixedClock(const QString& isoDateTime)
+{
+    const QDateTime moment = QDateTime::fromString(isoDateTime, Qt::ISODate);
+    shell::SetClockForTests([moment] { return moment; });
+}
+
+FixedClock::~FixedClock() { shell::SetClockForTests({}); }

@@ -1,0 +1,33 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// A program folder of its own for every test: the shell's program folder
+// points into a fresh temporary folder, the process state is reset and the
+// random generator seeded, so tests never touch content/ or a user's files.
+class ProgramFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Real path of a program path ("DATA\users.txt").
+    QString real(const QString& programPath) const;
+    // Writes text as the program's files are written (Windows-1251, CR LF after each line).
+    void writeLines(const QString& programPath, const QStringList& lines) const;
+    void writeBytes(const QString& programPath, const QByteArray& bytes) const;
+    QByteArray readBytes(const QString& programPath) const;
+    // Bytes of lines as Windows-1251 with CR LF after each line.
+    static QByteArray cp1251Lines(const QStringList& lines);
+
+    QTemporaryDir m_dir;
+};
+
+// Fixed point of the clock for a test; restores the real clock on destruction.
+class FixedClock {
+public:
+    explicit FixedClock(const QString& isoDateTime);
+    ~FixedClock();
+};
