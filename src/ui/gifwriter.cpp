@@ -1,0 +1,133 @@
+#include "ui/gifwriter.h"
+#include <QSaveFile>
+#include <gif_lib.h>
+#include <cstring>
+#include <vector>
+
+namespace ui {
+namespace {
+
+struct Sink {
+    QByteArray bytes;
+};
+
+int WriteToSink(GifFileType* gif, const GifByteType* data, int length)
+{
+    static_cast<Sink*>(gif->UserData)->bytes.append(reinterpret_cast<const char*>(data), length);
+    return length;
+}
+
+// The frame as an indexed picture; with transparency, index 0 is reserved for
+// the transparent colour so that it never merges with a visible one.
+QImage Indexed(const QImage& source, const GifOptions& options)
+{
+    QImage rgb = source.convertToFormat(QImage::Format_RGB32);
+    if (!options.transparent)
+        return rgb.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+
+    const QRgb key = options.transparentColor & 0xFFFFFF;
+    QImage opaque = rgb;
+    // Reduce the visible pixels alone: paint the key colour as a visible neighbour first.
+    QImage reduced = opaque.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    QList<QRgb> table = reduced.colorTable();
+    if (table.size() >= 256) table.resize(255);
+    QList<QRgb> withKey{qRgb(qRed(key), qGreen(key), qBlue(key))};
+    withKey += table;
+    QImage out(rgb.size(), QImage::Format_Indexed8);
+    out.setColorTable(withKey);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const QRgb* in = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        const uchar* idx = reduced.constScanLine(y);
+        uchar* dst = out.scanLine(y);
+        for (int x = 0; x < rgb.width(); ++x) {
+            if ((in[x] & 0xFFFFFF) == key) dst[x] = 0;
+            else dst[x] = uchar(std::min<int>(idx[x], 254) + 1);
+        }
+    }
+    return out;
+}
+
+ColorMapObject* MakeMap(const QImage& indexed)
+{
+    const QList<QRgb> table = indexed.colorTable();
+    int size = 2;
+    while (size < table.size()) size *= 2;
+    std::vector<GifColorType> colors(size_t(size), GifColorType{0, 0, 0});
+    for (int i = 0; i < table.size(); ++i)
+        colors[size_t(i)] = GifColorType{GifByteType(qRed(table[i])), GifByteType(qGreen(table[i])),
+                                         GifByteType(qBlue(table[i]))};
+    return GifMakeMapObject(size, colors.data());
+}
+
+bool PutFrame(GifFileType* gif, const QImage& indexed, int delayMs, const GifOptions& options, bool animated)
+{
+    GraphicsControlBlock gcb{};
+    gcb.DisposalMode = options.transparent ? DISPOSE_BACKGROUND : DISPOSE_DO_NOT;
+    gcb.UserInputFlag = false;
+    gcb.DelayTime = animated ? std::max(1, delayMs / 10) : 0;
+    gcb.TransparentColor = options.transparent ? 0 : NO_TRANSPARENT_COLOR;
+    GifByteType extension[4];
+    EGifGCBToExtension(&gcb, extension);
+    if (EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, extension) == GIF_ERROR) return false;
+
+    ColorMapObject* map = MakeMap(indexed);
+    const int ok = EGifPutImageDesc(gif, 0, 0, indexed.width(), indexed.height(), false, map);
+    GifFreeMapObject(map);
+    if (ok == GIF_ERROR) return false;
+    std::vector<GifByteType> line(size_t(indexed.width()));
+    for (int y = 0; y < indexed.height(); ++y) {
+        std::memcpy(line.data(), indexed.constScanLine(y), line.size());
+        if (EGifPutLine(gif, line.data(), indexed.width()) == GIF_ERROR) return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QByteArray EncodeGif(const QList<GifFrame>& frames, const GifOptions& options)
+{
+    if (frames.isEmpty() || frames.first().image.isNull()) return {};
+    Sink sink;
+    int error = 0;
+    GifFileType* gif = EGifOpen(&sink, WriteToSink, &error);
+    if (!gif) return {};
+    EGifSetGifVersion(gif, true);
+    const QSize size = frames.first().image.size();
+    const QImage first = Indexed(frames.first().image, options);
+    ColorMapObject* screenMap = MakeMap(first);
+    bool ok = EGifPutScreenDesc(gif, size.width(), size.height(), 8, 0, screenMap) != GIF_ERROR;
+    GifFreeMapObject(screenMap);
+    const bool animated = frames.size() > 1;
+    if (ok && animated && options.loop) {
+        const GifByteType netscape[] = {'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0'};
+        const GifByteType loop[] = {1, 0, 0};
+        ok = EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) != GIF_ERROR
+             && EGifPutExtensionBlock(gif, sizeof netscape, netscape) != GIF_ERROR
+             && EGifPutExtensionBlock(gif, sizeof loop, loop) != GIF_ERROR
+             && EGifPutExtensionTrailer(gif) != GIF_ERROR;
+    }
+    for (int i = 0; ok && i < frames.size(); ++i) {
+        QImage image = frames[i].image;
+        if (image.size() != size) image = image.copy(0, 0, size.width(), size.height());
+        ok = PutFrame(gif, i == 0 ? first : Indexed(image, options), frames[i].delayMs, options, animated);
+    }
+    if (EGifCloseFile(gif, &error) == GIF_ERROR) ok = false;
+    return ok ? sink.bytes : QByteArray();
+}
+
+bool WriteGif(const QString& realPath, const QList<GifFrame>& frames, const GifOptions& options)
+{
+    const QByteArray bytes = EncodeGif(frames, options);
+    if (bytes.isEmpty()) return false;
+    QSaveFile file(realPath);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(bytes);
+    return file.commit();
+}
+
+bool WriteGif(const QString& realPath, const QImage& image, const GifOptions& options)
+{
+    return WriteGif(realPath, QList<GifFrame>{{image, 0}}, options);
+}
+
+} // namespace ui

@@ -1,0 +1,50 @@
+#include "ui/gifwriter.h"
+#include <QBuffer>
+#include <QImageReader>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+QImage Square(QColor fill, QColor mark)
+{
+    QImage image(20, 10, QImage::Format_RGB32);
+    image.fill(fill);
+    QPainter p(&image);
+    p.fillRect(5, 2, 6, 6, mark);
+    return image;
+}
+} // namespace
+
+TEST(GifWriter, AnimationKeepsFramesSizeAndColours)
+{
+    QList<ui::GifFrame> frames;
+    for (int i = 0; i < 3; ++i) frames.append({Square(Qt::white, QColor(200, 30 * i, 10)), 80});
+    QByteArray bytes = ui::EncodeGif(frames);
+    ASSERT_TRUE(bytes.startsWith("GIF89a"));
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer, "gif");
+    EXPECT_EQ(reader.imageCount(), 3);
+    EXPECT_EQ(reader.size(), QSize(20, 10));
+    QImage first = reader.read();
+    EXPECT_EQ(first.pixelColor(7, 4), QColor(200, 0, 10));
+    EXPECT_EQ(reader.nextImageDelay(), 80);
+}
+
+TEST(GifWriter, KeyColourBecomesTransparent)
+{
+    ui::GifOptions options;
+    options.transparent = true;
+    options.transparentColor = qRgb(255, 255, 255);
+    QByteArray bytes = ui::EncodeGif({{Square(Qt::white, Qt::black), 0}}, options);
+    QBuffer buffer(&bytes);
+    QImage image = QImageReader(&buffer, "gif").read();
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+    EXPECT_EQ(image.pixelColor(7, 4), QColor(Qt::black));
+}
+
+TEST(GifWriter, EmptyInputWritesNothing)
+{
+    EXPECT_TRUE(ui::EncodeGif({}).isEmpty());
+    EXPECT_FALSE(ui::WriteGif(QStringLiteral("/nonexistent-folder/x.gif"), Square(Qt::red, Qt::blue)));
+}
