@@ -1,5 +1,6 @@
 #include "ui/music.h"
 #include "shell/base/paths.h"
+#include <QAudioDevice>
 #include <QAudioOutput>
 #include <QMediaDevices>
 #include <QMediaPlayer>
