@@ -20,7 +20,10 @@ public:
     SequenceWalker(const Capacity& capacity, int k, bool nonDecreasing)
         : m_remaining(capacity), m_k(k), m_nonDecreasing(nonDecreasing)
     {
-        for (int c : capacity) m_totalRemaining += c;
+        for (int v = 0; v < kValueRange; ++v) {
+            m_totalRemaining += capacity[v];
+            if (capacity[v] > 0) m_end = v + 1;
+        }
     }
 
     bool First(uint8_t* row) { return Fill(0, row); }
@@ -58,14 +61,14 @@ private:
         const int left = m_k - p - 1; // positions still to fill after p
         if (!m_nonDecreasing) {
             if (m_totalRemaining - 1 < left) return -1;
-            for (int v = start; v < kValueRange; ++v)
+            for (int v = start; v < m_end; ++v)
                 if (m_remaining[v] > 0) return v;
             return -1;
         }
         // Non-decreasing: the later positions can use only values >= v.
         int suffix = 0;
-        for (int v = start; v < kValueRange; ++v) suffix += m_remaining[v];
-        for (int v = start; v < kValueRange; ++v) {
+        for (int v = start; v < m_end; ++v) suffix += m_remaining[v];
+        for (int v = start; v < m_end; ++v) {
             if (m_remaining[v] > 0 && suffix - 1 >= left) return v;
             suffix -= m_remaining[v];
         }
@@ -87,6 +90,7 @@ private:
 
     Capacity m_remaining;
     int m_totalRemaining = 0;
+    int m_end = 0; // values from here on are never available
     int m_k;
     bool m_nonDecreasing;
 };
@@ -168,9 +172,14 @@ bool WithoutReplacement(int kind) { return kind == kBallsWithoutReplacement; }
 
 int OutcomeTable::Find(const uint8_t* values, int k) const
 {
-    for (int r = 0; r < RowCount; ++r)
-        if (std::memcmp(Rows[r].data(), values, size_t(k)) == 0) return r;
-    return -1;
+    // Rows are generated in lexicographic order and differ from each other,
+    // so a binary search finds what a scan of the rows would find.
+    const auto end = Rows.begin() + RowCount;
+    const auto it = std::lower_bound(Rows.begin(), end, values, [k](const OutcomeRow& row, const uint8_t* key) {
+        return std::memcmp(row.data(), key, size_t(k)) < 0;
+    });
+    if (it == end || std::memcmp(it->data(), values, size_t(k)) != 0) return -1;
+    return int(it - Rows.begin());
 }
 
 int ElementTableTotal(const ModelParams& model, int view)

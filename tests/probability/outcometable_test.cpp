@@ -94,7 +94,10 @@ void ExpectTablesMatch(const ModelParams& m)
             ASSERT_EQ(Seq(t.Rows[r].begin(), t.Rows[r].begin() + m.k), it->first) << "row " << r;
             ASSERT_NEAR(double(t.Probability[r] / it->second), 1.0, 1e-12) << "row " << r;
             EXPECT_EQ(t.Frequency[r], 0);
+            ASSERT_EQ(t.Find(t.Rows[r].data(), m.k), r);
         }
+        const uint8_t absent[kMaxElements] = {121};
+        EXPECT_EQ(t.Find(absent, m.k), -1);
     }
 }
 
