@@ -54,3 +54,21 @@ function(orindo_add_subfolders)
     endif()
   endforeach()
 endfunction()
+
+# libFuzzer targets of tests/fuzz, for clang only:
+#   cmake -S . -B build-fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DORINDO_FUZZ=ON
+#   cmake --build build-fuzz --target <name>_fuzz && build-fuzz/tests/fuzz/<name>_fuzz -max_total_time=60
+# Every library is then built with coverage and the address and undefined-behaviour checks.
+option(ORINDO_FUZZ "Build the libFuzzer targets of tests/fuzz (clang)" OFF)
+if(ORINDO_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# orindo_fuzz(<name> LIBS <targets...>) from <name>.cpp in the current folder.
+function(orindo_fuzz name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/${name}.cpp)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+endfunction()
