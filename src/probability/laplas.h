@@ -12,6 +12,7 @@
 #include <vector>
 
 class QPainter;
+class QPoint;
 class QRect;
 
 namespace probability {
@@ -203,5 +204,12 @@ private:
     QImage m_graph;
     QColor m_graphBackground = Qt::white;
 };
+
+// The pictures the engine's cells share with the lab's urn and draw panels.
+// A ball of palette colour 0 ... 9 in a cell: a circle from (left + 1, top + 1)
+// with diameter cellWidth - 2, and its number (when above 0) centred at top + 5.
+void DrawBall(QPainter& painter, const QPoint& cellTopLeft, int cellWidth, int colour, int number);
+// Tile value - 1 (30 x 30 pixels) of a picture strip of coins or dice.
+void DrawTile(QPainter& painter, const QPoint& topLeft, const QImage& strip, int value);
 
 } // namespace probability

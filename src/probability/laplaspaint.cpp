@@ -34,17 +34,26 @@ void TextCentredAt(QPainter& painter, int centreX, int y, const QString& text)
     TextAt(painter, centreX - painter.fontMetrics().horizontalAdvance(text) / 2, y, text);
 }
 
-void Ball(QPainter& painter, int left, int top, int diameter, uint32_t colour)
+} // namespace
+
+// --- pictures of balls, coins and dice ------------------------------------
+
+void DrawBall(QPainter& painter, const QPoint& cellTopLeft, int cellWidth, int colour, int number)
 {
+    const int diameter = cellWidth - 2;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
-    painter.setBrush(BgrColor(colour));
-    painter.drawEllipse(QRectF(left + 0.5, top + 0.5, diameter - 1, diameter - 1));
+    painter.setBrush(BgrColor(BallPalette[size_t(colour) % kColorCount]));
+    painter.drawEllipse(QRectF(cellTopLeft.x() + 1.5, cellTopLeft.y() + 1.5, diameter - 1, diameter - 1));
     painter.restore();
+    if (number > 0) TextCentredAt(painter, cellTopLeft.x() + cellWidth / 2, cellTopLeft.y() + 5, QString::number(number));
 }
 
-} // namespace
+void DrawTile(QPainter& painter, const QPoint& topLeft, const QImage& strip, int value)
+{
+    if (!strip.isNull() && value >= 1) painter.drawImage(topLeft, strip, QRect((value - 1) * kTile, 0, kTile, kTile));
+}
 
 // --- texts ---------------------------------------------------------------
 
@@ -166,16 +175,12 @@ void TLaplas::DrawOutcomeCell(QPainter& painter, int col, int row, const QRect& 
         TextAt(painter, rect.left() + 40 - painter.fontMetrics().horizontalAdvance(number), rect.top() + 5, number);
     } else if (col <= k) {
         const int value = table.Rows[row][col - 1];
-        if (m_model.kind == kCoins || m_model.kind == kDice) {
-            if (!m_strip.isNull())
-                painter.drawImage(rect.topLeft(), m_strip, QRect((value - 1) * kTile, 0, kTile, kTile));
-        } else if (IsColourView(m_view)) {
-            Ball(painter, rect.left() + 1, rect.top() + 1, m_grid1.defaultColWidth - 2, BallPalette[value % kColorCount]);
-        } else {
-            Ball(painter, rect.left() + 1, rect.top() + 1, m_grid1.defaultColWidth - 2,
-                 BallPalette[m_ballColors[value] % kColorCount]);
-            TextCentredAt(painter, rect.left() + m_grid1.defaultColWidth / 2, rect.top() + 5, QString::number(value));
-        }
+        if (m_model.kind == kCoins || m_model.kind == kDice)
+            DrawTile(painter, rect.topLeft(), m_strip, value);
+        else if (IsColourView(m_view))
+            DrawBall(painter, rect.topLeft(), m_grid1.defaultColWidth, value, 0);
+        else
+            DrawBall(painter, rect.topLeft(), m_grid1.defaultColWidth, m_ballColors[value], value);
     } else if (col == k + 1) {
         TextCentredAt(painter, rect.left() + 30, rect.top() + 5, OutcomeValueText(row));
     } else if (col == k + 2) {
