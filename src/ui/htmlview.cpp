@@ -2,6 +2,7 @@
 #include "shell/base/apperror.h"
 #include "shell/base/textfile.h"
 #include "ui/dialogs.h"
+#include "ui/htmlfonts.h"
 #include "ui/htmlscheme.h"
 #include <QFile>
 #include <QFileInfo>
@@ -75,13 +76,6 @@ FormField FieldFrom(const QVariantMap& state)
     for (const QVariant& option : state.value(QStringLiteral("options")).toList()) field.options.append(option.toString());
     for (const QVariant& selected : state.value(QStringLiteral("selected")).toList()) field.selected.append(selected.toBool());
     return field;
-}
-
-QList<FormField> FieldsFrom(const QVariantMap& report)
-{
-    QList<FormField> fields;
-    for (const QVariant& state : report.value(QStringLiteral("fields")).toList()) fields.append(FieldFrom(state.toMap()));
-    return fields;
 }
 
 QVariantMap CommandField(int index, const FormField& field)
@@ -193,7 +187,7 @@ void HtmlView::SetLinkColors(const QColor& normal, const QColor& hover)
     m_linkColor = normal;
     m_hoverColor = hover;
     updateScript();
-    if (m_live) sendCommand({{QStringLiteral("style"), linkStyle()}});
+    if (m_live) sendCommand({{QStringLiteral("style"), viewStyle()}});
 }
 
 void HtmlView::SetScrollBarsVisible(bool visible)
@@ -201,11 +195,11 @@ void HtmlView::SetScrollBarsVisible(bool visible)
     m_webPage->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, visible);
 }
 
-QString HtmlView::linkStyle() const
+QString HtmlView::viewStyle() const
 {
-    // Zero specificity for the colour and a plain pseudo-class for the hover
-    // colour: the page's own link rules always win.
-    QString css;
+    // Zero specificity for the link colour and a plain pseudo-class for the
+    // hover colour: the page's own link rules always win.
+    QString css = FontAliasStyle();
     if (m_linkColor.isValid())
         css += QStringLiteral(":where(a:link, a:visited) { color: %1 }\n").arg(m_linkColor.name());
     if (m_hoverColor.isValid())
@@ -220,7 +214,7 @@ void HtmlView::updateScript()
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
     script.setWorldId(QWebEngineScript::ApplicationWorld);
     script.setRunsOnSubFrames(false);
-    script.setSourceCode(QStringLiteral("const ORINDO_LINK_STYLE = %1;\n").arg(JsString(linkStyle())) + PageScript());
+    script.setSourceCode(QStringLiteral("const ORINDO_VIEW_STYLE = %1;\n").arg(JsString(viewStyle())) + PageScript());
     QWebEngineScriptCollection& scripts = m_webPage->scripts();
     for (const QWebEngineScript& old : scripts.find(kScriptName)) scripts.remove(old);
     scripts.insert(script);
@@ -315,17 +309,29 @@ void HtmlView::reported(const QVariantMap& report)
         goLive(report);
         return;
     }
-    setTitle(report.value(QStringLiteral("title")).toString());
-    setHeight(report.value(QStringLiteral("height")).toInt());
+    takeMeasures(report);
     // Until the page has applied the last command, its fields and position
     // are older than the mirror.
     if (report.value(QStringLiteral("applied")).toInt() < m_commands) return;
-    const QList<FormField> fields = FieldsFrom(report);
-    const bool edited = fields != m_page.fields;
-    m_page.fields = fields;
-    m_page.hasForm = report.value(QStringLiteral("hasForm")).toBool();
+    const bool edited = takeForm(report);
     setScroll(report.value(QStringLiteral("scroll")).toInt());
     if (edited) emit formEdited();
+}
+
+void HtmlView::takeMeasures(const QVariantMap& report)
+{
+    setTitle(report.value(QStringLiteral("title")).toString());
+    setHeight(report.value(QStringLiteral("height")).toInt());
+}
+
+bool HtmlView::takeForm(const QVariantMap& report)
+{
+    QList<FormField> fields;
+    for (const QVariant& state : report.value(QStringLiteral("fields")).toList()) fields.append(FieldFrom(state.toMap()));
+    const bool changed = fields != m_page.fields;
+    m_page.fields = fields;
+    m_page.hasForm = report.value(QStringLiteral("hasForm")).toBool();
+    return changed;
 }
 
 void HtmlView::loadingChanged(const QWebEngineLoadingInfo& info)
@@ -347,10 +353,8 @@ void HtmlView::goLive(const QVariantMap& report)
 {
     m_live = true;
     if (!report.isEmpty()) {
-        m_page.fields = FieldsFrom(report);
-        m_page.hasForm = report.value(QStringLiteral("hasForm")).toBool();
-        setTitle(report.value(QStringLiteral("title")).toString());
-        setHeight(report.value(QStringLiteral("height")).toInt());
+        takeMeasures(report);
+        takeForm(report);
         if (!m_pendingScroll) setScroll(report.value(QStringLiteral("scroll")).toInt());
     }
     // What was asked for while the page was loading is applied to the

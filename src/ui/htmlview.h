@@ -148,6 +148,8 @@ private:
     QUrl urlOf(const Entry& entry) const;
     void resetMirror(const QString& html);
     void reported(const QVariantMap& report);
+    void takeMeasures(const QVariantMap& report);
+    bool takeForm(const QVariantMap& report); // true when the fields changed
     void loadingChanged(const QWebEngineLoadingInfo& info);
     void goLive(const QVariantMap& report);
     void becomeReadyWhenDone();
@@ -158,7 +160,7 @@ private:
     void sendCommand(QVariantMap command);
     void startFind();
     void updateScript();
-    QString linkStyle() const;
+    QString viewStyle() const;
     void setTitle(const QString& title);
     void setHeight(int height);
     void setScroll(int y);

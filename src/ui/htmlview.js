@@ -3,8 +3,8 @@
 // content height, scroll position, the first form's fields), hands every
 // link click and form submission to C++ with the link's address exactly as
 // written in the page, and applies the commands C++ sends (field values,
-// scroll position, anchors). ORINDO_LINK_STYLE is defined in front of this
-// text by the view.
+// scroll position, anchors). ORINDO_VIEW_STYLE (the view's fonts and link
+// colours) is defined in front of this text by the view.
 (function () {
   'use strict';
   if (location.protocol !== 'orindo:') return;
@@ -85,7 +85,7 @@
     if (loaded && contentHeight() !== lastHeight) report();
   }
 
-  function installLinkStyle(css) {
+  function installViewStyle(css) {
     let style = document.getElementById('orindo-view-style');
     if (!css) {
       if (style) style.remove();
@@ -124,7 +124,7 @@
       const el = els[field.index];
       if (el && el.name === field.name) applyField(el, field);
     });
-    if (command.style !== undefined) installLinkStyle(command.style);
+    if (command.style !== undefined) installViewStyle(command.style);
     if (command.anchor !== undefined) scrollToAnchor(command.anchor);
     if (command.scroll !== undefined) {
       window.scrollTo(0, command.scroll);
@@ -158,8 +158,18 @@
   window.addEventListener('scroll', report, { passive: true });
   window.addEventListener('resize', reportIfTaller);
 
+  // The view's style goes in as soon as the page has a head, before the
+  // first layout.
+  const headWatch = new MutationObserver(function () {
+    if (!document.head) return;
+    headWatch.disconnect();
+    installViewStyle(ORINDO_VIEW_STYLE);
+  });
+  headWatch.observe(document, { childList: true, subtree: true });
+
   document.addEventListener('DOMContentLoaded', function () {
-    installLinkStyle(ORINDO_LINK_STYLE);
+    headWatch.disconnect();
+    installViewStyle(ORINDO_VIEW_STYLE);
     if (typeof ResizeObserver === 'function') {
       const observer = new ResizeObserver(reportIfTaller);
       observer.observe(document.documentElement);
@@ -172,6 +182,7 @@
     if (scrollTarget !== null) window.scrollTo(0, scrollTarget);
     scrollTarget = null;
     report();
+    document.fonts.ready.then(reportIfTaller);
   });
 
   if (typeof qt === 'undefined' || !qt.webChannelTransport) return;

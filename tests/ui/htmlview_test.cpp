@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFont>
+#include <QFontInfo>
 #include <QImage>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -443,8 +445,49 @@ TEST_F(HtmlViewTest, AppearanceDefaultsApplyWherePagesSetNothing)
     EXPECT_EQ(js("getComputedStyle(document.getElementById('own')).color").toString(), "rgb(0, 128, 0)");
     const QImage shot = view->engineView()->grab().toImage();
     EXPECT_EQ(shot.pixelColor(shot.width() - 30, shot.height() - 30), QColor(255, 242, 193));
+    view->SetLinkColors(QColor(0, 100, 0), QColor());
+    EXPECT_TRUE(WaitUntil([&] { return js("getComputedStyle(document.getElementById('a')).color").toString() == "rgb(0, 100, 0)"; }));
     view->SetDefaultFont("Times New Roman", 15);
     EXPECT_TRUE(WaitUntil([&] { return js("getComputedStyle(document.getElementById('p')).fontSize").toString() == "20px"; }));
+}
+
+TEST_F(HtmlViewTest, FontNamesTheContentAsksForReachAFont)
+{
+    const QString twin = QFontInfo(QFont("Arial Narrow")).family();
+    const auto widthOf = [&](const QString& id) {
+        return js(QStringLiteral("document.getElementById('%1').getBoundingClientRect().width").arg(id)).toDouble();
+    };
+    const QString text = QStringLiteral("Числитель и знаменатель дроби");
+    const QStringList page = {"<HTML><BODY>",
+                              "<P><SPAN ID=named STYLE=\"font-family: 'Arial Narrow'\">" + text + "</SPAN>",
+                              "<P><SPAN ID=twin STYLE=\"font-family: '" + twin + "'\">" + text + "</SPAN>",
+                              "<P><SPAN ID=none STYLE=\"font-family: 'Нет такого'\">" + text + "</SPAN>"};
+    ASSERT_TRUE(loadLines(page));
+    if (twin != "Arial Narrow") {
+        EXPECT_NE(widthOf("named"), widthOf("none"));
+    }
+    EXPECT_EQ(widthOf("named"), widthOf("twin"));
+
+    // The program's own font file wins (here a monospaced font under its name).
+    const QString mono = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf");
+    if (!QFile::exists(mono)) GTEST_SKIP() << "no DejaVu Sans Mono to stand in for a font file";
+    QDir().mkpath(real("FONTS"));
+    ASSERT_TRUE(QFile::copy(mono, real("FONTS\\arialn.TTF")));
+    ui::HtmlView withFiles;
+    withFiles.resize(600, 400);
+    withFiles.show();
+    withFiles.LoadLines(page + QStringList{"<P><SPAN ID=mono STYLE=\"font-family: 'DejaVu Sans Mono'\">" + text + "</SPAN>"},
+                        "ZADS\\00000001\\");
+    ASSERT_TRUE(WaitUntil([&] { return withFiles.IsReady(); }));
+    const auto widthIn = [&](const QString& id) {
+        QVariant result;
+        withFiles.engineView()->page()->runJavaScript(
+            QStringLiteral("document.getElementById('%1').getBoundingClientRect().width").arg(id),
+            [&](const QVariant& value) { result = value; });
+        EXPECT_TRUE(WaitUntil([&] { return result.isValid(); }));
+        return result.toDouble();
+    };
+    EXPECT_TRUE(WaitUntil([&] { return widthIn("named") == widthIn("mono"); })) << widthIn("named") << " " << widthIn("mono");
 }
 
 TEST_F(HtmlViewTest, PrintsTheWholePage)
