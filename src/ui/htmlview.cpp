@@ -134,7 +134,8 @@ private:
 
 HtmlView::HtmlView(QWidget* parent) : QWidget(parent)
 {
-    InitHtmlViewResources();
+    static const bool resources = (InitHtmlViewResources(), true);
+    Q_UNUSED(resources);
     setObjectName(QStringLiteral("HTML"));
     QWebEngineProfile* profile = QWebEngineProfile::defaultProfile();
     InstallProgramScheme(profile);

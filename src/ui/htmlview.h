@@ -30,7 +30,9 @@ class HtmlView : public QWidget {
 public:
     // Decides about a clicked link, given its address exactly as written in
     // the page ("ZAD:A05\012 3"). True: the link is taken; false: the view
-    // follows it and records the page it leaves in its history.
+    // follows it and records the page it leaves in its history. The view
+    // follows only files of the program (an anchor of the page shown just
+    // scrolls there); addresses of other schemes are dropped.
     using LinkHandler = std::function<bool(const QString& href)>;
     // A form of the page was submitted; value is the caption of the button.
     using SubmitHandler = std::function<void(const QString& buttonValue)>;
