@@ -1,12 +1,27 @@
-// Test programs share this main: a QApplication (offscreen, set by CTest)
-// exists for the whole run so widget tests can create windows.
+// Test programs share this main: a QApplication (offscreen) exists for the
+// whole run so widget tests can create windows and HTML views.
+#include "ui/htmlscheme.h"
 #include <QApplication>
 #include <gtest/gtest.h>
 
+namespace {
+void SetDefault(const char* name, const QByteArray& value)
+{
+    if (qEnvironmentVariableIsEmpty(name)) qputenv(name, value);
+}
+} // namespace
+
 int main(int argc, char** argv)
 {
+    // Set here rather than by CTest alone, so that a test program started by
+    // hand behaves the same. The web engine refuses to start as root with its
+    // sandbox, and there is no GPU offscreen.
+    SetDefault("QT_QPA_PLATFORM", "offscreen");
+    SetDefault("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    SetDefault("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --disable-logging");
+    SetDefault("QT_LOGGING_RULES", "*.debug=false;qt.webenginecontext.info=false");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    ui::RegisterHtmlSchemes(); // before the application object, as the web engine requires
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -5,6 +5,8 @@
 #include "shell/base/random.h"
 #include "shell/base/textfile.h"
 #include <QDir>
+#include <QEventLoop>
+#include <QTimer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -64,3 +66,18 @@ FixedClock::FixedClock(const QString& isoDateTime)
 }
 
 FixedClock::~FixedClock() { shell::SetClockForTests({}); }
+
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs)
+{
+    if (condition()) return true;
+    QEventLoop loop;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (condition()) loop.quit();
+    });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    poll.start();
+    loop.exec();
+    return condition();
+}

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 // A program folder of its own for every test: the shell's program folder
@@ -31,3 +32,8 @@ public:
     explicit FixedClock(const QString& isoDateTime);
     ~FixedClock();
 };
+
+// Runs the event loop until condition holds or the time is up; returns the
+// condition. Unlike QTest::qWaitFor, which sleeps between rounds, this keeps
+// the loop running, so the web engine's own scheduling is not slowed down.
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 15000);
