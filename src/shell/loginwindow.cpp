@@ -201,6 +201,9 @@ void TfmZast::showPanel()
 void TfmZast::SkipIntro()
 {
     ui::StopSound();
+    // Frame 16 is past the rule of the first animation, which would go on
+    // playing and, at its frame 15 again, restart the other two: it stops here.
+    Gif3->setAnimate(false);
     Gif3->setFrame(loginlayout::kGif3LastFrame + 1);
     GIF1->setFrame(loginlayout::kGif1LastFrame);
     Gif2->setFrame(loginlayout::kGif2LastFrame);

@@ -10,9 +10,9 @@ namespace users::reglayout {
 inline constexpr QSize kWindow{560, 400};
 inline constexpr QRect kClassList{24, 86, 220, 232};
 inline constexpr QRect kUserList{268, 86, 268, 232};
-inline constexpr QRect kAdd{24, 338, 116, 40};
-inline constexpr QRect kDelete{150, 338, 116, 40};
-inline constexpr QRect kEdit{276, 338, 116, 40};
-inline constexpr QRect kImport{402, 338, 134, 40};
+inline constexpr QRect kAdd{24, 338, 104, 40};
+inline constexpr QRect kDelete{136, 338, 104, 40};
+inline constexpr QRect kEdit{248, 338, 104, 40};
+inline constexpr QRect kImport{360, 338, 176, 40};
 
 } // namespace users::reglayout
