@@ -69,8 +69,13 @@ void Register::LoadRegister()
 void Register::SaveRegister() const
 {
     const QString file = RegisterFile();
+    // A root without text would be an empty line, which the reader skips:
+    // the first class would come back as the root and every user as a class.
+    std::vector<shell::TreeNode> roots = m_roots;
+    for (auto& root : roots)
+        if (root.text.isEmpty()) root.text = kDefaultRoot;
     shell::ForceFolder(kRegisterFolder);
-    if (!shell::WriteLines(file, shell::WriteTreeText(m_roots)))
+    if (!shell::WriteLines(file, shell::WriteTreeText(roots)))
         throw shell::AppError(QStringLiteral("Не удалось сохранить список пользователей в файл %1").arg(file));
 }
 

@@ -94,6 +94,16 @@ TEST_F(RegisterTest, SpaceIndentationIsReadAndWrittenBackAsTabs)
     EXPECT_EQ(registerBytes(), QByteArray("Root\r\n\tA\r\n\t\t1 X$p\r\n"));
 }
 
+TEST_F(RegisterTest, ARootWithoutTextIsSavedSoThatItReadsBack)
+{
+    writeLines(QStringLiteral("DATA\\users.txt"), {QStringLiteral("\t"), QStringLiteral("\tA"), QStringLiteral("\t\t1 X$p")});
+    reg.LoadRegister();
+    EXPECT_EQ(reg.classNames(), QStringList{QStringLiteral("A")});
+    reg.AddClass(QStringLiteral("B")); // saved and read back
+    EXPECT_EQ(reg.classNames(), QStringList({QStringLiteral("A"), QStringLiteral("B")}));
+    EXPECT_EQ(reg.classUsers(0).names, QStringList{QStringLiteral("X")});
+}
+
 TEST_F(RegisterTest, ImportedRegisterFileWinsAtEveryLoadAndSave)
 {
     EXPECT_EQ(users::RegisterFile(), QStringLiteral("DATA\\users.txt"));

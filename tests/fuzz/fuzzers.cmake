@@ -1,0 +1,1 @@
+orindo_fuzz(users_fuzz LIBS orindo_users)
