@@ -34,16 +34,6 @@ ui::TGifImage* Animation(QWidget* parent, const char* name, const QRect& place)
     return gif;
 }
 
-ui::TMyButton* HotArea(QWidget* parent, const char* name, const QRect& place, const QString& hint, QLabel* hover)
-{
-    auto* button = new ui::TMyButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(place);
-    button->setToolTip(hint);
-    button->setAccessibleName(hint);
-    button->setImageOn(hover);
-    return button;
-}
 } // namespace
 
 TfmZast::TfmZast(QWidget* parent) : QWidget(parent)
@@ -117,9 +107,11 @@ void TfmZast::createPanel()
     edPass->setEchoMode(QLineEdit::Password);
     edPass->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
 
-    btOK = HotArea(Panel, "btOK", loginlayout::kOk, QStringLiteral("Войти"), imZastOn);
-    btDel = HotArea(Panel, "btDel", loginlayout::kEditRegister, QStringLiteral("Список пользователей"), imZastOn);
-    btCancel = HotArea(Panel, "btCancel", loginlayout::kCancel, QStringLiteral("Выход"), imZastOn);
+    btOK = ui::NewImageButton(Panel, QStringLiteral("btOK"), loginlayout::kOk, QStringLiteral("Войти"), imZastOn);
+    btDel = ui::NewImageButton(Panel, QStringLiteral("btDel"), loginlayout::kEditRegister,
+                               QStringLiteral("Список пользователей"), imZastOn);
+    btCancel = ui::NewImageButton(Panel, QStringLiteral("btCancel"), loginlayout::kCancel, QStringLiteral("Выход"),
+                                  imZastOn);
 
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { ComboBox1Change(); });
     connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });

@@ -173,6 +173,18 @@ void TMyButton::paintEvent(QPaintEvent*)
     painter.drawPixmap(0, 0, m_picture);
 }
 
+TMyButton* NewImageButton(QWidget* parent, const QString& name, const QRect& place, const QString& hint,
+                          QLabel* imageOn)
+{
+    auto* button = new TMyButton(parent);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    button->setToolTip(hint);
+    button->setAccessibleName(hint);
+    button->setImageOn(imageOn);
+    return button;
+}
+
 // --- TMyGIFButton ---------------------------------------------------------------
 
 TMyGIFButton::TMyGIFButton(QWidget* parent) : TGifImage(parent) {}

@@ -100,6 +100,11 @@ private:
     bool m_pressed = false;
 };
 
+// A named image button at its place over the background, with its hint
+// (tool tip and accessible name) and hover picture.
+TMyButton* NewImageButton(QWidget* parent, const QString& name, const QRect& place, const QString& hint,
+                          QLabel* imageOn);
+
 // An animated GIF button: frame 1 while the mouse is over it, frame 0
 // otherwise; OnEnter and OnLeave follow.
 class TMyGIFButton : public TGifImage {

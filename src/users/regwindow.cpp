@@ -15,17 +15,6 @@ namespace {
 const QString kCaption = QStringLiteral("Список пользователей");
 constexpr int kSkippedShown = 10;
 
-ui::TMyButton* HotArea(QWidget* parent, const char* name, const QRect& place, const QString& text, QLabel* hover)
-{
-    auto* button = new ui::TMyButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(place);
-    button->setToolTip(text);
-    button->setAccessibleName(text);
-    button->setImageOn(hover);
-    return button;
-}
-
 QListWidget* List(QWidget* parent, const char* name, const QRect& place)
 {
     auto* list = new QListWidget(parent);
@@ -79,10 +68,10 @@ TffReg::TffReg(QWidget* parent) : QWidget(parent, Qt::Window)
     imOn->hide();
     List1 = List(this, "List1", reglayout::kClassList);
     List2 = List(this, "List2", reglayout::kUserList);
-    btAdd = HotArea(this, "btAdd", reglayout::kAdd, QStringLiteral("Добавить"), imOn);
-    btDel = HotArea(this, "btDel", reglayout::kDelete, QStringLiteral("Удалить"), imOn);
-    btEdit = HotArea(this, "btEdit", reglayout::kEdit, QStringLiteral("Изменить"), imOn);
-    btImport = HotArea(this, "btImport", reglayout::kImport, QStringLiteral("Импорт из Вельта"), imOn);
+    btAdd = ui::NewImageButton(this, QStringLiteral("btAdd"), reglayout::kAdd, QStringLiteral("Добавить"), imOn);
+    btDel = ui::NewImageButton(this, QStringLiteral("btDel"), reglayout::kDelete, QStringLiteral("Удалить"), imOn);
+    btEdit = ui::NewImageButton(this, QStringLiteral("btEdit"), reglayout::kEdit, QStringLiteral("Изменить"), imOn);
+    btImport = ui::NewImageButton(this, QStringLiteral("btImport"), reglayout::kImport, QStringLiteral("Импорт из Вельта"), imOn);
     ffKlass = new TffKlass(this);
     ffUser = new TffUser(this);
 
@@ -160,6 +149,21 @@ TffReg::Focus TffReg::focusedList() const
     return Focus::None;
 }
 
+void TffReg::actOnSelection(void (TffReg::*onClass)(int), void (TffReg::*onUser)(int, int))
+{
+    const int k = List1->currentRow();
+    const int m = List2->currentRow();
+    switch (focusedList()) {
+    case Focus::Classes:
+        if (List1->count() > 0 && k >= 0) (this->*onClass)(k);
+        break;
+    case Focus::Users:
+        if (List2->count() > 0 && m >= 0) (this->*onUser)(k, m);
+        break;
+    case Focus::None: break;
+    }
+}
+
 // --- "Добавить" -------------------------------------------------------------------
 
 void TffReg::btAddClick()
@@ -194,20 +198,7 @@ void TffReg::addUser()
 
 // --- "Удалить" ----------------------------------------------------------------------
 
-void TffReg::btDelClick()
-{
-    const int k = List1->currentRow();
-    const int m = List2->currentRow();
-    switch (focusedList()) {
-    case Focus::Classes:
-        if (List1->count() > 0 && k >= 0) deleteClass(k);
-        break;
-    case Focus::Users:
-        if (List2->count() > 0 && m >= 0) deleteUser(k, m);
-        break;
-    case Focus::None: break;
-    }
-}
+void TffReg::btDelClick() { actOnSelection(&TffReg::deleteClass, &TffReg::deleteUser); }
 
 void TffReg::deleteClass(int k)
 {
@@ -249,20 +240,7 @@ void TffReg::deleteUser(int k, int m)
 
 // --- "Изменить" ---------------------------------------------------------------------
 
-void TffReg::btEditClick()
-{
-    const int k = List1->currentRow();
-    const int m = List2->currentRow();
-    switch (focusedList()) {
-    case Focus::Classes:
-        if (List1->count() > 0 && k >= 0) editClass(k);
-        break;
-    case Focus::Users:
-        if (List2->count() > 0 && m >= 0) editUser(k, m);
-        break;
-    case Focus::None: break;
-    }
-}
+void TffReg::btEditClick() { actOnSelection(&TffReg::editClass, &TffReg::editUser); }
 
 void TffReg::editClass(int k)
 {
@@ -301,10 +279,8 @@ void TffReg::btImportClick()
     if (file.isEmpty()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     ImportReport report;
-    bool done = false;
     try {
         report = ImportVelta(m_register, file);
-        done = true;
     } catch (const shell::AppError& error) {
         QApplication::restoreOverrideCursor();
         modal([&] { ui::ShowMessage(error.message()); });
@@ -312,7 +288,7 @@ void TffReg::btImportClick()
     }
     fillClasses(0);
     QApplication::restoreOverrideCursor();
-    if (done && !report.skipped.isEmpty()) modal([&] { ui::ShowMessage(SkippedMessage(report.skipped)); });
+    if (!report.skipped.isEmpty()) modal([&] { ui::ShowMessage(SkippedMessage(report.skipped)); });
 }
 
 // --- closing ----------------------------------------------------------------------------

@@ -67,6 +67,9 @@ protected:
 private:
     enum class Focus { None, Classes, Users };
     Focus focusedList() const;
+    // "Удалить" and "Изменить": the step for the selected class or user of
+    // the focused list; nothing when that list is empty or has no selection.
+    void actOnSelection(void (TffReg::*onClass)(int k), void (TffReg::*onUser)(int k, int m));
     void List1Click();
     void fillClasses(int select);
     void fillUsers(int select);
