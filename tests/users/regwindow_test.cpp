@@ -230,3 +230,34 @@ TEST_F(RegWindowTest, MissingPicturesAreNamedInOneMessage)
     window->ShowFrom(nullptr, 0); // pictures are loaded the first time only
     EXPECT_EQ(dialogs.messages.size(), 1);
 }
+
+TEST_F(RegWindowTest, ClosesWhenAnotherWindowOfTheProgramIsActivated)
+{
+    QSignalSpy spy(window.get(), &TffReg::selectionHandedBack);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(spy.count(), 1);
+}
+
+TEST_F(RegWindowTest, StaysOpenWhileItsOwnDialogIsActive)
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    bool visibleDuringDialog = false;
+    dialogs.dialogActions.push_back([&](QDialog& dialog) {
+        dialog.show();
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        visibleDuringDialog = window->isVisible();
+        dialog.hide();
+        return int(QDialog::Rejected);
+    });
+    clickWith(window->List1, window->btAdd);
+    EXPECT_TRUE(visibleDuringDialog);
+    EXPECT_TRUE(window->isVisible());
+}
