@@ -1,3 +1,5 @@
 # One line per benchmark program: orindo_bench(<name> LIBS <libraries>)
 orindo_bench(probability_bench LIBS orindo_probability)
 orindo_bench(htmlview_bench LIBS orindo_ui)
+orindo_bench(users_bench LIBS orindo_users)
+orindo_bench(startup_bench LIBS Qt6::Widgets)

@@ -19,7 +19,7 @@ endfunction()
 
 # orindo_test(<name> LIBS <targets...> [SOURCES files...])
 # One GoogleTest program from all *.cpp of the current folder, discovered by CTest.
-# Every test runs offscreen with its own temporary folders.
+# The shared test main (tests/support) sets the offscreen environment and folders.
 function(orindo_test name)
   cmake_parse_arguments(ARG "" "" "LIBS;SOURCES" ${ARGN})
   if(NOT ARG_SOURCES)
@@ -31,9 +31,7 @@ function(orindo_test name)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT
-      "QT_QPA_PLATFORM=offscreen;QTWEBENGINE_DISABLE_SANDBOX=1;QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu --no-sandbox --disable-logging;QT_LOGGING_RULES=*.debug=false;ORINDO_SOURCE_DIR=${PROJECT_SOURCE_DIR};ORINDO_PROGRAM_DIR=${ORINDO_PROGRAM_DIR}"
-      TIMEOUT 120)
+    PROPERTIES TIMEOUT 120)
 endfunction()
 
 # orindo_bench(<name> LIBS <targets...>) from <name>.cpp in the current folder.

@@ -1,6 +1,8 @@
 #include "ui/gifwriter.h"
+#include <QHash>
 #include <QSaveFile>
 #include <gif_lib.h>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -17,18 +19,103 @@ int WriteToSink(GifFileType* gif, const GifByteType* data, int length)
     return length;
 }
 
+struct Shade {
+    QRgb colour;
+    int count;
+};
+
+int Channel(QRgb colour, int channel)
+{
+    return channel == 0 ? qRed(colour) : channel == 1 ? qGreen(colour) : qBlue(colour);
+}
+
+// Widest channel of a box of shades and its range.
+std::pair<int, int> WidestChannel(const std::vector<Shade>& box)
+{
+    int best = 0, bestRange = -1;
+    for (int channel = 0; channel < 3; ++channel) {
+        int low = 255, high = 0;
+        for (const Shade& shade : box) {
+            low = std::min(low, Channel(shade.colour, channel));
+            high = std::max(high, Channel(shade.colour, channel));
+        }
+        if (high - low > bestRange) {
+            best = channel;
+            bestRange = high - low;
+        }
+    }
+    return {best, bestRange};
+}
+
+QRgb Average(const std::vector<Shade>& box)
+{
+    double r = 0, g = 0, b = 0, n = 0;
+    for (const Shade& shade : box) {
+        r += qRed(shade.colour) * double(shade.count);
+        g += qGreen(shade.colour) * double(shade.count);
+        b += qBlue(shade.colour) * double(shade.count);
+        n += shade.count;
+    }
+    return qRgb(int(r / n + 0.5), int(g / n + 0.5), int(b / n + 0.5));
+}
+
+// At most maxColours colours for the picture: its own colours when there are
+// few enough, otherwise a median cut of its colour histogram, so that soft
+// gradients keep their shades instead of snapping to a fixed colour cube.
+QList<QRgb> Palette(const QImage& rgb, int maxColours)
+{
+    QHash<QRgb, int> histogram;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) ++histogram[line[x] | 0xFF000000];
+    }
+    std::vector<std::vector<Shade>> boxes(1);
+    for (auto it = histogram.cbegin(); it != histogram.cend(); ++it) boxes[0].push_back({it.key(), it.value()});
+    while (int(boxes.size()) < maxColours) {
+        int widest = -1, widestRange = 0, channel = 0;
+        for (int i = 0; i < int(boxes.size()); ++i) {
+            if (boxes[i].size() < 2) continue;
+            const auto [c, range] = WidestChannel(boxes[i]);
+            if (range > widestRange) {
+                widest = i;
+                widestRange = range;
+                channel = c;
+            }
+        }
+        if (widest < 0) break;
+        std::vector<Shade>& box = boxes[size_t(widest)];
+        std::sort(box.begin(), box.end(),
+                  [channel](const Shade& a, const Shade& b) { return Channel(a.colour, channel) < Channel(b.colour, channel); });
+        long long total = 0;
+        for (const Shade& shade : box) total += shade.count;
+        long long seen = 0;
+        size_t cut = 1;
+        for (; cut < box.size() - 1; ++cut) {
+            seen += box[cut - 1].count;
+            if (seen * 2 >= total) break;
+        }
+        std::vector<Shade> upper(box.begin() + long(cut), box.end());
+        box.resize(cut);
+        boxes.push_back(std::move(upper));
+    }
+    QList<QRgb> table;
+    for (const auto& box : boxes)
+        if (!box.empty()) table.append(box.size() == 1 ? box.front().colour : Average(box));
+    return table;
+}
+
 // The frame as an indexed picture; with transparency, index 0 is reserved for
 // the transparent colour so that it never merges with a visible one.
 QImage Indexed(const QImage& source, const GifOptions& options)
 {
     QImage rgb = source.convertToFormat(QImage::Format_RGB32);
-    if (!options.transparent)
-        return rgb.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    const Qt::ImageConversionFlags flags = Qt::ThresholdDither | Qt::AvoidDither;
+    if (!options.transparent) return rgb.convertToFormat(QImage::Format_Indexed8, Palette(rgb, 256), flags);
 
     const QRgb key = options.transparentColor & 0xFFFFFF;
     QImage opaque = rgb;
     // Reduce the visible pixels alone: paint the key colour as a visible neighbour first.
-    QImage reduced = opaque.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    QImage reduced = opaque.convertToFormat(QImage::Format_Indexed8, Palette(opaque, 255), flags);
     QList<QRgb> table = reduced.colorTable();
     if (table.size() >= 256) table.resize(255);
     QList<QRgb> withKey{qRgb(qRed(key), qGreen(key), qBlue(key))};

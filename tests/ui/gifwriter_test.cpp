@@ -48,3 +48,23 @@ TEST(GifWriter, EmptyInputWritesNothing)
     EXPECT_TRUE(ui::EncodeGif({}).isEmpty());
     EXPECT_FALSE(ui::WriteGif(QStringLiteral("/nonexistent-folder/x.gif"), Square(Qt::red, Qt::blue)));
 }
+
+TEST(GifWriter, SoftGradientsKeepTheirShades)
+{
+    // 768 shades: more than a GIF holds, so the palette has to be chosen well.
+    QImage image(256, 3, QImage::Format_RGB32);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 256; ++x) image.setPixel(x, y, qRgb(x, 200 + y * 20, 255 - x / 2));
+    QByteArray bytes = ui::EncodeGif({{image, 0}});
+    QBuffer buffer(&bytes);
+    const QImage decoded = QImageReader(&buffer, "gif").read().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(decoded.size(), image.size());
+    int worst = 0;
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 256; ++x) {
+            const QRgb a = image.pixel(x, y), b = decoded.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                              std::abs(qBlue(a) - qBlue(b))});
+        }
+    EXPECT_LE(worst, 6);
+}

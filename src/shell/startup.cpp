@@ -1,0 +1,132 @@
+#include "shell/startup.h"
+#include "shell/base/appstate.h"
+#include "shell/base/paths.h"
+#include "shell/base/random.h"
+#include "shell/loginwindow.h"
+#include "shell/mainwindow.h"
+#include "shell/workspace.h"
+#include "ui/fullsizewindow.h"
+#include "ui/htmlscheme.h"
+#include "ui/hooks.h"
+#include "ui/music.h"
+#include "users/regwindow.h"
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QLocale>
+#include <QTimer>
+#include <clocale>
+#include <cstdio>
+#include <unistd.h>
+
+namespace shell {
+namespace {
+const QStringList kFonts = {QStringLiteral("Arialn.ttf"), QStringLiteral("Arialnb.ttf"),
+                            QStringLiteral("Arialni.ttf"), QStringLiteral("Arialnbi.ttf"),
+                            QStringLiteral("Tahoma.ttf")};
+
+QString UserTag() { return QString::number(getuid()); }
+
+// ORINDO_STARTUP_PROBE: used only by the start-up benchmark. The intro is
+// skipped, and once the login panel is usable the process says "ready" on
+// standard output and ends.
+void AttachStartupProbe(TfmZast& login)
+{
+    if (!qEnvironmentVariableIsSet("ORINDO_STARTUP_PROBE")) return;
+    QObject::connect(&login, &TfmZast::panelShown, &login, [] {
+        QTimer::singleShot(0, [] {
+            std::fputs("ready\n", stdout);
+            std::fflush(stdout);
+            QCoreApplication::quit();
+        });
+    });
+    login.SkipIntro();
+}
+} // namespace
+
+SingleInstance::SingleInstance(const QString& lockPath) : m_lock(lockPath)
+{
+    m_lock.setStaleLockTime(0); // a lock is stale only when its process is gone
+    m_acquired = m_lock.tryLock(0);
+}
+
+QString InstanceLockPath() { return QDir::tempPath() + QStringLiteral("/orindo-") + UserTag() + QStringLiteral(".lock"); }
+
+QString ProgramTempFolder()
+{
+    const QString folder = QDir::tempPath() + QStringLiteral("/orindo-") + UserTag() + u'/';
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QList<int> RegisterFonts()
+{
+    QList<int> ids;
+    for (const QString& name : kFonts) {
+        const QString file = QStringLiteral("FONTS\\") + name;
+        if (!FileExists(file)) continue;
+        const int id = QFontDatabase::addApplicationFont(RealPath(file));
+        if (id >= 0) ids.append(id);
+    }
+    return ids;
+}
+
+void RemoveFonts(const QList<int>& ids)
+{
+    for (const int id : ids) QFontDatabase::removeApplicationFont(id);
+}
+
+void SetGlobalFormats()
+{
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    std::setlocale(LC_NUMERIC, "C");
+}
+
+void ReadCommandLine(const QStringList& arguments)
+{
+    App().startMode = arguments.value(1);
+    App().startPath = arguments.value(2);
+}
+
+int RunProgram(int argc, char** argv)
+{
+    const SingleInstance instance(InstanceLockPath());
+    if (!instance.acquired()) return 0;
+
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    ui::RegisterHtmlSchemes(); // before the application object, as the web engine requires
+    QApplication app(argc, argv);
+    // The login window ends the program; hiding or closing the others does not.
+    QApplication::setQuitOnLastWindowClosed(false);
+    Randomize();
+    SetProgramFolder(QCoreApplication::applicationDirPath());
+    SetTempFolder(ProgramTempFolder());
+    const QList<int> fonts = RegisterFonts();
+    ReadCommandLine(QCoreApplication::arguments());
+
+    TfmZast login;
+    workspace().fmZast = &login;
+    ui::TffMusic::instance().StartIntro();
+    users::TffReg reg;
+    workspace().ffReg = &reg;
+    login.setRegisterWindow(&reg);
+    SetGlobalFormats();
+
+    ui::hooks().quitConfirmed = [&login] { login.close(); };
+    QObject::connect(&login, &TfmZast::closed, &app, [&fonts] {
+        ui::FullSizeWindow::SetQuitting(true);
+        ui::StopSound();
+        RemoveFonts(fonts);
+        QCoreApplication::quit();
+    });
+    login.show();
+    AttachStartupProbe(login);
+    const int code = QApplication::exec();
+
+    delete workspace().fmMain;
+    workspace() = {};
+    ui::hooks().quitConfirmed = nullptr;
+    return code;
+}
+
+} // namespace shell

@@ -1,0 +1,30 @@
+#pragma once
+
+namespace users {
+class TffReg;
+}
+
+// The program's windows that live for the whole run, and the preparation of
+// the working windows after a login.
+namespace shell {
+
+class TfmZast;
+class TfmMain;
+
+struct Workspace {
+    // Created at start-up.
+    TfmZast* fmZast = nullptr;
+    users::TffReg* ffReg = nullptr;
+    // Created by PrepareWorkspace.
+    TfmMain* fmMain = nullptr;
+};
+
+Workspace& workspace();
+
+// After a successful login (or for a command-line mode): with the hourglass
+// shown and the login window disabled, creates the working windows once,
+// copies the formula tools "DLL\" into the temporary folder and frees the
+// intro animations. Calling it again creates nothing twice.
+void PrepareWorkspace();
+
+} // namespace shell

@@ -1,0 +1,102 @@
+#pragma once
+#include "shell/base/treetext.h"
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// The register of classes and users: one indented tree text in "DATA\"
+// (root, classes at depth 1, users at depth 2 as "id name$password"), kept
+// in memory as that tree. Every change is written to the file at once.
+namespace users {
+
+// The file the register lives in: "DATA\usersvt.txt" once an import has
+// created it, "DATA\users.txt" otherwise. Chosen anew at every load and save.
+QString RegisterFile();
+
+// One user node of the register, split as the login reads it: the
+// identifier up to the first space, the name up to the first "$" (spaces
+// before the "$" kept), the rest trimmed as the password.
+struct UserEntry {
+    QString id;
+    QString name;
+    QString password;
+};
+UserEntry SplitUserEntry(const QString& text);
+QString JoinUserEntry(const QString& id, const QString& name, const QString& password);
+
+// The three parallel lists of one class, in register order.
+struct ClassUsers {
+    QStringList ids;
+    QStringList names;
+    QStringList passwords;
+    int count() const { return int(names.size()); }
+};
+
+// An identifier that names exactly one folder under "USERS\": letters, digits,
+// "-" and "_" only (no separators, dots, spaces or "$").
+bool IsPlainIdentifier(const QString& id);
+
+// Staff classes: their users may see the teachers' sections.
+bool IsStaffClass(const QString& className);
+
+class Register {
+public:
+    // Reads RegisterFile(). A missing file or a broken indentation raises
+    // shell::AppError with a Russian message; the previous tree is kept.
+    void LoadRegister();
+    // Writes the tree to RegisterFile() atomically; raises shell::AppError
+    // when the file cannot be written (the tree in memory keeps the change).
+    void SaveRegister() const;
+
+    QString rootText() const;
+    QStringList classNames() const;
+    int classCount() const;
+    QString className(int k) const;
+    // Position of the first class with that name, letter case ignored; -1 if none.
+    int findClass(const QString& name) const;
+    ClassUsers classUsers(int k) const;
+    int userCount(int k) const;
+    UserEntry user(int k, int m) const;
+
+    // The protection rules: the message to show, empty when allowed.
+    QString CheckDeleteClass(int k) const;
+    QString CheckRenameClass(int k) const;
+    QString CheckDeleteUser(int k, int m) const;
+    QString CheckUpdateUser(int k, int m) const;
+
+    // Each change checks its rule (raising AppError with its message), is
+    // saved at once and, for class changes, read back from the file.
+    void AddClass(const QString& name);
+    void RenameClass(int k, const QString& name);
+    void DeleteClass(int k);
+    void AddUser(int k, const QString& id, const QString& password, const QString& name);
+    void UpdateUser(int k, int m, const QString& name, const QString& password);
+    // Deletes the user's folder "USERS\<id>\" and the node. The folder is left
+    // alone when the identifier is not a plain name or belongs to another user
+    // too; the result tells whether the folder was deleted.
+    bool DeleteUser(int k, int m);
+
+    // A fresh 8-digit identifier: drawn again while a user of the register or
+    // a folder under "USERS\" already has it.
+    QString NewUserId() const;
+    // A user of the register has the identifier (letter case ignored, as
+    // folder names are matched).
+    bool IdentifierInRegister(const QString& id) const;
+    // ... or a folder of that name exists under "USERS\".
+    bool IdentifierTaken(const QString& id) const;
+
+    // Replaces the whole tree (the import).
+    void setTree(std::vector<shell::TreeNode> roots) { m_roots = std::move(roots); }
+    const std::vector<shell::TreeNode>& tree() const { return m_roots; }
+
+private:
+    std::vector<shell::TreeNode>& classes();
+    const std::vector<shell::TreeNode>* classNodes() const;
+    const shell::TreeNode* classNode(int k) const;
+    shell::TreeNode& classNodeOrThrow(int k);
+    void SaveAndReload();
+
+    std::vector<shell::TreeNode> m_roots;
+};
+
+} // namespace users
