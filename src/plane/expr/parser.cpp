@@ -1,0 +1,403 @@
+#include "plane/expr/parser.h"
+#include "plane/expr/odz.h"
+#include "shell/base/symbols.h"
+#include <cstdlib>
+#include <string>
+
+namespace plane {
+
+// One step of the postfix program.
+enum class TshParser::Op : uint8_t {
+    Number, Param, MissingParam, BadNumber,
+    Add, Sub, Mul, Div,
+    Neg, Plus, Sin, Cos, Ln, Sqrt, Abs, Tg, Ctg, ArcTg, ArcCtg, ArcSin, ArcCos,
+    Power, Division, LogN,
+};
+
+struct TshParser::Instr {
+    long double value = 0;  // Number: the value
+    QStringView text;       // Param, MissingParam, BadNumber: the token, for lookup and messages
+    int32_t index = -1;     // Param: index in the owner's values
+    Op op = Op::Number;
+};
+
+namespace {
+
+// Function names of the language, searched in this order.
+constexpr const char16_t* kUnaryNames[] = {
+    u"sin", u"cos", u"ln_", u"sqrt_", u"abs", u"tg", u"ctg", u"arctg", u"arcctg", u"arcsin_", u"arccos_",
+};
+constexpr const char16_t* kBinaryNames[] = {u"power_", u"division_", u"logn_"};
+
+bool IsDigit(QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }
+
+bool IsNameChar(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') || u == u'_';
+}
+
+template <size_t N>
+bool OneOf(QStringView text, const char16_t* const (&names)[N])
+{
+    for (const char16_t* name : names)
+        if (text == QStringView(name)) return true;
+    return false;
+}
+
+int Priority(const TExprNode* node)
+{
+    if (node->Kind == lkUnary || node->Kind == lkBinaryFunc) return 3;
+    if (node->Text.isEmpty()) return 0;
+    switch (node->Text.front().unicode()) {
+    case u'*':
+    case u'/': return 2;
+    case u'+':
+    case u'-': return 1;
+    default: return 0;
+    }
+}
+
+[[noreturn]] void SyntaxError(const QString& message)
+{
+    throw EvalError(Fault::Syntax, message);
+}
+
+// A number token has at most one comma (a trailing one is allowed: "2,").
+std::optional<long double> ConvertNumber(QStringView text)
+{
+    std::string ascii;
+    ascii.reserve(size_t(text.size()));
+    bool comma = false;
+    for (QChar c : text) {
+        if (c == u',') {
+            if (comma) return std::nullopt;
+            comma = true;
+            ascii += '.';
+        } else {
+            ascii += char(c.unicode());
+        }
+    }
+    char* end = nullptr;
+    const long double value = std::strtold(ascii.c_str(), &end);
+    if (end != ascii.c_str() + ascii.size() || !(fabsl(value) <= LDBL_MAX)) return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+bool TStack::Push(TExprNode* node)
+{
+    if (m_top == Capacity) return false;
+    m_slots[++m_top] = node;
+    return true;
+}
+
+TExprNode* TStack::Pop()
+{
+    if (m_top == 0) return nullptr;
+    return m_slots[m_top--];
+}
+
+QString PrepareExpression(QStringView text)
+{
+    QString out;
+    out.reserve(text.size() + 16);
+    for (QChar c : text) {
+        if (c == u' ') continue;
+        if (c == shell::symbol::NumberE) {
+            out += shell::symbol::NumberEText;
+        } else if (c == shell::symbol::Pi) {
+            out += shell::symbol::PiText;
+        } else if (c >= u'A' && c <= u'Z') {
+            out += QChar(c.unicode() + (u'a' - u'A'));
+        } else {
+            out += c;
+        }
+    }
+    out.replace(u'.', u',');
+    return out;
+}
+
+bool NextLexema(QStringView text, qsizetype& pos, TLexema& lexema)
+{
+    if (pos < text.size() && text[pos] == u',') ++pos;
+    if (pos >= text.size()) return false;
+    const QChar c = text[pos];
+    const qsizetype start = pos;
+    switch (c.unicode()) {
+    case u'(':
+        lexema = {text.mid(pos++, 1), lkOpen};
+        return true;
+    case u')':
+        lexema = {text.mid(pos++, 1), lkClose};
+        return true;
+    case u'*':
+    case u'/':
+        lexema = {text.mid(pos++, 1), lkOperator};
+        return true;
+    case u'+':
+    case u'-': {
+        const bool sign = pos == 0 || text[pos - 1] == u'(' || text[pos - 1] == u',';
+        lexema = {text.mid(pos++, 1), sign ? lkUnary : lkOperator};
+        return true;
+    }
+    default: break;
+    }
+    if (IsDigit(c)) {
+        while (pos < text.size() && (IsDigit(text[pos]) || text[pos] == u',')) ++pos;
+        lexema = {text.mid(start, pos - start), lkNumber};
+        return true;
+    }
+    while (pos < text.size() && IsNameChar(text[pos])) ++pos;
+    const QStringView name = text.mid(start, pos - start);
+    uint8_t kind = lkName;
+    if (OneOf(name, kUnaryNames)) kind = lkUnary;
+    else if (OneOf(name, kBinaryNames)) kind = lkBinaryFunc;
+    lexema = {name, kind};
+    return true;
+}
+
+TshParser::TshParser(const TParamOwner* owner) : m_owner(owner) {}
+TshParser::~TshParser() = default;
+
+void TshParser::Clear()
+{
+    m_root = nullptr;
+    m_nodes.clear();
+    m_program.clear();
+    m_nameInstrs.clear();
+    m_text.clear();
+}
+
+void TshParser::Parse(const QString& text)
+{
+    Clear();
+    m_text = PrepareExpression(text);
+    // One node per token and at least one character per token: the nodes
+    // never move while the tree is built.
+    m_nodes.reserve(size_t(m_text.size()));
+    m_namesVersion = m_owner ? m_owner->ParamListVersion() : 0;
+    try {
+        BuildTree();
+    } catch (...) {
+        Clear();
+        throw;
+    }
+}
+
+void TshParser::BuildTree()
+{
+    TStack operands;
+    TStack operators;
+    auto newNode = [this](uint8_t kind, QStringView text) {
+        m_nodes.push_back(TExprNode{this, kind, text, nullptr, nullptr});
+        return &m_nodes.back();
+    };
+    auto pushOperator = [&](TExprNode* node) {
+        if (!operators.Push(node)) SyntaxError(QStringLiteral("Слишком сложное выражение"));
+    };
+
+    qsizetype pos = 0;
+    TLexema lexema;
+    bool anyToken = false;
+    while (NextLexema(m_text, pos, lexema)) {
+        anyToken = true;
+        switch (lexema.Kind) {
+        case lkNumber:
+        case lkName: {
+            if (lexema.Text.isEmpty())
+                SyntaxError(QStringLiteral("Недопустимый символ «") + m_text[pos] + QStringLiteral("» в выражении"));
+            TExprNode* leaf = newNode(lexema.Kind, lexema.Text);
+            if (!operands.Push(leaf)) SyntaxError(QStringLiteral("Слишком сложное выражение"));
+            EmitLeaf(leaf);
+            break;
+        }
+        case lkOperator: {
+            TExprNode* node = newNode(lkOperator, lexema.Text);
+            const int priority = Priority(node);
+            while (!operators.Empty() && Priority(operators.Top()) >= priority) Reduce(operands, operators);
+            pushOperator(node);
+            break;
+        }
+        case lkUnary:
+        case lkBinaryFunc:
+            pushOperator(newNode(lexema.Kind, lexema.Text));
+            break;
+        case lkOpen:
+            pushOperator(newNode(lkOperator, lexema.Text));
+            break;
+        case lkClose:
+            while (!operators.Empty() && Priority(operators.Top()) >= 1) Reduce(operands, operators);
+            if (operators.Empty()) SyntaxError(QStringLiteral("Лишняя закрывающая скобка в выражении"));
+            operators.Pop();
+            break;
+        }
+    }
+    if (!anyToken) SyntaxError(QStringLiteral("Пустое выражение"));
+    while (!operators.Empty()) {
+        if (Priority(operators.Top()) == 0) SyntaxError(QStringLiteral("Не хватает закрывающей скобки в выражении"));
+        Reduce(operands, operators);
+    }
+    if (operands.Count() == 0) SyntaxError(QStringLiteral("Не хватает операнда в выражении"));
+    if (operands.Count() > 1) SyntaxError(QStringLiteral("Пропущен знак действия в выражении"));
+    m_root = operands.Pop();
+}
+
+void TshParser::Reduce(TStack& operands, TStack& operators)
+{
+    TExprNode* node = operators.Pop();
+    TExprNode* right = nullptr;
+    if (node->Kind == lkOperator || node->Kind == lkBinaryFunc) {
+        right = operands.Pop();
+        if (!right) SyntaxError(QStringLiteral("Не хватает операнда в выражении"));
+    }
+    TExprNode* left = operands.Pop();
+    if (!left) SyntaxError(QStringLiteral("Не хватает операнда в выражении"));
+    node->Left = left;
+    node->Right = right;
+    operands.Push(node);
+    // The operands' steps were laid out before, left before right: the
+    // program is the tree in post-order.
+    Emit(node);
+}
+
+void TshParser::EmitLeaf(const TExprNode* node)
+{
+    Instr instr;
+    instr.text = node->Text;
+    if (node->Kind == lkNumber) {
+        const std::optional<long double> value = ConvertNumber(node->Text);
+        instr.op = value ? Op::Number : Op::BadNumber;
+        instr.value = value.value_or(0);
+    } else {
+        instr.index = m_owner ? m_owner->ParamIndex(node->Text) : -1;
+        instr.op = instr.index >= 0 ? Op::Param : Op::MissingParam;
+        m_nameInstrs.push_back(int(m_program.size()));
+    }
+    m_program.push_back(instr);
+}
+
+void TshParser::Emit(const TExprNode* node)
+{
+    static constexpr struct {
+        const char16_t* name;
+        Op op;
+    } kFunctions[] = {
+        {u"sin", Op::Sin}, {u"cos", Op::Cos}, {u"ln_", Op::Ln}, {u"sqrt_", Op::Sqrt},
+        {u"abs", Op::Abs}, {u"tg", Op::Tg}, {u"ctg", Op::Ctg}, {u"arctg", Op::ArcTg},
+        {u"arcctg", Op::ArcCtg}, {u"arcsin_", Op::ArcSin}, {u"arccos_", Op::ArcCos},
+        {u"power_", Op::Power}, {u"division_", Op::Division}, {u"logn_", Op::LogN},
+        {u"-", Op::Neg}, {u"+", Op::Plus},
+    };
+    Instr instr;
+    if (node->Kind == lkOperator) {
+        switch (node->Text.front().unicode()) {
+        case u'*': instr.op = Op::Mul; break;
+        case u'+': instr.op = Op::Add; break;
+        case u'-': instr.op = Op::Sub; break;
+        default: instr.op = Op::Div; break;
+        }
+    } else {
+        for (const auto& f : kFunctions)
+            if (node->Text == QStringView(f.name)) instr.op = f.op;
+    }
+    m_program.push_back(instr);
+}
+
+void TshParser::ResolveNames()
+{
+    for (int at : m_nameInstrs) {
+        Instr& instr = m_program[size_t(at)];
+        instr.index = m_owner ? m_owner->ParamIndex(instr.text) : -1;
+        instr.op = instr.index >= 0 ? Op::Param : Op::MissingParam;
+    }
+    m_namesVersion = m_owner ? m_owner->ParamListVersion() : 0;
+}
+
+TshParser::Failure TshParser::Run(long double& value) const
+{
+    const std::span<const long double> values =
+        m_owner ? m_owner->ParamValues() : std::span<const long double>();
+    long double stack[TStack::Capacity + 1];
+    long double* top = stack - 1;  // the last value pushed
+    const Instr* const program = m_program.data();
+    const int count = int(m_program.size());
+    for (int i = 0; i < count; ++i) {
+        const Instr& in = program[i];
+        Fault fault = Fault::None;
+        switch (in.op) {
+        case Op::Number: *++top = in.value; continue;
+        case Op::Param:
+            if (size_t(in.index) >= values.size()) return {Fault::UnknownParameter, i};
+            fault = odz::Finite(values[size_t(in.index)], *++top);
+            break;
+        case Op::MissingParam: return {Fault::UnknownParameter, i};
+        case Op::BadNumber: return {Fault::BadNumber, i};
+        case Op::Add: --top; fault = odz::Finite(top[0] + top[1], top[0]); break;
+        case Op::Sub: --top; fault = odz::Finite(top[0] - top[1], top[0]); break;
+        case Op::Mul: --top; fault = odz::Finite(top[0] * top[1], top[0]); break;
+        case Op::Div:
+            --top;
+            if (top[1] == 0) return {top[0] == 0 ? Fault::InvalidOp : Fault::ZeroDivide, i};
+            fault = odz::Finite(top[0] / top[1], top[0]);
+            break;
+        case Op::Neg: *top = -*top; continue;
+        case Op::Plus: continue;
+        case Op::Sin: *top = sinl(*top); continue;
+        case Op::Cos: *top = cosl(*top); continue;
+        case Op::Ln: fault = odz::Ln(*top, *top); break;
+        case Op::Sqrt: fault = odz::Sqrt(*top, *top); break;
+        case Op::Abs: *top = fabsl(*top); continue;
+        case Op::Tg: fault = odz::Tg(*top, *top); break;
+        case Op::Ctg: fault = odz::Ctg(*top, *top); break;
+        case Op::ArcTg: *top = odz::ArcTg(*top); continue;
+        case Op::ArcCtg: *top = odz::ArcCtg(*top); continue;
+        case Op::ArcSin: fault = odz::ArcSin(*top, *top); break;
+        case Op::ArcCos: fault = odz::ArcCos(*top, *top); break;
+        case Op::Power: --top; fault = odz::Power(top[0], top[1], top[0]); break;
+        case Op::Division: --top; fault = odz::Divide(top[0], top[1], top[0]); break;
+        case Op::LogN: --top; fault = odz::LogN(top[0], top[1], top[0]); break;
+        }
+        if (fault != Fault::None) return {fault, i};
+    }
+    value = stack[0];
+    return {};
+}
+
+void TshParser::Raise(const Failure& failure) const
+{
+    if (failure.at < 0) throw EvalError(failure.fault, QStringLiteral("Выражение не разобрано"));
+    const Instr& in = m_program[size_t(failure.at)];
+    switch (failure.fault) {
+    case Fault::UnknownParameter: throw EvalError(failure.fault, UnknownParameterMessage(in.text.toString()));
+    case Fault::BadNumber: throw EvalError(failure.fault, BadNumberMessage(in.text.toString()));
+    default: RaiseFault(failure.fault);
+    }
+}
+
+TshParser::Failure TshParser::Compute(long double& value)
+{
+    if (!m_root) return {Fault::Syntax, -1};
+    if (m_owner && m_owner->ParamListVersion() != m_namesVersion) ResolveNames();
+    return Run(value);
+}
+
+std::optional<long double> TshParser::TryEvaluate(Fault* fault)
+{
+    long double value = 0;
+    const Failure failure = Compute(value);
+    if (fault) *fault = failure.fault;
+    if (failure.fault != Fault::None) return std::nullopt;
+    return value;
+}
+
+long double TshParser::Evaluate()
+{
+    long double value = 0;
+    const Failure failure = Compute(value);
+    if (failure.fault != Fault::None) Raise(failure);
+    return value;
+}
+
+} // namespace plane
