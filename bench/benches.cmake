@@ -1,1 +1,2 @@
 # One line per benchmark program: orindo_bench(<name> LIBS <libraries>)
+orindo_bench(expr_bench LIBS orindo_plane_expr)

@@ -1,5 +1,6 @@
 #pragma once
 #include "plane/expr/evalerror.h"
+#include "plane/expr/x87.h"
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -63,7 +64,7 @@ inline Fault Power(long double base, long double exponent, long double& r)
         const int32_t whole = int32_t(exponent);
         if (static_cast<long double>(whole) == exponent) return PowerInt(base, whole, r);
     }
-    if (base > 0) return Finite(expl(exponent * logl(base)), r);
+    if (base > 0) return Finite(x87::Exp2(x87::YLog2X(exponent, base)), r);  // e^(exponent*ln(base))
     return Fault::NotInODZ;
 }
 
@@ -76,7 +77,7 @@ inline Fault Sqrt(long double x, long double& r)
 inline Fault Ln(long double x, long double& r)
 {
     if (x < ODZ_EPS) return Fault::NotInODZ;
-    return Finite(logl(x), r);
+    return Finite(x87::Ln(x), r);
 }
 
 inline Fault Divide(long double dividend, long double divisor, long double& r)
@@ -88,7 +89,7 @@ inline Fault Divide(long double dividend, long double divisor, long double& r)
 inline Fault LogN(long double base, long double x, long double& r)
 {
     if (x < ODZ_EPS || base <= 0 || base == 1) return Fault::NotInODZ;
-    return Finite(log2l(x) / log2l(base), r);
+    return Finite(x87::Log2(x) / x87::Log2(base), r);
 }
 
 // Tangent and cotangent test and divide the sine and cosine rounded to double
@@ -97,7 +98,7 @@ inline Fault LogN(long double base, long double x, long double& r)
 inline Fault Tg(long double x, long double& r)
 {
     long double s, c;
-    sincosl(x, &s, &c);
+    x87::SinCos(x, s, c);
     const double sd = double(s), cd = double(c);
     if (std::fabs(cd) < double(ODZ_EPS)) return Fault::NotInODZ;
     return Finite((long double)sd / (long double)cd, r);
@@ -106,25 +107,25 @@ inline Fault Tg(long double x, long double& r)
 inline Fault Ctg(long double x, long double& r)
 {
     long double s, c;
-    sincosl(x, &s, &c);
+    x87::SinCos(x, s, c);
     const double sd = double(s), cd = double(c);
     if (std::fabs(sd) < double(ODZ_EPS)) return Fault::NotInODZ;
     return Finite((long double)cd / (long double)sd, r);
 }
 
-inline long double ArcTg(long double x) { return atanl(x); }
-inline long double ArcCtg(long double x) { return 1.5707963267948966L - atanl(x); }
+inline long double ArcTg(long double x) { return x87::Atan(x); }
+inline long double ArcCtg(long double x) { return 1.5707963267948966L - x87::Atan(x); }
 
 inline Fault ArcSin(long double x, long double& r)
 {
     if (x < -1 || x > 1) return Fault::NotInODZ;
-    return Finite(atan2l(x, sqrtl(1.0L - x * x)), r);
+    return Finite(x87::Atan2(x, sqrtl(1.0L - x * x)), r);
 }
 
 inline Fault ArcCos(long double x, long double& r)
 {
     if (x < -1 || x > 1) return Fault::NotInODZ;
-    return Finite(atan2l(sqrtl(1.0L - x * x), x), r);
+    return Finite(x87::Atan2(sqrtl(1.0L - x * x), x), r);
 }
 
 } // namespace odz

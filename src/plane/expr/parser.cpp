@@ -6,19 +6,23 @@
 
 namespace plane {
 
-// One step of the postfix program.
+// One step of the postfix program. A binary step takes its left operand from
+// below the top of the stack and its right one from the top, or, in its
+// "Leaf" form, from the step itself (a number or a parameter), which spares
+// the stack a round trip through memory.
 enum class TshParser::Op : uint8_t {
-    Number, Param, MissingParam, BadNumber,
-    Add, Sub, Mul, Div,
+    Number, Param, BadNumber,
+    Add, Sub, Mul, Div, Power, Division, LogN,
+    AddLeaf, SubLeaf, MulLeaf, DivLeaf, PowerLeaf, DivisionLeaf, LogNLeaf,
     Neg, Plus, Sin, Cos, Ln, Sqrt, Abs, Tg, Ctg, ArcTg, ArcCtg, ArcSin, ArcCos,
-    Power, Division, LogN,
 };
 
 struct TshParser::Instr {
-    long double value = 0;  // Number: the value
-    QStringView text;       // Param, MissingParam, BadNumber: the token, for lookup and messages
-    int32_t index = -1;     // Param: index in the owner's values
+    long double value = 0;  // a number's value
+    QStringView text;       // a name or number as written, for lookup and messages
+    int32_t index = -1;     // a parameter's index in the owner's values; -1 when missing
     Op op = Op::Number;
+    bool param = false;     // a Leaf step's operand is a parameter, not a number
 };
 
 namespace {
@@ -271,8 +275,9 @@ void TshParser::EmitLeaf(const TExprNode* node)
         instr.op = value ? Op::Number : Op::BadNumber;
         instr.value = value.value_or(0);
     } else {
+        instr.op = Op::Param;
+        instr.param = true;
         instr.index = m_owner ? m_owner->ParamIndex(node->Text) : -1;
-        instr.op = instr.index >= 0 ? Op::Param : Op::MissingParam;
         m_nameInstrs.push_back(int(m_program.size()));
     }
     m_program.push_back(instr);
@@ -290,18 +295,28 @@ void TshParser::Emit(const TExprNode* node)
         {u"power_", Op::Power}, {u"division_", Op::Division}, {u"logn_", Op::LogN},
         {u"-", Op::Neg}, {u"+", Op::Plus},
     };
-    Instr instr;
+    Op op = Op::Plus;
     if (node->Kind == lkOperator) {
         switch (node->Text.front().unicode()) {
-        case u'*': instr.op = Op::Mul; break;
-        case u'+': instr.op = Op::Add; break;
-        case u'-': instr.op = Op::Sub; break;
-        default: instr.op = Op::Div; break;
+        case u'*': op = Op::Mul; break;
+        case u'+': op = Op::Add; break;
+        case u'-': op = Op::Sub; break;
+        default: op = Op::Div; break;
         }
     } else {
         for (const auto& f : kFunctions)
-            if (node->Text == QStringView(f.name)) instr.op = f.op;
+            if (node->Text == QStringView(f.name)) op = f.op;
     }
+    // A right operand that is a number or a parameter was the last step laid
+    // out: it becomes the operand of this step.
+    Instr& last = m_program.back();
+    const bool binary = node->Right != nullptr;
+    if (binary && !node->Right->Left && (last.op == Op::Number || last.op == Op::Param)) {
+        last.op = Op(int(op) - int(Op::Add) + int(Op::AddLeaf));
+        return;
+    }
+    Instr instr;
+    instr.op = op;
     m_program.push_back(instr);
 }
 
@@ -310,58 +325,113 @@ void TshParser::ResolveNames()
     for (int at : m_nameInstrs) {
         Instr& instr = m_program[size_t(at)];
         instr.index = m_owner ? m_owner->ParamIndex(instr.text) : -1;
-        instr.op = instr.index >= 0 ? Op::Param : Op::MissingParam;
     }
     m_namesVersion = m_owner ? m_owner->ParamListVersion() : 0;
 }
 
+namespace {
+
+// The operand a Leaf step carries: its number, or its parameter's value.
+inline Fault LeafOperand(long double number, bool param, int32_t index, std::span<const long double> values,
+                         long double& operand)
+{
+    if (!param) {
+        operand = number;
+        return Fault::None;
+    }
+    if (size_t(index) >= values.size()) return Fault::UnknownParameter;
+    return odz::Finite(values[size_t(index)], operand);
+}
+
+} // namespace
+
+// The two values on top of the stack are kept apart from those below them:
+// most steps then work on registers, and a value pushed down to memory is
+// read back only after at least one more step, not on the critical path.
 TshParser::Failure TshParser::Run(long double& value) const
 {
     const std::span<const long double> values =
         m_owner ? m_owner->ParamValues() : std::span<const long double>();
-    long double stack[TStack::Capacity + 1];
-    long double* top = stack - 1;  // the last value pushed
+    long double below[TStack::Capacity + 2];
+    long double* next = below;  // where the next value pushed down goes
+    long double top = 0;
+    long double second = 0;
+    long double right = 0;
     const Instr* const program = m_program.data();
     const int count = int(m_program.size());
     for (int i = 0; i < count; ++i) {
         const Instr& in = program[i];
         Fault fault = Fault::None;
         switch (in.op) {
-        case Op::Number: *++top = in.value; continue;
+        case Op::Number:
+            *next++ = second;
+            second = top;
+            top = in.value;
+            continue;
         case Op::Param:
-            if (size_t(in.index) >= values.size()) return {Fault::UnknownParameter, i};
-            fault = odz::Finite(values[size_t(in.index)], *++top);
+            *next++ = second;
+            second = top;
+            fault = LeafOperand(0, true, in.index, values, top);
             break;
-        case Op::MissingParam: return {Fault::UnknownParameter, i};
         case Op::BadNumber: return {Fault::BadNumber, i};
-        case Op::Add: --top; fault = odz::Finite(top[0] + top[1], top[0]); break;
-        case Op::Sub: --top; fault = odz::Finite(top[0] - top[1], top[0]); break;
-        case Op::Mul: --top; fault = odz::Finite(top[0] * top[1], top[0]); break;
+        case Op::Add: fault = odz::Finite(second + top, top); second = *--next; break;
+        case Op::Sub: fault = odz::Finite(second - top, top); second = *--next; break;
+        case Op::Mul: fault = odz::Finite(second * top, top); second = *--next; break;
         case Op::Div:
-            --top;
-            if (top[1] == 0) return {top[0] == 0 ? Fault::InvalidOp : Fault::ZeroDivide, i};
-            fault = odz::Finite(top[0] / top[1], top[0]);
+            if (top == 0) return {second == 0 ? Fault::InvalidOp : Fault::ZeroDivide, i};
+            fault = odz::Finite(second / top, top);
+            second = *--next;
             break;
-        case Op::Neg: *top = -*top; continue;
+        case Op::Power: fault = odz::Power(second, top, top); second = *--next; break;
+        case Op::Division: fault = odz::Divide(second, top, top); second = *--next; break;
+        case Op::LogN: fault = odz::LogN(second, top, top); second = *--next; break;
+        case Op::AddLeaf:
+            if ((fault = LeafOperand(in.value, in.param, in.index, values, right)) == Fault::None)
+                fault = odz::Finite(top + right, top);
+            break;
+        case Op::SubLeaf:
+            if ((fault = LeafOperand(in.value, in.param, in.index, values, right)) == Fault::None)
+                fault = odz::Finite(top - right, top);
+            break;
+        case Op::MulLeaf:
+            if ((fault = LeafOperand(in.value, in.param, in.index, values, right)) == Fault::None)
+                fault = odz::Finite(top * right, top);
+            break;
+        case Op::DivLeaf:
+            if ((fault = LeafOperand(in.value, in.param, in.index, values, right)) != Fault::None) break;
+            if (right == 0) return {top == 0 ? Fault::InvalidOp : Fault::ZeroDivide, i};
+            fault = odz::Finite(top / right, top);
+            break;
+        case Op::PowerLeaf:
+            if ((fault = LeafOperand(in.value, in.param, in.index, values, right)) == Fault::None)
+                fault = odz::Power(top, right, top);
+            break;
+        case Op::DivisionLeaf:
+            if ((fault = LeafOperand(in.value, in.param, in.index, values, right)) == Fault::None)
+                fault = odz::Divide(top, right, top);
+            break;
+        case Op::LogNLeaf:
+            if ((fault = LeafOperand(in.value, in.param, in.index, values, right)) == Fault::None)
+                fault = odz::LogN(top, right, top);
+            break;
+        case Op::Neg: top = -top; continue;
         case Op::Plus: continue;
-        case Op::Sin: *top = sinl(*top); continue;
-        case Op::Cos: *top = cosl(*top); continue;
-        case Op::Ln: fault = odz::Ln(*top, *top); break;
-        case Op::Sqrt: fault = odz::Sqrt(*top, *top); break;
-        case Op::Abs: *top = fabsl(*top); continue;
-        case Op::Tg: fault = odz::Tg(*top, *top); break;
-        case Op::Ctg: fault = odz::Ctg(*top, *top); break;
-        case Op::ArcTg: *top = odz::ArcTg(*top); continue;
-        case Op::ArcCtg: *top = odz::ArcCtg(*top); continue;
-        case Op::ArcSin: fault = odz::ArcSin(*top, *top); break;
-        case Op::ArcCos: fault = odz::ArcCos(*top, *top); break;
-        case Op::Power: --top; fault = odz::Power(top[0], top[1], top[0]); break;
-        case Op::Division: --top; fault = odz::Divide(top[0], top[1], top[0]); break;
-        case Op::LogN: --top; fault = odz::LogN(top[0], top[1], top[0]); break;
+        case Op::Sin: top = x87::Sin(top); continue;
+        case Op::Cos: top = x87::Cos(top); continue;
+        case Op::Ln: fault = odz::Ln(top, top); break;
+        case Op::Sqrt: fault = odz::Sqrt(top, top); break;
+        case Op::Abs: top = fabsl(top); continue;
+        case Op::Tg: fault = odz::Tg(top, top); break;
+        case Op::Ctg: fault = odz::Ctg(top, top); break;
+        case Op::ArcTg: top = odz::ArcTg(top); continue;
+        case Op::ArcCtg: top = odz::ArcCtg(top); continue;
+        case Op::ArcSin: fault = odz::ArcSin(top, top); break;
+        case Op::ArcCos: fault = odz::ArcCos(top, top); break;
+        default: __builtin_unreachable();
         }
         if (fault != Fault::None) return {fault, i};
     }
-    value = stack[0];
+    value = top;
     return {};
 }
 
