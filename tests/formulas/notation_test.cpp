@@ -1,5 +1,5 @@
 #include "formulas/formula.h"
-#include "termshape.h"
+#include "formulatest.h"
 #include <gtest/gtest.h>
 #include <random>
 

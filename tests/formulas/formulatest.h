@@ -1,6 +1,13 @@
 #pragma once
 #include "formulas/terms.h"
 #include <QString>
+#include <ostream>
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 // A term tree spelled out for comparisons: a sequence as {e1,e2}, a text run
 // as 'text', a named term as name(arg1,arg2).
