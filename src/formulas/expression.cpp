@@ -28,17 +28,22 @@ void TSimpleTerm::ToExpression(QString& out) const
     out += text;
 }
 
-// Two-argument functions always enclose their first argument in its own
+// A two-argument function always encloses its first argument in its own
 // parentheses: the parser would read a comma right after a digit as part of
 // a number.
-void TDrobTerm::ToExpression(QString& out) const
+void TTerm::TwoArgumentCall(QLatin1String function, QString& out) const
 {
-    out += QStringView(u"DIVISION_((");
+    out += function;
+    out += QLatin1String("((");
     ArgumentExpression(1, out);
-    out += QStringView(u"),");
+    out += QLatin1String("),");
     ArgumentExpression(2, out);
     out += u')';
 }
+
+void TDrobTerm::ToExpression(QString& out) const { TwoArgumentCall(QLatin1String("DIVISION_"), out); }
+void TPowerTerm::ToExpression(QString& out) const { TwoArgumentCall(QLatin1String("power_"), out); }
+void TLogTerm::ToExpression(QString& out) const { TwoArgumentCall(QLatin1String("logN_"), out); }
 
 void TSkobTerm::ToExpression(QString& out) const
 {
@@ -73,24 +78,6 @@ void TSqrtTerm::ToExpression(QString& out) const
         out += degree;
         out += QStringView(u"))");
     }
-}
-
-void TPowerTerm::ToExpression(QString& out) const
-{
-    out += QStringView(u"power_((");
-    ArgumentExpression(1, out);
-    out += QStringView(u"),");
-    ArgumentExpression(2, out);
-    out += u')';
-}
-
-void TLogTerm::ToExpression(QString& out) const
-{
-    out += QStringView(u"logN_((");
-    ArgumentExpression(1, out);
-    out += QStringView(u"),");
-    ArgumentExpression(2, out);
-    out += u')';
 }
 
 void TIntegralTerm::ToExpression(QString&) const

@@ -109,6 +109,8 @@ protected:
     void AddArgument(const QString& text);
     // The expression of argument k; nothing when the term lacks it.
     void ArgumentExpression(int k, QString& out) const;
+    // function((argument 1),argument 2)
+    void TwoArgumentCall(QLatin1String function, QString& out) const;
     // The readers of named terms: two arguments (the first group and the
     // rest), or one (everything after the name).
     void ReadTwoArguments();

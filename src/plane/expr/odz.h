@@ -95,22 +95,25 @@ inline Fault LogN(long double base, long double x, long double& r)
 // Tangent and cotangent test and divide the sine and cosine rounded to double
 // precision, so only arguments whose rounded cosine (sine) is below the
 // threshold are rejected; near a pole the value is very large, not a fault.
+inline Fault RoundedRatio(long double numerator, long double denominator, long double& r)
+{
+    const double n = double(numerator), d = double(denominator);
+    if (std::fabs(d) < double(ODZ_EPS)) return Fault::NotInODZ;
+    return Finite((long double)n / (long double)d, r);
+}
+
 inline Fault Tg(long double x, long double& r)
 {
     long double s, c;
     x87::SinCos(x, s, c);
-    const double sd = double(s), cd = double(c);
-    if (std::fabs(cd) < double(ODZ_EPS)) return Fault::NotInODZ;
-    return Finite((long double)sd / (long double)cd, r);
+    return RoundedRatio(s, c, r);
 }
 
 inline Fault Ctg(long double x, long double& r)
 {
     long double s, c;
     x87::SinCos(x, s, c);
-    const double sd = double(s), cd = double(c);
-    if (std::fabs(sd) < double(ODZ_EPS)) return Fault::NotInODZ;
-    return Finite((long double)cd / (long double)sd, r);
+    return RoundedRatio(c, s, r);
 }
 
 inline long double ArcTg(long double x) { return x87::Atan(x); }
