@@ -1,6 +1,6 @@
 // Reading and writing the bracket notation, and the term tree's housekeeping.
 #include "formulas/terms.h"
-#include "shell/base/textutil.h"
+#include <algorithm>
 
 namespace formulas {
 namespace {
@@ -23,6 +23,12 @@ qsizetype GroupEnd(QStringView data, qsizetype from)
     return -1;
 }
 
+// Empty, or nothing but blanks and control characters.
+bool IsBlank(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= u' '; });
+}
+
 // The element a group's content stands for, or nullptr when it is dropped:
 // content that begins with "[" is a nested sequence, content whose first four
 // bytes are a structure name is that structure, content whose first four
@@ -35,7 +41,7 @@ std::unique_ptr<TTerm> MakeElement(QStringView content, TTerm* parent, bool keep
     const QStringView name = content.left(kNameLength);
     if (!keepRaw)
         if (auto named = MakeNamedTerm(name, parent, parent->Owner)) return named;
-    if (shell::Trim(name.toString()).isEmpty()) return nullptr;
+    if (IsBlank(name)) return nullptr;
     return std::make_unique<TSimpleTerm>(parent, parent->Owner);
 }
 

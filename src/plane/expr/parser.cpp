@@ -5,19 +5,20 @@
 #include <string>
 
 namespace plane {
+namespace detail {
 
 // One step of the postfix program. A binary step takes its left operand from
 // below the top of the stack and its right one from the top, or, in its
 // "Leaf" form, from the step itself (a number or a parameter), which spares
 // the stack a round trip through memory.
-enum class TshParser::Op : uint8_t {
+enum class Op : uint8_t {
     Number, Param, BadNumber,
     Add, Sub, Mul, Div, Power, Division, LogN,
     AddLeaf, SubLeaf, MulLeaf, DivLeaf, PowerLeaf, DivisionLeaf, LogNLeaf,
     Neg, Plus, Sin, Cos, Ln, Sqrt, Abs, Tg, Ctg, ArcTg, ArcCtg, ArcSin, ArcCos,
 };
 
-struct TshParser::Instr {
+struct Instr {
     long double value = 0;  // a number's value
     QStringView text;       // a name or number as written, for lookup and messages
     int32_t index = -1;     // a parameter's index in the owner's values; -1 when missing
@@ -25,13 +26,36 @@ struct TshParser::Instr {
     bool param = false;     // a Leaf step's operand is a parameter, not a number
 };
 
+} // namespace detail
+
 namespace {
 
-// Function names of the language, searched in this order.
-constexpr const char16_t* kUnaryNames[] = {
-    u"sin", u"cos", u"ln_", u"sqrt_", u"abs", u"tg", u"ctg", u"arctg", u"arcctg", u"arcsin_", u"arccos_",
+using detail::Instr;
+using detail::Op;
+
+// The functions of the language (names in lower case).
+struct Function {
+    const char16_t* name;
+    uint8_t kind;
+    Op op;
 };
-constexpr const char16_t* kBinaryNames[] = {u"power_", u"division_", u"logn_"};
+
+constexpr Function kFunctions[] = {
+    {u"sin", lkUnary, Op::Sin},           {u"cos", lkUnary, Op::Cos},
+    {u"ln_", lkUnary, Op::Ln},            {u"sqrt_", lkUnary, Op::Sqrt},
+    {u"abs", lkUnary, Op::Abs},           {u"tg", lkUnary, Op::Tg},
+    {u"ctg", lkUnary, Op::Ctg},           {u"arctg", lkUnary, Op::ArcTg},
+    {u"arcctg", lkUnary, Op::ArcCtg},     {u"arcsin_", lkUnary, Op::ArcSin},
+    {u"arccos_", lkUnary, Op::ArcCos},    {u"power_", lkBinaryFunc, Op::Power},
+    {u"division_", lkBinaryFunc, Op::Division}, {u"logn_", lkBinaryFunc, Op::LogN},
+};
+
+const Function* FindFunction(QStringView name)
+{
+    for (const Function& function : kFunctions)
+        if (name == QStringView(function.name)) return &function;
+    return nullptr;
+}
 
 bool IsDigit(QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }
 
@@ -39,14 +63,6 @@ bool IsNameChar(QChar c)
 {
     const char16_t u = c.unicode();
     return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') || u == u'_';
-}
-
-template <size_t N>
-bool OneOf(QStringView text, const char16_t* const (&names)[N])
-{
-    for (const char16_t* name : names)
-        if (text == QStringView(name)) return true;
-    return false;
 }
 
 int Priority(const TExprNode* node)
@@ -155,10 +171,8 @@ bool NextLexema(QStringView text, qsizetype& pos, TLexema& lexema)
     }
     while (pos < text.size() && IsNameChar(text[pos])) ++pos;
     const QStringView name = text.mid(start, pos - start);
-    uint8_t kind = lkName;
-    if (OneOf(name, kUnaryNames)) kind = lkUnary;
-    else if (OneOf(name, kBinaryNames)) kind = lkBinaryFunc;
-    lexema = {name, kind};
+    const Function* function = FindFunction(name);
+    lexema = {name, function ? function->kind : uint8_t(lkName)};
     return true;
 }
 
@@ -285,16 +299,6 @@ void TshParser::EmitLeaf(const TExprNode* node)
 
 void TshParser::Emit(const TExprNode* node)
 {
-    static constexpr struct {
-        const char16_t* name;
-        Op op;
-    } kFunctions[] = {
-        {u"sin", Op::Sin}, {u"cos", Op::Cos}, {u"ln_", Op::Ln}, {u"sqrt_", Op::Sqrt},
-        {u"abs", Op::Abs}, {u"tg", Op::Tg}, {u"ctg", Op::Ctg}, {u"arctg", Op::ArcTg},
-        {u"arcctg", Op::ArcCtg}, {u"arcsin_", Op::ArcSin}, {u"arccos_", Op::ArcCos},
-        {u"power_", Op::Power}, {u"division_", Op::Division}, {u"logn_", Op::LogN},
-        {u"-", Op::Neg}, {u"+", Op::Plus},
-    };
     Op op = Op::Plus;
     if (node->Kind == lkOperator) {
         switch (node->Text.front().unicode()) {
@@ -303,9 +307,10 @@ void TshParser::Emit(const TExprNode* node)
         case u'-': op = Op::Sub; break;
         default: op = Op::Div; break;
         }
-    } else {
-        for (const auto& f : kFunctions)
-            if (node->Text == QStringView(f.name)) op = f.op;
+    } else if (node->Text == u"-") {
+        op = Op::Neg;
+    } else if (const Function* function = FindFunction(node->Text)) {
+        op = function->op;
     }
     // A right operand that is a number or a parameter was the last step laid
     // out: it becomes the operand of this step.

@@ -21,6 +21,9 @@
 namespace plane {
 
 class TshParser;
+namespace detail {
+struct Instr;
+}
 
 // Token and node kinds.
 enum TLexKind : uint8_t {
@@ -110,8 +113,6 @@ public:
     const TParamOwner* Owner() const { return m_owner; }
 
 private:
-    enum class Op : uint8_t;
-    struct Instr;
     struct Failure {
         Fault fault = Fault::None;
         int at = -1;  // instruction that failed
@@ -131,7 +132,7 @@ private:
     QString m_text;                  // prepared text; node texts view into it
     std::vector<TExprNode> m_nodes;  // every node of the tree, reserved up front
     TExprNode* m_root = nullptr;
-    std::vector<Instr> m_program;
+    std::vector<detail::Instr> m_program;
     std::vector<int> m_nameInstrs;   // instructions that read a parameter
     uint64_t m_namesVersion = 0;     // owner's list version the names were resolved for
 };
