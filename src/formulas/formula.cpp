@@ -1,0 +1,261 @@
+#include "formulas/formula.h"
+#include "formulas/compiler.h"
+#include "shell/base/apperror.h"
+#include "shell/base/symbols.h"
+#include <QCursor>
+#include <QGuiApplication>
+#include <algorithm>
+
+namespace formulas {
+namespace {
+
+bool IsAsciiLetterOrDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9');
+}
+
+bool IsReservedWord(QStringView word)
+{
+    return std::any_of(kReservedWords.begin(), kReservedWords.end(), [word](QStringView reserved) {
+        return word.compare(reserved, Qt::CaseInsensitive) == 0;
+    });
+}
+
+// The hourglass while the compiler builds, when there is a screen to show it.
+class WaitCursor {
+public:
+    WaitCursor() : m_shown(qGuiApp != nullptr) { if (m_shown) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+    ~WaitCursor() { if (m_shown) QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    bool m_shown;
+};
+
+// Intervals become comparable numbers: "(a;b]" is (a + 1)*(b - 0), an open
+// end counting 1 and a closed one (stored as a brace) 0. Only the first ";"
+// splits; the parts are not checked.
+QString RewriteInterval(const QString& expression)
+{
+    const qsizetype semicolon = expression.indexOf(u';');
+    if (semicolon < 0) return expression;
+    QString before = expression.left(semicolon);
+    QString after = expression.mid(semicolon + 1);
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        if (before[i] == u'(' || before[i] == shell::symbol::OpenSquare) {
+            before += before[i] == u'(' ? QLatin1String("+1") : QLatin1String("+0");
+            before[i] = u'(';
+            break;
+        }
+    }
+    for (qsizetype i = after.size() - 1; i >= 0; --i) {
+        if (after[i] == u')' || after[i] == shell::symbol::CloseSquare) {
+            const QLatin1String offset = after[i] == u')' ? QLatin1String("-1") : QLatin1String("-0");
+            after[i] = u')';
+            after.insert(i, offset);
+            break;
+        }
+    }
+    return before + QLatin1String(")*(") + after;
+}
+
+} // namespace
+
+TFormula::TFormula()
+    : m_prefix(std::make_unique<TSimpleTerm>(nullptr, this)),
+      m_suffix(std::make_unique<TSimpleTerm>(nullptr, this))
+{
+    // A formula is usable before its first SetText: an empty root.
+    SetText(QString());
+}
+
+TFormula::~TFormula() = default;
+
+void TFormula::SetText(const QString& text)
+{
+    m_current = nullptr;
+    m_text = text;
+    m_root = std::make_unique<TSostTerm>(nullptr, this);
+    m_root->Data = text;
+    m_root->ParseText();
+    TreeChanged();
+    RebuildVariables();
+}
+
+void TFormula::SetPrefix(const QString& text)
+{
+    m_prefixText = text;
+    m_prefix->Data = text;
+}
+
+void TFormula::SetSuffix(const QString& text)
+{
+    m_suffixText = text;
+    m_suffix->Data = text;
+}
+
+void TFormula::RebuildVariables()
+{
+    m_variables.clear();
+    const QString lower = m_text.toLower();
+    QString run;
+    for (QChar c : lower) {
+        if (IsAsciiLetterOrDigit(c)) {
+            run += c;
+            continue;
+        }
+        // A run still open at the end of the text is not taken; notation
+        // always ends with "]".
+        if (!run.isEmpty() && !run[0].isDigit() && !m_variables.contains(run, Qt::CaseInsensitive)
+            && !IsReservedWord(run))
+            m_variables.append(run);
+        run.clear();
+    }
+    std::sort(m_variables.begin(), m_variables.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    if (!m_prefixText.isEmpty()) PlaceVariable(QStringLiteral("x"), 0);
+    if (!m_suffixText.isEmpty()) {
+        PlaceVariable(QStringLiteral("x"), 0);
+        PlaceVariable(QStringLiteral("y"), 1);
+    }
+    m_values.assign(size_t(m_variables.size()), 1.0L);
+    ++m_variablesVersion;
+}
+
+// Moves name to index by exchanging it with the entry there, or inserts it.
+void TFormula::PlaceVariable(const QString& name, int index)
+{
+    const int at = IndexOfVariable(name);
+    if (at >= 0) m_variables.swapItemsAt(at, index);
+    else m_variables.insert(index, name);
+}
+
+int TFormula::IndexOfVariable(QStringView name) const
+{
+    for (int i = 0; i < m_variables.size(); ++i)
+        if (name.compare(m_variables[i], Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+bool TFormula::SetValue(QStringView name, long double value)
+{
+    const int index = IndexOfVariable(name);
+    if (index < 0) return false;
+    m_values[size_t(index)] = value;
+    return true;
+}
+
+QString TFormula::ExpressionText() const
+{
+    QString expression;
+    m_root->ToExpression(expression);
+    expression = RewriteInterval(expression);
+    expression.replace(shell::symbol::NumberE, shell::symbol::NumberEText);
+    expression.replace(shell::symbol::Pi, shell::symbol::PiText);
+    expression.replace(shell::symbol::Infinity, shell::symbol::InfinityText);
+    return expression;
+}
+
+void TFormula::TreeChanged()
+{
+    m_parsed = false;
+}
+
+// The expression of the tree is parsed once and kept until the tree changes;
+// the parser reads the values (and finds renamed variables) at every run.
+plane::TshParser* TFormula::ParsedExpression()
+{
+    if (!m_parsed) {
+        const QString expression = ExpressionText();
+        if (!m_parser) m_parser = std::make_unique<plane::TshParser>(this);
+        m_parser->Parse(expression);
+        m_parsed = true;
+    }
+    return m_parser.get();
+}
+
+long double TFormula::Calculate()
+{
+    if (m_compiled && Compiler()) return Compiler()->CallFunction(m_functionIndex, m_values);
+    return ParsedExpression()->Evaluate();
+}
+
+std::optional<long double> TFormula::TryCalculate()
+{
+    try {
+        if (m_compiled && Compiler()) return Compiler()->CallFunction(m_functionIndex, m_values);
+        return ParsedExpression()->TryEvaluate();
+    } catch (const shell::AppError&) {
+        return std::nullopt;
+    }
+}
+
+void TFormula::Compile()
+{
+    const QString expression = ExpressionText();
+    TFormulaCompiler* compiler = Compiler();
+    if (!compiler) {
+        m_compiled = false;
+        return;
+    }
+    WaitCursor wait;
+    m_functionIndex = compiler->AddFunction(expression, m_variables);
+    BuildOrFallBack(*compiler);
+}
+
+// A formula that does not build leaves the harmless expression "0" in its
+// slot, so that the other compiled formulas keep a library; it is evaluated
+// by the parser from then on, and nothing is shown.
+void TFormula::BuildOrFallBack(TFormulaCompiler& compiler)
+{
+    try {
+        compiler.Build();
+        m_compiled = true;
+        return;
+    } catch (const shell::AppError&) {
+    }
+    FallBackToParser(compiler);
+}
+
+void TFormula::FallBackToParser(TFormulaCompiler& compiler)
+{
+    m_compiled = false;
+    compiler.SetFunction(QStringLiteral("0"), m_functionIndex, m_variables);
+    try {
+        compiler.Build();
+    } catch (const shell::AppError&) {
+    }
+}
+
+void TFormula::RecompileAfterEdit()
+{
+    TFormulaCompiler* compiler = Compiler();
+    if (!m_compiled || !compiler) return;
+    WaitCursor wait;
+    // An edit can leave a text that has no expression (letters that read back
+    // as an integral): that formula builds as "0" and the parser reports it.
+    QString expression;
+    try {
+        expression = ExpressionText();
+    } catch (const shell::AppError&) {
+        FallBackToParser(*compiler);
+        return;
+    }
+    compiler->SetFunction(expression, m_functionIndex, m_variables);
+    BuildOrFallBack(*compiler);
+}
+
+void TFormula::AcceptTree()
+{
+    QString notation;
+    m_root->ToBracketText(notation);
+    m_text = notation;
+    TreeChanged();
+    RebuildVariables();
+    RecompileAfterEdit();
+}
+
+} // namespace formulas

@@ -1,0 +1,119 @@
+#pragma once
+#include "formulas/terms.h"
+#include "plane/expr/evalerror.h"
+#include "plane/expr/parser.h"
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+#include <span>
+#include <vector>
+
+// A formula: its bracket notation, the term tree read from it, an optional
+// prefix and suffix shown around it ("y = ", "=0"), its variables with their
+// current values, and its evaluation. It is the parameter owner of the
+// expression parser that evaluates it.
+namespace formulas {
+
+class TFormulaCompiler;
+
+class TFormula : public plane::TParamOwner {
+public:
+    TFormula();
+    ~TFormula() override;
+    TFormula(const TFormula&) = delete;
+    TFormula& operator=(const TFormula&) = delete;
+
+    // Rebuilds the tree from text (the empty text is an empty formula), then
+    // the variables, every value being 1.
+    void SetText(const QString& text);
+    // The prefix and suffix are drawn with the formula and fix the places of
+    // "x" and "y" among the variables; they take no part in the expression.
+    void SetPrefix(const QString& text);
+    void SetSuffix(const QString& text);
+    // Variables: every name of ASCII letters and digits in the text that does
+    // not begin with a digit and is no reserved word, sorted; with a prefix "x"
+    // comes first, with a suffix "x" and then "y". Every value becomes 1.
+    void RebuildVariables();
+
+    // The arithmetic expression of the tree, with intervals rewritten as
+    // products and the symbols of e, π and ∞ as numbers. Raises
+    // shell::AppError for an integral or a system.
+    QString ExpressionText() const;
+
+    // The value for the current values: through the compiler when Compiled,
+    // otherwise through the expression parser. Raises shell::AppError (an
+    // integral or system, a syntax error) or plane::EvalError ("NotInODZ", a
+    // floating-point fault, a parameter missing from the list).
+    long double Calculate();
+    // The same, with no value instead of an error (for long runs of points).
+    std::optional<long double> TryCalculate();
+
+    // Registers the formula with the run's compiler and builds it; a formula
+    // that does not build is evaluated by the parser. Without a compiler the
+    // formula stays uncompiled. Errors of ExpressionText are not caught.
+    void Compile();
+    // After a confirmed edit of a compiled formula: its slot gets the new
+    // expression and the library is built again.
+    void RecompileAfterEdit();
+    // The tree became what the editor left: Text := the root's notation, the
+    // variables are rebuilt and a compiled formula is recompiled.
+    void AcceptTree();
+    // The tree was changed in place (by the editor): the expression is made
+    // anew at the next evaluation.
+    void TreeChanged();
+
+    const QString& Text() const { return m_text; }
+    const QString& PrefixText() const { return m_prefixText; }
+    const QString& SuffixText() const { return m_suffixText; }
+    TSostTerm* Root() const { return m_root.get(); }
+    TSimpleTerm* Prefix() const { return m_prefix.get(); }
+    TSimpleTerm* Suffix() const { return m_suffix.get(); }
+    const QStringList& Variables() const { return m_variables; }
+    // Values are indexed like Variables; callers write them before evaluating
+    // (the plane engine puts x into entry 0 and y into entry 1).
+    std::span<long double> Values() { return m_values; }
+    std::span<const long double> Values() const { return m_values; }
+    // Sets the value of a variable; false when the formula has no such variable.
+    bool SetValue(QStringView name, long double value);
+    int IndexOfVariable(QStringView name) const;
+    bool Compiled() const { return m_compiled; }
+    int FunctionIndex() const { return m_functionIndex; }
+
+    // Editing state, kept for the formula editor.
+    TTerm* Current() const { return m_current; }
+    void SetCurrent(TTerm* term) { m_current = term; }
+    bool Editing() const { return m_editing; }
+    void SetEditing(bool editing) { m_editing = editing; }
+
+    // The parameter owner of the expression parser.
+    int ParamIndex(QStringView name) const override { return IndexOfVariable(name); }
+    std::span<const long double> ParamValues() const override { return m_values; }
+    uint64_t ParamListVersion() const override { return m_variablesVersion; }
+
+private:
+    plane::TshParser* ParsedExpression();
+    void BuildOrFallBack(TFormulaCompiler& compiler);
+    void FallBackToParser(TFormulaCompiler& compiler);
+    void PlaceVariable(const QString& name, int index);
+
+    QString m_text;
+    TTerm* m_current = nullptr;
+    bool m_editing = false;
+    QString m_prefixText;
+    std::unique_ptr<TSimpleTerm> m_prefix;
+    std::unique_ptr<TSimpleTerm> m_suffix;
+    QString m_suffixText;
+    int m_functionIndex = -1;
+    std::unique_ptr<TSostTerm> m_root;
+    QStringList m_variables;
+    std::vector<long double> m_values;
+    bool m_compiled = false;
+
+    uint64_t m_variablesVersion = 0;
+    // The parsed expression of the current tree, kept between evaluations.
+    std::unique_ptr<plane::TshParser> m_parser;
+    bool m_parsed = false;
+};
+
+} // namespace formulas

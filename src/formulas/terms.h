@@ -1,0 +1,250 @@
+#pragma once
+#include <QString>
+#include <QStringView>
+#include <Qt>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class QPainter;
+
+// The term tree of a formula. A formula is one line of bracket notation, for
+// example "[drob[sin(x)][cos(x)]]", held in memory as a tree of terms: a
+// sequence (TSostTerm) of elements, text runs (TSimpleTerm) and named terms
+// ("drob", "skob", "modl", "vect", "sqrt", "powr", "indx", "loga", "intg",
+// "syst") whose arguments are sequences. The reader and the writer of the
+// notation are a file format: lab, answer, container and page files store
+// formulas only this way.
+namespace formulas {
+
+class TFormula;
+
+enum class TermKind : uint8_t {
+    Sequence,     // TSostTerm
+    Text,         // TSimpleTerm
+    Fraction,     // TDrobTerm "drob": numerator, denominator
+    Parentheses,  // TSkobTerm "skob": contents
+    Modulus,      // TModulTerm "modl": contents
+    Vector,       // TVectorTerm "vect": contents
+    Root,         // TSqrtTerm "sqrt": degree (empty: square root), radicand
+    Power,        // TPowerTerm "powr": base, exponent
+    Index,        // TIndexTerm "indx": base, subscript
+    Log,          // TLogTerm "loga": base, argument
+    Integral,     // TIntegralTerm "intg": lower limit, upper limit, integrand
+    System,       // TSystemTerm "syst": equations
+};
+
+// The reserved words, in their fixed order: they never name a variable, and
+// the drawing of text keeps their letters upright (blanking them from the
+// last word of the table to the first).
+inline constexpr std::array<QStringView, 20> kReservedWords{
+    u"sin", u"cos", u"ln", u"lg", u"drob", u"skob", u"modl", u"sqrt", u"powr", u"indx",
+    u"loga", u"intg", u"syst", u"tg", u"ctg", u"arctg", u"arcctg", u"arcsin", u"arccos", u"vect",
+};
+
+// Bracket depth of reading: a sequence this many levels below the root keeps
+// every group it meets as a text run with the group's raw content instead of
+// reading it further. Such a text writes back exactly as it was read, and the
+// reader's recursion (and everything that walks the tree) stays shallow
+// whatever the text.
+inline constexpr int kMaxReadNesting = 100;
+
+// The most elements a sequence takes from the editor; the reader keeps every
+// element of a stored text.
+inline constexpr int kMaxEditElements = 255;
+
+class TTerm {
+public:
+    TTerm(TTerm* parent, TFormula* owner) : Parent(parent), Owner(owner) {}
+    virtual ~TTerm();
+    TTerm(const TTerm&) = delete;
+    TTerm& operator=(const TTerm&) = delete;
+
+    virtual TermKind Kind() const = 0;
+
+    // The term's own bracket text: a sequence's elements «[e1][e2]», a text
+    // run's text, a named term's name and arguments «drob[x][2]». Set by the
+    // reader before ParseText and by every ToBracketText.
+    QString Data;
+    int Left = 0;    // where the term was last drawn
+    int Top = 0;
+    int Width = 0;   // size from the last measuring
+    int Height = 0;
+    int Axis = 0;    // from Top down to the middle line that neighbours share
+    TTerm* Parent;   // none for a formula's root, prefix and suffix
+    TFormula* Owner;
+    int Caret = 0;   // editing caret inside this term; 0 when elsewhere
+    int FontSize = 0;
+
+    // Children are numbered 1..Count, as the caret arithmetic counts them.
+    int Count() const { return int(m_children.size()); }
+    TTerm* Child(int k) const { return m_children[size_t(k - 1)].get(); }
+    void AppendChild(std::unique_ptr<TTerm> child);
+    void InsertChild(int k, std::unique_ptr<TTerm> child);  // becomes child k
+    void DeleteChild(int k);                                // destroys its subtree
+    void ClearChildren();
+    // Levels between this term and the top of its tree (0 for a root).
+    int Level() const;
+
+    // The operations of every term, in this order. The layout, caret and
+    // editing operations belong to the formula drawing and editor code; here
+    // they do nothing.
+    virtual void ParseText();  // build the children from Data
+    virtual void Measure(QPainter& canvas);
+    virtual void Draw(QPainter& canvas, int x, int y);
+    virtual void ToExpression(QString& out) const;  // appends the arithmetic expression
+    virtual void Enter(bool fromLeft);
+    virtual void DrawCaret(QPainter& canvas);
+    virtual void MoveRight();
+    virtual void MoveLeft();
+    virtual void ClickAt(int x, int y, QPainter& canvas);
+    virtual void InsertChar(QChar ch);
+    virtual void KeyAction(int key, Qt::KeyboardModifiers shift);
+    virtual void InsertStructure(int kind, int n);
+    virtual void ToBracketText(QString& out);  // out := the notation, also stored in Data
+
+protected:
+    // Appends a new sequence argument read from text.
+    void AddArgument(const QString& text);
+    // The expression of argument k; nothing when the term lacks it.
+    void ArgumentExpression(int k, QString& out) const;
+    // function((argument 1),argument 2)
+    void TwoArgumentCall(QLatin1String function, QString& out) const;
+    // The readers of named terms: two arguments (the first group and the
+    // rest), or one (everything after the name).
+    void ReadTwoArguments();
+    void ReadOneArgument();
+    // Data := name + the arguments' notation. The first singleGroups arguments
+    // are read back as exactly one group each, so one with several elements is
+    // wrapped in an extra pair of brackets (it reads back as one nested
+    // sequence with the same elements).
+    void WriteNamed(int singleGroups, QString& out);
+
+private:
+    std::vector<std::unique_ptr<TTerm>> m_children;
+};
+
+// A sequence of elements of any class.
+class TSostTerm : public TTerm {
+public:
+    using TTerm::TTerm;
+    TermKind Kind() const override { return TermKind::Sequence; }
+    void ParseText() override;
+    void ToExpression(QString& out) const override;
+    void ToBracketText(QString& out) override;
+};
+
+// A run of text; Data is the text itself and there are no children.
+class TSimpleTerm : public TTerm {
+public:
+    using TTerm::TTerm;
+    TermKind Kind() const override { return TermKind::Text; }
+    void ParseText() override {}
+    void ToExpression(QString& out) const override;
+    void ToBracketText(QString& out) override;
+};
+
+class TDrobTerm : public TTerm {
+public:
+    using TTerm::TTerm;
+    TermKind Kind() const override { return TermKind::Fraction; }
+    void ParseText() override;
+    void ToExpression(QString& out) const override;
+    void ToBracketText(QString& out) override;
+};
+
+class TSkobTerm : public TTerm {
+public:
+    using TTerm::TTerm;
+    TermKind Kind() const override { return TermKind::Parentheses; }
+    void ParseText() override;
+    void ToExpression(QString& out) const override;
+    void ToBracketText(QString& out) override;
+};
+
+class TModulTerm : public TTerm {
+public:
+    using TTerm::TTerm;
+    TermKind Kind() const override { return TermKind::Modulus; }
+    void ParseText() override;
+    void ToExpression(QString& out) const override;
+    void ToBracketText(QString& out) override;
+};
+
+// A vector (overline); it takes no part in the expression.
+class TVectorTerm : public TTerm {
+public:
+    using TTerm::TTerm;
+    TermKind Kind() const override { return TermKind::Vector; }
+    void ParseText() override;
+    void ToExpression(QString& out) const override;
+    void ToBracketText(QString& out) override;
+};
+
+class TSqrtTerm : public TTerm {
+public:
+    using TTerm::TTerm;
+    TermKind Kind() const override { return TermKind::Root; }
+    void ParseText() override;
+    void ToExpression(QString& out) const override;
+    void ToBracketText(QString& out) override;
+};
+
+class TPowerTerm : public TTerm {
+public:
+    using TTerm::TTerm;
+    TermKind Kind() const override { return TermKind::Power; }
+    void ParseText() override;
+    void ToExpression(QString& out) const override;
+    void ToBracketText(QString& out) override;
+};
+
+// A subscript (a₁); it takes no part in the expression.
+class TIndexTerm : public TTerm {
+public:
+    using TTerm::TTerm;
+    TermKind Kind() const override { return TermKind::Index; }
+    void ParseText() override;
+    void ToExpression(QString& out) const override;
+    void ToBracketText(QString& out) override;
+};
+
+class TLogTerm : public TTerm {
+public:
+    using TTerm::TTerm;
+    TermKind Kind() const override { return TermKind::Log; }
+    void ParseText() override;
+    void ToExpression(QString& out) const override;
+    void ToBracketText(QString& out) override;
+};
+
+// An integral; it cannot be evaluated.
+class TIntegralTerm : public TTerm {
+public:
+    using TTerm::TTerm;
+    TermKind Kind() const override { return TermKind::Integral; }
+    void ParseText() override;
+    void ToExpression(QString& out) const override;
+    void ToBracketText(QString& out) override;
+};
+
+// A system of equations; it cannot be evaluated.
+class TSystemTerm : public TTerm {
+public:
+    using TTerm::TTerm;
+    TermKind Kind() const override { return TermKind::System; }
+    void ParseText() override;
+    void ToExpression(QString& out) const override;
+    void ToBracketText(QString& out) override;
+};
+
+// The four-letter notation name of a named term ("drob", ...); empty for a
+// sequence and a text run.
+QStringView NotationName(TermKind kind);
+
+// A new term of the class a notation name stands for; nullptr for a name that
+// is none of the ten.
+std::unique_ptr<TTerm> MakeNamedTerm(QStringView name, TTerm* parent, TFormula* owner);
+
+} // namespace formulas
