@@ -54,3 +54,27 @@ function(orindo_add_subfolders)
     endif()
   endforeach()
 endfunction()
+
+# libFuzzer targets of the parsers of outside text (tests/fuzz). Off by
+# default; a fuzz build is a build folder of its own configured with clang:
+#   CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DORINDO_BUILD_FUZZ=ON
+# Every library of that build is instrumented for coverage, addresses and
+# undefined behaviour.
+option(ORINDO_BUILD_FUZZ "Build the libFuzzer targets (clang only)" OFF)
+if(ORINDO_BUILD_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "ORINDO_BUILD_FUZZ needs clang++ (CXX=clang++)")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# orindo_fuzz(<name> LIBS <targets...> [SOURCES files...]) from <name>.cpp in
+# the current folder (plus SOURCES), linked with libFuzzer.
+function(orindo_fuzz name)
+  cmake_parse_arguments(ARG "" "" "LIBS;SOURCES" ${ARGN})
+  add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/${name}.cpp ${ARG_SOURCES})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+endfunction()

@@ -153,7 +153,9 @@ void TDemo::prepareTarget()
     if (!screen) return;
     const QSize window = m_target->frameGeometry().size();
     const QRect area = screen->geometry();
-    m_target->move(area.x() + (area.width() - window.width()) / 2, area.y() + (area.height() - window.height()) / 2);
+    // Centred, but never off the screen's top left, where the system would move it later.
+    m_target->move(area.x() + std::max(0, (area.width() - window.width()) / 2),
+                   area.y() + std::max(0, (area.height() - window.height()) / 2));
 }
 
 void TDemo::StartScript(const QString& path)

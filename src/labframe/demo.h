@@ -6,9 +6,8 @@
 #include <QSet>
 #include <QString>
 #include <QThread>
+#include <QWidget>
 #include <optional>
-
-class QWidget;
 
 // Demonstrations: a script ".SCI" of recorded mouse and key input is replayed
 // into a lab window, with music, until it ends or the user takes over (a key

@@ -84,6 +84,34 @@ QString GridText(const QTableWidget& grid)
     return text;
 }
 
+// The cells of a grid line: the pieces that repeated left splits at "|" give
+// (shell::SplitLeft), found in one pass, since a grid line may hold a million
+// cells and each split copies the rest of the line.
+class CellSplitter {
+public:
+    explicit CellSplitter(const QString& cells) : m_text(cells), m_end(cells.size())
+    {
+        while (m_end > 0 && IsBlank(m_text[m_end - 1])) --m_end;
+    }
+
+    QString next()
+    {
+        while (m_pos < m_end && IsBlank(m_text[m_pos])) ++m_pos;
+        const qsizetype bar = m_pos < m_end ? m_text.indexOf(u'|', m_pos) : -1;
+        const qsizetype stop = bar < 0 ? m_end : bar;
+        QString cell = m_text.mid(m_pos, stop - m_pos);
+        m_pos = bar < 0 ? m_end : bar + 1;
+        return cell.replace(kGridBarStandIn, u'|');
+    }
+
+private:
+    static bool IsBlank(QChar c) { return c.unicode() <= 32; }
+
+    const QString& m_text;
+    qsizetype m_end;
+    qsizetype m_pos = 0;
+};
+
 void ApplyGrid(QTableWidget& grid, QString value)
 {
     const int rows = ToInt(shell::SplitLeft(value, u' '), 0, kMaxGridSide);
@@ -91,9 +119,9 @@ void ApplyGrid(QTableWidget& grid, QString value)
     if (qint64(rows) * columns > kMaxGridCells) throw LabFormatError();
     grid.setRowCount(rows);
     grid.setColumnCount(columns);
+    CellSplitter cells(value);
     for (int row = 0; row < rows; ++row)
-        for (int column = 0; column < columns; ++column)
-            SetGridCell(grid, row, column, shell::SplitLeft(value, u'|').replace(kGridBarStandIn, u'|'));
+        for (int column = 0; column < columns; ++column) SetGridCell(grid, row, column, cells.next());
 }
 
 void ClearGrid(QTableWidget& grid)

@@ -39,8 +39,9 @@ int RadioGroup::itemIndex() const { return m_group->checkedId(); }
 
 void RadioGroup::setItemIndex(int index)
 {
+    if (index < 0 || index >= count()) index = -1;
     if (index == itemIndex()) return;
-    if (index >= 0 && index < count()) {
+    if (index >= 0) {
         m_group->button(index)->setChecked(true);
         return;
     }

@@ -15,6 +15,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
+#include <QPaintEvent>
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -31,6 +33,7 @@ constexpr int kStatusBarHeight = 23;
 // The example menu opens this far below the examples button's top-left corner.
 constexpr int kMenuOffset = 26;
 const QColor kStripColor(22, 48, 92);
+const QColor kWorkColor(236, 240, 247);
 
 const QString kTopPicture = QStringLiteral("JPG\\LabTop.JPG");
 const QString kDemoNote = QStringLiteral("Прервать ролик - Esc");
@@ -254,6 +257,12 @@ void TfmLab::resizeEvent(QResizeEvent* event)
     lbName->setGeometry(kStripLeft, 8, width, 40);
     lbExample->setGeometry(kStripLeft + 2, 48, width, 26);
     m_toolBar->setGeometry(kStripLeft, kToolBarTop, width, kButtonSize + 2);
+}
+
+void TfmLab::paintEvent(QPaintEvent* event)
+{
+    // Full-size windows erase no background; the lab's own area is painted here.
+    QPainter(this).fillRect(event->rect(), kWorkColor);
 }
 
 void TfmLab::FormShow()

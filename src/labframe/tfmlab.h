@@ -101,6 +101,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
     // Runs on every showing; the first one loads the top picture, names the
     // window and builds the example menu.

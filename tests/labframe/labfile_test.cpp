@@ -2,7 +2,7 @@
 // and the engine part, byte for byte, and what damaged files do.
 #include "labframe/labfile.h"
 #include "support/fakedialogs.h"
-#include "testlab.h"
+#include "labtest.h"
 #include <QFile>
 #include <QLabel>
 
@@ -128,7 +128,8 @@ TEST_F(LabFileTest, LinesAreMatchedByExactNameAndOddLinesAreSkipped)
     ASSERT_TRUE(load(lab, {QStringLiteral("6"), QStringLiteral("EDNAME=upper"), QStringLiteral("no equals sign"),
                            QStringLiteral("lbName=label"), QStringLiteral("unknown=1"),
                            QStringLiteral("edName==starts with equals"), QStringLiteral("btPlain=11"),
-                           QStringLiteral("cbKind=7"), QStringLiteral("rgMode=-5"), QStringLiteral("seCount=abc"),
+                           QStringLiteral("cbKind=7"), QStringLiteral("rgMode=-5"), QStringLiteral("rgMode=3"),
+                           QStringLiteral("seCount=abc"),
                            QStringLiteral("tvTopics=99"), QStringLiteral("#")}));
     EXPECT_EQ(lab.edName->text(), QStringLiteral("=starts with equals"));
     EXPECT_NE(lab.lbName->text(), QStringLiteral("label")); // labels keep nothing in lab files

@@ -1,6 +1,4 @@
 #include "testlab.h"
-#include "labframe/labregistry.h"
-#include "ui/hooks.h"
 #include <QVBoxLayout>
 
 TestLab::TestLab(int number) : TfmLab(number)
@@ -59,11 +57,4 @@ void TestLab::WriteLab(labframe::LabFileWriter& out)
 {
     TfmLab::WriteLab(out);
     for (const QString& record : engineRecords) out.writeLine(record);
-}
-
-void LabTest::TearDown()
-{
-    labframe::ReleaseLabs();
-    ui::hooks() = {};
-    ProgramFolderTest::TearDown();
 }

@@ -1,7 +1,6 @@
 #pragma once
 #include "labframe/radiogroup.h"
 #include "labframe/tfmlab.h"
-#include "support/testsupport.h"
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
@@ -34,12 +33,4 @@ public:
     QStringList engineRecords;
     int toolClicks = 0;
     int plainClicks = 0;
-};
-
-// A fresh program folder, recorded dialogs and empty shell hooks per test.
-class LabTest : public ProgramFolderTest {
-protected:
-    void TearDown() override;
-    // The bytes a lab file with these lines has.
-    static QByteArray fileBytes(const QStringList& lines) { return cp1251Lines(lines); }
 };

@@ -62,85 +62,82 @@ bool DrawLabTop(const QString& programFolder)
     return artgen::SaveJpg(image, programFolder, QStringLiteral("JPG/LabTop.JPG"));
 }
 
-QImage Glyph()
+// A transparent glyph drawn by draw(painter), antialiased.
+template <class Draw>
+QImage Glyph(Draw draw)
 {
     QImage image(kGlyph, kGlyph, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    draw(p);
     return image;
 }
 
 // A sheet with a red eraser across it.
 QImage ClearGlyph()
 {
-    QImage image = Glyph();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(60, 60, 60), 1));
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(4.5, 2.5, 14, 19));
-    p.translate(13, 13);
-    p.rotate(-40);
-    p.setBrush(QColor(220, 60, 60));
-    p.drawRoundedRect(QRectF(-9, -4, 18, 8), 2, 2);
-    p.setBrush(QColor(240, 240, 250));
-    p.drawRoundedRect(QRectF(3, -4, 6, 8), 1.5, 1.5);
-    return image;
+    return Glyph([](QPainter& p) {
+        p.setPen(QPen(QColor(60, 60, 60), 1));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(4.5, 2.5, 14, 19));
+        p.translate(13, 13);
+        p.rotate(-40);
+        p.setBrush(QColor(220, 60, 60));
+        p.drawRoundedRect(QRectF(-9, -4, 18, 8), 2, 2);
+        p.setBrush(QColor(240, 240, 250));
+        p.drawRoundedRect(QRectF(3, -4, 6, 8), 1.5, 1.5);
+    });
 }
 
 // An open yellow folder.
 QImage OpenGlyph()
 {
-    QImage image = Glyph();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(130, 90, 10), 1));
-    p.setBrush(QColor(230, 180, 60));
-    p.drawPolygon(QPolygonF{QPointF(2, 5), QPointF(9, 5), QPointF(11, 7), QPointF(19, 7), QPointF(19, 20), QPointF(2, 20)});
-    p.setBrush(QColor(255, 214, 100));
-    p.drawPolygon(QPolygonF{QPointF(5, 11), QPointF(23, 11), QPointF(19, 20), QPointF(2, 20)});
-    return image;
+    return Glyph([](QPainter& p) {
+        p.setPen(QPen(QColor(130, 90, 10), 1));
+        p.setBrush(QColor(230, 180, 60));
+        p.drawPolygon(QPolygonF{QPointF(2, 5), QPointF(9, 5), QPointF(11, 7), QPointF(19, 7), QPointF(19, 20), QPointF(2, 20)});
+        p.setBrush(QColor(255, 214, 100));
+        p.drawPolygon(QPolygonF{QPointF(5, 11), QPointF(23, 11), QPointF(19, 20), QPointF(2, 20)});
+    });
 }
 
 // A blue floppy disk.
 QImage SaveGlyph()
 {
-    QImage image = Glyph();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(20, 40, 90), 1));
-    p.setBrush(QColor(50, 100, 190));
-    p.drawPolygon(QPolygonF{QPointF(3, 3), QPointF(18, 3), QPointF(21, 6), QPointF(21, 21), QPointF(3, 21)});
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(6.5, 12.5, 11, 8));
-    p.setBrush(QColor(200, 210, 225));
-    p.drawRect(QRectF(7.5, 3.5, 9, 5));
-    p.setPen(QPen(QColor(150, 160, 180), 1));
-    p.drawLine(8, 15, 16, 15);
-    p.drawLine(8, 18, 16, 18);
-    return image;
+    return Glyph([](QPainter& p) {
+        p.setPen(QPen(QColor(20, 40, 90), 1));
+        p.setBrush(QColor(50, 100, 190));
+        p.drawPolygon(QPolygonF{QPointF(3, 3), QPointF(18, 3), QPointF(21, 6), QPointF(21, 21), QPointF(3, 21)});
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(6.5, 12.5, 11, 8));
+        p.setBrush(QColor(200, 210, 225));
+        p.drawRect(QRectF(7.5, 3.5, 9, 5));
+        p.setPen(QPen(QColor(150, 160, 180), 1));
+        p.drawLine(8, 15, 16, 15);
+        p.drawLine(8, 18, 16, 18);
+    });
 }
 
 // A green book with a star: the examples.
 QImage ExamplesGlyph()
 {
-    QImage image = Glyph();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(20, 80, 30), 1));
-    p.setBrush(QColor(60, 160, 80));
-    p.drawRoundedRect(QRectF(4.5, 2.5, 15, 19), 2, 2);
-    p.setBrush(QColor(245, 245, 230));
-    p.drawRect(QRectF(6.5, 18.5, 13, 3));
-    QPolygonF star;
-    for (int i = 0; i < 10; ++i) {
-        const double radius = i % 2 == 0 ? 5.5 : 2.3;
-        const double angle = -M_PI / 2 + i * M_PI / 5;
-        star << QPointF(12 + radius * std::cos(angle), 10 + radius * std::sin(angle));
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 220, 60));
-    p.drawPolygon(star);
-    return image;
+    return Glyph([](QPainter& p) {
+        p.setPen(QPen(QColor(20, 80, 30), 1));
+        p.setBrush(QColor(60, 160, 80));
+        p.drawRoundedRect(QRectF(4.5, 2.5, 15, 19), 2, 2);
+        p.setBrush(QColor(245, 245, 230));
+        p.drawRect(QRectF(6.5, 18.5, 13, 3));
+        QPolygonF star;
+        for (int i = 0; i < 10; ++i) {
+            const double radius = i % 2 == 0 ? 5.5 : 2.3;
+            const double angle = -M_PI / 2 + i * M_PI / 5;
+            star << QPointF(12 + radius * std::cos(angle), 10 + radius * std::sin(angle));
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 220, 60));
+        p.drawPolygon(star);
+    });
 }
 
 bool DrawLabPictures(const QString& programFolder)
