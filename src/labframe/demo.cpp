@@ -136,7 +136,7 @@ TDemo::TDemo(QObject* parent) : QObject(parent) {}
 
 TDemo::~TDemo()
 {
-    if (m_playing) qApp->removeEventFilter(this);
+    if (m_playing && QCoreApplication::instance()) QCoreApplication::instance()->removeEventFilter(this);
     // The thread calls back into this object; it must be gone first.
     if (m_thread) {
         m_thread->requestInterruption();
@@ -257,7 +257,7 @@ void TDemo::replayKey(const ScriptEvent& event)
         m_heldKeys.insert(event.a);
         m_modifiers |= modifier;
     }
-    const VirtualKey key = TranslateVirtualKey(event.a, m_modifiers & Qt::ShiftModifier);
+    const VirtualKey key = TranslateVirtualKey(event.a, m_modifiers.testFlag(Qt::ShiftModifier));
     const bool types = !(m_modifiers & (Qt::ControlModifier | Qt::AltModifier));
     QWidget* receiver = m_target->focusWidget() ? m_target->focusWidget() : m_target.data();
     QKeyEvent keyEvent(release ? QEvent::KeyRelease : QEvent::KeyPress, key.key, m_modifiers,

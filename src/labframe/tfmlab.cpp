@@ -35,6 +35,7 @@ constexpr int kMenuOffset = 26;
 const QColor kStripColor(22, 48, 92);
 const QColor kWorkColor(236, 240, 247);
 
+const QString kStripFont = QStringLiteral("Arial Narrow");
 const QString kTopPicture = QStringLiteral("JPG\\LabTop.JPG");
 const QString kDemoNote = QStringLiteral("Прервать ролик - Esc");
 const QString kDemoMusic = QStringLiteral("WAV\\Fon.mid");
@@ -60,7 +61,25 @@ TfmLab::TfmLab(int number, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, kStatusBarHeight);
     layout->setSpacing(0);
+    makeTopStrip();
+    layout->addWidget(imTop);
+    m_workArea = new QWidget(this);
+    m_workArea->setObjectName(QStringLiteral("pnWork"));
+    layout->addWidget(m_workArea, 1);
+    makeToolBar();
+}
 
+QLabel* TfmLab::makeStripLabel(const QString& name, const QFont& font, const QString& style)
+{
+    auto* label = new QLabel(imTop);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->setStyleSheet(style);
+    return label;
+}
+
+void TfmLab::makeTopStrip()
+{
     imTop = new QLabel(this);
     imTop->setObjectName(QStringLiteral("imTop"));
     imTop->setFixedHeight(kTopHeight);
@@ -69,27 +88,18 @@ TfmLab::TfmLab(int number, QWidget* parent)
     QPalette strip = imTop->palette();
     strip.setColor(QPalette::Window, kStripColor);
     imTop->setPalette(strip);
-    layout->addWidget(imTop);
 
-    m_workArea = new QWidget(this);
-    m_workArea->setObjectName(QStringLiteral("pnWork"));
-    layout->addWidget(m_workArea, 1);
-
-    lbName = new QLabel(imTop);
-    lbName->setObjectName(QStringLiteral("lbName"));
-    lbName->setFont(QFont(QStringLiteral("Arial Narrow"), 22, QFont::Bold));
-    lbName->setStyleSheet(QStringLiteral("color: white;"));
+    lbName = makeStripLabel(QStringLiteral("lbName"), QFont(kStripFont, 22, QFont::Bold), QStringLiteral("color: white;"));
     auto* shadow = new QGraphicsDropShadowEffect(lbName);
     shadow->setBlurRadius(0);
     shadow->setOffset(2, 2);
     shadow->setColor(QColor(0, 0, 0, 200));
     lbName->setGraphicsEffect(shadow);
+    lbExample = makeStripLabel(QStringLiteral("lbExample"), QFont(kStripFont, 12), QStringLiteral("color: rgb(255, 236, 160);"));
+}
 
-    lbExample = new QLabel(imTop);
-    lbExample->setObjectName(QStringLiteral("lbExample"));
-    lbExample->setFont(QFont(QStringLiteral("Arial Narrow"), 12));
-    lbExample->setStyleSheet(QStringLiteral("color: rgb(255, 236, 160);"));
-
+void TfmLab::makeToolBar()
+{
     m_toolBar = new QWidget(imTop);
     m_toolBar->setObjectName(QStringLiteral("pnTools"));
     auto* tools = new QHBoxLayout(m_toolBar);

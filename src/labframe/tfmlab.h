@@ -117,6 +117,9 @@ protected:
 
 private:
     static void PrepareSpeedButton(QToolButton& button);
+    void makeTopStrip();
+    void makeToolBar();
+    QLabel* makeStripLabel(const QString& name, const QFont& font, const QString& style);
     QToolButton* addToolbarButton(const QString& name, const QString& hint, const QString& picture);
     void buildExampleMenu();
     // Where the open dialog starts: the visible task's folder and name, or the examples.

@@ -186,6 +186,23 @@ TEST_F(DemoTest, EscEndsTheReplayAndNeverReachesTheLab)
     EXPECT_EQ(helpShown, 1);
 }
 
+TEST_F(DemoTest, ForeignKeyFiresNoShortcut)
+{
+    int helps = 0;
+    ui::hooks().showWindowHelp = [&] { ++helps; };
+    lab->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(lab));
+    QTest::keyClick(lab, Qt::Key_F1);
+    ASSERT_EQ(helps, 1); // F1 asks for help while nothing plays
+
+    writeScript(QStringLiteral("long"), {QStringLiteral("0 512 10 10"), QStringLiteral("20000 512 30 30")});
+    lab->PlayDemo(QStringLiteral("DEMO\\long"));
+    ASSERT_TRUE(waitForPointer());
+    QTest::keyClick(lab, Qt::Key_F1);
+    EXPECT_EQ(helps, 1);
+    EXPECT_FALSE(DemoPlayer().playing());
+}
+
 TEST_F(DemoTest, PointerMayStrayFortyPixelsButNotMore)
 {
     writeScript(QStringLiteral("rest"), {QStringLiteral("0 512 100 100"), QStringLiteral("20000 512 30 30")});

@@ -51,6 +51,10 @@ TEST_F(TfmLabTest, FirstShowNamesTheWindowAndBuildsTheExampleMenu)
     EXPECT_FALSE(lab.imTop->pixmap().isNull());
     EXPECT_FALSE(lab.btExample->isHidden());
     ASSERT_EQ(lab.PopupEx->actions().size(), 3);
+    QTest::mouseClick(lab.btExample, Qt::LeftButton);
+    EXPECT_TRUE(lab.PopupEx->isVisible());
+    EXPECT_EQ(lab.PopupEx->pos(), lab.btExample->mapToGlobal(QPoint(0, 26)));
+    lab.PopupEx->hide();
 
     // The third line belongs to 2.LAB.
     lab.PopupEx->actions()[2]->trigger();
