@@ -53,20 +53,25 @@ function(orindo_add_subfolders)
   endforeach()
 endfunction()
 
-# libFuzzer targets of tests/fuzz, for clang only:
+# libFuzzer targets of tests/fuzz, for clang only (see tests/fuzz/README.md):
 #   cmake -S . -B build-fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DORINDO_FUZZ=ON
 #   cmake --build build-fuzz --target <name>_fuzz && build-fuzz/tests/fuzz/<name>_fuzz -max_total_time=60
 # Every library is then built with coverage and the address and undefined-behaviour checks.
 option(ORINDO_FUZZ "Build the libFuzzer targets of tests/fuzz (clang)" OFF)
 if(ORINDO_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "ORINDO_FUZZ needs clang++ (-DCMAKE_CXX_COMPILER=clang++)")
+  endif()
   add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
-# orindo_fuzz(<name> LIBS <targets...>) from <name>.cpp in the current folder.
+# orindo_fuzz(<name> LIBS <targets...> [SOURCES files...]) from <name>.cpp in
+# the current folder (plus SOURCES), linked with libFuzzer.
 function(orindo_fuzz name)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
-  add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/${name}.cpp)
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  cmake_parse_arguments(ARG "" "" "LIBS;SOURCES" ${ARGN})
+  add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/${name}.cpp ${ARG_SOURCES})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
 endfunction()

@@ -19,6 +19,15 @@ struct ShellHooks {
     // Loads a page into the lab help window and shows it / closes that window.
     std::function<void(const QString& pageFile)> showLabHelp;
     std::function<void()> closeLabHelp;
+    // Shows the lab help window again with the page it held (a demonstration
+    // hid it with closeLabHelp while it played).
+    std::function<void()> showLabHelpAgain;
+    // A lab window was hidden: close the task window and the reference window
+    // when they are visible.
+    std::function<void()> closeTaskWindows;
+    // The code of the task in the visible task window (topic folder, "\", task
+    // name, as "A05\012"); empty when the task window is hidden.
+    std::function<QString()> visibleTaskCode;
     // The status text of the main window's status bar (lbRegim).
     std::function<void(const QString& text)> setStatusText;
     // The quit question was answered Yes: close the popup and end the program.

@@ -19,9 +19,10 @@ ui::Answer FakeDialogs::question(const QString& text, const QString& caption, ui
     return answer;
 }
 
-QString FakeDialogs::openFile(const QString& filter, const QString&, const QString&)
+QString FakeDialogs::openFile(const QString& filter, const QString&, const QString& folder)
 {
     fileFilters.append(filter);
+    fileFolders.append(folder);
     if (files.empty()) return {};
     const QString file = files.front();
     files.pop_front();

@@ -28,6 +28,7 @@ public:
     QList<Shown> questions;
     QList<ui::Answer> questionDefaults;
     QStringList fileFilters;
+    QStringList fileFolders; // where each file dialog started
     // Answers in order; when empty, questions get their default answer and
     // file dialogs are cancelled, modal windows rejected.
     std::deque<ui::Answer> answers;

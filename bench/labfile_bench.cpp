@@ -1,0 +1,82 @@
+// Lab files of the largest window part the course has: the divisor table of
+// the divisibility lab, 10001 rows by 2 columns. Baseline: the same text only
+// encoded, decoded and split into lines, which every lab file costs anyway.
+#include "labframe/tfmlab.h"
+#include "shell/base/textfile.h"
+#include <QApplication>
+#include <QTableWidget>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kRows = 10001;
+
+class GridLab : public labframe::TfmLab {
+public:
+    GridLab() : TfmLab(1)
+    {
+        auto* grid = addControl<QTableWidget>(QStringLiteral("Table1"), workArea());
+        grid->setRowCount(kRows);
+        grid->setColumnCount(2);
+        for (int row = 0; row < kRows; ++row) {
+            grid->setItem(row, 0, new QTableWidgetItem(QString::number(row + 1)));
+            grid->setItem(row, 1, new QTableWidgetItem(QString::number((row * 7) % 24)));
+        }
+    }
+};
+
+GridLab& Lab()
+{
+    static GridLab* lab = new GridLab;
+    return *lab;
+}
+
+QString SavedText()
+{
+    labframe::LabFileWriter out;
+    Lab().WriteLab(out);
+    return out.text();
+}
+
+void BM_Baseline_EncodeDecodeLines(benchmark::State& state)
+{
+    const QString text = SavedText();
+    for (auto _ : state) {
+        const QStringList lines = shell::SplitLines(shell::DecodeCp1251(shell::EncodeCp1251(text)));
+        benchmark::DoNotOptimize(lines.size());
+    }
+    state.SetBytesProcessed(state.iterations() * text.size());
+}
+BENCHMARK(BM_Baseline_EncodeDecodeLines)->Unit(benchmark::kMillisecond);
+
+void BM_WriteLab(benchmark::State& state)
+{
+    GridLab& lab = Lab();
+    for (auto _ : state) {
+        labframe::LabFileWriter out;
+        lab.WriteLab(out);
+        benchmark::DoNotOptimize(shell::EncodeCp1251(out.text()).size());
+    }
+    state.SetBytesProcessed(state.iterations() * SavedText().size());
+}
+BENCHMARK(BM_WriteLab)->Unit(benchmark::kMillisecond);
+
+void BM_LoadLabText(benchmark::State& state)
+{
+    const QByteArray bytes = shell::EncodeCp1251(SavedText());
+    for (auto _ : state) benchmark::DoNotOptimize(Lab().LoadLabText(shell::DecodeCp1251(bytes)));
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+BENCHMARK(BM_LoadLabText)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

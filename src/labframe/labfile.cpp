@@ -1,0 +1,55 @@
+#include "labframe/labfile.h"
+#include "shell/base/numfmt.h"
+#include "shell/base/paths.h"
+#include "shell/base/textfile.h"
+#include "shell/base/textutil.h"
+#include <QFileInfo>
+#include <limits>
+
+namespace labframe {
+
+LabFileReader LabFileReader::FromText(const QString& text)
+{
+    return LabFileReader(shell::SplitLines(text));
+}
+
+QString LabFileReader::readLine()
+{
+    if (atEnd()) return {};
+    return m_lines[m_next++];
+}
+
+void LabFileWriter::writeLine(const QString& text)
+{
+    m_text += text;
+    m_text += QLatin1String("\r\n");
+}
+
+std::optional<int> ParseLabNumber(const QString& firstLine)
+{
+    QString rest = firstLine;
+    const auto number = shell::ParseInt(shell::SplitLeft(rest, u' '));
+    if (!number || *number < std::numeric_limits<int>::min() || *number > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return int(*number);
+}
+
+LabFileText ReadLabFileText(const QString& path)
+{
+    const QFileInfo info(shell::RealPath(path));
+    if (info.isFile() && info.size() > kMaxLabFileBytes) return {std::nullopt, kWrongFormatText};
+    try {
+        return {shell::ReadText(path), {}};
+    } catch (const shell::AppError& error) {
+        return {std::nullopt, error.message()};
+    }
+}
+
+std::optional<int> ReadLabNumber(const QString& path)
+{
+    const LabFileText file = ReadLabFileText(path);
+    if (!file.text) return std::nullopt;
+    return ParseLabNumber(LabFileReader::FromText(*file.text).readLine());
+}
+
+} // namespace labframe

@@ -1,0 +1,36 @@
+#pragma once
+#include "labframe/radiogroup.h"
+#include "labframe/tfmlab.h"
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTimer>
+#include <QTreeWidget>
+
+// A lab with one control of every kind the lab file keeps, and a stand-in
+// engine that keeps the lines after "#" as its records.
+class TestLab : public labframe::TfmLab {
+public:
+    explicit TestLab(int number = 6);
+
+    void ClearLab() override;
+    void ReadLab(labframe::LabFileReader& in) override;
+    void WriteLab(labframe::LabFileWriter& out) override;
+
+    QToolButton* btTool;  // can stay pressed
+    QToolButton* btPlain; // cannot
+    QLineEdit* edName;
+    QSpinBox* seCount;
+    QComboBox* cbKind;
+    labframe::RadioGroup* rgMode;
+    QTableWidget* sgData;
+    QTreeWidget* tvTopics;
+    QTimer* Timer1;
+    QFrame* pnPicture;
+
+    QStringList engineRecords;
+    int toolClicks = 0;
+    int plainClicks = 0;
+};
