@@ -30,6 +30,14 @@ struct ShellHooks {
     std::function<QString()> visibleTaskCode;
     // The status text of the main window's status bar (lbRegim).
     std::function<void(const QString& text)> setStatusText;
+    // The animated guide figure "Fig" of the main window (the popup and the
+    // help windows are placed from its screen position) and its frame: 2
+    // while a note shows, 0 otherwise.
+    std::function<QWidget*()> guideFigure;
+    std::function<void(int frame)> setGuideFrame;
+    // The hint window of the tasks and the history page window.
+    std::function<void(const QString& file)> showHintPage;
+    std::function<void(const QString& file)> showHistoryPage;
     // The quit question was answered Yes: close the popup and end the program.
     std::function<void()> quitConfirmed;
 };
