@@ -218,6 +218,21 @@ void DrawCaretLines(QPainter& canvas, int x, int top, int height, int underlineF
     canvas.setPen(pen);
 }
 
+// The multiplication dot: a round dot about an eighth of the text height
+// across, at least two pixels, in the pen's colour.
+void DrawDot(QPainter& canvas, int cx, int cy, int textHeight)
+{
+    const double radius = std::max(1.0, textHeight / 16.0);
+    Smooth smooth(canvas);
+    const QBrush brush = canvas.brush();
+    const QPen pen = canvas.pen();
+    canvas.setBrush(pen.color());
+    canvas.setPen(Qt::NoPen);
+    canvas.drawEllipse(QPointF(cx + 0.5, cy + 0.5), radius, radius);
+    canvas.setPen(pen);
+    canvas.setBrush(brush);
+}
+
 } // namespace
 
 // ---- sequence ---------------------------------------------------------------------
@@ -316,15 +331,9 @@ void TSimpleTerm::Draw(QPainter& canvas, int x, int y)
         const int w = fonts.Advance(glyph);
         const int cx = x0 + w / 2;
         switch (glyph.kind) {
-        case GlyphKind::Dot: {
-            const int cy = y + Height / 2;
-            Smooth smooth(canvas);
-            const QBrush brush = canvas.brush();
-            canvas.setBrush(canvas.pen().color());
-            canvas.drawEllipse(QRect(QPoint(cx - 1, cy - 1), QPoint(cx + 1, cy + 1)));
-            canvas.setBrush(brush);
+        case GlyphKind::Dot:
+            DrawDot(canvas, cx, y + Height / 2, plusHeight);
             break;
-        }
         case GlyphKind::Minus: {
             const int cy = y + plusHeight / 2;
             Line(canvas, cx - w / 2 + 1, cy, cx + w / 2 - 1, cy);
@@ -629,10 +638,18 @@ void TIntegralTerm::Draw(QPainter& canvas, int x, int y)
     integrand->Draw(canvas, x + d, y + upper->Height);
     const int xl = x + (d - 6) / 2, xr = x + (d + 6) / 2;
     const int yt = y + upper->Height, yb = yt + integrand->Height;
+    // The sign is drawn a little bolder than the pen, as the glyph is in print.
+    const QPen pen = canvas.pen();
+    QPen bold = pen;
+    bold.setWidthF(std::max(pen.widthF(), QFontMetrics(canvas.font(), canvas.device()).height() / 14.0));
+    canvas.setPen(bold);
     Arc(canvas, QRect(xl, yt, xr - xl, 6), 0, 180);
     Arc(canvas, QRect(xl, yb - 6, xr - xl, 6), 180, 180);
-    Smooth smooth(canvas);
-    canvas.drawLine(xl, yt + 3, xr, yb - 3);
+    {
+        Smooth smooth(canvas);
+        canvas.drawLine(xl, yt + 3, xr, yb - 3);
+    }
+    canvas.setPen(pen);
 }
 
 // ---- system ---------------------------------------------------------------------------

@@ -5,7 +5,9 @@
 #include "formulas/formulapages.h"
 #include "shell/base/paths.h"
 #include "ui/gifwriter.h"
+#include <QFontMetrics>
 #include <QSaveFile>
+#include <cmath>
 
 namespace formulas {
 
@@ -55,7 +57,9 @@ QImage Canvas(int width, int height, const QColor& background)
 void PrepareCanvas(QPainter& canvas, const QColor& colour)
 {
     canvas.setFont(FormulaFont(PictureFontSize()));
-    canvas.setPen(colour);
+    // Bars and signs thicken with large sizes as the strokes of the glyphs do.
+    const int pixels = QFontMetrics(canvas.font(), canvas.device()).height();
+    canvas.setPen(QPen(colour, std::max(1, int(std::lround(pixels / 24.0)))));
     canvas.setRenderHint(QPainter::TextAntialiasing, true);
 }
 

@@ -22,17 +22,17 @@
 namespace {
 
 const char* const kBuiltInSheet[] = {
-    "Дробь дробей: <FORMULA=[drob[drob[1][x]+1][drob[x][x+1]]]> и сумма <FORMULA=[drob[1][2]][+][drob[1][3]][=][drob[5][6]]>.",
+    "Дробь дробей: <FORMULA=[drob[[drob[1][x]][+1]][drob[x][x+1]]]> и сумма <FORMULA=[drob[1][2]][+][drob[1][3]][=][drob[5][6]]>.",
     "Корни: <FORMULA=[sqrt[][x*x+1]]>, <FORMULA=[sqrt[3][drob[a][b]]]> и <FORMULA=[sqrt[n][powr[x][n]]][=][modl[x]]>.",
     "Степени: <FORMULA=[powr[x][2]]>, <FORMULA=[powr[ж][powr[x][2]]]>, <FORMULA=[powr[skob[a+b]][2]][=][powr[a][2]][+2ab+][powr[b][2]]>.",
     "Логарифмы: <FORMULA=[loga[2][8]][=3]>, <FORMULA=[lg 100=2]>, <FORMULA=[ln ж=1]>, <FORMULA=[loga[a][skob[x*y]]][=][loga[a][x]][+][loga[a][y]]>.",
     "Тригонометрия: <FORMULA=[powr[sin][2]][x+][powr[cos][2]][x=1]>, <FORMULA=[tg x=][drob[sin x][cos x]]>, <FORMULA=[arcsin(1)=][drob[и][2]]>.",
     "Система <FORMULA=[syst[[x+y=5]][[x-y=1]]]> имеет решение <FORMULA=[x=3, y=2]>.",
     "Интеграл <FORMULA=[intg[0][1][powr[x][2]][dx=][drob[1][3]]]> равен площади под параболой.",
-    "Промежутки: <FORMULA=[x з {0; 1)]>, <FORMULA=[x з (-м; 2]]>, <FORMULA=[x й 0]>, <FORMULA=[x л 1]>, <FORMULA=[и п 3,14]>.",
+    "Промежутки: <FORMULA=[x з {0; 1)]>, <FORMULA=[x з (-м; 2}]>, <FORMULA=[x й 0]>, <FORMULA=[x л 1]>, <FORMULA=[и п 3,14]>.",
     "Модуль и вектор: <FORMULA=[modl[x-1]][к 2]>, <FORMULA=[vect[AB]][=][vect[a]][+][vect[b]]>, индекс <FORMULA=[indx[a][n+1]][=][indx[a][n]][+d]>.",
     "Уравнение <FORMULA=[2*x-1=0]>, неравенство <FORMULA=[drob[x-1][x+2]][й 0]> и <FORMULA=[нx о 0]>.",
-    "Квадратное уравнение: <FORMULA=[indx[x][1,2]][=][drob[-b][sqrt[][powr[b][2]][-4ac]]][2a]]>.",
+    "Квадратное уравнение: <FORMULA=[indx[x][1,2]][=][drob[[-b+][sqrt[][[powr[b][2]][-4ac]]]][2a]]>.",
 };
 
 struct Options {
