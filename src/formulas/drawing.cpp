@@ -40,11 +40,16 @@ int CanvasFontSize(const QPainter& canvas)
     return 12;
 }
 
-void SetCanvasFontSize(QPainter& canvas, int points)
+QFont SizedFont(const QPainter& canvas, int points)
 {
     QFont font = canvas.font();
     font.setPointSize(std::max(1, points));
-    canvas.setFont(font);
+    return font;
+}
+
+void SetCanvasFontSize(QPainter& canvas, int points)
+{
+    canvas.setFont(SizedFont(canvas, points));
 }
 
 QFont FormulaFont(int points)
@@ -245,7 +250,7 @@ void TSostTerm::Measure(QPainter& canvas)
 {
     FontSize = CanvasFontSize(canvas);
     if (Count() == 0) {
-        Height = QFontMetrics(canvas.font(), canvas.device()).height();
+        Height = QFontMetrics(SizedFont(canvas, FontSize), canvas.device()).height();
         Width = Axis = Height / 2;
         return;
     }
@@ -304,6 +309,8 @@ void TSostTerm::DrawCaret(QPainter& canvas)
 void TSimpleTerm::Measure(QPainter& canvas)
 {
     FontSize = CanvasFontSize(canvas);
+    FontKeeper keep(canvas);
+    SetCanvasFontSize(canvas, FontSize);
     const RunFonts fonts(canvas);
     if (IsBlankText(Data)) {
         Height = fonts.Upright().height();
@@ -578,7 +585,7 @@ void TLogTerm::Measure(QPainter& canvas)
     TTerm* argument = Child(2);
     MeasureReduced(canvas, *base, FontSize);
     argument->Measure(canvas);
-    const QFontMetrics word(canvas.font(), canvas.device());
+    const QFontMetrics word(SizedFont(canvas, FontSize), canvas.device());
     const int h = word.height() / 2;
     const int p = std::max(h, argument->Axis);
     const int q = std::max(h, argument->Height - argument->Axis);

@@ -30,8 +30,11 @@ inline constexpr QRgb kCaretColour = 0xFF0000FF;
 int ReducedFontSize(int points);
 
 // The canvas font's size in points (a font set in pixels is converted with
-// the device's resolution) and a change of that size alone.
+// the device's resolution) and a change of that size alone. Terms measure and
+// draw with the canvas font set to their recorded size in points, so that a
+// canvas font given in pixels measures exactly as it is drawn.
 int CanvasFontSize(const QPainter& canvas);
+QFont SizedFont(const QPainter& canvas, int points);
 void SetCanvasFontSize(QPainter& canvas, int points);
 
 // The formula font at a size: regular "Times New Roman".

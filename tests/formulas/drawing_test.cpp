@@ -250,3 +250,28 @@ TEST(FormulaLayout, CaretIsBlueAtTheMeasuredPosition)
     EXPECT_EQ(blueColumns(sequence.image, root->Top + root->Height / 3),
               std::vector<int>{root->Left + sequence.Element(1)->Width});
 }
+
+// The editor's font is given in pixels; what is measured must be what is drawn.
+TEST(FormulaLayout, PixelSizedCanvasFontMeasuresAsItDraws)
+{
+    QImage image(600, 100, QImage::Format_RGB32);
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    image.fill(Qt::white);
+    QPainter canvas(&image);
+    QFont font(kFormulaFontFamily);
+    font.setPixelSize(22);
+    canvas.setFont(font);
+    TFormula formula;
+    formula.SetText(QStringLiteral("[mmmmmmmmmmmmmmmmmmmm]"));
+    formula.Draw(canvas, 0, 0);
+    const auto* run = static_cast<TSimpleTerm*>(formula.Root()->Child(1));
+    EXPECT_EQ(run->FontSize, 17);
+    int drawnRight = 0;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 128) drawnRight = x;
+    // The italic m may lean a pixel or two out of its last advance, no more.
+    EXPECT_NEAR(drawnRight, run->Width, 3);
+    EXPECT_EQ(canvas.font().pixelSize(), 22); // the caller's font is left as it was
+}
