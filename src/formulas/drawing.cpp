@@ -64,26 +64,15 @@ namespace {
 
 // Only the lines that are not horizontal or vertical (arcs, slants, the
 // dot) are smoothed; straight bars stay crisp one-pixel lines.
-class Smooth {
+class Smoothing {
 public:
-    explicit Smooth(QPainter& canvas) : m_canvas(canvas), m_was(canvas.testRenderHint(QPainter::Antialiasing))
+    Smoothing(QPainter& canvas, bool on) : m_canvas(canvas), m_was(canvas.testRenderHint(QPainter::Antialiasing))
     {
-        canvas.setRenderHint(QPainter::Antialiasing, true);
+        canvas.setRenderHint(QPainter::Antialiasing, on);
     }
-    ~Smooth() { m_canvas.setRenderHint(QPainter::Antialiasing, m_was); }
-
-private:
-    QPainter& m_canvas;
-    bool m_was;
-};
-
-class Crisp {
-public:
-    explicit Crisp(QPainter& canvas) : m_canvas(canvas), m_was(canvas.testRenderHint(QPainter::Antialiasing))
-    {
-        canvas.setRenderHint(QPainter::Antialiasing, false);
-    }
-    ~Crisp() { m_canvas.setRenderHint(QPainter::Antialiasing, m_was); }
+    ~Smoothing() { m_canvas.setRenderHint(QPainter::Antialiasing, m_was); }
+    Smoothing(const Smoothing&) = delete;
+    Smoothing& operator=(const Smoothing&) = delete;
 
 private:
     QPainter& m_canvas;
@@ -92,7 +81,7 @@ private:
 
 void Line(QPainter& canvas, int x1, int y1, int x2, int y2)
 {
-    Crisp crisp(canvas);
+    const Smoothing crisp(canvas, false);
     canvas.drawLine(x1, y1, x2, y2);
 }
 
@@ -100,7 +89,7 @@ void Line(QPainter& canvas, int x1, int y1, int x2, int y2)
 // three o'clock.
 void Arc(QPainter& canvas, const QRect& box, int startDegrees, int spanDegrees)
 {
-    Smooth smooth(canvas);
+    const Smoothing smooth(canvas, true);
     canvas.drawArc(box, startDegrees * 16, spanDegrees * 16);
 }
 
@@ -228,7 +217,7 @@ void DrawCaretLines(QPainter& canvas, int x, int top, int height, int underlineF
 void DrawDot(QPainter& canvas, int cx, int cy, int textHeight)
 {
     const double radius = std::max(1.0, textHeight / 16.0);
-    Smooth smooth(canvas);
+    const Smoothing smooth(canvas, true);
     const QBrush brush = canvas.brush();
     const QPen pen = canvas.pen();
     canvas.setBrush(pen.color());
@@ -236,6 +225,41 @@ void DrawDot(QPainter& canvas, int cx, int cy, int textHeight)
     canvas.drawEllipse(QPointF(cx + 0.5, cy + 0.5), radius, radius);
     canvas.setPen(pen);
     canvas.setBrush(brush);
+}
+
+// The start of a named term's Measure: it records the canvas font size.
+// A term built without all its arguments (the reader always gives them, a
+// tree assembled elsewhere might not) takes no room and is not measured on.
+bool StartMeasure(TTerm& term, QPainter& canvas, int arguments)
+{
+    term.FontSize = CanvasFontSize(canvas);
+    if (term.Count() >= arguments) return true;
+    term.Width = term.Height = term.Axis = 0;
+    return false;
+}
+
+// The start of a named term's Draw: its place, and the canvas font at its
+// size until the drawing ends.
+class DrawScope : public FontKeeper {
+public:
+    DrawScope(TTerm& term, QPainter& canvas, int x, int y) : FontKeeper(canvas)
+    {
+        term.Left = x;
+        term.Top = y;
+        SetCanvasFontSize(canvas, term.FontSize);
+    }
+};
+
+// Contents with room around them (brackets, bars, the overline), keeping
+// the contents' axis so that a bracketed fraction stays level with the signs
+// beside it.
+void MeasureEnclosed(TTerm& term, QPainter& canvas, int extraWidth, int extraHeight)
+{
+    TTerm* contents = term.Child(1);
+    contents->Measure(canvas);
+    term.Width = contents->Width + extraWidth;
+    term.Height = contents->Height + extraHeight;
+    term.Axis = contents->Axis + extraHeight;
 }
 
 } // namespace
@@ -326,10 +350,7 @@ void TSimpleTerm::Measure(QPainter& canvas)
 
 void TSimpleTerm::Draw(QPainter& canvas, int x, int y)
 {
-    Left = x;
-    Top = y;
-    FontKeeper keep(canvas);
-    SetCanvasFontSize(canvas, FontSize);
+    const DrawScope scope(*this, canvas, x, y);
     const RunFonts fonts(canvas);
     const int baseline = y + fonts.Upright().ascent();
     const int plusHeight = fonts.Upright().height();
@@ -377,7 +398,7 @@ void TSimpleTerm::DrawCaret(QPainter& canvas)
 
 void TDrobTerm::Measure(QPainter& canvas)
 {
-    FontSize = CanvasFontSize(canvas);
+    if (!StartMeasure(*this, canvas, 2)) return;
     TTerm* numerator = Child(1);
     TTerm* denominator = Child(2);
     numerator->Measure(canvas);
@@ -389,10 +410,8 @@ void TDrobTerm::Measure(QPainter& canvas)
 
 void TDrobTerm::Draw(QPainter& canvas, int x, int y)
 {
-    Left = x;
-    Top = y;
-    FontKeeper keep(canvas);
-    SetCanvasFontSize(canvas, FontSize);
+    const DrawScope scope(*this, canvas, x, y);
+    if (Count() < 2) return;
     TTerm* numerator = Child(1);
     TTerm* denominator = Child(2);
     numerator->Draw(canvas, x + Width / 2 - numerator->Width / 2, y);
@@ -401,25 +420,16 @@ void TDrobTerm::Draw(QPainter& canvas, int x, int y)
 }
 
 // ---- parentheses, absolute value, vector -----------------------------------------
-// These keep their contents' axis, so that a bracketed fraction stays level
-// with the signs beside it.
 
 void TSkobTerm::Measure(QPainter& canvas)
 {
-    FontSize = CanvasFontSize(canvas);
-    TTerm* contents = Child(1);
-    contents->Measure(canvas);
-    Width = contents->Width + 10;
-    Height = contents->Height;
-    Axis = contents->Axis;
+    if (StartMeasure(*this, canvas, 1)) MeasureEnclosed(*this, canvas, 10, 0);
 }
 
 void TSkobTerm::Draw(QPainter& canvas, int x, int y)
 {
-    Left = x;
-    Top = y;
-    FontKeeper keep(canvas);
-    SetCanvasFontSize(canvas, FontSize);
+    const DrawScope scope(*this, canvas, x, y);
+    if (Count() < 1) return;
     Child(1)->Draw(canvas, x + 5, y);
     Arc(canvas, QRect(x, y, 10, Height), 90, 180);
     Arc(canvas, QRect(x + Width - 10, y, 10, Height), 270, 180);
@@ -427,20 +437,13 @@ void TSkobTerm::Draw(QPainter& canvas, int x, int y)
 
 void TModulTerm::Measure(QPainter& canvas)
 {
-    FontSize = CanvasFontSize(canvas);
-    TTerm* contents = Child(1);
-    contents->Measure(canvas);
-    Width = contents->Width + 6;
-    Height = contents->Height;
-    Axis = contents->Axis;
+    if (StartMeasure(*this, canvas, 1)) MeasureEnclosed(*this, canvas, 6, 0);
 }
 
 void TModulTerm::Draw(QPainter& canvas, int x, int y)
 {
-    Left = x;
-    Top = y;
-    FontKeeper keep(canvas);
-    SetCanvasFontSize(canvas, FontSize);
+    const DrawScope scope(*this, canvas, x, y);
+    if (Count() < 1) return;
     Child(1)->Draw(canvas, x + 3, y);
     Line(canvas, x + 1, y, x + 1, y + Height);
     Line(canvas, x + Width - 2, y, x + Width - 2, y + Height);
@@ -448,20 +451,13 @@ void TModulTerm::Draw(QPainter& canvas, int x, int y)
 
 void TVectorTerm::Measure(QPainter& canvas)
 {
-    FontSize = CanvasFontSize(canvas);
-    TTerm* contents = Child(1);
-    contents->Measure(canvas);
-    Width = contents->Width;
-    Height = contents->Height + 1;
-    Axis = contents->Axis + 1;
+    if (StartMeasure(*this, canvas, 1)) MeasureEnclosed(*this, canvas, 0, 1);
 }
 
 void TVectorTerm::Draw(QPainter& canvas, int x, int y)
 {
-    Left = x;
-    Top = y;
-    FontKeeper keep(canvas);
-    SetCanvasFontSize(canvas, FontSize);
+    const DrawScope scope(*this, canvas, x, y);
+    if (Count() < 1) return;
     Child(1)->Draw(canvas, x, y + 1);
     Line(canvas, x, y, x + Width, y);
 }
@@ -483,7 +479,7 @@ int RootDegreeLift(const TTerm& degree, const TTerm& radicand)
 
 void TSqrtTerm::Measure(QPainter& canvas)
 {
-    FontSize = CanvasFontSize(canvas);
+    if (!StartMeasure(*this, canvas, 2)) return;
     TTerm* degree = Child(1);
     TTerm* radicand = Child(2);
     MeasureReduced(canvas, *degree, FontSize);
@@ -496,10 +492,8 @@ void TSqrtTerm::Measure(QPainter& canvas)
 
 void TSqrtTerm::Draw(QPainter& canvas, int x, int y)
 {
-    Left = x;
-    Top = y;
-    FontKeeper keep(canvas);
-    SetCanvasFontSize(canvas, FontSize);
+    const DrawScope scope(*this, canvas, x, y);
+    if (Count() < 2) return;
     TTerm* degree = Child(1);
     TTerm* radicand = Child(2);
     const int r = radicand->Height / 2;
@@ -507,7 +501,7 @@ void TSqrtTerm::Draw(QPainter& canvas, int x, int y)
     const int top = y + RootDegreeLift(*degree, *radicand);
     const int bottom = y + Height;
     {
-        Smooth smooth(canvas);
+        const Smoothing smooth(canvas, true);
         const QPoint sign[] = {{x + 4, bottom - r}, {x + d + 2, bottom - r}, {x + d + 4, bottom - 2},
                                {x + d + 6, top},    {x + Width - 1, top},    {x + Width - 1, top + 1}};
         canvas.drawPolyline(sign, 6);
@@ -522,7 +516,7 @@ void TSqrtTerm::Draw(QPainter& canvas, int x, int y)
 
 void TPowerTerm::Measure(QPainter& canvas)
 {
-    FontSize = CanvasFontSize(canvas);
+    if (!StartMeasure(*this, canvas, 2)) return;
     TTerm* base = Child(1);
     TTerm* exponent = Child(2);
     MeasureReduced(canvas, *exponent, FontSize);
@@ -535,10 +529,8 @@ void TPowerTerm::Measure(QPainter& canvas)
 
 void TPowerTerm::Draw(QPainter& canvas, int x, int y)
 {
-    Left = x;
-    Top = y;
-    FontKeeper keep(canvas);
-    SetCanvasFontSize(canvas, FontSize);
+    const DrawScope scope(*this, canvas, x, y);
+    if (Count() < 2) return;
     TTerm* base = Child(1);
     base->Draw(canvas, x, y + Height - base->Height);
     Child(2)->Draw(canvas, x + base->Width, y);
@@ -546,7 +538,7 @@ void TPowerTerm::Draw(QPainter& canvas, int x, int y)
 
 void TIndexTerm::Measure(QPainter& canvas)
 {
-    FontSize = CanvasFontSize(canvas);
+    if (!StartMeasure(*this, canvas, 2)) return;
     TTerm* base = Child(1);
     TTerm* subscript = Child(2);
     MeasureReduced(canvas, *subscript, FontSize);
@@ -559,10 +551,8 @@ void TIndexTerm::Measure(QPainter& canvas)
 
 void TIndexTerm::Draw(QPainter& canvas, int x, int y)
 {
-    Left = x;
-    Top = y;
-    FontKeeper keep(canvas);
-    SetCanvasFontSize(canvas, FontSize);
+    const DrawScope scope(*this, canvas, x, y);
+    if (Count() < 2) return;
     TTerm* base = Child(1);
     base->Draw(canvas, x, y);
     Child(2)->Draw(canvas, x + base->Width, y + Axis);
@@ -580,7 +570,7 @@ const QString kLogWord = QStringLiteral("log");
 
 void TLogTerm::Measure(QPainter& canvas)
 {
-    FontSize = CanvasFontSize(canvas);
+    if (!StartMeasure(*this, canvas, 2)) return;
     TTerm* base = Child(1);
     TTerm* argument = Child(2);
     MeasureReduced(canvas, *base, FontSize);
@@ -596,10 +586,8 @@ void TLogTerm::Measure(QPainter& canvas)
 
 void TLogTerm::Draw(QPainter& canvas, int x, int y)
 {
-    Left = x;
-    Top = y;
-    FontKeeper keep(canvas);
-    SetCanvasFontSize(canvas, FontSize);
+    const DrawScope scope(*this, canvas, x, y);
+    if (Count() < 2) return;
     TTerm* base = Child(1);
     TTerm* argument = Child(2);
     QFont upright = canvas.font();
@@ -617,7 +605,7 @@ void TLogTerm::Draw(QPainter& canvas, int x, int y)
 
 void TIntegralTerm::Measure(QPainter& canvas)
 {
-    FontSize = CanvasFontSize(canvas);
+    if (!StartMeasure(*this, canvas, 3)) return;
     TTerm* lower = Child(1);
     TTerm* upper = Child(2);
     TTerm* integrand = Child(3);
@@ -632,10 +620,8 @@ void TIntegralTerm::Measure(QPainter& canvas)
 
 void TIntegralTerm::Draw(QPainter& canvas, int x, int y)
 {
-    Left = x;
-    Top = y;
-    FontKeeper keep(canvas);
-    SetCanvasFontSize(canvas, FontSize);
+    const DrawScope scope(*this, canvas, x, y);
+    if (Count() < 3) return;
     TTerm* lower = Child(1);
     TTerm* upper = Child(2);
     TTerm* integrand = Child(3);
@@ -653,7 +639,7 @@ void TIntegralTerm::Draw(QPainter& canvas, int x, int y)
     Arc(canvas, QRect(xl, yt, xr - xl, 6), 0, 180);
     Arc(canvas, QRect(xl, yb - 6, xr - xl, 6), 180, 180);
     {
-        Smooth smooth(canvas);
+        const Smoothing smooth(canvas, true);
         canvas.drawLine(xl, yt + 3, xr, yb - 3);
     }
     canvas.setPen(pen);
@@ -685,10 +671,7 @@ void TSystemTerm::Measure(QPainter& canvas)
 
 void TSystemTerm::Draw(QPainter& canvas, int x, int y)
 {
-    Left = x;
-    Top = y;
-    FontKeeper keep(canvas);
-    SetCanvasFontSize(canvas, FontSize);
+    const DrawScope scope(*this, canvas, x, y);
     int top = y;
     for (int k = 1; k <= Count(); ++k) {
         TTerm* equation = Child(k);
@@ -697,7 +680,7 @@ void TSystemTerm::Draw(QPainter& canvas, int x, int y)
     }
     if (Height < 2 * kBraceWidth) return;
     const int m = Height / 2;
-    Smooth smooth(canvas);
+    const Smoothing smooth(canvas, true);
     const QPoint brace[] = {{x + 6, y},         {x + 3, y + 3},          {x + 3, y + m - 3}, {x, y + m},
                             {x + 3, y + m + 3}, {x + 3, y + Height - 3}, {x + 6, y + Height}};
     canvas.drawPolyline(brace, 7);

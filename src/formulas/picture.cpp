@@ -7,6 +7,7 @@
 #include "ui/gifwriter.h"
 #include <QFontMetrics>
 #include <QSaveFile>
+#include <algorithm>
 #include <cmath>
 
 namespace formulas {
@@ -44,10 +45,14 @@ namespace {
 // Pictures are laid out at the resolution the point sizes of the content
 // were chosen for, whatever the screen.
 constexpr int kPictureDotsPerMeter = 3780; // 96 dots per inch
+// A formula longer than this (thousands of terms in one line of a page) is
+// cut off at the edge rather than asking for a picture no program can hold.
+constexpr int kLongestPictureSide = 16000;
 
 QImage Canvas(int width, int height, const QColor& background)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(std::min(width, kLongestPictureSide), std::min(height, kLongestPictureSide),
+                 QImage::Format_RGB32);
     image.setDotsPerMeterX(kPictureDotsPerMeter);
     image.setDotsPerMeterY(kPictureDotsPerMeter);
     image.fill(background);

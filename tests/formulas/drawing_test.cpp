@@ -275,3 +275,28 @@ TEST(FormulaLayout, PixelSizedCanvasFontMeasuresAsItDraws)
     EXPECT_NEAR(drawnRight, run->Width, 3);
     EXPECT_EQ(canvas.font().pixelSize(), 22); // the caller's font is left as it was
 }
+
+// Trees that the reader never makes, and pictures too long for any program,
+// are laid out without harm.
+TEST(FormulaLayout, IncompleteTermsAndEndlessFormulasAreHarmless)
+{
+    TFormula formula;
+    formula.SetText(QStringLiteral("[x]"));
+    formula.Root()->AppendChild(std::make_unique<TDrobTerm>(formula.Root(), &formula));
+    formula.Root()->AppendChild(std::make_unique<TIntegralTerm>(formula.Root(), &formula));
+    QImage image(200, 100, QImage::Format_RGB32);
+    QPainter canvas(&image);
+    canvas.setFont(FormulaFont(kSize));
+    formula.Draw(canvas, 0, 0);
+    EXPECT_EQ(formula.Root()->Child(2)->Width, 0);
+    EXPECT_EQ(formula.Root()->Width, formula.Root()->Child(1)->Width);
+    canvas.end();
+
+    QString endless;
+    for (int i = 0; i < 3000; ++i) endless += QStringLiteral("[drob[1][x]][+]");
+    TFormula wide;
+    wide.SetText(endless);
+    const QImage picture = wide.Picture(Qt::black, Qt::white);
+    EXPECT_EQ(picture.width(), 16000);
+    EXPECT_FALSE(picture.isNull());
+}
