@@ -227,6 +227,15 @@ void DrawDot(QPainter& canvas, int cx, int cy, int textHeight)
     canvas.setBrush(brush);
 }
 
+// The pixel constants of the layout (margins, bracket, bar and brace
+// widths, the strokes of the radical and the integral) suit sizes up to 27
+// points; a larger term multiplies them, so that a formula enlarged for a
+// projector keeps its proportions.
+int Unit(const TTerm& term)
+{
+    return std::max(1, term.FontSize / 14);
+}
+
 // The start of a named term's Measure: it records the canvas font size.
 // A term built without all its arguments (the reader always gives them, a
 // tree assembled elsewhere might not) takes no room and is not measured on.
@@ -257,9 +266,9 @@ void MeasureEnclosed(TTerm& term, QPainter& canvas, int extraWidth, int extraHei
 {
     TTerm* contents = term.Child(1);
     contents->Measure(canvas);
-    term.Width = contents->Width + extraWidth;
-    term.Height = contents->Height + extraHeight;
-    term.Axis = contents->Axis + extraHeight;
+    term.Width = contents->Width + extraWidth * Unit(term);
+    term.Height = contents->Height + extraHeight * Unit(term);
+    term.Axis = contents->Axis + extraHeight * Unit(term);
 }
 
 } // namespace
@@ -354,6 +363,7 @@ void TSimpleTerm::Draw(QPainter& canvas, int x, int y)
     const RunFonts fonts(canvas);
     const int baseline = y + fonts.Upright().ascent();
     const int plusHeight = fonts.Upright().height();
+    const int inset = Unit(*this);
     int x0 = x;
     for (const Glyph& glyph : PlanText(Data)) {
         const int w = fonts.Advance(glyph);
@@ -364,13 +374,13 @@ void TSimpleTerm::Draw(QPainter& canvas, int x, int y)
             break;
         case GlyphKind::Minus: {
             const int cy = y + plusHeight / 2;
-            Line(canvas, cx - w / 2 + 1, cy, cx + w / 2 - 1, cy);
+            Line(canvas, cx - w / 2 + inset, cy, cx + w / 2 - inset, cy);
             break;
         }
         case GlyphKind::Equals: {
             const int cy = y + plusHeight / 2, gap = plusHeight / 8;
-            Line(canvas, cx - w / 2 + 1, cy - gap, cx + w / 2 - 1, cy - gap);
-            Line(canvas, cx - w / 2 + 1, cy + gap, cx + w / 2 - 1, cy + gap);
+            Line(canvas, cx - w / 2 + inset, cy - gap, cx + w / 2 - inset, cy - gap);
+            Line(canvas, cx - w / 2 + inset, cy + gap, cx + w / 2 - inset, cy + gap);
             break;
         }
         case GlyphKind::Upright:
@@ -403,8 +413,11 @@ void TDrobTerm::Measure(QPainter& canvas)
     TTerm* denominator = Child(2);
     numerator->Measure(canvas);
     denominator->Measure(canvas);
-    Width = std::max(numerator->Width, denominator->Width) + 4;
-    Height = numerator->Height + denominator->Height;
+    const int u = Unit(*this);
+    Width = std::max(numerator->Width, denominator->Width) + 4 * u;
+    // The denominator starts one unit below the bar; beyond one pixel that
+    // gap is added to the box.
+    Height = numerator->Height + denominator->Height + u - 1;
     Axis = numerator->Height;
 }
 
@@ -414,9 +427,10 @@ void TDrobTerm::Draw(QPainter& canvas, int x, int y)
     if (Count() < 2) return;
     TTerm* numerator = Child(1);
     TTerm* denominator = Child(2);
+    const int u = Unit(*this);
     numerator->Draw(canvas, x + Width / 2 - numerator->Width / 2, y);
-    Line(canvas, x + 2, y + Axis, x + Width - 2, y + Axis);
-    denominator->Draw(canvas, x + Width / 2 - denominator->Width / 2, y + Axis + 1);
+    Line(canvas, x + 2 * u, y + Axis, x + Width - 2 * u, y + Axis);
+    denominator->Draw(canvas, x + Width / 2 - denominator->Width / 2, y + Axis + u);
 }
 
 // ---- parentheses, absolute value, vector -----------------------------------------
@@ -430,9 +444,10 @@ void TSkobTerm::Draw(QPainter& canvas, int x, int y)
 {
     const DrawScope scope(*this, canvas, x, y);
     if (Count() < 1) return;
-    Child(1)->Draw(canvas, x + 5, y);
-    Arc(canvas, QRect(x, y, 10, Height), 90, 180);
-    Arc(canvas, QRect(x + Width - 10, y, 10, Height), 270, 180);
+    const int u = Unit(*this);
+    Child(1)->Draw(canvas, x + 5 * u, y);
+    Arc(canvas, QRect(x, y, 10 * u, Height), 90, 180);
+    Arc(canvas, QRect(x + Width - 10 * u, y, 10 * u, Height), 270, 180);
 }
 
 void TModulTerm::Measure(QPainter& canvas)
@@ -444,9 +459,10 @@ void TModulTerm::Draw(QPainter& canvas, int x, int y)
 {
     const DrawScope scope(*this, canvas, x, y);
     if (Count() < 1) return;
-    Child(1)->Draw(canvas, x + 3, y);
-    Line(canvas, x + 1, y, x + 1, y + Height);
-    Line(canvas, x + Width - 2, y, x + Width - 2, y + Height);
+    const int u = Unit(*this);
+    Child(1)->Draw(canvas, x + 3 * u, y);
+    Line(canvas, x + u, y, x + u, y + Height);
+    Line(canvas, x + Width - 2 * u, y, x + Width - 2 * u, y + Height);
 }
 
 void TVectorTerm::Measure(QPainter& canvas)
@@ -458,7 +474,7 @@ void TVectorTerm::Draw(QPainter& canvas, int x, int y)
 {
     const DrawScope scope(*this, canvas, x, y);
     if (Count() < 1) return;
-    Child(1)->Draw(canvas, x, y + 1);
+    Child(1)->Draw(canvas, x, y + Unit(*this));
     Line(canvas, x, y, x + Width, y);
 }
 
@@ -469,10 +485,10 @@ void TVectorTerm::Draw(QPainter& canvas, int x, int y)
 
 namespace {
 
-int RootDegreeLift(const TTerm& degree, const TTerm& radicand)
+int RootDegreeLift(const TTerm& degree, const TTerm& radicand, int u)
 {
     const int tick = radicand.Height / 2;
-    return std::max(0, degree.Height - (radicand.Height + 2 - tick));
+    return std::max(0, degree.Height - (radicand.Height + 2 * u - tick));
 }
 
 } // namespace
@@ -484,10 +500,11 @@ void TSqrtTerm::Measure(QPainter& canvas)
     TTerm* radicand = Child(2);
     MeasureReduced(canvas, *degree, FontSize);
     radicand->Measure(canvas);
-    const int lift = RootDegreeLift(*degree, *radicand);
-    Width = degree->Width + radicand->Width + 10;
-    Height = radicand->Height + 2 + lift;
-    Axis = radicand->Axis + 2 + lift;
+    const int u = Unit(*this);
+    const int lift = RootDegreeLift(*degree, *radicand, u);
+    Width = degree->Width + radicand->Width + 10 * u;
+    Height = radicand->Height + 2 * u + lift;
+    Axis = radicand->Axis + 2 * u + lift;
 }
 
 void TSqrtTerm::Draw(QPainter& canvas, int x, int y)
@@ -496,18 +513,19 @@ void TSqrtTerm::Draw(QPainter& canvas, int x, int y)
     if (Count() < 2) return;
     TTerm* degree = Child(1);
     TTerm* radicand = Child(2);
+    const int u = Unit(*this);
     const int r = radicand->Height / 2;
     const int d = degree->Width;
-    const int top = y + RootDegreeLift(*degree, *radicand);
+    const int top = y + RootDegreeLift(*degree, *radicand, u);
     const int bottom = y + Height;
     {
         const Smoothing smooth(canvas, true);
-        const QPoint sign[] = {{x + 4, bottom - r}, {x + d + 2, bottom - r}, {x + d + 4, bottom - 2},
-                               {x + d + 6, top},    {x + Width - 1, top},    {x + Width - 1, top + 1}};
+        const QPoint sign[] = {{x + 4 * u, bottom - r},     {x + d + 2 * u, bottom - r}, {x + d + 4 * u, bottom - 2 * u},
+                               {x + d + 6 * u, top},        {x + Width - u, top},        {x + Width - u, top + u}};
         canvas.drawPolyline(sign, 6);
     }
-    degree->Draw(canvas, x + 1, bottom - r - degree->Height);
-    radicand->Draw(canvas, x + d + 9, top + 2);
+    degree->Draw(canvas, x + u, bottom - r - degree->Height);
+    radicand->Draw(canvas, x + d + 9 * u, top + 2 * u);
 }
 
 // ---- power and subscript ------------------------------------------------------------
@@ -612,7 +630,7 @@ void TIntegralTerm::Measure(QPainter& canvas)
     MeasureReduced(canvas, *lower, FontSize);
     MeasureReduced(canvas, *upper, FontSize);
     integrand->Measure(canvas);
-    const int d = std::max({lower->Width, upper->Width, 6});
+    const int d = std::max({lower->Width, upper->Width, 6 * Unit(*this)});
     Height = lower->Height + upper->Height + integrand->Height;
     Width = d + integrand->Width;
     Axis = upper->Height + integrand->Axis;
@@ -625,34 +643,29 @@ void TIntegralTerm::Draw(QPainter& canvas, int x, int y)
     TTerm* lower = Child(1);
     TTerm* upper = Child(2);
     TTerm* integrand = Child(3);
-    const int d = std::max({lower->Width, upper->Width, 6});
+    const int u = Unit(*this), sign = 6 * u, hook = 3 * u;
+    const int d = std::max({lower->Width, upper->Width, sign});
     lower->Draw(canvas, x + (d - lower->Width) / 2, y + upper->Height + integrand->Height);
     upper->Draw(canvas, x + (d - upper->Width) / 2, y);
     integrand->Draw(canvas, x + d, y + upper->Height);
-    const int xl = x + (d - 6) / 2, xr = x + (d + 6) / 2;
+    const int xl = x + (d - sign) / 2, xr = x + (d + sign) / 2;
     const int yt = y + upper->Height, yb = yt + integrand->Height;
     // The sign is drawn a little bolder than the pen, as the glyph is in print.
     const QPen pen = canvas.pen();
     QPen bold = pen;
     bold.setWidthF(std::max(pen.widthF(), QFontMetrics(canvas.font(), canvas.device()).height() / 14.0));
     canvas.setPen(bold);
-    Arc(canvas, QRect(xl, yt, xr - xl, 6), 0, 180);
-    Arc(canvas, QRect(xl, yb - 6, xr - xl, 6), 180, 180);
+    Arc(canvas, QRect(xl, yt, xr - xl, sign), 0, 180);
+    Arc(canvas, QRect(xl, yb - sign, xr - xl, sign), 180, 180);
     {
         const Smoothing smooth(canvas, true);
-        canvas.drawLine(xl, yt + 3, xr, yb - 3);
+        canvas.drawLine(xl, yt + hook, xr, yb - hook);
     }
     canvas.setPen(pen);
 }
 
 // ---- system ---------------------------------------------------------------------------
-// The equations one below the other right of a brace six pixels wide.
-
-namespace {
-
-constexpr int kBraceWidth = 6;
-
-} // namespace
+// The equations one below the other right of a brace six units wide.
 
 void TSystemTerm::Measure(QPainter& canvas)
 {
@@ -665,24 +678,26 @@ void TSystemTerm::Measure(QPainter& canvas)
         widest = std::max(widest, equation->Width);
         Height += equation->Height;
     }
-    Width = widest + kBraceWidth;
+    Width = widest + 6 * Unit(*this);
     Axis = Height / 2;
 }
 
 void TSystemTerm::Draw(QPainter& canvas, int x, int y)
 {
     const DrawScope scope(*this, canvas, x, y);
+    const int u = Unit(*this), width = 6 * u, half = 3 * u;
     int top = y;
     for (int k = 1; k <= Count(); ++k) {
         TTerm* equation = Child(k);
-        equation->Draw(canvas, x + kBraceWidth, top);
+        equation->Draw(canvas, x + width, top);
         top += equation->Height;
     }
-    if (Height < 2 * kBraceWidth) return;
+    if (Height < 2 * width) return;
     const int m = Height / 2;
     const Smoothing smooth(canvas, true);
-    const QPoint brace[] = {{x + 6, y},         {x + 3, y + 3},          {x + 3, y + m - 3}, {x, y + m},
-                            {x + 3, y + m + 3}, {x + 3, y + Height - 3}, {x + 6, y + Height}};
+    const QPoint brace[] = {{x + width, y},        {x + half, y + half},          {x + half, y + m - half},
+                            {x, y + m},            {x + half, y + m + half},      {x + half, y + Height - half},
+                            {x + width, y + Height}};
     canvas.drawPolyline(brace, 7);
 }
 

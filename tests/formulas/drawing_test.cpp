@@ -17,7 +17,7 @@ constexpr int kSize = 14;
 // A formula drawn black on white at (x, y) of a canvas at 96 dots per inch.
 class Drawn {
 public:
-    explicit Drawn(const QString& text, int x = 10, int y = 10, bool editing = false)
+    explicit Drawn(const QString& text, int x = 10, int y = 10, bool editing = false, int size = kSize)
         : image(600, 300, QImage::Format_RGB32)
     {
         image.setDotsPerMeterX(3780);
@@ -26,7 +26,7 @@ public:
         formula.SetText(text);
         formula.SetEditing(editing);
         QPainter canvas(&image);
-        canvas.setFont(FormulaFont(kSize));
+        canvas.setFont(FormulaFont(size));
         canvas.setPen(Qt::black);
         formula.Draw(canvas, x, y);
     }
@@ -73,6 +73,22 @@ TEST(FormulaLayout, FractionBarSpansTheWiderPartLessTwoPixelsEachSideAndCentresT
     EXPECT_EQ(drawn.InkSpan(bar), std::make_pair(fraction->Left + 2, fraction->Left + fraction->Width - 2));
     EXPECT_EQ(numerator->Left, fraction->Left + fraction->Width / 2 - numerator->Width / 2);
     EXPECT_EQ(denominator->Top, bar + 1);
+}
+
+// Formulas enlarged for a projector keep their proportions: from 28 points
+// on, margins and bracket widths double.
+TEST(FormulaLayout, LargeSizesWidenMarginsInWholeSteps)
+{
+    for (const auto& [size, unit] : {std::pair{27, 1}, std::pair{28, 2}, std::pair{42, 3}}) {
+        Drawn drawn(QStringLiteral("[drob[1][x+1]][skob[x]][syst[[x]][[y]]]"), 10, 10, false, size);
+        TTerm* fraction = drawn.Element(1);
+        EXPECT_EQ(fraction->Width, std::max(fraction->Child(1)->Width, fraction->Child(2)->Width) + 4 * unit) << size;
+        EXPECT_EQ(drawn.InkSpan(fraction->Top + fraction->Axis).first, fraction->Left + 2 * unit) << size;
+        EXPECT_EQ(fraction->Child(2)->Top, fraction->Top + fraction->Axis + unit) << size;
+        EXPECT_EQ(fraction->Height, fraction->Child(1)->Height + fraction->Child(2)->Height + unit - 1) << size;
+        EXPECT_EQ(drawn.Element(2)->Width, drawn.Element(2)->Child(1)->Width + 10 * unit) << size;
+        EXPECT_EQ(drawn.Element(3)->Child(1)->Left, drawn.Element(3)->Left + 6 * unit) << size;
+    }
 }
 
 TEST(FormulaLayout, NeighboursShareOneAxis)

@@ -133,6 +133,7 @@ int main(int argc, char** argv)
     formulas::SetPictureFontSize(options.size);
     // The page's text is two points smaller than its formulas.
     QFont textFont(QStringLiteral("Times New Roman"));
+    textFont.setStyleHint(QFont::Serif);
     textFont.setPixelSize(std::max(6, (options.size - 2) * 96 / 72));
     QList<QImage> lines;
     int width = 0, height = 10;
