@@ -1,6 +1,7 @@
 // Formula tags of pages become pictures in the temporary folder.
 #include "formulas/formulapages.h"
 #include "formulas/formula.h"
+#include "shell/base/folders.h"
 #include "shell/base/paths.h"
 #include <algorithm>
 
@@ -33,9 +34,12 @@ void RenderFormulaGif(const QString& bracketText, const QString& fileName, const
 }
 
 // The search goes on after each picture tag put in, so that text of the
-// temporary folder's name is never read as a tag.
+// temporary folder's name is never read as a tag. A temporary folder removed
+// while the program runs is made again rather than leaving the page with
+// pictures that are not there.
 void ExpandFormulaTags(QString& line, int& counter)
 {
+    if (line.contains(kTagStart, Qt::CaseInsensitive)) shell::ForceFolder(shell::TempFolder());
     for (qsizetype p = line.indexOf(kTagStart, 0, Qt::CaseInsensitive); p >= 0;
          p = line.indexOf(kTagStart, p, Qt::CaseInsensitive)) {
         const qsizetype close = line.indexOf(u'>', p);

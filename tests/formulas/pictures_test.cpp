@@ -4,6 +4,7 @@
 #include "formulatest.h"
 #include "shell/base/paths.h"
 #include "support/testsupport.h"
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <gtest/gtest.h>
@@ -155,6 +156,13 @@ TEST_F(FormulaPictures, UnclosedTagEndsTheExpansionAndEmptyTagGivesTheSmallPictu
     const QImage picture = QImage::fromData(Bytes(Temp(QStringLiteral("1.GIF"))), "GIF");
     EXPECT_EQ(picture.size(), expected.size());
     EXPECT_NE(picture.size(), QSize(16, 20));
+
+    // A temporary folder removed meanwhile is made again.
+    QDir(shell::TempFolder()).removeRecursively();
+    QString again = QStringLiteral("<FORMULA=[x]>");
+    counter = 0;
+    ExpandFormulaTags(again, counter);
+    EXPECT_TRUE(Bytes(Temp(QStringLiteral("1.GIF"))).startsWith("GIF89a"));
 
     QString plain = QStringLiteral("Без формул > и <IMG>");
     counter = 0;
