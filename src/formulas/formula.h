@@ -65,7 +65,7 @@ public:
     // anew at the next evaluation.
     void TreeChanged();
 
-    // Layout (drawing.cpp). Measure gives the width of the root with the
+    // Layout (picture.cpp). Measure gives the width of the root with the
     // prefix and suffix beside it and the root's height; Draw measures and
     // paints the three with the prefix and suffix on the root's axis;
     // DrawCaret draws the caret of the Current term.
