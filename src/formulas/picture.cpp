@@ -5,10 +5,8 @@
 #include "formulas/formulapages.h"
 #include "shell/base/paths.h"
 #include "ui/gifwriter.h"
-#include <QFontMetrics>
 #include <QSaveFile>
 #include <algorithm>
-#include <cmath>
 
 namespace formulas {
 
@@ -62,9 +60,9 @@ QImage Canvas(int width, int height, const QColor& background)
 void PrepareCanvas(QPainter& canvas, const QColor& colour)
 {
     canvas.setFont(FormulaFont(PictureFontSize()));
-    // Bars and signs thicken with large sizes as the strokes of the glyphs do.
-    const int pixels = QFontMetrics(canvas.font(), canvas.device()).height();
-    canvas.setPen(QPen(colour, std::max(1, int(std::lround(pixels / 24.0)))));
+    // Bars and signs thicken with large sizes in the same whole steps as the
+    // layout's margins (drawing.cpp), as the strokes of the glyphs do.
+    canvas.setPen(QPen(colour, std::max(1, PictureFontSize() / 14)));
     canvas.setRenderHint(QPainter::TextAntialiasing, true);
 }
 
