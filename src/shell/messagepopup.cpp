@@ -1,4 +1,5 @@
 #include "shell/messagepopup.h"
+#include "shell/messagecloud.h"
 #include "ui/hooks.h"
 #include "ui/imagebuttons.h"
 #include "ui/windowstack.h"
@@ -8,13 +9,10 @@
 #include <QLabel>
 #include <QScreen>
 #include <climits>
+#include <iterator>
 
 namespace shell {
 namespace {
-// The cloud's ellipses as bounding rectangles: left, top, right, bottom.
-constexpr int kEllipses[9][4] = {{0, 38, 14, 53},   {10, 31, 33, 51},  {9, 42, 65, 87},
-                                 {44, 66, 86, 97},  {66, 46, 147, 92}, {121, 60, 167, 93},
-                                 {60, 8, 151, 71},  {130, 25, 196, 83}, {32, 16, 93, 73}};
 // The cloud sits this far to the right of the window's client origin, so that
 // it comes out of the guide figure's mouth.
 constexpr int kOffsetRight = 84;
@@ -29,7 +27,7 @@ void SetGuideFrame(int frame)
 QRegion TffMess::CloudRegion()
 {
     QRegion cloud;
-    for (const auto& e : kEllipses) cloud += QRegion(QRect(QPoint(e[0], e[1]), QPoint(e[2] - 1, e[3] - 1)), QRegion::Ellipse);
+    for (int i = 0; i < int(std::size(messagecloud::kEllipses)); ++i) cloud += QRegion(messagecloud::EllipseRect(i), QRegion::Ellipse);
     return cloud;
 }
 
@@ -39,7 +37,7 @@ TffMess::TffMess(QWidget* parent)
     setObjectName(QStringLiteral("ffMess"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(kSize);
+    setFixedSize(messagecloud::kSize);
     setMask(CloudRegion());
     setFocusPolicy(Qt::ClickFocus);
     // A soft sky colour shows while the picture is missing.
@@ -54,7 +52,7 @@ TffMess::TffMess(QWidget* parent)
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(32, 40, 145, 41);
+    Label1->setGeometry(messagecloud::kText);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setWordWrap(true);
     QFont font(QStringLiteral("Arial Narrow"));

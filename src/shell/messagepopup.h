@@ -26,7 +26,6 @@ public:
 
     // The outline of the window: the union of the nine ellipses of the cloud.
     static QRegion CloudRegion();
-    static constexpr QSize kSize{200, 100};
 
 protected:
     void hideEvent(QHideEvent* event) override;
