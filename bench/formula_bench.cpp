@@ -1,10 +1,22 @@
-// Formulas: one graph row (Calculate for 800 successive x values) and the
-// bracket notation of a 1,000-character formula read and written. Baselines
-// from the same run: the same row computed by straight C++ code, and copying
-// the notation text (the least any reader or writer does).
+// Formulas: one graph row (Calculate for 800 successive x values), the
+// bracket notation of a 1,000-character formula read and written, a formula
+// of about 50 terms measured and drawn and written as a GIF picture, and a
+// page of 50 formula tags expanded into pictures. Baselines from the same
+// run: the same row computed by straight C++ code, copying the notation text
+// (the least any reader or writer does), drawing the formula's notation as
+// one line of plain text, writing the same picture as an uncompressed
+// bitmap, and the same page with its tags replaced by text alone.
+#include "formulas/drawing.h"
 #include "formulas/formula.h"
+#include "formulas/formulapages.h"
 #include "plane/expr/odz.h"
 #include "plane/expr/x87.h"
+#include "shell/base/paths.h"
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -103,6 +115,122 @@ void BM_BaselineNotationCopy(benchmark::State& state)
 }
 BENCHMARK(BM_BaselineNotationCopy);
 
+// ---- drawing and pictures -----------------------------------------------------
+
+// Two rounds of every kind of term: about 50 terms in all.
+const QString kDrawnFormula = QStringLiteral(
+    "[drob[sin(x)+1][powr[x][2]]][+][sqrt[3][modl[x-a]]][-][loga[2][x]][*b]"
+    "[+][intg[0][1][powr[x][2]][dx]][-][syst[[x+y=5]][[x-y=1]]][+][indx[a][n]][skob[vect[AB]]]");
+
+int CountTerms(const formulas::TTerm* term)
+{
+    int count = 1;
+    for (int k = 1; k <= term->Count(); ++k) count += CountTerms(term->Child(k));
+    return count;
+}
+
+QImage DrawingCanvas()
+{
+    QImage image(800, 200, QImage::Format_RGB32);
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    image.fill(Qt::white);
+    return image;
+}
+
+void BM_MeasureAndDrawFormula(benchmark::State& state)
+{
+    formulas::TFormula formula;
+    formula.SetText(kDrawnFormula);
+    QImage image = DrawingCanvas();
+    QPainter canvas(&image);
+    canvas.setFont(formulas::FormulaFont(14));
+    for (auto _ : state) formula.Draw(canvas, 10, 10); // measures, then draws
+    state.counters["terms"] = CountTerms(formula.Root());
+}
+BENCHMARK(BM_MeasureAndDrawFormula);
+
+void BM_BaselineDrawNotationAsText(benchmark::State& state)
+{
+    QImage image = DrawingCanvas();
+    QPainter canvas(&image);
+    canvas.setFont(formulas::FormulaFont(14));
+    for (auto _ : state) canvas.drawText(10, 40, kDrawnFormula);
+}
+BENCHMARK(BM_BaselineDrawNotationAsText);
+
+void BM_WriteFormulaGif(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("1.GIF"));
+    formulas::TFormula formula;
+    formula.SetText(kDrawnFormula);
+    for (auto _ : state) benchmark::DoNotOptimize(formula.SaveImage(file, Qt::black, Qt::white));
+}
+BENCHMARK(BM_WriteFormulaGif);
+
+// The same picture drawn and written as an uncompressed bitmap.
+void BM_BaselineWriteFormulaBitmap(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("1.bmp"));
+    formulas::TFormula formula;
+    formula.SetText(kDrawnFormula);
+    for (auto _ : state) benchmark::DoNotOptimize(formula.SaveImage(file, Qt::black, Qt::white));
+}
+BENCHMARK(BM_BaselineWriteFormulaBitmap);
+
+QStringList PageWithFormulaTags()
+{
+    const QString tags[] = {
+        QStringLiteral("<FORMULA=[drob[1][x+1]]>"), QStringLiteral("<FORMULA=[sqrt[][powr[x][2]+1]]>"),
+        QStringLiteral("<FORMULA=[loga[2][x]][=3]>"), QStringLiteral("<FORMULA=[syst[[x+y=5]][[x-y=1]]]>"),
+        QStringLiteral("<FORMULA=[x з (-м; 2}]>")};
+    QStringList page;
+    for (int i = 0; i < 50; ++i)
+        page << QStringLiteral("<P>Пример %1: решите %2 и запишите ответ.</P>").arg(i + 1).arg(tags[i % 5]);
+    return page;
+}
+
+void BM_ExpandPageOf50FormulaTags(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    shell::SetTempFolder(dir.path());
+    const QStringList page = PageWithFormulaTags();
+    for (auto _ : state) {
+        int counter = 0;
+        for (QString line : page) formulas::ExpandFormulaTags(line, counter);
+        benchmark::DoNotOptimize(counter);
+    }
+}
+BENCHMARK(BM_ExpandPageOf50FormulaTags)->Unit(benchmark::kMillisecond);
+
+// The page's tags replaced by their picture text without drawing anything.
+void BM_BaselineExpandPageTextOnly(benchmark::State& state)
+{
+    const QStringList page = PageWithFormulaTags();
+    for (auto _ : state) {
+        int counter = 0;
+        for (QString line : page) {
+            const qsizetype p = line.indexOf(QLatin1String("<FORMULA="));
+            const qsizetype close = line.indexOf(u'>', p);
+            line.replace(p, close - p + 1, QStringLiteral("<IMG SRC=\"/tmp/%1.GIF\">").arg(++counter));
+            benchmark::DoNotOptimize(line.constData());
+        }
+    }
+}
+BENCHMARK(BM_BaselineExpandPageTextOnly)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
-BENCHMARK_MAIN();
+// Fonts need the application object of the offscreen platform.
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -2,6 +2,8 @@
 #include "formulas/terms.h"
 #include "plane/expr/evalerror.h"
 #include "plane/expr/parser.h"
+#include <QColor>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -62,6 +64,23 @@ public:
     // The tree was changed in place (by the editor): the expression is made
     // anew at the next evaluation.
     void TreeChanged();
+
+    // Layout (drawing.cpp). Measure gives the width of the root with the
+    // prefix and suffix beside it and the root's height; Draw measures and
+    // paints the three with the prefix and suffix on the root's axis;
+    // DrawCaret draws the caret of the Current term.
+    void Measure(QPainter& canvas, int& width, int& height);
+    void Draw(QPainter& canvas, int x, int y);
+    void DrawCaret(QPainter& canvas);
+    // The picture of the formula at the picture font size (formulapages.h):
+    // colour on background, a 3-pixel margin, the formula's axis on the
+    // picture's vertical middle; 16 × 20 empty pixels when it has no width.
+    QImage Picture(const QColor& colour, const QColor& background);
+    // Writes the picture to a file (a program path or a real path): a GIF
+    // whose background is its transparent colour when the name contains
+    // ".gif" in any letter case, a Windows bitmap otherwise. False when the
+    // file cannot be written; nothing half-written is left.
+    bool SaveImage(const QString& fileName, const QColor& colour, const QColor& background);
 
     const QString& Text() const { return m_text; }
     const QString& PrefixText() const { return m_prefixText; }

@@ -87,9 +87,9 @@ public:
     // Levels between this term and the top of its tree (0 for a root).
     int Level() const;
 
-    // The operations of every term, in this order. The layout, caret and
-    // editing operations belong to the formula drawing and editor code; here
-    // they do nothing.
+    // The operations of every term, in this order. Measure, Draw and
+    // DrawCaret are the layout of drawing.cpp; the caret and editing
+    // operations belong to the formula editor; here they do nothing.
     virtual void ParseText();  // build the children from Data
     virtual void Measure(QPainter& canvas);
     virtual void Draw(QPainter& canvas, int x, int y);
@@ -132,6 +132,9 @@ public:
     TermKind Kind() const override { return TermKind::Sequence; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
+    void Measure(QPainter& canvas) override;
+    void Draw(QPainter& canvas, int x, int y) override;
+    void DrawCaret(QPainter& canvas) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -142,6 +145,9 @@ public:
     TermKind Kind() const override { return TermKind::Text; }
     void ParseText() override {}
     void ToExpression(QString& out) const override;
+    void Measure(QPainter& canvas) override;
+    void Draw(QPainter& canvas, int x, int y) override;
+    void DrawCaret(QPainter& canvas) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -151,6 +157,8 @@ public:
     TermKind Kind() const override { return TermKind::Fraction; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
+    void Measure(QPainter& canvas) override;
+    void Draw(QPainter& canvas, int x, int y) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -160,6 +168,8 @@ public:
     TermKind Kind() const override { return TermKind::Parentheses; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
+    void Measure(QPainter& canvas) override;
+    void Draw(QPainter& canvas, int x, int y) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -169,6 +179,8 @@ public:
     TermKind Kind() const override { return TermKind::Modulus; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
+    void Measure(QPainter& canvas) override;
+    void Draw(QPainter& canvas, int x, int y) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -179,6 +191,8 @@ public:
     TermKind Kind() const override { return TermKind::Vector; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
+    void Measure(QPainter& canvas) override;
+    void Draw(QPainter& canvas, int x, int y) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -188,6 +202,8 @@ public:
     TermKind Kind() const override { return TermKind::Root; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
+    void Measure(QPainter& canvas) override;
+    void Draw(QPainter& canvas, int x, int y) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -197,6 +213,8 @@ public:
     TermKind Kind() const override { return TermKind::Power; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
+    void Measure(QPainter& canvas) override;
+    void Draw(QPainter& canvas, int x, int y) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -207,6 +225,8 @@ public:
     TermKind Kind() const override { return TermKind::Index; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
+    void Measure(QPainter& canvas) override;
+    void Draw(QPainter& canvas, int x, int y) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -216,6 +236,8 @@ public:
     TermKind Kind() const override { return TermKind::Log; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
+    void Measure(QPainter& canvas) override;
+    void Draw(QPainter& canvas, int x, int y) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -226,6 +248,8 @@ public:
     TermKind Kind() const override { return TermKind::Integral; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
+    void Measure(QPainter& canvas) override;
+    void Draw(QPainter& canvas, int x, int y) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -236,6 +260,8 @@ public:
     TermKind Kind() const override { return TermKind::System; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
+    void Measure(QPainter& canvas) override;
+    void Draw(QPainter& canvas, int x, int y) override;
     void ToBracketText(QString& out) override;
 };
 
