@@ -1,5 +1,6 @@
 #include "shell/helplab.h"
 #include "labframe/labhelp.h"
+#include "shell/base/textfile.h"
 #include "shell/helpwindows.h"
 #include "ui/htmlview.h"
 #include "ui/music.h"
@@ -26,6 +27,15 @@ bool HasPrefix(const QString& href, QLatin1StringView prefix)
     return href.startsWith(prefix, Qt::CaseInsensitive);
 }
 } // namespace
+
+QString ExpandHelpFormulas(const QString& html)
+{
+    if (!html.contains(QLatin1StringView("<FORMULA="), Qt::CaseInsensitive)) return html;
+    QStringList lines = SplitLines(html);
+    int counter = TffHelp1::kFirstPicture;
+    ExpandFormulasInLines(lines, counter);
+    return lines.join(QStringLiteral("\r\n"));
+}
 
 QPoint GlidePoint(QPoint from, QPoint to, int step, int steps)
 {
@@ -60,6 +70,7 @@ TffHelp1::TffHelp1(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStays
     HTML->setObjectName(QStringLiteral("HTML"));
     HTML->SetHistoryLimit(kHistoryPages);
     HTML->SetLinkHandler([this](const QString& href) { return HTMLHotSpotClick(href); });
+    HTML->SetPageFilter([](const QString&, const QString& html) { return ExpandHelpFormulas(html); });
     layout->addWidget(HTML);
 
     connect(btBack, &QPushButton::clicked, this, &TffHelp1::btBackClick);

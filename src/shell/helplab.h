@@ -39,6 +39,10 @@ public:
 
     static constexpr int kWidth = 420;
     static constexpr int kHistoryPages = 20;
+    // Formula pictures of help pages are numbered from 2001, apart from those
+    // of the topic pages (from 1) and the hints (from 1001), which may be on
+    // screen at the same time.
+    static constexpr int kFirstPicture = 2000;
 
 signals:
     // A page was loaded and the window fitted to it (tests, screenshots).
@@ -56,6 +60,9 @@ private:
     QPushButton* btBack;
     ui::HtmlView* HTML;
 };
+
+// A help page's text with its formula tags replaced by pictures.
+QString ExpandHelpFormulas(const QString& html);
 
 // The pointer path of "MOV:": step i of steps lies at from + i/steps * (to -
 // from), each coordinate rounded to the nearest integer.

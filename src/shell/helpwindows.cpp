@@ -1,4 +1,5 @@
 #include "shell/helpwindows.h"
+#include "formulas/formulapages.h"
 #include "shell/base/apperror.h"
 #include "shell/base/textfile.h"
 #include "shell/base/textutil.h"
@@ -61,10 +62,15 @@ const QScreen* ScreenOf(const QWidget* widget)
 }
 } // namespace
 
+void ExpandFormulasInLines(QStringList& lines, int& counter)
+{
+    for (QString& line : lines) formulas::ExpandFormulaTags(line, counter);
+}
+
 QStringList ReadPageWithFormulas(const QString& file, int& counter)
 {
     QStringList lines = ReadLines(file);
-    Q_UNUSED(counter);
+    ExpandFormulasInLines(lines, counter);
     return lines;
 }
 

@@ -29,6 +29,9 @@ TffHelp* HintWindow();
 TffHelp1* LabHelpWindow();
 TffHist* HistoryWindow();
 
+// Replaces the formula tags of every line by pictures numbered on from
+// counter (counter ends at the last number used).
+void ExpandFormulasInLines(QStringList& lines, int& counter);
 // Reads a page file line by line and replaces every formula tag by a picture
 // numbered on from counter (counter ends at the last number used). A file
 // that cannot be read raises AppError.

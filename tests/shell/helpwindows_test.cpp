@@ -3,6 +3,8 @@
 #include "shell/helpwindows.h"
 #include "shell/messagepopup.h"
 #include "labframe/demo.h"
+#include "shell/base/apperror.h"
+#include "shell/base/paths.h"
 #include "labframe/labregistry.h"
 #include "labframe/testlab.h"
 #include "support/fakedialogs.h"
@@ -12,6 +14,7 @@
 #include "ui/music.h"
 #include "ui/windowstack.h"
 #include <QCursor>
+#include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -89,6 +92,51 @@ TEST(GlidePoint, RunsFromStartToTargetRoundingEachStep)
     EXPECT_EQ(shell::GlidePoint({10, 20}, {110, -80}, 100, 100), QPoint(110, -80));
     EXPECT_EQ(shell::GlidePoint({0, 0}, {3, 1}, 50, 100), QPoint(2, 1));
     EXPECT_EQ(shell::GlidePoint({0, 0}, {3, 1}, 33, 100), QPoint(1, 0));
+}
+
+TEST_F(HelpWindowsTest, PagesGetFormulaPicturesNumberedFromTheirCounter)
+{
+    writeLines(QStringLiteral("OS\\Page.htm"),
+               {QStringLiteral("<P>Корни <FORMULA=[sqrt[][x]]> и <FORMULA=[drob[1][2]]>, хвост <FORMULA=[x]"),
+                QStringLiteral("<P>конец</P>")});
+    int counter = 1000;
+    const QStringList lines = shell::ReadPageWithFormulas(QStringLiteral("OS\\Page.htm"), counter);
+    EXPECT_EQ(counter, 1002);
+    ASSERT_EQ(lines.size(), 2);
+    const QString temp = shell::TempFolder();
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("<IMG SRC=\"") + temp + QStringLiteral("1001.GIF\">")));
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("<IMG SRC=\"") + temp + QStringLiteral("1002.GIF\">")));
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral("хвост <FORMULA=[x]")));
+    EXPECT_TRUE(QFile::exists(temp + QStringLiteral("1002.GIF")));
+    EXPECT_THROW(shell::ReadPageWithFormulas(QStringLiteral("OS\\None.htm"), counter), shell::AppError);
+
+    // Help pages: untouched without tags (line ends kept), numbered from 2001 with them.
+    const QString plain = QStringLiteral("<P>a</P>\r\n<P>b</P>\r\n");
+    EXPECT_EQ(shell::ExpandHelpFormulas(plain), plain);
+    const QString expanded = shell::ExpandHelpFormulas(QStringLiteral("<P><formula=[x]></P>\r\n<P><FORMULA=[y]></P>"));
+    EXPECT_TRUE(expanded.contains(temp + QStringLiteral("2001.GIF")));
+    EXPECT_TRUE(expanded.contains(temp + QStringLiteral("2002.GIF")));
+}
+
+TEST_F(HelpWindowsTest, FollowedHelpPagesShowTheirFormulas)
+{
+    writeLines(QStringLiteral("HELP\\Lab6.HTM"),
+               page(QStringLiteral("Первая"), QStringLiteral("<P><A ID=\"next\" HREF=\"Lab6\\F.htm\">Формулы</A></P>")));
+    writeLines(QStringLiteral("HELP\\Lab6\\F.htm"), page(QStringLiteral("Формулы"), QStringLiteral("<P><FORMULA=[drob[a][b]]></P>")));
+    ASSERT_TRUE(showHelp(QStringLiteral("HELP\\Lab6.HTM")));
+    EXPECT_FALSE(QFile::exists(real(QStringLiteral("tmp/2001.GIF"))));
+    clickLink(help->view(), QStringLiteral("next"));
+    ASSERT_TRUE(WaitUntil([&] { return help->view()->IsReady() && help->windowTitle() == QStringLiteral("Формулы"); }));
+    EXPECT_TRUE(QFile::exists(real(QStringLiteral("tmp/2001.GIF"))));
+    // The picture is in the page the browser shows, not the tag.
+    bool done = false;
+    int pictures = -1;
+    help->view()->engineView()->page()->runJavaScript(QStringLiteral("document.images.length"), [&](const QVariant& v) {
+        pictures = v.toInt();
+        done = true;
+    });
+    ASSERT_TRUE(WaitUntil([&] { return done; }));
+    EXPECT_EQ(pictures, 1);
 }
 
 TEST_F(HelpWindowsTest, CreatedOnceAndReachedThroughTheHooks)
@@ -226,13 +274,14 @@ TEST_F(HelpWindowsTest, HintPageFitsItsContentBelowTheFigure)
 {
     shell::TffHelp* hint = shell::HintWindow();
     writeLines(QStringLiteral("ZADS\\A05\\012.HLP"),
-               {QStringLiteral("<P>Вспомните формулу площади круга.</P>"), QStringLiteral("<P>S = &pi;r<SUP>2</SUP></P>")});
+               {QStringLiteral("<P>Вспомните формулу площади круга.</P>"), QStringLiteral("<P><FORMULA=[S = ][powr[пr][2]]></P>")});
     ASSERT_TRUE(hint->ShowHintPage(QStringLiteral("ZADS\\A05\\012.HLP")));
     EXPECT_EQ(hint->windowTitle(), QStringLiteral("ПОДСКАЗКА:"));
     EXPECT_EQ(hint->view()->BaseFolder(), QStringLiteral("ZADS\\00000000\\"));
     EXPECT_EQ(hint->pos(), shell::BelowGuideFigure());
     ASSERT_TRUE(WaitUntil([&] { return hint->view()->IsReady() && hint->view()->DocumentHeight() > 0; }));
     EXPECT_EQ(hint->height(), hint->view()->DocumentHeight() + 10);
+    EXPECT_TRUE(QFile::exists(real(QStringLiteral("tmp/1001.GIF"))));
 
     hint->close();
     EXPECT_FALSE(hint->ShowHintPage(QStringLiteral("ZADS\\A05\\013.HLP")));
@@ -242,7 +291,7 @@ TEST_F(HelpWindowsTest, HintPageFitsItsContentBelowTheFigure)
 
 TEST_F(HelpWindowsTest, HistoryPageTakesItsTitleAndResolvesBesideItsFile)
 {
-    writeLines(QStringLiteral("OS\\Koord.htm"), page(QStringLiteral("Метод координат"), QStringLiteral("<IMG SRC=\"koord.gif\">")));
+    writeLines(QStringLiteral("OS\\Koord.htm"), page(QStringLiteral("Метод координат"), QStringLiteral("<FORMULA=[y = kx + b]>")));
     ui::hooks().showHistoryPage(QStringLiteral("OS\\Koord.htm"));
     shell::TffHist* history = shell::HistoryWindow();
     EXPECT_TRUE(history->isVisible());
@@ -250,6 +299,7 @@ TEST_F(HelpWindowsTest, HistoryPageTakesItsTitleAndResolvesBesideItsFile)
     EXPECT_EQ(history->view()->BaseFolder(), QStringLiteral("OS\\"));
     const QRect screen = history->screen()->availableGeometry();
     EXPECT_LE(std::abs(history->geometry().center().x() - screen.center().x()), 3);
+    EXPECT_TRUE(QFile::exists(real(QStringLiteral("tmp/1.GIF"))));
 }
 
 } // namespace
