@@ -16,6 +16,8 @@
 
 namespace shell {
 namespace {
+// The caption until a page names itself, and for pages without a title.
+const QString kCaption = QStringLiteral("Помощь по работе в лаборатории");
 constexpr int kGlideSteps = 100;
 // The pause after each step of the glide, so that the eye can follow it.
 constexpr int kGlidePauseMs = 1;
@@ -46,7 +48,7 @@ QPoint GlidePoint(QPoint from, QPoint to, int step, int steps)
 TffHelp1::TffHelp1(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("ffHelp1"));
-    setWindowTitle(QStringLiteral("Помощь по работе в лаборатории"));
+    setWindowTitle(kCaption);
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(kWidth, 300);
 
@@ -74,9 +76,7 @@ TffHelp1::TffHelp1(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStays
     layout->addWidget(HTML);
 
     connect(btBack, &QPushButton::clicked, this, &TffHelp1::btBackClick);
-    connect(HTML, &ui::HtmlView::titleChanged, this, [this](const QString& title) {
-        if (!title.isEmpty()) setWindowTitle(title);
-    });
+    connect(HTML, &ui::HtmlView::titleChanged, this, &TffHelp1::showTitle);
     connect(HTML, &ui::HtmlView::documentHeightChanged, this, &TffHelp1::fitHeight);
     connect(HTML, &ui::HtmlView::pageReady, this, &TffHelp1::pageLoaded);
     // Esc closes the window even while the page has the keyboard.
@@ -102,9 +102,14 @@ void TffHelp1::ShowAgain()
     updateBackPanel();
 }
 
+void TffHelp1::showTitle(const QString& title)
+{
+    setWindowTitle(title.isEmpty() ? kCaption : title);
+}
+
 void TffHelp1::pageLoaded()
 {
-    if (!HTML->Title().isEmpty()) setWindowTitle(HTML->Title());
+    showTitle(HTML->Title());
     updateBackPanel();
     fitHeight();
     const QString file = HTML->CurrentFile();

@@ -53,6 +53,7 @@ protected:
 
 private:
     void pageLoaded();
+    void showTitle(const QString& title);
     void fitHeight();
     void updateBackPanel();
 

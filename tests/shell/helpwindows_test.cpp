@@ -157,6 +157,12 @@ TEST_F(HelpWindowsTest, CreatedOnceAndReachedThroughTheHooks)
     EXPECT_FALSE(help->isVisible());
     ui::hooks().showLabHelpAgain();
     EXPECT_TRUE(help->isVisible());
+
+    // A page without a title does not keep the caption of the one before.
+    ASSERT_TRUE(WaitUntil([&] { return help->windowTitle() == QStringLiteral("Главное окно"); }));
+    writeLines(QStringLiteral("HELP\\Bare.HTM"), {QStringLiteral("<P>Без заголовка</P>")});
+    ASSERT_TRUE(showHelp(QStringLiteral("HELP\\Bare.HTM")));
+    EXPECT_EQ(help->windowTitle(), QStringLiteral("Помощь по работе в лаборатории"));
 }
 
 TEST_F(HelpWindowsTest, HelpPageLoadsItsPairedLabFileEachTimeItIsShown)

@@ -52,7 +52,7 @@ QImage MessageCloud()
         p.setPen(Qt::NoPen);
         p.drawEllipse(puff);
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(0xb8, 0xcc, 0xe4, 90), 1.2));
+        p.setPen(QPen(QColor(0xb8, 0xcc, 0xe4, 55), 1.0));
         p.drawArc(puff.adjusted(1, 1, -1, -1), 200 * 16, 140 * 16);
     }
     p.setClipping(false);
