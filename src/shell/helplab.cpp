@@ -59,6 +59,8 @@ TffHelp1::TffHelp1(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStays
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedHeight(30);
+    Panel1->setAttribute(Qt::WA_StyledBackground);
+    Panel1->setStyleSheet(QStringLiteral("#Panel1 { background: #e9f1fb; border-bottom: 1px solid #b8cce4; }"));
     auto* panelLayout = new QHBoxLayout(Panel1);
     panelLayout->setContentsMargins(4, 2, 4, 2);
     btBack = new QPushButton(QStringLiteral("«  Назад"), Panel1);
