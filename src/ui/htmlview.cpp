@@ -253,7 +253,8 @@ bool HtmlView::display(Entry entry)
     if (!entry.file.isEmpty()) {
         try {
             const QString text = shell::ReadText(entry.file);
-            entry.html = IsPageFile(entry.file) ? text : QString();
+            if (!IsPageFile(entry.file)) entry.html.clear();
+            else entry.html = m_pageFilter ? m_pageFilter(entry.file, text) : text;
         } catch (const shell::AppError& error) {
             ShowMessage(error.message());
             return false;

@@ -66,6 +66,11 @@ public:
     void LoadLines(const QStringList& lines, const QString& baseFolder);
     // Shows an empty page.
     void Clear();
+    // Rewrites the text of every page file before the browser gets it: files
+    // loaded, links followed and pages shown again from the history (file is
+    // the page's program path). Pages given as lines are not filtered.
+    using PageFilter = std::function<QString(const QString& file, const QString& html)>;
+    void SetPageFilter(PageFilter filter) { m_pageFilter = std::move(filter); }
     // Program path of the file shown; empty for pages given as lines.
     QString CurrentFile() const { return m_shown.file; }
     QString Title() const { return m_page.title; }
@@ -196,6 +201,7 @@ private:
 
     LinkHandler m_linkHandler;
     SubmitHandler m_submitHandler;
+    PageFilter m_pageFilter;
     std::unique_ptr<QPrinter> m_ownPrinter;
     bool m_printing = false;
 };

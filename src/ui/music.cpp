@@ -2,6 +2,7 @@
 #include "shell/base/paths.h"
 #include <QAudioDevice>
 #include <QAudioOutput>
+#include <QCoreApplication>
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QUrl>
@@ -30,32 +31,48 @@ TffMusic::TffMusic()
     m_mp = std::make_unique<Player>();
     m_mp1 = std::make_unique<Player>();
     m_mp2 = std::make_unique<Player>();
+    // The players must go while the application object still exists; this
+    // object itself outlives it.
+    if (QCoreApplication* app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, [this] {
+            m_mp.reset();
+            m_mp1.reset();
+            m_mp2.reset();
+        });
 }
 
 TffMusic::~TffMusic() = default;
 
-void TffMusic::play(Player& player, const QString& file)
+bool TffMusic::open(Player& player, const QString& file)
 {
-    if (!shell::FileExists(file)) {
-        player.player.stop();
-        return;
-    }
+    if (!shell::FileExists(file)) return false;
     const QString real = shell::RealPath(file);
     if (player.source != real) {
         player.source = real;
         player.player.setSource(QUrl::fromLocalFile(real));
-    } else {
-        player.player.stop();
-        player.player.setPosition(0);
     }
+    return true;
+}
+
+void TffMusic::play(Player& player, const QString& file)
+{
+    player.player.stop();
+    if (!open(player, file)) return;
+    player.player.setPosition(0);
     player.player.play();
 }
 
-void TffMusic::StartIntro() { PlaySound(QStringLiteral("WAV\\Zast.wav")); }
+void TffMusic::StartIntro()
+{
+    PlaySound(QStringLiteral("WAV\\Zast.wav"));
+    if (m_mp1) open(*m_mp1, QStringLiteral("WAV\\1.wav"));
+    if (m_mp2) open(*m_mp2, QStringLiteral("WAV\\2.wav"));
+}
 
 void TffMusic::PlaySound(const QString& file)
 {
     m_current = file;
+    emit soundRequested(file);
     if (m_mp) play(*m_mp, file);
 }
 
@@ -67,11 +84,13 @@ void TffMusic::StopSound()
 
 void TffMusic::PlayClick()
 {
+    emit soundRequested(QStringLiteral("WAV\\1.wav"));
     if (m_mp1) play(*m_mp1, QStringLiteral("WAV\\1.wav"));
 }
 
 void TffMusic::PlayKey()
 {
+    emit soundRequested(QStringLiteral("WAV\\2.wav"));
     if (m_mp2) play(*m_mp2, QStringLiteral("WAV\\2.wav"));
 }
 

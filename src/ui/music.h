@@ -16,7 +16,8 @@ class TffMusic : public QObject {
 public:
     static TffMusic& instance();
 
-    // Opens "WAV\Zast.wav" on MP and starts it; prepares the click and key sounds.
+    // Opens "WAV\Zast.wav" on MP and starts it; opens the click and key
+    // sounds on MP1 and MP2 without playing them.
     void StartIntro();
     // Plays a sound file (program path) on MP, replacing what MP played.
     void PlaySound(const QString& file);
@@ -28,10 +29,16 @@ public:
     // The file MP was last asked to play (program path); empty after StopSound.
     QString CurrentSound() const { return m_current; }
 
+signals:
+    // A sound was asked for (program path), whether or not a device plays it.
+    void soundRequested(const QString& file);
+
 private:
     TffMusic();
     ~TffMusic() override;
     struct Player;
+    // Gives the player the file; false when the file does not exist.
+    bool open(Player& player, const QString& file);
     void play(Player& player, const QString& file);
 
     bool m_device = false;

@@ -1,0 +1,85 @@
+#pragma once
+#include <QPoint>
+#include <QStringList>
+#include <QWidget>
+
+namespace ui {
+class HtmlView;
+}
+
+// The small windows that serve the whole program: the message popup, the
+// hint window of the tasks, the lab help window and the history page window
+// of the time line. They are made once after login and only shown and hidden.
+namespace shell {
+
+class TffMess;
+class TffHelp1;
+
+// Makes the four windows (once) and connects ui::hooks() to them: showNote,
+// showLabHelp, closeLabHelp, showLabHelpAgain, showHintPage, showHistoryPage.
+void CreateHelpWindows();
+// Deletes the windows and empties those hooks (end of the run, tests).
+void ReleaseHelpWindows();
+
+class TffHelp;
+class TffHist;
+// The windows made by CreateHelpWindows; null before it.
+TffMess* MessageWindow();
+TffHelp* HintWindow();
+TffHelp1* LabHelpWindow();
+TffHist* HistoryWindow();
+
+// Replaces the formula tags of every line by pictures numbered on from
+// counter (counter ends at the last number used).
+void ExpandFormulasInLines(QStringList& lines, int& counter);
+// Reads a page file line by line and replaces every formula tag by a picture
+// numbered on from counter (counter ends at the last number used). A file
+// that cannot be read raises AppError.
+QStringList ReadPageWithFormulas(const QString& file, int& counter);
+
+// Where the help windows appear: at the guide figure's screen position, 107
+// pixels lower (the figure's height), or as if the figure stood at the top
+// left of the window on top of the window stack.
+QPoint BelowGuideFigure();
+// The height a window of the screen holding widget may have at most.
+int AvailableScreenHeight(const QWidget* widget);
+
+// The hint window of the tasks ("ПОДСКАЗКА:"): a page without scroll bars on
+// a cream background, as high as its content.
+class TffHelp : public QWidget {
+    Q_OBJECT
+public:
+    explicit TffHelp(QWidget* parent = nullptr);
+
+    // Shows a hint file below the guide figure; formula pictures are numbered
+    // from 1001. False, after a message, when the file cannot be read.
+    bool ShowHintPage(const QString& file);
+
+    ui::HtmlView* view() const { return HTML; }
+    static constexpr int kWidth = 360;
+    static constexpr int kFirstPicture = 1000;
+
+private:
+    void fitHeight();
+
+    ui::HtmlView* HTML;
+};
+
+// The history page window of the time line, centred on the screen, with the
+// page's title as its caption.
+class TffHist : public QWidget {
+    Q_OBJECT
+public:
+    explicit TffHist(QWidget* parent = nullptr);
+
+    // False, after a message, when the file cannot be read.
+    bool ShowHistoryPage(const QString& file);
+
+    ui::HtmlView* view() const { return HTML; }
+    static constexpr QSize kSize{640, 520};
+
+private:
+    ui::HtmlView* HTML;
+};
+
+} // namespace shell

@@ -1,0 +1,128 @@
+#include "shell/messagepopup.h"
+#include "shell/messagecloud.h"
+#include "ui/hooks.h"
+#include "ui/imagebuttons.h"
+#include "ui/windowstack.h"
+#include <QApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <climits>
+#include <iterator>
+
+namespace shell {
+namespace {
+// The cloud sits this far to the right of the window's client origin, so that
+// it comes out of the guide figure's mouth.
+constexpr int kOffsetRight = 84;
+constexpr int kMaxSeconds = INT_MAX / 1000;
+
+void SetGuideFrame(int frame)
+{
+    if (ui::hooks().setGuideFrame) ui::hooks().setGuideFrame(frame);
+}
+} // namespace
+
+QRegion TffMess::CloudRegion()
+{
+    QRegion cloud;
+    for (int i = 0; i < int(std::size(messagecloud::kEllipses)); ++i) cloud += QRegion(messagecloud::EllipseRect(i), QRegion::Ellipse);
+    return cloud;
+}
+
+TffMess::TffMess(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("ffMess"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFixedSize(messagecloud::kSize);
+    setMask(CloudRegion());
+    setFocusPolicy(Qt::ClickFocus);
+    // A soft sky colour shows while the picture is missing.
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(0xee, 0xf5, 0xff));
+    setPalette(palette);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(rect());
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(messagecloud::kText);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setWordWrap(true);
+    QFont font(QStringLiteral("Arial Narrow"));
+    font.setPixelSize(15);
+    font.setBold(true);
+    Label1->setFont(font);
+    Label1->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+
+    Timer2.setSingleShot(true);
+    connect(&Timer2, &QTimer::timeout, this, &QWidget::hide);
+}
+
+QString TffMess::text() const { return Label1->text(); }
+
+void TffMess::loadPicture()
+{
+    if (m_pictureLoaded) return;
+    m_pictureLoaded = true; // a missing picture is not asked for again
+    ui::LoadJpegBitmap(Image1, QStringLiteral("JPG\\Message.JPG"));
+    Image1->setGeometry(rect());
+}
+
+QPoint TffMess::placement() const
+{
+    QWidget* holder = nullptr;
+    if (ui::hooks().guideFigure)
+        if (QWidget* figure = ui::hooks().guideFigure()) holder = figure->window();
+    if (!holder) holder = ui::WindowStack::instance().top();
+    if (holder) return holder->mapToGlobal(QPoint(kOffsetRight, 0));
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().topLeft() + QPoint(kOffsetRight, 0) : QPoint(kOffsetRight, 0);
+}
+
+void TffMess::ShowNote(const QString& text, int seconds)
+{
+    move(placement());
+    hide();
+    SetGuideFrame(2);
+    Label1->setText(text);
+    loadPicture();
+
+    QPointer<QWidget> active = QApplication::activeWindow();
+    QPointer<QWidget> focused = QApplication::focusWidget();
+    show();
+    raise();
+    Timer2.start(qBound(0, seconds, kMaxSeconds) * 1000);
+    // The user keeps typing where he was.
+    if (active && active != this) {
+        active->activateWindow();
+        if (focused && focused->window() == active) focused->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void TffMess::hideEvent(QHideEvent* event)
+{
+    Timer2.stop();
+    SetGuideFrame(0);
+    QWidget::hideEvent(event);
+}
+
+void TffMess::keyPressEvent(QKeyEvent* event)
+{
+    hide();
+    event->accept();
+}
+
+void TffMess::mousePressEvent(QMouseEvent* event)
+{
+    hide();
+    event->accept();
+}
+
+} // namespace shell

@@ -1,0 +1,129 @@
+// The message popup of the guide figure.
+#include "shell/messagepopup.h"
+#include "support/testsupport.h"
+#include "ui/hooks.h"
+#include "ui/windowstack.h"
+#include <QApplication>
+#include <QElapsedTimer>
+#include <climits>
+#include <QLineEdit>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace {
+
+class MessagePopupTest : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        ui::hooks().setGuideFrame = [this](int frame) { frames.append(frame); };
+        window.setObjectName(QStringLiteral("fmWork"));
+        auto* layout = new QVBoxLayout(&window);
+        edit = new QLineEdit(&window);
+        layout->addWidget(edit);
+        window.setGeometry(150, 120, 500, 300);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+        edit->setFocus();
+        ASSERT_TRUE(WaitUntil([&] { return QApplication::focusWidget() == edit; }, 3000));
+    }
+    void TearDown() override
+    {
+        ui::hooks() = {};
+        ui::WindowStack::instance().clear();
+        ProgramFolderTest::TearDown();
+    }
+
+    QList<int> frames;
+    QWidget window;
+    QLineEdit* edit = nullptr;
+    shell::TffMess popup;
+};
+
+TEST(MessageCloud, IsTheUnionOfNineEllipses)
+{
+    const QRegion cloud = shell::TffMess::CloudRegion();
+    // Outermost points of the ellipses on the left, right, top and bottom.
+    EXPECT_TRUE(cloud.contains(QPoint(1, 45)));
+    EXPECT_TRUE(cloud.contains(QPoint(194, 54)));
+    EXPECT_TRUE(cloud.contains(QPoint(105, 9)));
+    EXPECT_TRUE(cloud.contains(QPoint(65, 95)));
+    // Corners and the dents between the puffs stay outside.
+    for (const QPoint corner : {QPoint(0, 0), QPoint(199, 0), QPoint(0, 99), QPoint(199, 99), QPoint(30, 20),
+                                QPoint(175, 20), QPoint(12, 85)})
+        EXPECT_FALSE(cloud.contains(corner)) << corner.x() << "," << corner.y();
+    EXPECT_TRUE(QRect(QPoint(0, 8), QPoint(195, 96)).contains(cloud.boundingRect()));
+}
+
+TEST_F(MessagePopupTest, SecondNoteReplacesTextAndDuration)
+{
+    popup.ShowNote(QStringLiteral("Вы ошиблись!"), 5);
+    EXPECT_TRUE(popup.isVisible());
+    EXPECT_EQ(popup.timer()->interval(), 5000);
+    popup.ShowNote(QStringLiteral("ОТЛИЧНО!"), 1);
+    EXPECT_TRUE(popup.isVisible());
+    EXPECT_EQ(popup.text(), QStringLiteral("ОТЛИЧНО!"));
+    EXPECT_EQ(popup.timer()->interval(), 1000);
+    EXPECT_EQ(frames.last(), 2);
+    // The second duration, not the first, hides it.
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(WaitUntil([&] { return !popup.isVisible(); }, 4000));
+    EXPECT_LT(clock.elapsed(), 3000);
+    EXPECT_EQ(frames.last(), 0);
+}
+
+TEST_F(MessagePopupTest, KeyboardStaysWithTheWindowTheUserTypesIn)
+{
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ab"));
+    popup.ShowNote(QStringLiteral("Урок сохранен"), 5);
+    EXPECT_EQ(QApplication::activeWindow(), &window);
+    EXPECT_EQ(QApplication::focusWidget(), edit);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("cd"));
+    EXPECT_EQ(edit->text(), QStringLiteral("abcd"));
+    EXPECT_TRUE(popup.isVisible());
+}
+
+TEST_F(MessagePopupTest, ClickOrKeyHidesAndStopsTheTimer)
+{
+    popup.ShowNote(QStringLiteral("Урок должен иметь название!"), 1000);
+    EXPECT_EQ(popup.timer()->interval(), 1000000);
+    QTest::mouseClick(popup.findChild<QWidget*>(QStringLiteral("Label1")), Qt::LeftButton);
+    EXPECT_FALSE(popup.isVisible());
+    EXPECT_FALSE(popup.timer()->isActive());
+    EXPECT_EQ(frames, (QList<int>{2, 0}));
+
+    popup.ShowNote(QStringLiteral("снова"), 3);
+    QTest::keyClick(&popup, Qt::Key_Space);
+    EXPECT_FALSE(popup.isVisible());
+    EXPECT_EQ(frames, (QList<int>{2, 0, 2, 0}));
+}
+
+TEST_F(MessagePopupTest, CloudComesOutOfTheGuideFigure)
+{
+    // Without a figure: beside the window on top of the stack.
+    ui::WindowStack::instance().push(&window);
+    popup.ShowNote(QStringLiteral("А теперь попробуйте сами!"), 3);
+    EXPECT_EQ(popup.pos(), window.mapToGlobal(QPoint(84, 0)));
+
+    QWidget other;
+    other.setGeometry(400, 300, 300, 200);
+    QWidget* figure = new QWidget(&other);
+    figure->setGeometry(0, 0, 125, 107);
+    other.show();
+    ui::hooks().guideFigure = [figure] { return figure; };
+    popup.ShowNote(QStringLiteral("ОТЛИЧНО!"), 3);
+    EXPECT_EQ(popup.pos(), other.mapToGlobal(QPoint(84, 0)));
+}
+
+TEST_F(MessagePopupTest, NegativeOrHugeDurationsDoNotOverflow)
+{
+    popup.ShowNote(QStringLiteral("x"), -5);
+    EXPECT_EQ(popup.timer()->interval(), 0);
+    popup.ShowNote(QStringLiteral("x"), INT_MAX);
+    EXPECT_GT(popup.timer()->interval(), 0);
+}
+
+} // namespace
