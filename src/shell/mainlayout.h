@@ -25,9 +25,9 @@ inline constexpr int kAboutWidth = 110;
 
 // MyPanel2 on the left with its three section buttons (panel coordinates).
 inline constexpr int kLeftWidth = 170;
-inline constexpr QRect kBtBook{15, 18, 140, 62};
-inline constexpr QRect kBtLabs{15, 92, 140, 62};
-inline constexpr QRect kBtTime{15, 166, 140, 62};
+inline constexpr QRect kBtBook{10, 18, 150, 62};
+inline constexpr QRect kBtLabs{10, 92, 150, 62};
+inline constexpr QRect kBtTime{10, 166, 150, 62};
 
 // MyPanel1: the HTML view over the bottom strip with its three buttons
 // (coordinates inside the strip).

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QShowEvent>
 #include <array>
 
@@ -66,6 +67,22 @@ ui::TMyGIFButton* NavigationButton(QWidget* parent, const char* name, const QStr
     button->setCursor(Qt::PointingHandCursor);
     return button;
 }
+
+// Squared paper like the pages': shown for a section whose window is not there.
+class EmptyPanel : public QWidget {
+public:
+    explicit EmptyPanel(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("pnEmpty")); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(244, 248, 253));
+        painter.setPen(QColor(220, 235, 250));
+        for (int x = 0; x < width(); x += 16) painter.drawLine(x, 0, x, height());
+        for (int y = 0; y < height(); y += 16) painter.drawLine(0, y, width(), y);
+    }
+};
 
 } // namespace
 
@@ -173,10 +190,7 @@ void TfmMain::createCentre()
     HTML = new ui::HtmlView(MyPanel1);
     HTML->setObjectName(QStringLiteral("HTML"));
     HTML->SetDefaultFont(QStringLiteral("Tahoma"), 10);
-    m_emptyPanel = new QWidget(MyPanel1);
-    m_emptyPanel->setObjectName(QStringLiteral("pnEmpty"));
-    m_emptyPanel->setAutoFillBackground(true);
-    m_emptyPanel->setPalette(QPalette(QColor(236, 240, 247)));
+    m_emptyPanel = new EmptyPanel(MyPanel1);
     m_emptyPanel->hide();
 
     auto* strip = new QWidget(MyPanel1);

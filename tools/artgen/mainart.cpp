@@ -196,16 +196,21 @@ void DrawSectionButton(QPainter& p, const QRect& place, const QString& caption, 
     p.setBrush(fill);
     p.setPen(QPen(bottom.darker(135), 1.2));
     p.drawRoundedRect(r, 10, 10);
-    const QRectF iconBox(r.left() + 8, r.center().y() - 16, 32, 32);
+    const QRectF iconBox(r.left() + 7, r.center().y() - 14, 28, 28);
     p.setPen(QPen(text, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     icon(p, iconBox);
-    QRectF captionBox = r.adjusted(iconBox.width() + 14, 0, -6, 0);
+    const QRectF captionBox = r.adjusted(iconBox.width() + 12, 0, -4, 0);
+    // The largest size at which every word fits the width and the lines the height.
+    const auto fits = [&](const QFont& font) {
+        const QFontMetrics metrics(font);
+        for (const QString& word : caption.split(u' '))
+            if (metrics.horizontalAdvance(word) > captionBox.width()) return false;
+        return metrics.boundingRect(captionBox.toRect(), Qt::TextWordWrap, caption).height() <= captionBox.height() - 6;
+    };
     int size = 15;
     QFont font = look::Font(look::kSans, size, true);
-    while (size > 10 && QFontMetrics(font).boundingRect(captionBox.toRect(), Qt::TextWordWrap, caption).height()
-                            > captionBox.height() - 6)
-        font = look::Font(look::kSans, --size, true);
+    while (size > 9 && !fits(font)) font = look::Font(look::kSans, --size, true);
     p.setFont(font);
     p.setPen(text);
     p.drawText(captionBox, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, caption);
@@ -418,14 +423,38 @@ QImage NavButton(bool home, bool hover)
     return image;
 }
 
+// Pixels the drawing left as plain sky become transparent, so the picture
+// shows on whatever strip lies under it; its soft edges were drawn over the
+// same sky and blend in.
+constexpr QRgb kClear = qRgb(255, 0, 255);
+
+QImage KeyOutSky(QImage drawing, int stripTop)
+{
+    QImage sky(drawing.size(), QImage::Format_RGB32);
+    QPainter p(&sky);
+    FillSky(p, sky.rect(), stripTop);
+    p.end();
+    for (int y = 0; y < drawing.height(); ++y)
+        for (int x = 0; x < drawing.width(); ++x)
+            if (drawing.pixel(x, y) == sky.pixel(x, y)) drawing.setPixel(x, y, kClear);
+    return drawing;
+}
+
 bool DrawFigures(const QString& folder)
 {
+    ui::GifOptions clear;
+    clear.transparent = true;
+    clear.transparentColor = kClear;
+    const auto owl = [](Mood mood) { return ui::GifFrame{KeyOutSky(Owl(mood), L::kFig.top()), 100}; };
+    const auto nav = [](bool home, bool hover) {
+        return ui::GifFrame{KeyOutSky(NavButton(home, hover), L::kNavTop), 100};
+    };
     bool ok = ui::WriteGif(Target(folder, QStringLiteral("GIF/Fig.GIF")),
-                           {{Owl(Mood::Rest), 100}, {Owl(Mood::Attentive), 100}, {Owl(Mood::Speaking), 100}});
-    ok = ui::WriteGif(Target(folder, QStringLiteral("GIF/Back.GIF")),
-                      {{NavButton(false, false), 100}, {NavButton(false, true), 100}}) && ok;
-    ok = ui::WriteGif(Target(folder, QStringLiteral("GIF/Home.GIF")),
-                      {{NavButton(true, false), 100}, {NavButton(true, true), 100}}) && ok;
+                           {owl(Mood::Rest), owl(Mood::Attentive), owl(Mood::Speaking)}, clear);
+    ok = ui::WriteGif(Target(folder, QStringLiteral("GIF/Back.GIF")), {nav(false, false), nav(false, true)}, clear)
+         && ok;
+    ok = ui::WriteGif(Target(folder, QStringLiteral("GIF/Home.GIF")), {nav(true, false), nav(true, true)}, clear)
+         && ok;
     return ok;
 }
 
