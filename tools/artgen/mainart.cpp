@@ -167,13 +167,33 @@ bool DrawTopStrips(const QString& folder)
 
 enum class Look { Normal, Hover, Current, Disabled };
 
+QRectF ButtonFace(const QRect& place) { return QRectF(place).adjusted(2, 2, -2, -2); }
+QRectF IconBox(const QRectF& face) { return QRectF(face.left() + 7, face.center().y() - 14, 28, 28); }
+QRectF CaptionBox(const QRectF& face) { return face.adjusted(IconBox(face).width() + 12, 0, -4, 0); }
+
+// The largest caption size at which every word of every caption fits its
+// button's width and the lines its height, so a row of buttons speaks alike.
+int CaptionSize(const QList<QPair<QRect, QString>>& buttons)
+{
+    const auto fits = [](int size, const QRectF& box, const QString& caption) {
+        const QFontMetrics metrics(look::Font(look::kSans, size, true));
+        for (const QString& word : caption.split(u' '))
+            if (metrics.horizontalAdvance(word) > box.width()) return false;
+        return metrics.boundingRect(box.toRect(), Qt::TextWordWrap, caption).height() <= box.height() - 6;
+    };
+    int size = 15;
+    for (const auto& [place, caption] : buttons)
+        while (size > 9 && !fits(size, CaptionBox(ButtonFace(place)), caption)) --size;
+    return size;
+}
+
 // A rounded button with a small drawn icon on its left and a caption.
-void DrawSectionButton(QPainter& p, const QRect& place, const QString& caption, Look look,
+void DrawSectionButton(QPainter& p, const QRect& place, const QString& caption, int captionSize, Look look,
                        const std::function<void(QPainter&, const QRectF&)>& icon)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(place).adjusted(2, 2, -2, -2);
+    const QRectF r = ButtonFace(place);
     QColor top = look::kBandLight, bottom = look::kBand, text = Qt::white;
     if (look == Look::Hover) {
         p.setPen(Qt::NoPen);
@@ -196,21 +216,12 @@ void DrawSectionButton(QPainter& p, const QRect& place, const QString& caption, 
     p.setBrush(fill);
     p.setPen(QPen(bottom.darker(135), 1.2));
     p.drawRoundedRect(r, 10, 10);
-    const QRectF iconBox(r.left() + 7, r.center().y() - 14, 28, 28);
+    const QRectF iconBox = IconBox(r);
     p.setPen(QPen(text, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     icon(p, iconBox);
-    const QRectF captionBox = r.adjusted(iconBox.width() + 12, 0, -4, 0);
-    // The largest size at which every word fits the width and the lines the height.
-    const auto fits = [&](const QFont& font) {
-        const QFontMetrics metrics(font);
-        for (const QString& word : caption.split(u' '))
-            if (metrics.horizontalAdvance(word) > captionBox.width()) return false;
-        return metrics.boundingRect(captionBox.toRect(), Qt::TextWordWrap, caption).height() <= captionBox.height() - 6;
-    };
-    int size = 15;
-    QFont font = look::Font(look::kSans, size, true);
-    while (size > 9 && !fits(font)) font = look::Font(look::kSans, --size, true);
+    const QRectF captionBox = CaptionBox(r);
+    const QFont font = look::Font(look::kSans, captionSize, true);
     p.setFont(font);
     p.setPen(text);
     p.drawText(captionBox, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, caption);
@@ -271,6 +282,15 @@ struct ButtonPicture {
     void (*icon)(QPainter&, const QRectF&);
 };
 
+void DrawButtonRow(QPainter& p, const QList<ButtonPicture>& buttons, Look look)
+{
+    QList<QPair<QRect, QString>> captions;
+    for (const ButtonPicture& button : buttons) captions.append({button.place, button.caption});
+    const int size = CaptionSize(captions);
+    for (const ButtonPicture& button : buttons)
+        DrawSectionButton(p, button.place, button.caption, size, look, button.icon);
+}
+
 QImage LeftPanel(Look look, bool labsPicture)
 {
     QImage image = look::Paper(QSize(L::kLeftWidth, L::kStripHeight));
@@ -279,7 +299,7 @@ QImage LeftPanel(Look look, bool labsPicture)
     const QList<ButtonPicture> buttons{{L::kBtBook, QStringLiteral("Главная страница"), BookIcon},
                                        {L::kBtLabs, QStringLiteral("Лаборатории"), FlaskIcon},
                                        {L::kBtTime, QStringLiteral("Лента времени"), ClockIcon}};
-    for (const ButtonPicture& button : buttons) DrawSectionButton(p, button.place, button.caption, look, button.icon);
+    DrawButtonRow(p, buttons, look);
     // Below the buttons: a drawing that tells the two left pictures apart.
     QColor ink = look::kBand;
     ink.setAlpha(110);
@@ -308,7 +328,7 @@ QImage BottomButtons(Look look)
     const QList<ButtonPicture> buttons{{L::kBtTable, QStringLiteral("Таблица результатов"), TableIcon},
                                        {L::kBtMethod, QStringLiteral("Учителю"), NotesIcon},
                                        {L::kBtSearch, QStringLiteral("Поиск"), LensIcon}};
-    for (const ButtonPicture& button : buttons) DrawSectionButton(p, button.place, button.caption, look, button.icon);
+    DrawButtonRow(p, buttons, look);
     return image;
 }
 
