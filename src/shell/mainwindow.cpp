@@ -9,6 +9,7 @@
 #include "ui/hooks.h"
 #include "ui/htmlview.h"
 #include "ui/imagebuttons.h"
+#include "ui/pictureset.h"
 #include "ui/windowstack.h"
 #include <QApplication>
 #include <QLabel>
@@ -319,32 +320,25 @@ void TfmMain::FormShow()
 
 void TfmMain::loadFirstPictures()
 {
-    QStringList missing;
-    const auto picture = [&missing](QLabel* control, const QString& name) {
-        if (!ui::LoadJpegBitmap(control, QStringLiteral("JPG\\") + name)) missing.append(name);
-    };
-    picture(imMainTop, QStringLiteral("MainTop.JPG"));
-    picture(imMainLeft, QStringLiteral("MainLeft.JPG"));
-    picture(imMainLeOn, QStringLiteral("MainLeOn.JPG"));
-    picture(imMainLeOf, QStringLiteral("MainLeOf.JPG"));
-    picture(imMainBott, QStringLiteral("MainBott.JPG"));
-    picture(imMainBoOn, QStringLiteral("MainBoOn.JPG"));
-    picture(imMainBoOf, QStringLiteral("MainBoOf.JPG"));
-    picture(imBottom, QStringLiteral("Bottom.JPG"));
+    ui::PictureSet pictures;
+    const auto jpg = [](const char* name) { return QStringLiteral("JPG\\") + QLatin1String(name); };
+    pictures.bitmap(imMainTop, jpg("MainTop.JPG"));
+    pictures.bitmap(imMainLeft, jpg("MainLeft.JPG"));
+    pictures.bitmap(imMainLeOn, jpg("MainLeOn.JPG"));
+    pictures.bitmap(imMainLeOf, jpg("MainLeOf.JPG"));
+    pictures.bitmap(imMainBott, jpg("MainBott.JPG"));
+    pictures.bitmap(imMainBoOn, jpg("MainBoOn.JPG"));
+    pictures.bitmap(imMainBoOf, jpg("MainBoOf.JPG"));
+    pictures.bitmap(imBottom, jpg("Bottom.JPG"));
     m_mainLeft = imMainLeft->pixmap();
-    m_labsLeft = QPixmap(RealPath(QStringLiteral("JPG\\LabsLeft.JPG")));
-    if (m_labsLeft.isNull()) missing.append(QStringLiteral("LabsLeft.JPG"));
-    const auto animation = [&missing](ui::TGifImage* gif, const QString& name) {
-        if (!gif->LoadFromFile(QStringLiteral("GIF\\") + name)) missing.append(name);
-    };
-    animation(Fig, QStringLiteral("Fig.GIF"));
-    animation(btBack, QStringLiteral("Back.GIF"));
-    animation(btMain, QStringLiteral("Home.GIF"));
+    m_labsLeft = pictures.pixmap(jpg("LabsLeft.JPG"));
+    pictures.animation(Fig, QStringLiteral("GIF\\Fig.GIF"));
+    pictures.animation(btBack, QStringLiteral("GIF\\Back.GIF"));
+    pictures.animation(btMain, QStringLiteral("GIF\\Home.GIF"));
     // The disabled buttons show their part of the "off" pictures now there are some.
     for (ui::TMyButton* button : {btBook, btLabs, btTime}) button->setImageOff(imMainLeOf);
     for (ui::TMyButton* button : {btTable, btMethod, btAbout}) button->setImageOff(imMainBoOf);
-    if (!missing.isEmpty())
-        ui::ShowMessage(QStringLiteral("Не удается открыть файл ") + missing.join(QStringLiteral(", ")));
+    pictures.reportMissing();
 }
 
 void TfmMain::applyRole()

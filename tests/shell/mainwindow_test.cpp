@@ -78,6 +78,26 @@ protected:
         ui::OpenWindow(main.get());
     }
 
+    // A real mouse click on the element of the page shown, once it is ready.
+    void clickLink(const QString& id)
+    {
+        ASSERT_TRUE(WaitUntil([&] { return main->HTML->IsReady(); }));
+        QVariantList centre;
+        bool done = false;
+        main->HTML->engineView()->page()->runJavaScript(
+            QStringLiteral("(function(){ const r = document.getElementById('%1').getBoundingClientRect();"
+                           " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
+                .arg(id),
+            [&](const QVariant& value) {
+                centre = value.toList();
+                done = true;
+            });
+        ASSERT_TRUE(WaitUntil([&] { return done; }));
+        ASSERT_EQ(centre.size(), 2);
+        QTest::mouseClick(main->HTML->engineView()->focusProxy(), Qt::LeftButton, {},
+                          QPoint(qRound(centre[0].toDouble()), qRound(centre[1].toDouble())));
+    }
+
     Window* openWindow(const QString& name)
     {
         windows.push_back(std::make_unique<Window>(name));
@@ -214,21 +234,8 @@ TEST_F(MainWindowTest, BackWalksThePageHistoryBeforeLeavingTheSection)
     openMain();
     main->resize(800, 576);
     main->ShowSection(shell::kSectionMethod);
-    ASSERT_TRUE(WaitUntil([&] { return main->HTML->IsReady(); }));
     // A real click on a link of the teaching notes: the view follows it.
-    QVariantList centre;
-    bool done = false;
-    main->HTML->engineView()->page()->runJavaScript(
-        "(function(){ const r = document.getElementById('about').getBoundingClientRect();"
-        " return [r.left + r.width / 2, r.top + r.height / 2]; })()",
-        [&](const QVariant& value) {
-            centre = value.toList();
-            done = true;
-        });
-    ASSERT_TRUE(WaitUntil([&] { return done; }));
-    ASSERT_EQ(centre.size(), 2);
-    QTest::mouseClick(main->HTML->engineView()->focusProxy(), Qt::LeftButton, {},
-                      QPoint(qRound(centre[0].toDouble()), qRound(centre[1].toDouble())));
+    clickLink("about");
     ASSERT_TRUE(WaitUntil([&] { return main->HTML->CurrentFile().endsWith("About.htm"); }));
     EXPECT_EQ(main->section(), shell::kSectionMethod);
 
@@ -320,20 +327,7 @@ TEST_F(MainWindowTest, ALabLinkClickedOnTheLabsPageOpensTheLab)
     labframe::RegisterLab(3, [] { return new labframe::TfmLab(3); });
     openMain();
     main->ShowSection(shell::kSectionLabs);
-    ASSERT_TRUE(WaitUntil([&] { return main->HTML->IsReady(); }));
-    QVariantList centre;
-    bool done = false;
-    main->HTML->engineView()->page()->runJavaScript(
-        "(function(){ const r = document.getElementById('lab3').getBoundingClientRect();"
-        " return [r.left + r.width / 2, r.top + r.height / 2]; })()",
-        [&](const QVariant& value) {
-            centre = value.toList();
-            done = true;
-        });
-    ASSERT_TRUE(WaitUntil([&] { return done; }));
-    ASSERT_EQ(centre.size(), 2);
-    QTest::mouseClick(main->HTML->engineView()->focusProxy(), Qt::LeftButton, {},
-                      QPoint(qRound(centre[0].toDouble()), qRound(centre[1].toDouble())));
+    clickLink("lab3");
     ASSERT_TRUE(WaitUntil([&] { return ui::WindowStack::instance().top() != main.get(); }));
     EXPECT_EQ(ui::WindowStack::instance().top(), labframe::ExistingLab(3));
 }
