@@ -9,6 +9,7 @@
 #include "ui/imagebuttons.h"
 #include "ui/windowstack.h"
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <QWebEngineView>
@@ -351,6 +352,21 @@ TEST_F(MainWindowTest, HelpOfTheWindowThatHoldsTheFigure)
     openWindow("fmLab3"); // no help page
     main->FigClick();
     EXPECT_EQ(helpShown, QStringList({"HELP\\Labs.HTM", "HELP\\Main.HTM", "HELP\\Work.HTM", "HELP\\Zad.HTM"}));
+}
+
+TEST_F(MainWindowTest, F1AsksForHelpWhileThePageHasTheFocus)
+{
+    writeLines("HELP\\Main.HTM", {"x"});
+    openMain();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    ASSERT_TRUE(WaitUntil([&] { return main->HTML->IsReady(); }));
+    main->HTML->setFocus();
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClick(focus, Qt::Key_F1);
+    EXPECT_TRUE(WaitUntil([&] { return !helpShown.isEmpty(); }, 3000));
+    EXPECT_EQ(helpShown, QStringList({"HELP\\Main.HTM"}));
 }
 
 TEST_F(MainWindowTest, WhatIsThisOpensTheControlsOwnHelpPage)
