@@ -3,6 +3,7 @@
 #include "shell/base/paths.h"
 #include "shell/loginwindow.h"
 #include "shell/mainwindow.h"
+#include "shell/warmup.h"
 #include <QApplication>
 
 namespace shell {
@@ -41,6 +42,7 @@ void PrepareWorkspace()
     Workspace& windows = workspace();
     if (windows.fmZast) windows.fmZast->setEnabled(false);
     CreateWorkingWindows(windows);
+    EndHtmlWarmUp();
     // The formula compiler works in the temporary folder with its own tools.
     CopyFolder(QStringLiteral("DLL\\"), TempFolder());
     if (windows.fmZast) windows.fmZast->ReleaseAnimations();
