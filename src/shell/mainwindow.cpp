@@ -194,7 +194,7 @@ void TfmMain::createCentre()
     m_emptyPanel = new EmptyPanel(MyPanel1);
     m_emptyPanel->hide();
 
-    auto* strip = new QWidget(MyPanel1);
+    auto* strip = m_bottomStrip = new QWidget(MyPanel1);
     strip->setObjectName(QStringLiteral("pnBottomButtons"));
     imMainBott = Picture(strip, "imMainBott");
     imMainBoOn = Picture(strip, "imMainBoOn", false);
@@ -279,8 +279,7 @@ void TfmMain::layOut()
     HTML->setGeometry(area);
     m_emptyPanel->setGeometry(area);
     if (m_shownPanel) m_shownPanel->setGeometry(area);
-    if (auto* strip = MyPanel1->findChild<QWidget*>(QStringLiteral("pnBottomButtons")))
-        strip->setGeometry(0, area.height(), MyPanel1->width(), L::kBottomHeight);
+    m_bottomStrip->setGeometry(0, area.height(), MyPanel1->width(), L::kBottomHeight);
 }
 
 bool TfmMain::eventFilter(QObject* watched, QEvent* event)

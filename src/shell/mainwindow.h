@@ -152,6 +152,7 @@ private:
     MainWindowPlugs m_plugs;
     QList<QPointer<QWidget>> m_travelling; // btBack, btMain, pBott, Fig
     QWidget* m_emptyPanel;
+    QWidget* m_bottomStrip; // imMainBott with its three buttons, under HTML
     QWidget* m_shownPanel = nullptr; // the panel in MyPanel1, if any
     QPixmap m_mainLeft;
     QPixmap m_labsLeft;

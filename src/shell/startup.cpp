@@ -7,22 +7,18 @@
 #include "shell/loginwindow.h"
 #include "shell/mainwindow.h"
 #include "shell/startmode.h"
+#include "shell/startupprobe.h"
 #include "shell/warmup.h"
 #include "shell/workspace.h"
 #include "ui/cursors.h"
 #include "ui/fullsizewindow.h"
 #include "ui/htmlscheme.h"
 #include "ui/hooks.h"
-#include "ui/htmlview.h"
 #include "ui/music.h"
-#include "ui/windowstack.h"
 #include "users/regwindow.h"
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFontDatabase>
-#include <QLineEdit>
 #include <QLocale>
 #include <QTimer>
 #include <clocale>
@@ -53,41 +49,6 @@ void AttachStartupProbe(TfmZast& login)
     login.SkipIntro();
 }
 
-// ORINDO_LOGIN_PROBE="class index;name;password;milliseconds": used only by
-// the start-up benchmark. That long after the login panel shows (the time a
-// user takes to type), logs in and says
-// "main <ms to the main window shown> <ms to its start page loaded>",
-// counted from the login click, and ends.
-void AttachLoginProbe(TfmZast& login)
-{
-    const QStringList probe = qEnvironmentVariable("ORINDO_LOGIN_PROBE").split(u';');
-    if (probe.size() != 4) return;
-    QObject::connect(&login, &TfmZast::panelShown, &login, [&login, probe] {
-        QTimer::singleShot(probe[3].toInt(), &login, [&login, probe] {
-            login.ComboBox1->setCurrentIndex(probe[0].toInt());
-            login.edName->setText(probe[1]);
-            login.edPass->setText(probe[2]);
-            QElapsedTimer clock;
-            clock.start();
-            login.btOKClick();
-            TfmMain* main = workspace().fmMain;
-            if (!main || ui::WindowStack::instance().top() != main) {
-                std::puts("refused");
-                QCoreApplication::exit(0); // quit() would ask the quit question
-                return;
-            }
-            const double shown = clock.nsecsElapsed() / 1e6;
-            const auto report = [clock, shown] {
-                std::printf("main %.3f %.3f\n", shown, clock.nsecsElapsed() / 1e6);
-                std::fflush(stdout);
-                QCoreApplication::exit(0); // quit() would ask the quit question
-            };
-            if (main->HTML->IsReady()) report();
-            else QObject::connect(main->HTML, &ui::HtmlView::pageReady, main, report);
-        });
-    });
-    login.SkipIntro();
-}
 } // namespace
 
 SingleInstance::SingleInstance(const QString& lockPath) : m_lock(lockPath)
