@@ -373,7 +373,9 @@ void TfmMain::ShowSection(int n)
     btTime->setEnabled(n != kSectionTimeLine);
     showLeftPicture(n);
     showSectionContent(n);
-    ui::LoadJpegBitmap(imMainTop, SectionTopPicture(n));
+    ui::PictureSet top;
+    top.bitmap(imMainTop, SectionTopPicture(n));
+    top.reportMissing();
 }
 
 const SectionPanel* TfmMain::plugOf(int n) const

@@ -9,6 +9,7 @@
 #include "ui/imagebuttons.h"
 #include "ui/windowstack.h"
 #include <QAction>
+#include <QFile>
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
@@ -129,6 +130,11 @@ TEST_F(MainWindowTest, FirstShowingLoadsTheStartPageAndItsPictures)
     EXPECT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.lastMessage().contains("Fig.GIF"));
     EXPECT_FALSE(dialogs.lastMessage().contains("MainTop.JPG"));
+
+    QFile::remove(real("JPG\\OsTop.JPG"));
+    main->ShowSection(shell::kSectionTimeLine);
+    EXPECT_EQ(dialogs.lastMessage(), QStringLiteral("Не удается открыть файл JPG\\OsTop.JPG"));
+    EXPECT_EQ(main->imMainTop->pixmap().width(), 300); // the picture shown stays
 }
 
 TEST_F(MainWindowTest, EachSectionShowsItsContentButtonsAndTopPicture)
