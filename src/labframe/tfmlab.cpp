@@ -83,6 +83,9 @@ void TfmLab::makeTopStrip()
     imTop = new QLabel(this);
     imTop->setObjectName(QStringLiteral("imTop"));
     imTop->setFixedHeight(kTopHeight);
+    // The strip is drawn wider than any screen; the window shows its left part
+    // and may be as narrow as the user likes.
+    imTop->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     imTop->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     imTop->setAutoFillBackground(true);
     QPalette strip = imTop->palette();

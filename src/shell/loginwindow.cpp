@@ -7,6 +7,7 @@
 #include "ui/dialogs.h"
 #include "ui/imagebuttons.h"
 #include "ui/music.h"
+#include "ui/pictureset.h"
 #include "ui/windowstack.h"
 #include "users/regwindow.h"
 #include "users/results.h"
@@ -124,21 +125,14 @@ void TfmZast::createPanel()
 
 void TfmZast::loadPictures()
 {
-    QStringList missing;
-    const auto picture = [&missing](QLabel* control, const QString& file) {
-        if (!ui::LoadJpegBitmap(control, file)) missing.append(file);
-    };
-    const auto animation = [&missing](ui::TGifImage* gif, const QString& file) {
-        if (!gif->LoadFromFile(file)) missing.append(file);
-    };
-    picture(imZastFon, QStringLiteral("JPG\\ZastFon.JPG"));
-    picture(imZast, QStringLiteral("JPG\\Zast.JPG"));
-    picture(imZastOn, QStringLiteral("JPG\\ZastOn.JPG"));
-    animation(GIF1, QStringLiteral("GIF\\Z1.GIF"));
-    animation(Gif2, QStringLiteral("GIF\\Z2.GIF"));
-    animation(Gif3, QStringLiteral("GIF\\Z3.GIF"));
-    if (!missing.isEmpty())
-        ui::ShowMessage(QStringLiteral("Не удается открыть файл ") + missing.join(QStringLiteral(", ")));
+    ui::PictureSet pictures;
+    pictures.bitmap(imZastFon, QStringLiteral("JPG\\ZastFon.JPG"));
+    pictures.bitmap(imZast, QStringLiteral("JPG\\Zast.JPG"));
+    pictures.bitmap(imZastOn, QStringLiteral("JPG\\ZastOn.JPG"));
+    pictures.animation(GIF1, QStringLiteral("GIF\\Z1.GIF"));
+    pictures.animation(Gif2, QStringLiteral("GIF\\Z2.GIF"));
+    pictures.animation(Gif3, QStringLiteral("GIF\\Z3.GIF"));
+    pictures.reportMissing();
 }
 
 void TfmZast::placeOnScreen()

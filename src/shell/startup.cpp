@@ -1,10 +1,16 @@
 #include "shell/startup.h"
+#include "labframe/labregistry.h"
 #include "shell/base/appstate.h"
 #include "shell/base/paths.h"
 #include "shell/base/random.h"
+#include "shell/labs.h"
 #include "shell/loginwindow.h"
 #include "shell/mainwindow.h"
+#include "shell/startmode.h"
+#include "shell/startupprobe.h"
+#include "shell/warmup.h"
 #include "shell/workspace.h"
+#include "ui/cursors.h"
 #include "ui/fullsizewindow.h"
 #include "ui/htmlscheme.h"
 #include "ui/hooks.h"
@@ -42,6 +48,7 @@ void AttachStartupProbe(TfmZast& login)
     });
     login.SkipIntro();
 }
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString& lockPath) : m_lock(lockPath)
@@ -82,6 +89,11 @@ void SetGlobalFormats()
     std::setlocale(LC_NUMERIC, "C");
 }
 
+void RegisterCursors()
+{
+    for (int number = ui::kFirstNumberedCursor; number <= ui::kLastNumberedCursor; ++number) ui::NumberedCursor(number);
+}
+
 void ReadCommandLine(const QStringList& arguments)
 {
     App().startMode = arguments.value(1);
@@ -102,6 +114,8 @@ int RunProgram(int argc, char** argv)
     SetProgramFolder(QCoreApplication::applicationDirPath());
     SetTempFolder(ProgramTempFolder());
     const QList<int> fonts = RegisterFonts();
+    RegisterCursors();
+    RegisterLabs();
     ReadCommandLine(QCoreApplication::arguments());
 
     TfmZast login;
@@ -110,6 +124,7 @@ int RunProgram(int argc, char** argv)
     users::TffReg reg;
     workspace().ffReg = &reg;
     login.setRegisterWindow(&reg);
+    login.setStartModeHandler([] { RunStartMode(); });
     SetGlobalFormats();
 
     ui::hooks().quitConfirmed = [&login] { login.close(); };
@@ -119,11 +134,17 @@ int RunProgram(int argc, char** argv)
         RemoveFonts(fonts);
         QCoreApplication::quit();
     });
+    QObject::connect(&login, &TfmZast::panelShown, &login, [&login] {
+        // Once the panel has been painted.
+        QTimer::singleShot(100, &login, [&login] { WarmUpHtmlEngine(&login); });
+    });
     login.show();
     AttachStartupProbe(login);
+    AttachLoginProbe(login);
     const int code = QApplication::exec();
 
     delete workspace().fmMain;
+    labframe::ReleaseLabs();
     workspace() = {};
     ui::hooks().quitConfirmed = nullptr;
     return code;

@@ -39,6 +39,9 @@ void RemoveFonts(const QList<int>& ids);
 // library keeps the point so that the engines' sections read and write it.
 void SetGlobalFormats();
 
+// Draws the numbered cursors 11 to 28 once, before any window needs one.
+void RegisterCursors();
+
 // StartMode and StartPath: the first two parameters after the program name.
 void ReadCommandLine(const QStringList& arguments);
 

@@ -3,9 +3,32 @@
 #include "shell/base/paths.h"
 #include "shell/loginwindow.h"
 #include "shell/mainwindow.h"
+#include "shell/warmup.h"
 #include <QApplication>
 
 namespace shell {
+namespace {
+
+// The working windows, each created once. Windows of the course that come
+// later are created here too, after the main window, and plug into it
+// (TfmMain::plugs) or into the command-line modes (startModeTargets):
+//   search (TfmSearch) -> plugs().search
+//   contents (TfmCont) -> plugs().contents, plugs().showContents
+//   results table (TfmTable) -> plugs().table, plugs().startTableTimer
+//   formula editor (TffEditFormula), function list (TffFunc), data series (TffStat)
+//   time line (TfmOs) -> plugs().timeLine
+//   topic pages (TfmWork) -> startModeTargets().openTopic
+//   task window (TffZad) -> startModeTargets().openTask
+//   points table (TffNumb), lesson builder (TffOwn), name and coordinates
+//   dialogs (TffDialog, TffDialog1), programming settings (TffConfig), data
+//   input (TffDlg), reference window (TffSpr)
+void CreateWorkingWindows(Workspace& windows)
+{
+    if (!windows.fmMain) windows.fmMain = new TfmMain;
+    // The help windows (message popup, hint, lab help, history page): CreateHelpWindows();
+}
+
+} // namespace
 
 Workspace& workspace()
 {
@@ -18,8 +41,9 @@ void PrepareWorkspace()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     Workspace& windows = workspace();
     if (windows.fmZast) windows.fmZast->setEnabled(false);
-    // Working windows live until the end of the run; they are created once.
-    if (!windows.fmMain) windows.fmMain = new TfmMain;
+    CreateWorkingWindows(windows);
+    EndHtmlWarmUp();
+    // The formula compiler works in the temporary folder with its own tools.
     CopyFolder(QStringLiteral("DLL\\"), TempFolder());
     if (windows.fmZast) windows.fmZast->ReleaseAnimations();
     QApplication::restoreOverrideCursor();

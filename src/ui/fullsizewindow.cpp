@@ -39,6 +39,9 @@ void FullSizeWindow::placeNavigationButtons()
         back->move(width - back->width() - 52, back->y());
     if (auto* main = findChild<QWidget*>(QStringLiteral("btMain"), Qt::FindDirectChildrenOnly))
         main->move(width - main->width() - 20, main->y());
+    // The status bar runs along the bottom edge of whichever window holds it.
+    if (auto* bar = findChild<QWidget*>(QStringLiteral("pBott"), Qt::FindDirectChildrenOnly))
+        bar->setGeometry(0, height() - bar->height(), width, bar->height());
 }
 
 void FullSizeWindow::resizeEvent(QResizeEvent* event)

@@ -23,7 +23,7 @@ public:
     static void SetQuitting(bool quitting);
     static bool Quitting();
 
-    // Places btBack and btMain when they are inside this window.
+    // Places btBack and btMain, and the status bar pBott, when they are inside this window.
     void placeNavigationButtons();
 
 protected:

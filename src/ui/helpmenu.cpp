@@ -1,0 +1,21 @@
+#include "ui/helpmenu.h"
+#include "ui/hooks.h"
+#include <QAction>
+#include <QPointer>
+#include <QWidget>
+
+namespace ui {
+
+QAction* AttachHelpMenu(QWidget* control)
+{
+    auto* item = new QAction(QStringLiteral("Что это такое?"), control);
+    item->setObjectName(QStringLiteral("PopupMenu1"));
+    QObject::connect(item, &QAction::triggered, control, [target = QPointer<QWidget>(control)] {
+        if (target && hooks().showControlHelp) hooks().showControlHelp(target);
+    });
+    control->addAction(item);
+    control->setContextMenuPolicy(Qt::ActionsContextMenu);
+    return item;
+}
+
+} // namespace ui
