@@ -343,6 +343,9 @@ QWidget* TfmLab16::makeOutcomePanel()
     Grid1->setRowHeight(m_boundRowHeight);
     Grid1->setPainter([this](QPainter& painter, int topRow, int rowHeight, int height) {
         Laplas->PaintGrid1(painter, topRow, rowHeight, height);
+        // Below the last row the grid shows its own colour, not cell lines.
+        const int below = (Grid1->rowCount() - topRow) * (rowHeight + 1);
+        if (below < height) painter.fillRect(0, below, Grid1->viewport()->width(), height - below, Qt::white);
     });
     connect(Grid1, &TOutcomeGrid::rowPressed, this, [this](int row) { Laplas->Grid1MouseDown(row); });
     connect(Grid1, &TOutcomeGrid::widthChanged, this, [this](int width) {
@@ -377,6 +380,8 @@ QWidget* TfmLab16::makeEventPanel()
     Grid2->setFixedHeight(3 * (kEventRow + 1));
     Grid2->setPainter([this](QPainter& painter) {
         painter.fillRect(Grid2->rect(), Qt::white);
+        // Only the events' columns are cells; the rest shows the grid's colour.
+        painter.setClipRect(0, 0, Laplas->EventCount() * (kEventColumn + 1), Grid2->height());
         Laplas->PaintGrid2(painter);
     });
     Grid2->setPressed([this](QPoint point) { Laplas->Grid2MouseDown(point.x() / (kEventColumn + 1)); });
