@@ -83,6 +83,9 @@ void TfmLab::makeTopStrip()
     imTop = new QLabel(this);
     imTop->setObjectName(QStringLiteral("imTop"));
     imTop->setFixedHeight(kTopHeight);
+    // The picture is wider than any screen and is cut at the window's edge; it
+    // must not make the window as wide as itself.
+    imTop->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     imTop->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     imTop->setAutoFillBackground(true);
     QPalette strip = imTop->palette();
