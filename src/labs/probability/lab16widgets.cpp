@@ -10,6 +10,16 @@ TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void TPaintBox::setPreferredWidth(int width)
+{
+    m_preferredWidth = std::max(0, width);
+    updateGeometry();
+}
+
+QSize TPaintBox::sizeHint() const { return QSize(m_preferredWidth, height()); }
+
+QSize TPaintBox::minimumSizeHint() const { return QSize(0, minimumHeight()); }
+
 void TPaintBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

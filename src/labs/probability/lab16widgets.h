@@ -18,6 +18,11 @@ public:
     explicit TPaintBox(QWidget* parent = nullptr);
     void setPainter(Painter painter) { m_painter = std::move(painter); }
     void setPressed(Pressed pressed) { m_pressed = std::move(pressed); }
+    // The width the box asks for; the layout may give it less (the picture
+    // is then cut at the right), so a long row never widens the window.
+    void setPreferredWidth(int width);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -26,6 +31,7 @@ protected:
 private:
     Painter m_painter;
     Pressed m_pressed;
+    int m_preferredWidth = 0;
 };
 
 // A draw grid of the engine's rows: rowHeight pixels per row with one-pixel

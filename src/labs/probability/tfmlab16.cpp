@@ -607,10 +607,12 @@ void TfmLab16::fitPanelsToModel()
     lbColor->setVisible(balls);
     ComboColor->setVisible(balls);
     const int n = Laplas->ElementCount(), k = Laplas->DrawCount();
-    PBox->setFixedWidth(kTile * k);
-    PGet->setFixedWidth(kTile * (k + 1));
-    grBox->setFixedWidth(kCell * n);
-    grGet->setFixedWidth(kCell * k);
+    PBox->setPreferredWidth(kTile * k);
+    PGet->setPreferredWidth(kTile * (k + 1));
+    grBox->setPreferredWidth(kCell * n);
+    grGet->setPreferredWidth(kCell * k);
+    Panel4->layout()->activate();
+    Panel5->layout()->activate();
     for (QWidget* box : {static_cast<QWidget*>(PBox), static_cast<QWidget*>(PGet), static_cast<QWidget*>(grBox),
                          static_cast<QWidget*>(grGet)})
         box->update();
