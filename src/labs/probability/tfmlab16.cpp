@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
@@ -210,22 +211,29 @@ QWidget* TfmLab16::makeModelHeader()
 void TfmLab16::makeUrnPanel()
 {
     Panel4 = addControl<QFrame>(QStringLiteral("Panel4"), workArea());
-    Panel4->setFixedHeight(kTile + 6);
     auto* row = RowLayout(Panel4, 8);
     PBox = new TPaintBox(Panel4);
     PBox->setObjectName(QStringLiteral("PBox"));
     PBox->setPainter([this](QPainter& painter) { paintPBox(painter); });
-    grBox = new TPaintBox(Panel4);
+    PBox->setFixedHeight(kTile);
+    row->addWidget(PBox);
+    addHelpMenu(PBox);
+    // Every ball of a large urn must stay within reach of a click.
+    m_urn = new QScrollArea(Panel4);
+    m_urn->setFrameShape(QFrame::NoFrame);
+    m_urn->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_urn->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_urn->setFixedHeight(kTile + m_urn->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    grBox = new TPaintBox;
     grBox->setObjectName(QStringLiteral("grBox"));
     grBox->setPainter([this](QPainter& painter) { paintGrBox(painter); });
     grBox->setPressed([this](QPoint point) { grBoxClick(point); });
     grBox->setToolTip(QStringLiteral("Щелкните по шару, чтобы перекрасить его в выбранный цвет"));
-    for (TPaintBox* box : {PBox, grBox}) {
-        box->setFixedHeight(kTile);
-        row->addWidget(box);
-        addHelpMenu(box);
-    }
-    row->addStretch(1);
+    grBox->setFixedHeight(kTile);
+    m_urn->setWidget(grBox);
+    row->addWidget(m_urn, 1);
+    addHelpMenu(grBox);
+    row->addStretch(0);
 }
 
 void TfmLab16::makeColourPanel()
@@ -602,14 +610,14 @@ void TfmLab16::fitPanelsToModel()
     const bool balls = !pictures && Laplas->ModelKind() != kNoModel;
     PBox->setVisible(pictures);
     PGet->setVisible(pictures);
-    grBox->setVisible(balls);
+    m_urn->setVisible(balls);
     grGet->setVisible(balls);
     lbColor->setVisible(balls);
     ComboColor->setVisible(balls);
     const int n = Laplas->ElementCount(), k = Laplas->DrawCount();
     PBox->setPreferredWidth(kTile * k);
     PGet->setPreferredWidth(kTile * (k + 1));
-    grBox->setPreferredWidth(kCell * n);
+    grBox->setFixedWidth(kCell * n);
     grGet->setPreferredWidth(kCell * k);
     Panel4->layout()->activate();
     Panel5->layout()->activate();

@@ -9,6 +9,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QTimer;
 
 namespace probability { class TLaplas; }
@@ -137,6 +138,7 @@ private:
     // experiment, or the raw outcome when that table was cut before it.
     QList<int> drawnValues() const;
 
+    QScrollArea* m_urn; // holds grBox
     int m_currentColor = 4;
     int m_scaleTag = 0;
     int m_boundRowHeight = 30;
