@@ -5,7 +5,10 @@
 #include "labs/probability/lab16widgets.h"
 #include "probability/laplas.h"
 #include "ui/htmlview.h"
+#include <QAction>
 #include <QComboBox>
+#include <QMenu>
+#include "ui/hooks.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -227,4 +230,23 @@ TEST_F(Lab16Test, ModeComboAndScaleButtonsStayWithinTheirBounds)
     ASSERT_TRUE(WaitUntil([&] { return lab->Grid1->rowHeight() <= 27; }, 5000));
     QTest::mouseRelease(lab->scaleButtons[0], Qt::LeftButton);
     EXPECT_FALSE(lab->TimeMash->isActive());
+}
+
+TEST_F(Lab16Test, WhatIsThisOnAControlAsksForItsHelp)
+{
+    QList<QWidget*> asked;
+    ui::hooks().showControlHelp = [&](QWidget* control) { asked.append(control); };
+    for (QWidget* control : {static_cast<QWidget*>(lab->btOK), static_cast<QWidget*>(lab->Grid1),
+                             static_cast<QWidget*>(lab->bt3)}) {
+        emit control->customContextMenuRequested(QPoint(2, 2));
+        QMenu* menu = nullptr;
+        for (QMenu* candidate : lab->findChildren<QMenu*>())
+            if (candidate->isVisible()) menu = candidate;
+        ASSERT_NE(menu, nullptr);
+        ASSERT_EQ(menu->actions().size(), 1);
+        EXPECT_EQ(menu->actions()[0]->text(), "Что это такое?");
+        menu->actions()[0]->trigger();
+        menu->close();
+    }
+    EXPECT_EQ(asked, (QList<QWidget*>{lab->btOK, lab->Grid1, lab->bt3}));
 }
