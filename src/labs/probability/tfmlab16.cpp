@@ -68,6 +68,14 @@ QLabel* Caption(const QString& text, QWidget* parent)
     return label;
 }
 
+// A row of controls under a caption, as the toolbars of the two tables.
+QWidget* ToolRow(const QString& caption, QWidget* parent)
+{
+    auto* tools = new QWidget(parent);
+    RowLayout(tools, 0)->addWidget(Caption(caption, tools));
+    return tools;
+}
+
 QIcon Swatch(int colour)
 {
     QPixmap swatch(48, 14);
@@ -118,6 +126,7 @@ TfmLab16::TfmLab16(QWidget* parent) : TfmLab(kNumber, parent), Laplas(new TLapla
     halves->addWidget(makeEventPanel(), 2);
     column->addWidget(Panel2, 1);
     makeTimers();
+    colourPaintBoxes();
     loadPictures();
     bindEngine();
 
@@ -224,6 +233,7 @@ void TfmLab16::makeUrnPanel()
     m_urn->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_urn->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_urn->setFixedHeight(kTile + m_urn->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    m_urn->viewport()->setAutoFillBackground(false);
     grBox = new TPaintBox;
     grBox->setObjectName(QStringLiteral("grBox"));
     grBox->setPainter([this](QPainter& painter) { paintGrBox(painter); });
@@ -316,9 +326,8 @@ QWidget* TfmLab16::makeOutcomePanel()
     pIshody = addControl<QFrame>(QStringLiteral("pIshody"), Panel2);
     auto* column = new QVBoxLayout(pIshody);
     column->setContentsMargins(4, 2, 2, 4);
-    auto* tools = new QWidget(pIshody);
-    auto* row = RowLayout(tools, 0);
-    row->addWidget(Caption(QStringLiteral("  Исходы и их  "), tools));
+    QWidget* tools = ToolRow(QStringLiteral("  Исходы и их  "), pIshody);
+    auto* row = static_cast<QHBoxLayout*>(tools->layout());
     ComboBox1 = addControl<QComboBox>(QStringLiteral("ComboBox1"), tools);
     ComboBox1->addItems({QStringLiteral("вероятности"), QStringLiteral("абсолютные частоты"),
                          QStringLiteral("относительные частоты")});
@@ -372,9 +381,8 @@ QWidget* TfmLab16::makeEventPanel()
     PEvents = addControl<QFrame>(QStringLiteral("PEvents"), Panel2);
     auto* column = new QVBoxLayout(PEvents);
     column->setContentsMargins(2, 2, 4, 4);
-    auto* tools = new QWidget(PEvents);
-    auto* row = RowLayout(tools, 0);
-    row->addWidget(Caption(QStringLiteral("  Случайное событие:  "), tools));
+    QWidget* tools = ToolRow(QStringLiteral("  Случайное событие:  "), PEvents);
+    auto* row = static_cast<QHBoxLayout*>(tools->layout());
     btAdd = addButton(QStringLiteral("btAdd"), QStringLiteral("Добавить"), QStringLiteral("Добавить новое событие"), tools);
     connect(btAdd, &QToolButton::clicked, this, [this] { btAddClick(); });
     btDel = addButton(QStringLiteral("btDel"), QStringLiteral("Удалить"), QStringLiteral("Удалить событие"), tools);
@@ -409,6 +417,16 @@ QWidget* TfmLab16::makeEventPanel()
     column->addWidget(ScrollBox1, 1);
     addHelpMenu(Image1);
     return PEvents;
+}
+
+// The paint boxes of coins, dice and balls lie on the panels' colour.
+void TfmLab16::colourPaintBoxes()
+{
+    for (TPaintBox* box : {PBox, PGet, grBox, grGet}) {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Window, kPanelColor);
+        box->setPalette(palette);
+    }
 }
 
 void TfmLab16::makeTimers()

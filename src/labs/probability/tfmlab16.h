@@ -115,6 +115,7 @@ private:
     QWidget* makeOutcomePanel();
     QWidget* makeEventPanel();
     void makeTimers();
+    void colourPaintBoxes();
     void bindEngine();
     QToolButton* addButton(const QString& name, const QString& caption, const QString& hint, QWidget* parent);
     void addHelpMenu(QWidget* control);
