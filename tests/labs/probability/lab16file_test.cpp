@@ -102,7 +102,7 @@ TEST_F(Lab16FileTest, SaveClearLoadGivesTheSameFileAndScene)
     EXPECT_EQ(saved("again.LAB"), first);
 }
 
-TEST_F(Lab16FileTest, EventWithoutRowsAndPanelsSurviveTheRoundTrip)
+TEST_F(Lab16FileTest, EventWithoutRowsSurvivesTheRoundTripAndPanelsKeepTheirPlace)
 {
     QTest::mouseClick(lab->bt2, Qt::LeftButton);
     QTest::mouseClick(lab->btAdd, Qt::LeftButton);
@@ -115,8 +115,14 @@ TEST_F(Lab16FileTest, EventWithoutRowsAndPanelsSurviveTheRoundTrip)
     EXPECT_EQ(lab->Laplas->EventCount(), 2);
     EXPECT_FALSE(lab->Laplas->EventHasRow(0, 3));
     EXPECT_TRUE(lab->Laplas->EventHasRow(1, 3));
-    EXPECT_EQ(lab->Panel2->geometry(), panel);
     EXPECT_EQ(saved("dice2.LAB"), first);
+
+    // Panel sizes from a file made in a window of another size yield to the layout.
+    const QRect events = lab->PEvents->geometry();
+    writeLines("small.LAB", {"16", "Panel2=300 100", "PEvents=50 20", "#", "2 6 2 1", " 0 0 0 0 0 0"});
+    ASSERT_TRUE(lab->LoadLabFile(real("small.LAB")));
+    EXPECT_EQ(lab->Panel2->geometry(), panel);
+    EXPECT_EQ(lab->PEvents->geometry(), events);
 }
 
 TEST_F(Lab16FileTest, LoadedSceneRepeatsItsExperiments)
