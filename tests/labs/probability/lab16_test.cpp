@@ -250,3 +250,19 @@ TEST_F(Lab16Test, WhatIsThisOnAControlAsksForItsHelp)
     }
     EXPECT_EQ(asked, (QList<QWidget*>{lab->btOK, lab->Grid1, lab->bt3}));
 }
+
+TEST_F(Lab16Test, OutcomeBeyondTheCutTableShowsAsDrawn)
+{
+    // Ten dice, order not counted: 3003 outcomes, of which the table keeps 1000.
+    QTest::mouseClick(lab->bt2, Qt::LeftButton);
+    confirm({"CountGet=10"});
+    ASSERT_EQ(lab->Laplas->RowCount(), 1000);
+    int experiments = 0;
+    do QTest::mouseClick(lab->btDo, Qt::LeftButton);
+    while (lab->Laplas->ShownIndex() >= 0 && ++experiments < 200);
+    ASSERT_EQ(lab->Laplas->ShownIndex(), -1);
+    const QList<int> outcome = lab->Laplas->CurrentOutcome();
+    ASSERT_EQ(outcome.size(), 10);
+    const QImage shown = lab->PGet->grab().toImage();
+    for (int die = 1; die <= 10; ++die) EXPECT_EQ(shown.pixelColor(30 * die + 15, 15), DieColour(outcome[die - 1]));
+}
