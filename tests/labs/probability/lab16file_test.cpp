@@ -16,6 +16,8 @@
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
+#include <QPushButton>
 
 using namespace probability;
 
@@ -205,4 +207,22 @@ TEST_F(Lab16FileTest, EveryExampleOfTheCourseLoadsWithoutMessage)
         EXPECT_EQ(lab->lbExample->text(), "( " + item->text() + " )");
         EXPECT_NE(lab->Laplas->ModelKind(), kNoModel);
     }
+}
+
+TEST_F(Lab16FileTest, SceneWithoutModelShowsNoModelUntilAButtonIsPressed)
+{
+    writeLines("none.LAB", {"16", "#", "0 2 2 1", ""});
+    ASSERT_TRUE(lab->LoadLabFile(real("none.LAB")));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(lab->Laplas->ModelKind(), kNoModel);
+    for (QToolButton* button : lab->modelButtons) EXPECT_FALSE(button->isChecked());
+    EXPECT_FALSE(lab->PBox->isVisible());
+    EXPECT_FALSE(lab->grBox->isVisible());
+    QTest::mouseClick(lab->btDo, Qt::LeftButton);
+    QTest::mouseClick(lab->btOK, Qt::LeftButton);
+    EXPECT_EQ(lab->Laplas->ExperimentCount(), 0);
+    lab->grab(); // paints the empty tables
+    QTest::mouseClick(lab->bt3, Qt::LeftButton);
+    EXPECT_EQ(lab->Laplas->ModelKind(), kBallsWithReplacement);
+    EXPECT_TRUE(lab->bt3->isChecked());
 }
