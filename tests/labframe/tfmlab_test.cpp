@@ -188,3 +188,20 @@ TEST_F(TfmLabTest, CreateLabMakesEachWindowOnceAndOnlyForKnownLabs)
     EXPECT_EQ(labframe::CurrentLab(), nullptr);
     EXPECT_EQ(labframe::ExistingLab(6), lab);
 }
+
+TEST_F(TfmLabTest, WideTopPictureDoesNotWidenTheWindow)
+{
+    QImage top(1920, 117, QImage::Format_RGB32);
+    top.fill(Qt::darkBlue);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    ASSERT_TRUE(top.save(&buffer, "JPG"));
+    writeBytes(QStringLiteral("JPG\\LabTop.JPG"), jpeg);
+    TestLab lab;
+    lab.resize(1024, 700);
+    lab.show();
+    ASSERT_FALSE(lab.imTop->pixmap().isNull());
+    EXPECT_LT(lab.minimumSizeHint().width(), 1024);
+    lab.resize(1024, 700);
+    EXPECT_EQ(lab.width(), 1024);
+}
