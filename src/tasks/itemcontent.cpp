@@ -31,6 +31,15 @@ QString Operand(const TTerm* term, int k)
     return simple ? text : u'(' + text + u')';
 }
 
+// A one-digit exponent as a superscript digit, any other after "^".
+QString Exponent(const QString& text)
+{
+    static const QString superscripts = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    if (text.size() == 1 && text[0].isDigit() && text[0].unicode() <= u'9') return superscripts[text[0].unicode() - u'0'];
+    const bool oneWord = std::all_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); });
+    return u'^' + (oneWord ? text : u'(' + text + u')');
+}
+
 QString Shown(const QString& text)
 {
     QString shown = text;
@@ -49,7 +58,7 @@ QString Line(const TTerm* term)
         const QString degree = Argument(term, 1);
         return (degree.isEmpty() ? QString() : degree) + u'√' + Operand(term, 2);
     }
-    case TermKind::Power: return Operand(term, 1) + u'^' + Operand(term, 2);
+    case TermKind::Power: return Operand(term, 1) + Exponent(Argument(term, 2));
     case TermKind::Index: return Argument(term, 1) + u'_' + Operand(term, 2);
     case TermKind::Log: return QStringLiteral("log_") + Operand(term, 1) + Operand(term, 2);
     case TermKind::Sequence:
