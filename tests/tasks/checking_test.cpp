@@ -1,3 +1,5 @@
+#include "labframe/labregistry.h"
+#include "labframe/testlab.h"
 #include "shell/base/appstate.h"
 #include "shell/base/clock.h"
 #include "support/fakedialogs.h"
@@ -153,6 +155,20 @@ TEST_F(CheckTest, AnAreaIsJudgedByItsCardsAndSavedWithTheirPlaces)
     area.ShowAnswers({"B=T1"});
     page.areaAnswers = area.CollectAnswers();
     EXPECT_EQ(CheckAnswers(state, page).verdict, 2);
+}
+
+TEST_F(CheckTest, TheTasksLabIsSavedBesideTheAnswers)
+{
+    labframe::RegisterLab(6, [] { return new TestLab(6); });
+    auto* lab = static_cast<TestLab*>(labframe::CreateLab(6));
+    ASSERT_TRUE(lab);
+    lab->engineRecords = {"P 1 2"};
+    page.formValues = {"x=5"};
+    EXPECT_TRUE(SendAnswers(state, page, nullptr));
+    const QByteArray saved = userFile(".LAB");
+    labframe::ReleaseLabs();
+    EXPECT_TRUE(saved.startsWith("6\r\n")) << saved.toStdString();
+    EXPECT_TRUE(saved.endsWith("#\r\nP 1 2\r\n")) << saved.toStdString();
 }
 
 TEST(TaskState, CodesThatLeaveTheTasksFolderAreRefused)
