@@ -83,6 +83,9 @@ ControlSpan FindControl(const QString& page, const QString& key)
             const qsizetype after = p + spelling.size();
             if (!quoted && !EndsAttribute(page, after)) continue;
             const qsizetype start = std::max<qsizetype>(page.lastIndexOf(u'<', p), 0);
+            // The key must stand inside the tag, not in text after it.
+            const qsizetype closed = page.indexOf(u'>', start);
+            if (closed >= 0 && closed < p) continue;
             const qsizetype end = ControlEnd(page, start, p);
             if (end < 0) continue;
             if (best.start < 0 || start < best.start) best = {start, end};

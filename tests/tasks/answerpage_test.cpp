@@ -63,6 +63,11 @@ TEST(ReplaceControl, InputsSelectsAndTextAreasByExactName)
     QString anchor = QStringLiteral("<A NAME=z>top</A> <INPUT NAME=z>");
     EXPECT_TRUE(ReplaceControl(anchor, "NAME=z", "9"));
     EXPECT_EQ(anchor, QStringLiteral("<A NAME=z>top</A> 9"));
+
+    // A judged value that reads like an attribute is text, not a control.
+    QString typed = QStringLiteral("<INPUT NAME=a>NAME=b <P><INPUT NAME=b>");
+    EXPECT_TRUE(ReplaceControl(typed, "NAME=b", "B"));
+    EXPECT_EQ(typed, QStringLiteral("<INPUT NAME=a>NAME=b <P>B"));
 }
 
 TEST(ReplaceControl, AMissingClosingTagNeverEatsTheRestOfThePage)
