@@ -1,6 +1,7 @@
 #include "tasks/checking.h"
 #include "labframe/labregistry.h"
 #include "labframe/tfmlab.h"
+#include "shell/base/appstate.h"
 #include "shell/base/folders.h"
 #include "shell/base/textfile.h"
 #include "shell/base/textutil.h"
@@ -112,7 +113,9 @@ bool RecordResult(TaskState& state, int verdict, const TConteiner* area)
         shell::ForceFolder(shell::ExtractFolder(state.UserFile(kLabExt)));
         saved &= lab->SaveLabFile(state.UserFile(kLabExt));
     }
-    users::RecordAttempt(state.taskCode, verdict, ElapsedSeconds(state.startTime));
+    const QString& resultsFolder = shell::App().userFolder;
+    if (!users::RecordAttempt(state.taskCode, verdict, ElapsedSeconds(state.startTime)) && !resultsFolder.isEmpty())
+        saved = ReportUnsaved(resultsFolder + users::kResultsFile);
     return saved;
 }
 

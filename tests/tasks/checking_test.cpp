@@ -7,6 +7,7 @@
 #include "tasks/checking.h"
 #include "tasks/conteiner.h"
 #include "ui/hooks.h"
+#include <QDir>
 #include <QFile>
 #include <memory>
 
@@ -130,6 +131,20 @@ TEST_F(CheckTest, SendingWithoutAnswerFileSavesUnjudgedAnswers)
     EXPECT_TRUE(SendAnswers(state, page, nullptr));
     EXPECT_FALSE(QFile::exists(real(state.UserFile(".ANS"))));
     EXPECT_EQ(App().userResults.value(kCode).left(4), QStringLiteral("0  2"));
+}
+
+TEST_F(CheckTest, FilesThatCannotBeWrittenAreReportedAndTheAttemptStillCounts)
+{
+    writeBytes(QStringLiteral("USERS\\10000501\\A05"), "a file where the folder should be");
+    page.formValues = {"x=5"};
+    EXPECT_FALSE(SendAnswers(state, page, nullptr));
+    EXPECT_EQ(dialogs.lastMessage(), QStringLiteral("Не удается сохранить файл \"USERS\\10000501\\A05\\012.ANS\""));
+    EXPECT_EQ(App().userResults.value(kCode).left(4), QStringLiteral("0  1"));
+
+    QDir(real(QStringLiteral("USERS\\10000501"))).removeRecursively();
+    writeBytes(QStringLiteral("USERS\\10000501"), "a file where the user's folder should be");
+    EXPECT_FALSE(SendAnswers(state, page, nullptr));
+    EXPECT_EQ(dialogs.lastMessage(), QStringLiteral("Не удается сохранить файл \"USERS\\10000501\\results.txt\""));
 }
 
 TEST_F(CheckTest, AnAreaIsJudgedByItsCardsAndSavedWithTheirPlaces)
