@@ -2,6 +2,8 @@
 #include "shell/base/namevalue.h"
 #include "shell/base/textutil.h"
 #include "tasks/formulacompare.h"
+#include <algorithm>
+#include <utility>
 
 namespace tasks {
 

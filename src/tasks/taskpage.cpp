@@ -3,6 +3,7 @@
 #include "shell/base/paths.h"
 #include "shell/base/textutil.h"
 #include <QFile>
+#include <algorithm>
 
 namespace tasks {
 
@@ -41,6 +42,14 @@ QStringList AssembleTaskPage(const QStringList& pageFileLines, const QString& pi
     QStringList page{kTaskPageHead};
     for (const QString& line : pageFileLines) page.append(WithFormulaLink(line, pictureFolder));
     return page;
+}
+
+QList<FormulaField> FormulaFieldsOf(const QStringList& answerLines)
+{
+    QList<FormulaField> fields;
+    for (const QString& line : answerLines)
+        if (line.startsWith(u'F')) fields.append({line.section(u'=', 0, 0), line.section(u'=', 1)});
+    return fields;
 }
 
 int ClientWidthFromTitle(const QString& title, bool markingButtons)

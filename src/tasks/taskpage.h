@@ -31,6 +31,15 @@ QString WithFormulaLink(const QString& line, const QString& pictureFolder);
 // formula links. The "<FORMULA=" tags are expanded afterwards, line by line.
 QStringList AssembleTaskPage(const QStringList& pageFileLines, const QString& pictureFolder);
 
+struct FormulaField {
+    QString name;
+    QString value;
+    bool operator==(const FormulaField&) const = default;
+};
+// The formula fields of an answer list (ShowAnswers draws their pictures):
+// every line beginning with "F", split at its first "=".
+QList<FormulaField> FormulaFieldsOf(const QStringList& answerLines);
+
 // The client width from the page title "<width>/<left>/<top>/<height>": the
 // number before the first "/"; 400 when it is no number. With the marking
 // buttons shown the width is at least 305.

@@ -24,6 +24,12 @@ TEST(TaskPage, HiddenFormulaFieldsGetAPictureLinkAfterTheirTag)
     EXPECT_TRUE(page[2].endsWith(QStringLiteral("<a href=\"FE:F1\"><img src=\"/tmp/o/F1.bmp\" border=\"1\"></a>")));
 }
 
+TEST(TaskPage, FormulaFieldsOfAnAnswerList)
+{
+    EXPECT_EQ(FormulaFieldsOf({"F1=[drob[1][x]]", "x=5", "F2_=[a=b]", "f3=[x]", "F4"}),
+              (QList<FormulaField>{{"F1", "[drob[1][x]]"}, {"F2_", "[a=b]"}, {"F4", ""}}));
+}
+
 TEST(TaskPage, WidthFromTheTitleAndTheGeometryTitleWrittenBack)
 {
     EXPECT_EQ(ClientWidthFromTitle(QStringLiteral("520/10/20/300"), false), 520);
