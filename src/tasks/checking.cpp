@@ -1,0 +1,130 @@
+#include "tasks/checking.h"
+#include "labframe/labregistry.h"
+#include "labframe/tfmlab.h"
+#include "shell/base/appstate.h"
+#include "shell/base/folders.h"
+#include "shell/base/textfile.h"
+#include "shell/base/textutil.h"
+#include "tasks/conteiner.h"
+#include "tasks/waitcursor.h"
+#include "ui/dialogs.h"
+#include "ui/hooks.h"
+#include "ui/music.h"
+#include "users/results.h"
+#include <functional>
+#include <optional>
+
+namespace tasks {
+
+namespace {
+
+void AnnounceVerdict(int verdict)
+{
+    switch (verdict) {
+    case 1:
+        ui::PlaySound(QStringLiteral("WAV\\right.wav"));
+        ui::ShowNote(kRightNote, kNoteSeconds);
+        break;
+    case 2:
+        ui::PlaySound(QStringLiteral("WAV\\error.wav"));
+        ui::ShowNote(kWrongNote, kNoteSeconds);
+        break;
+    default:
+        ui::ShowNote(kWaitsNote, kNoteSeconds);
+        break;
+    }
+}
+
+bool ReportUnsaved(const QString& file)
+{
+    ui::ShowMessage(QStringLiteral("Не удается сохранить файл \"%1\"").arg(file));
+    return false;
+}
+
+bool SaveUserFile(const QString& file, const std::function<bool(const QString&)>& write)
+{
+    shell::ForceFolder(shell::ExtractFolder(file));
+    return write(file) || ReportUnsaved(file);
+}
+
+std::optional<QStringList> ReadExpected(const TaskState& state)
+{
+    const QString file = state.TaskFile(kAnswersExt);
+    std::optional<QStringList> lines = shell::TryReadLines(file);
+    if (!lines) ui::ShowMessage(QStringLiteral("Не удается открыть файл \"%1\"").arg(file));
+    return lines;
+}
+
+CheckResult Stop(CheckStatus status, const QString& note)
+{
+    if (!note.isEmpty()) ui::ShowNote(note, kNoteSeconds);
+    return {status, 0, {}};
+}
+
+CheckResult CheckArea(TaskState& state, const PageAnswers& page)
+{
+    for (const QString& line : page.areaAnswers) {
+        const qsizetype eq = line.indexOf(u'=');
+        if (eq < 0 || eq == line.size() - 1) return Stop(CheckStatus::Incomplete, kIncompleteNote);
+    }
+    const std::optional<QStringList> expected = ReadExpected(state);
+    if (!expected) return Stop(CheckStatus::NoAnswerFile, {});
+    state.answers = page.areaAnswers;
+    state.expectedAnswers = *expected;
+    return {CheckStatus::Judged, JudgeArea(state.answers, state.expectedAnswers), {}};
+}
+
+CheckResult CheckForm(TaskState& state, const PageAnswers& page)
+{
+    QStringList answers = NormalizeAnswers(page.formValues);
+    if (!AnswersComplete(answers)) return Stop(CheckStatus::Incomplete, kIncompleteNote);
+    const std::optional<QStringList> read = ReadExpected(state);
+    if (!read) return Stop(CheckStatus::NoAnswerFile, {});
+    QStringList expected = *read;
+    FillMissingAnswers(answers, expected, page.controlNames);
+    state.answers = answers;
+    state.expectedAnswers = expected;
+
+    FormJudgement judged = JudgeForm(answers, expected, state.pageLines.join(QStringLiteral("\r\n")));
+    state.pageLines = shell::SplitLines(judged.page);
+    return {CheckStatus::Judged, judged.verdict, std::move(judged.formulas)};
+}
+
+} // namespace
+
+CheckResult CheckAnswers(TaskState& state, const PageAnswers& page)
+{
+    if (!state.IsShownUserCurrent()) return Stop(CheckStatus::WrongUser, kWrongUserNote);
+    WaitCursor wait;
+    return state.hasContainer ? CheckArea(state, page) : CheckForm(state, page);
+}
+
+bool RecordResult(TaskState& state, int verdict, const TConteiner* area)
+{
+    AnnounceVerdict(verdict);
+    bool saved = true;
+    if (!state.answers.isEmpty())
+        saved &= SaveUserFile(state.UserFile(kAnswersExt),
+                              [&](const QString& file) { return shell::WriteLines(file, state.answers); });
+    if (state.hasContainer && area)
+        saved &= SaveUserFile(state.UserFile(kAreaExt), [&](const QString& file) { return area->Save(file); });
+    if (labframe::TfmLab* lab = labframe::CurrentLab()) {
+        // The lab reports its own failures.
+        shell::ForceFolder(shell::ExtractFolder(state.UserFile(kLabExt)));
+        saved &= lab->SaveLabFile(state.UserFile(kLabExt));
+    }
+    const QString& resultsFolder = shell::App().userFolder;
+    if (!users::RecordAttempt(state.taskCode, verdict, ElapsedSeconds(state.startTime)) && !resultsFolder.isEmpty())
+        saved = ReportUnsaved(resultsFolder + users::kResultsFile);
+    return saved;
+}
+
+bool SendAnswers(TaskState& state, const PageAnswers& page, const TConteiner* area)
+{
+    state.answers = page.hasForm ? page.formValues : QStringList();
+    return RecordResult(state, 0, area);
+}
+
+QString FaceFile(int verdict) { return QStringLiteral("GIF\\Face%1.GIF").arg(verdict); }
+
+} // namespace tasks

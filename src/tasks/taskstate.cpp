@@ -1,0 +1,47 @@
+#include "tasks/taskstate.h"
+#include "shell/base/appstate.h"
+#include "shell/base/clock.h"
+#include "shell/base/textutil.h"
+#include <QRegularExpression>
+#include <cmath>
+
+namespace tasks {
+
+namespace {
+constexpr double kSecondsPerDay = 86400;
+}
+
+void TaskState::ShowUser(const QString& userId)
+{
+    shownUserId = userId;
+    shownUserFolder = QStringLiteral("USERS\\") + userId + u'\\';
+}
+
+bool TaskState::IsShownUserCurrent() const { return shownUserId == shell::App().currentUserId; }
+
+bool IsSafeTaskCode(const QString& code)
+{
+    if (code.isEmpty() || code.contains(u':')) return false;
+    const QStringList parts = code.split(QRegularExpression(QStringLiteral("[\\\\/]")));
+    for (const QString& part : parts) {
+        const QString trimmed = shell::Trim(part);
+        if (trimmed.isEmpty() || trimmed == u"." || trimmed == u"..") return false;
+    }
+    return true;
+}
+
+double ElapsedSeconds(double startTime)
+{
+    const double elapsed = std::fmod(shell::TimeOfDaySeconds() - startTime, kSecondsPerDay);
+    return elapsed < 0 ? elapsed + kSecondsPerDay : elapsed;
+}
+
+QString ClockCaption(const QString& caption, double elapsedSeconds)
+{
+    const long long seconds = std::llround(elapsedSeconds);
+    const qsizetype colon = caption.indexOf(u':');
+    const QString head = shell::Trim(colon < 0 ? caption : caption.left(colon));
+    return head + QStringLiteral(": %1 мин  %2 сек").arg(seconds / 60).arg(seconds % 60);
+}
+
+} // namespace tasks

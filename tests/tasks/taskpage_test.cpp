@@ -1,0 +1,107 @@
+#include "formulas/formula.h"
+#include "shell/base/appstate.h"
+#include "support/testsupport.h"
+#include "tasks/itemcontent.h"
+#include "tasks/taskpage.h"
+#include <QFile>
+
+using namespace tasks;
+
+TEST(TaskPage, HiddenFormulaFieldsGetAPictureLinkAfterTheirTag)
+{
+    const QString t = QStringLiteral("/tmp/o/");
+    EXPECT_EQ(WithFormulaLink(QStringLiteral("<INPUT TYPE=HIDDEN NAME=F1 VALUE=\"[x]\"> = 0"), t),
+              QStringLiteral("<INPUT TYPE=HIDDEN NAME=F1 VALUE=\"[x]\"><a href=\"FE:F1\"><img src=\"/tmp/o/F1.bmp\" border=\"1\"></a> = 0"));
+    // The name in capitals, quotes dropped; only the first hidden tag of a line.
+    EXPECT_EQ(WithFormulaLink(QStringLiteral("a<INPUT NAME=\"f2\" TYPE=HIDDEN><INPUT TYPE=HIDDEN NAME=F3>"), t),
+              QStringLiteral("a<INPUT NAME=\"f2\" TYPE=HIDDEN><a href=\"FE:F2\"><img src=\"/tmp/o/F2.bmp\" border=\"1\"></a><INPUT TYPE=HIDDEN NAME=F3>"));
+    for (const char* line : {"<INPUT NAME=x>", "<INPUT TYPE=HIDDEN>", "<INPUT TYPE=HIDDEN NAME=F1"})
+        EXPECT_EQ(WithFormulaLink(QString::fromUtf8(line), t), QString::fromUtf8(line));
+
+    const QStringList page = AssembleTaskPage({"<TITLE>520/10/20/300</TITLE>", "<INPUT TYPE=HIDDEN NAME=F1>"}, t);
+    ASSERT_EQ(page.size(), 3);
+    EXPECT_EQ(page[0], QStringLiteral("<HTML><HEAD><LINK REL=\"stylesheet\" HREF=\"..\\..\\CSS\\zad.css\"></HEAD><BODY>"));
+    EXPECT_TRUE(page[2].endsWith(QStringLiteral("<a href=\"FE:F1\"><img src=\"/tmp/o/F1.bmp\" border=\"1\"></a>")));
+}
+
+TEST(TaskPage, FormulaFieldsOfAnAnswerList)
+{
+    EXPECT_EQ(FormulaFieldsOf({"F1=[drob[1][x]]", "x=5", "F2_=[a=b]", "f3=[x]", "F4"}),
+              (QList<FormulaField>{{"F1", "[drob[1][x]]"}, {"F2_", "[a=b]"}, {"F4", ""}}));
+}
+
+TEST(TaskPage, WidthFromTheTitleAndTheGeometryTitleWrittenBack)
+{
+    EXPECT_EQ(ClientWidthFromTitle(QStringLiteral("520/10/20/300"), false), 520);
+    EXPECT_EQ(ClientWidthFromTitle(QStringLiteral("Задача"), false), 400);
+    EXPECT_EQ(ClientWidthFromTitle(QString(), true), 400);
+    EXPECT_EQ(ClientWidthFromTitle(QStringLiteral("250/0/0/0"), true), 305);
+    EXPECT_EQ(WithGeometryTitle({"<TITLE>1/2/3/4</TITLE>", "text"}, 520, 10, -20, 300),
+              (QStringList{"<TITLE>520/10/-20/300</TITLE>", "text"}));
+    EXPECT_EQ(WithGeometryTitle({"text"}, 1, 2, 3, 4), (QStringList{"<TITLE>1/2/3/4</TITLE>", "text"}));
+}
+
+namespace {
+class TaskFilesTest : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        shell::App().currentUserId = QStringLiteral("10000501");
+        state.taskCode = QStringLiteral("A05\\012");
+        state.ShowUser(QStringLiteral("10000501"));
+    }
+    TaskState state;
+};
+} // namespace
+
+TEST_F(TaskFilesTest, ButtonsFollowTheTaskFilesAndWhoLooks)
+{
+    TaskButtons b = VisibleButtons(state, false);
+    EXPECT_TRUE(b.send);
+    EXPECT_FALSE(b.ready || b.marking || b.hint || b.peek);
+    state.ShowUser(QStringLiteral("10000777")); // a teacher looks at a pupil's unjudged work
+    b = VisibleButtons(state, true);
+    EXPECT_TRUE(b.marking && b.peek);
+    EXPECT_FALSE(b.send || b.ready);
+
+    writeLines(QStringLiteral("ZADS\\A05\\012.ANS"), {"x=5"});
+    writeLines(QStringLiteral("ZADS\\a05\\012.hlp"), {"hint"});
+    b = VisibleButtons(state, true);
+    EXPECT_TRUE(b.ready && b.hint);
+    EXPECT_FALSE(b.send || b.marking);
+}
+
+TEST_F(TaskFilesTest, TheUsersLabWinsOverTheTasksAndTheFolderDefault)
+{
+    EXPECT_EQ(TaskLabFile(state), QString());
+    writeLines(QStringLiteral("ZADS\\A05\\default.lab"), {"3"});
+    EXPECT_EQ(TaskLabFile(state), QStringLiteral("ZADS\\A05\\default.lab"));
+    writeLines(QStringLiteral("ZADS\\A05\\012.LAB"), {"3"});
+    EXPECT_EQ(TaskLabFile(state), QStringLiteral("ZADS\\A05\\012.LAB"));
+    writeLines(QStringLiteral("USERS\\10000501\\A05\\012.LAB"), {"3"});
+    writeLines(QStringLiteral("USERS\\10000501\\A05\\012.ANS"), {"x=1"});
+    writeLines(QStringLiteral("USERS\\10000501\\A05\\013.ANS"), {"x=1"});
+    EXPECT_EQ(TaskLabFile(state), QStringLiteral("USERS\\10000501\\A05\\012.LAB"));
+
+    DeleteUserCopies(state);
+    EXPECT_EQ(TaskLabFile(state), QStringLiteral("ZADS\\A05\\012.LAB"));
+    EXPECT_FALSE(QFile::exists(real(QStringLiteral("USERS\\10000501\\A05\\012.ANS"))));
+    EXPECT_TRUE(QFile::exists(real(QStringLiteral("USERS\\10000501\\A05\\013.ANS")))); // another task's
+}
+
+TEST(ItemContent, FormulasReadAsOneLineOfText)
+{
+    const auto line = [](const char* text) {
+        formulas::TFormula formula;
+        formula.SetText(QString::fromUtf8(text));
+        return FormulaLine(formula);
+    };
+    EXPECT_EQ(line("[drob[1][2]]"), QStringLiteral("1/2"));
+    EXPECT_EQ(line("[drob[x+1][2]]"), QStringLiteral("(x+1)/2"));
+    EXPECT_EQ(line("[powr[x][2]][+][sqrt[][x]]"), QStringLiteral("x²+√x"));
+    EXPECT_EQ(line("[powr[x][-1]][и]"), QStringLiteral("x^(-1)π"));
+    EXPECT_EQ(line("[modl[x]][к][drob[]]"), QStringLiteral("|x|≤/"));
+    EXPECT_TRUE(IsFormulaContent(QStringLiteral("[x]")));
+    EXPECT_FALSE(IsFormulaContent(QStringLiteral("x [1]")));
+}
