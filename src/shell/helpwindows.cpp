@@ -184,6 +184,9 @@ void CreateHelpWindows()
     hooks.showHistoryPage = [](const QString& file) {
         if (TffHist* history = HistoryWindow()) history->ShowHistoryPage(file);
     };
+    hooks.closeHistoryPage = [] {
+        if (TffHist* history = HistoryWindow()) history->close();
+    };
 }
 
 void ReleaseHelpWindows()
@@ -195,6 +198,7 @@ void ReleaseHelpWindows()
     hooks.showLabHelpAgain = nullptr;
     hooks.showHintPage = nullptr;
     hooks.showHistoryPage = nullptr;
+    hooks.closeHistoryPage = nullptr;
     Windows& all = windows();
     delete all.mess.data();
     delete all.hint.data();

@@ -1,8 +1,12 @@
 #include "shell/labs.h"
+#include "labs/probability/lab16.h"
 
 namespace shell {
 
 // One line per lab window, each from the lab's own library.
-void RegisterLabs() {}
+void RegisterLabs()
+{
+    lab::RegisterLab16();
+}
 
 } // namespace shell

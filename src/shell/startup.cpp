@@ -3,6 +3,8 @@
 #include "shell/base/appstate.h"
 #include "shell/base/paths.h"
 #include "shell/base/random.h"
+#include "shell/helpwindows.h"
+#include "shell/messagepopup.h"
 #include "shell/labs.h"
 #include "shell/loginwindow.h"
 #include "shell/mainwindow.h"
@@ -127,7 +129,10 @@ int RunProgram(int argc, char** argv)
     login.setStartModeHandler([] { RunStartMode(); });
     SetGlobalFormats();
 
-    ui::hooks().quitConfirmed = [&login] { login.close(); };
+    ui::hooks().quitConfirmed = [&login] {
+        if (TffMess* popup = MessageWindow()) popup->hide();
+        login.close();
+    };
     QObject::connect(&login, &TfmZast::closed, &app, [&fonts] {
         ui::FullSizeWindow::SetQuitting(true);
         ui::StopSound();
@@ -143,6 +148,7 @@ int RunProgram(int argc, char** argv)
     AttachLoginProbe(login);
     const int code = QApplication::exec();
 
+    ReleaseHelpWindows();
     delete workspace().fmMain;
     labframe::ReleaseLabs();
     workspace() = {};

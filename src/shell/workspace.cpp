@@ -1,6 +1,7 @@
 #include "shell/workspace.h"
 #include "shell/base/folders.h"
 #include "shell/base/paths.h"
+#include "shell/helpwindows.h"
 #include "shell/loginwindow.h"
 #include "shell/mainwindow.h"
 #include "shell/warmup.h"
@@ -25,7 +26,9 @@ namespace {
 void CreateWorkingWindows(Workspace& windows)
 {
     if (!windows.fmMain) windows.fmMain = new TfmMain;
-    // The help windows (message popup, hint, lab help, history page): CreateHelpWindows();
+    // The message popup, hint, lab help and history page windows; after the
+    // main window, whose guide figure places them.
+    CreateHelpWindows();
 }
 
 } // namespace
