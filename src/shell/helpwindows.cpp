@@ -86,7 +86,11 @@ QPoint BelowGuideFigure()
 int AvailableScreenHeight(const QWidget* widget)
 {
     const QScreen* screen = ScreenOf(widget);
-    return screen ? qMax(kMinimumHeight, screen->availableGeometry().height() - kBelowFigure) : 600;
+    if (!screen) return 600;
+    // From where the window stands down to the screen's bottom, so that it
+    // never runs off the screen.
+    const QRect area = screen->availableGeometry();
+    return qMax(kMinimumHeight, area.bottom() + 1 - qMax(widget->y(), area.top()));
 }
 
 // --- the hint window ---

@@ -41,7 +41,7 @@ QStringList ReadPageWithFormulas(const QString& file, int& counter);
 // pixels lower (the figure's height), or as if the figure stood at the top
 // left of the window on top of the window stack.
 QPoint BelowGuideFigure();
-// The height a window of the screen holding widget may have at most.
+// The height a window may have at most: from its top to the bottom of its screen.
 int AvailableScreenHeight(const QWidget* widget);
 
 // The hint window of the tasks ("ПОДСКАЗКА:"): a page without scroll bars on
