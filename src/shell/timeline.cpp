@@ -1,0 +1,245 @@
+#include "shell/timeline.h"
+#include "shell/base/apperror.h"
+#include "shell/base/paths.h"
+#include "shell/base/textfile.h"
+#include "ui/cursors.h"
+#include "ui/dialogs.h"
+#include "ui/hooks.h"
+#include "ui/pictureset.h"
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace shell {
+namespace {
+
+constexpr int kOpenHandCursor = 11;
+
+QString LineError(int lineNumber, const QString& what)
+{
+    return QStringLiteral("Ошибка в файле %1, строка %2: %3").arg(TfmOs::kAreasFile).arg(lineNumber).arg(what);
+}
+
+// A page name may only name a file of "OS\": no folders, no way out of it.
+bool IsPlainFileName(const QString& name)
+{
+    return !name.isEmpty() && !name.contains(QLatin1Char('\\')) && !name.contains(QLatin1Char('/'))
+        && !name.contains(QLatin1Char(':')) && name != QLatin1String(".") && name != QLatin1String("..");
+}
+
+// The hourglass while the strip is read or painted.
+struct Hourglass {
+    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Hourglass() { QApplication::restoreOverrideCursor(); }
+    Hourglass(const Hourglass&) = delete;
+    Hourglass& operator=(const Hourglass&) = delete;
+};
+
+} // namespace
+
+OsAreasRead ParseOsAreas(const QStringList& lines)
+{
+    static const QRegularExpression line(
+        QStringLiteral(R"(^\s*([+-]?\d+)\s+([+-]?\d+)\s+([+-]?\d+)\s+([+-]?\d+)(?:\s+(.*))?$)"));
+    OsAreasRead read;
+    for (int i = 1; i < lines.size(); ++i) {
+        const int lineNumber = i + 1;
+        if (lines[i].trimmed().isEmpty()) continue;
+        if (int(read.areas.size()) == kMaxOsAreas) {
+            read.error = QStringLiteral("В файле %1 больше %2 областей; строки с %3-й не прочитаны.")
+                             .arg(TfmOs::kAreasFile)
+                             .arg(kMaxOsAreas)
+                             .arg(lineNumber);
+            break;
+        }
+        const QRegularExpressionMatch m = line.match(lines[i]);
+        bool ok = m.hasMatch();
+        OsArea area;
+        int* const fields[] = {&area.left, &area.top, &area.right, &area.bottom};
+        for (int f = 0; ok && f < 4; ++f) *fields[f] = m.captured(f + 1).toInt(&ok);
+        if (!ok) {
+            read.error = LineError(lineNumber, QStringLiteral("нужны четыре целых числа и имя страницы."));
+            break;
+        }
+        area.page = m.captured(5).trimmed();
+        if (!IsPlainFileName(area.page)) {
+            read.error = LineError(lineNumber, QStringLiteral("имя страницы «%1» должно быть именем файла из папки OS.")
+                                                   .arg(area.page));
+            break;
+        }
+        read.areas.push_back(area);
+    }
+    return read;
+}
+
+int HitOsArea(const std::vector<OsArea>& areas, int x, int y, int stripHeight)
+{
+    if (y <= 0 || y >= stripHeight) return 0;
+    for (size_t i = 0; i < areas.size(); ++i) {
+        if (areas[i].top > 0 && areas[i].contains(x, y)) return int(i) + 1;
+    }
+    return 0;
+}
+
+int ClampOsOffset(int offset, int stripWidth, int viewWidth)
+{
+    return std::clamp(offset, 0, std::max(0, stripWidth - viewWidth));
+}
+
+// --- the window ------------------------------------------------------------------------------
+
+TfmOs::TfmOs(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("fmOs"));
+    pnOs = new QWidget(this);
+    pnOs->setObjectName(QStringLiteral("pnOs"));
+    pnOs->setAutoFillBackground(true);
+    QPalette palette = pnOs->palette();
+    palette.setColor(QPalette::Window, QColor(0xf4, 0xf8, 0xfd));
+    pnOs->setPalette(palette);
+    imOs = new QLabel(pnOs);
+    imOs->setObjectName(QStringLiteral("imOs"));
+    imOs->setMouseTracking(true);
+    imOs->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lbHint = new QLabel(QStringLiteral("Потяните ленту мышью влево или вправо; щелчок по событию открывает рассказ о нём."),
+                        pnOs);
+    lbHint->setObjectName(QStringLiteral("lbHint"));
+    lbHint->setAlignment(Qt::AlignCenter);
+    lbHint->setStyleSheet(QStringLiteral("color: #1f3f7a; font-style: italic;"));
+    imOs->installEventFilter(this);
+    pnOs->installEventFilter(this);
+    {
+        const Hourglass wait;
+        LoadAreas();
+    }
+    if (const auto hand = ui::NumberedCursor(kOpenHandCursor)) imOs->setCursor(*hand);
+    layOut();
+}
+
+void TfmOs::LoadAreas()
+{
+    m_areas.clear();
+    m_current = 0;
+    const auto lines = TryReadLines(kAreasFile);
+    if (!lines) {
+        ui::ShowMessage(QStringLiteral("Не удается открыть файл ") + kAreasFile);
+        return;
+    }
+    OsAreasRead read = ParseOsAreas(*lines);
+    m_areas = std::move(read.areas);
+    if (!read.error.isEmpty()) ui::ShowMessage(read.error);
+}
+
+void TfmOs::FormShow()
+{
+    const Hourglass wait;
+    if (!m_stripTried) {
+        m_stripTried = true;
+        ui::PictureSet pictures;
+        m_strip = pictures.pixmap(kStripFile);
+        pictures.reportMissing();
+    }
+    layOut();
+    PaintStrip();
+}
+
+void TfmOs::PaintStrip()
+{
+    m_offset = ClampOsOffset(m_offset, m_strip.width(), imOs->width());
+    if (m_strip.isNull()) {
+        imOs->clear();
+        return;
+    }
+    imOs->setPixmap(m_strip.copy(m_offset, 0, imOs->width(), imOs->height()));
+}
+
+int TfmOs::HitTest(int x, int y) const
+{
+    return HitOsArea(m_areas, x + m_offset, y, m_strip.height());
+}
+
+void TfmOs::layOut()
+{
+    const int width = pnOs->width();
+    imOs->setGeometry(0, 0, width, kViewHeight);
+    lbHint->setGeometry(0, kViewHeight, width, std::max(0, pnOs->height() - kViewHeight));
+}
+
+bool TfmOs::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == pnOs && event->type() == QEvent::Resize) {
+        layOut();
+        if (m_stripTried) PaintStrip();
+    } else if (watched == imOs) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton) mousePress(mouse->position().toPoint());
+            return true;
+        }
+        case QEvent::MouseMove:
+            mouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
+            return true;
+        case QEvent::MouseButtonRelease: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton) mouseRelease(mouse->position().toPoint());
+            return true;
+        }
+        case QEvent::Leave:
+            if (!m_dragging) setCurrentArea(0);
+            break;
+        default: break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfmOs::mousePress(const QPoint& pos)
+{
+    m_dragging = true;
+    m_moved = false;
+    m_lastX = pos.x();
+    m_pressPos = pos;
+    if (const auto closedHand = ui::NumberedCursor(kOpenHandCursor + 1)) imOs->setCursor(*closedHand);
+}
+
+void TfmOs::mouseMove(const QPoint& pos)
+{
+    if (!m_dragging) {
+        setCurrentArea(HitTest(pos.x(), pos.y()));
+        return;
+    }
+    if ((pos - m_pressPos).manhattanLength() >= QApplication::startDragDistance()) m_moved = true;
+    m_offset = ClampOsOffset(m_offset + (m_lastX - pos.x()), m_strip.width(), imOs->width());
+    m_lastX = pos.x();
+    PaintStrip();
+}
+
+// A press and release on the same spot is a click; after a drag the page
+// under the hand is not opened, the user only moved the strip.
+void TfmOs::mouseRelease(const QPoint& pos)
+{
+    if (!m_dragging) return;
+    m_dragging = false;
+    m_current = -1; // the cursor is chosen afresh below
+    setCurrentArea(HitTest(pos.x(), pos.y()));
+    if (m_moved || m_current == 0) return;
+    const QString page = m_areas[size_t(m_current - 1)].page;
+    if (ui::hooks().showHistoryPage) ui::hooks().showHistoryPage(QStringLiteral("OS\\") + page);
+}
+
+void TfmOs::setCurrentArea(int area)
+{
+    if (area == m_current) return;
+    m_current = area;
+    if (area > 0) {
+        imOs->setCursor(Qt::PointingHandCursor);
+    } else if (const auto hand = ui::NumberedCursor(kOpenHandCursor)) {
+        imOs->setCursor(*hand);
+    }
+}
+
+} // namespace shell
