@@ -14,6 +14,7 @@
 namespace shell {
 namespace {
 
+// Cursor 11 is the open hand, 12 the closed one.
 constexpr int kOpenHandCursor = 11;
 
 // The hourglass while the strip is read or painted.
@@ -52,7 +53,9 @@ TfmOs::TfmOs(QWidget* parent) : QWidget(parent)
         const Hourglass wait;
         LoadAreas();
     }
-    if (const auto hand = ui::NumberedCursor(kOpenHandCursor)) imOs->setCursor(*hand);
+    m_openHand = ui::NumberedCursor(kOpenHandCursor).value_or(QCursor(Qt::OpenHandCursor));
+    m_closedHand = ui::NumberedCursor(kOpenHandCursor + 1).value_or(QCursor(Qt::ClosedHandCursor));
+    imOs->setCursor(m_openHand);
     layOut();
 }
 
@@ -140,7 +143,7 @@ void TfmOs::mousePress(const QPoint& pos)
     m_moved = false;
     m_lastX = pos.x();
     m_pressPos = pos;
-    if (const auto closedHand = ui::NumberedCursor(kOpenHandCursor + 1)) imOs->setCursor(*closedHand);
+    imOs->setCursor(m_closedHand);
 }
 
 void TfmOs::mouseMove(const QPoint& pos)
@@ -161,8 +164,7 @@ void TfmOs::mouseRelease(const QPoint& pos)
 {
     if (!m_dragging) return;
     m_dragging = false;
-    m_current = -1; // the cursor is chosen afresh below
-    setCurrentArea(HitTest(pos.x(), pos.y()));
+    setCurrentArea(HitTest(pos.x(), pos.y())); // also gives back the open hand
     if (m_moved || m_current == 0) return;
     const QString page = m_areas[size_t(m_current - 1)].page;
     if (ui::hooks().showHistoryPage) ui::hooks().showHistoryPage(QStringLiteral("OS\\") + page);
@@ -170,13 +172,8 @@ void TfmOs::mouseRelease(const QPoint& pos)
 
 void TfmOs::setCurrentArea(int area)
 {
-    if (area == m_current) return;
     m_current = area;
-    if (area > 0) {
-        imOs->setCursor(Qt::PointingHandCursor);
-    } else if (const auto hand = ui::NumberedCursor(kOpenHandCursor)) {
-        imOs->setCursor(*hand);
-    }
+    imOs->setCursor(area > 0 ? QCursor(Qt::PointingHandCursor) : m_openHand);
 }
 
 } // namespace shell

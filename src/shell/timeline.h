@@ -1,5 +1,6 @@
 #pragma once
 #include "shell/timelineareas.h"
+#include <QCursor>
 #include <QPixmap>
 #include <QWidget>
 
@@ -57,6 +58,8 @@ private:
     int m_lastX = 0;
     QPoint m_pressPos;
     bool m_moved = false;
+    QCursor m_openHand;
+    QCursor m_closedHand;
 };
 
 } // namespace shell
