@@ -4,6 +4,7 @@
 #include "shell/helpwindows.h"
 #include "shell/loginwindow.h"
 #include "shell/mainwindow.h"
+#include "shell/timeline.h"
 #include "shell/warmup.h"
 #include <QApplication>
 
@@ -26,6 +27,11 @@ namespace {
 void CreateWorkingWindows(Workspace& windows)
 {
     if (!windows.fmMain) windows.fmMain = new TfmMain;
+    if (!windows.fmOs) {
+        windows.fmOs = new TfmOs;
+        TfmOs* timeLine = windows.fmOs;
+        windows.fmMain->plugs().timeLine = {timeLine->panel(), [timeLine] { timeLine->FormShow(); }};
+    }
     // The message popup, hint, lab help and history page windows; after the
     // main window, whose guide figure places them.
     CreateHelpWindows();

@@ -10,6 +10,7 @@ namespace shell {
 
 class TfmZast;
 class TfmMain;
+class TfmOs;
 
 struct Workspace {
     // Created at start-up.
@@ -17,6 +18,7 @@ struct Workspace {
     users::TffReg* ffReg = nullptr;
     // Created by PrepareWorkspace.
     TfmMain* fmMain = nullptr;
+    TfmOs* fmOs = nullptr; // the time line, whose panel shows in section 2
 };
 
 Workspace& workspace();
