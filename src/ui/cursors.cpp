@@ -17,6 +17,15 @@ struct CursorPicture {
 
 QPen Outline(qreal width = 1.5) { return QPen(Qt::black, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
 
+// A closed outline through the points, in order.
+QPainterPath Polygon(std::initializer_list<QPointF> points)
+{
+    QPainterPath path;
+    path.addPolygon(QPolygonF(points));
+    path.closeSubpath();
+    return path;
+}
+
 // Draws a shape filled white with a black outline.
 void Shape(QPainter& p, const QPainterPath& path, const QColor& fill = Qt::white)
 {
@@ -57,12 +66,7 @@ void OpenHand(QPainter& p)
     hand = hand.united(Finger(12.5, 2, 18));
     hand = hand.united(Finger(17, 3, 18));
     hand = hand.united(Finger(21.5, 6, 18));
-    QPainterPath thumb;
-    thumb.moveTo(9, 24);
-    thumb.lineTo(3, 16);
-    thumb.lineTo(6, 14);
-    thumb.lineTo(11, 19);
-    thumb.closeSubpath();
+    const QPainterPath thumb = Polygon({{9, 24}, {3, 16}, {6, 14}, {11, 19}});
     Shape(p, hand.united(thumb));
 }
 
@@ -83,12 +87,7 @@ void TakingHand(QPainter& p)
     hand = hand.united(Finger(10, 1, 17));        // the pointing finger
     hand = hand.united(Finger(14.5, 10, 18));
     hand = hand.united(Finger(19, 11, 18));
-    QPainterPath thumb;
-    thumb.moveTo(10, 24);
-    thumb.lineTo(5, 18);
-    thumb.lineTo(8, 16);
-    thumb.lineTo(12, 20);
-    thumb.closeSubpath();
+    const QPainterPath thumb = Polygon({{10, 24}, {5, 18}, {8, 16}, {12, 20}});
     Shape(p, hand.united(thumb));
 }
 
@@ -100,13 +99,7 @@ void Pencil(QPainter& p, qreal length)
     p.save();
     p.translate(1, 30);
     p.rotate(-45);
-    QPainterPath body;
-    body.moveTo(0, 0);
-    body.lineTo(7, -3.5);
-    body.lineTo(length, -3.5);
-    body.lineTo(length, 3.5);
-    body.lineTo(7, 3.5);
-    body.closeSubpath();
+    const QPainterPath body = Polygon({{0, 0}, {7, -3.5}, {length, -3.5}, {length, 3.5}, {7, 3.5}});
     Shape(p, body);
     p.setPen(Outline(1));
     p.drawLine(QPointF(7, -3.5), QPointF(7, 3.5));
@@ -152,24 +145,9 @@ void Scissors(QPainter& p)
 
 void Eraser(QPainter& p)
 {
-    QPainterPath block;
-    block.moveTo(2, 24);
-    block.lineTo(16, 10);
-    block.lineTo(28, 10);
-    block.lineTo(14, 24);
-    block.closeSubpath();
-    QPainterPath side;
-    side.moveTo(2, 24);
-    side.lineTo(14, 24);
-    side.lineTo(14, 30);
-    side.lineTo(2, 30);
-    side.closeSubpath();
-    QPainterPath end;
-    end.moveTo(14, 24);
-    end.lineTo(28, 10);
-    end.lineTo(28, 16);
-    end.lineTo(14, 30);
-    end.closeSubpath();
+    const QPainterPath block = Polygon({{2, 24}, {16, 10}, {28, 10}, {14, 24}});
+    const QPainterPath side = Polygon({{2, 24}, {14, 24}, {14, 30}, {2, 30}});
+    const QPainterPath end = Polygon({{14, 24}, {28, 10}, {28, 16}, {14, 30}});
     Shape(p, block);
     Shape(p, side, QColor(230, 120, 120));
     Shape(p, end, QColor(200, 90, 90));
@@ -191,12 +169,7 @@ void PaintBucket(QPainter& p)
     p.save();
     p.translate(18, 14);
     p.rotate(-35);
-    QPainterPath bucket;
-    bucket.moveTo(-8, -6);
-    bucket.lineTo(8, -6);
-    bucket.lineTo(6, 10);
-    bucket.lineTo(-6, 10);
-    bucket.closeSubpath();
+    const QPainterPath bucket = Polygon({{-8, -6}, {8, -6}, {6, 10}, {-6, 10}});
     Shape(p, bucket);
     p.setPen(Outline(1.5));
     p.setBrush(Qt::NoBrush);
@@ -289,12 +262,8 @@ void Symmetry(QPainter& p)
     Cross(p);
     p.setPen(QPen(Qt::black, 1.5, Qt::DashLine));
     p.drawLine(QPointF(21, 12), QPointF(21, 31));
-    QPainterPath left;
-    left.addPolygon(QPolygonF({QPointF(19, 16), QPointF(19, 29), QPointF(11, 29)}));
-    left.closeSubpath();
-    QPainterPath right;
-    right.addPolygon(QPolygonF({QPointF(23, 16), QPointF(23, 29), QPointF(31, 29)}));
-    right.closeSubpath();
+    const QPainterPath left = Polygon({{19, 16}, {19, 29}, {11, 29}});
+    const QPainterPath right = Polygon({{23, 16}, {23, 29}, {31, 29}});
     Shape(p, left);
     Shape(p, right, QColor(190, 190, 190));
 }
@@ -305,12 +274,8 @@ void Homothety(QPainter& p)
     const QPointF centre(12, 30);
     HaloLine(p, centre, QPointF(31, 30), 1);
     HaloLine(p, centre, QPointF(24, 12), 1);
-    QPainterPath small;
-    small.addPolygon(QPolygonF({QPointF(18, 30), QPointF(16, 24), QPointF(20, 24)}));
-    small.closeSubpath();
-    QPainterPath large;
-    large.addPolygon(QPolygonF({QPointF(30, 30), QPointF(24, 16), QPointF(30, 18)}));
-    large.closeSubpath();
+    const QPainterPath small = Polygon({{18, 30}, {16, 24}, {20, 24}});
+    const QPainterPath large = Polygon({{30, 30}, {24, 16}, {30, 18}});
     Shape(p, large, QColor(190, 190, 190));
     Shape(p, small);
     p.setBrush(Qt::black);
