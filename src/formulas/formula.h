@@ -99,6 +99,12 @@ public:
     bool Compiled() const { return m_compiled; }
     int FunctionIndex() const { return m_functionIndex; }
 
+    // Opens the formula editor on this formula, modal. Restricted editing
+    // offers only the characters and structures of function formulas. True
+    // when the edit was confirmed (the formula then holds the new text);
+    // false when it was cancelled (the text is as before).
+    bool Edit(bool restricted);
+
     // Editing state, kept for the formula editor.
     TTerm* Current() const { return m_current; }
     void SetCurrent(TTerm* term) { m_current = term; }

@@ -9,6 +9,16 @@ class QWidget;
 // an empty hook does nothing, which is what tests without a shell get.
 namespace ui {
 
+// What a caller of the task window asks for: whose work, which task, the
+// caption ("Упражнение №3 :"), and for a teacher's look from the results
+// table the pupil's verdict ("1" presses "Верно" down, "2" "Неверно").
+struct TaskOpening {
+    QString userId;
+    QString taskCode;
+    QString caption;
+    QString pressedVerdict;
+};
+
 struct ShellHooks {
     // The cloud-shaped message popup of the guide figure.
     std::function<void(const QString& text, int seconds)> showNote;
@@ -28,6 +38,11 @@ struct ShellHooks {
     // The code of the task in the visible task window (topic folder, "\", task
     // name, as "A05\012"); empty when the task window is hidden.
     std::function<QString()> visibleTaskCode;
+    // Opens a task in the task window: caption, ShowUser, LoadTask,
+    // RestoreState (topic pages, the search, the results table).
+    std::function<void(const TaskOpening& opening)> openTask;
+    // The topic page's font size, given to the task window's page view.
+    std::function<void(int pointSize)> setTaskFontSize;
     // The status text of the main window's status bar (lbRegim).
     std::function<void(const QString& text)> setStatusText;
     // The animated guide figure "Fig" of the main window (the popup and the
