@@ -11,12 +11,14 @@ namespace ui {
 
 // What a caller of the task window asks for: whose work, which task, the
 // caption ("Упражнение №3 :"), and for a teacher's look from the results
-// table the pupil's verdict ("1" presses "Верно" down, "2" "Неверно").
+// table the pupil's verdict ("1" presses "Верно" down, "2" "Неверно"); the
+// search names the text to mark in the page.
 struct TaskOpening {
     QString userId;
     QString taskCode;
     QString caption;
     QString pressedVerdict;
+    QString findText;
 };
 
 struct ShellHooks {
