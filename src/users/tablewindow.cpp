@@ -8,6 +8,7 @@
 #include "users/register.h"
 #include "users/results.h"
 #include <QBoxLayout>
+#include <algorithm>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -152,18 +153,10 @@ TfmTable::TfmTable(const Register& reg, QWidget* parent) : QWidget(parent), m_re
     setObjectName(QStringLiteral("fmTable"));
     createControls();
     layOut();
-    try {
-        m_contents = shell::LoadCourseContents();
-    } catch (const shell::AppError& e) {
-        ui::ShowMessage(e.message());
-    }
-    m_sections = TableSections(m_contents);
-    for (const shell::ContentsSection* section : m_sections) ComboBox0->addItem(section->title);
-    ComboBox0->setCurrentIndex(m_sections.isEmpty() ? -1 : 0);
-    ComboBox0Change(ComboBox0->currentIndex());
-    ComboBox2->addItems(m_register.classNames());
-    ComboBox2->setCurrentIndex(ComboBox2->count() > 0 ? 0 : -1);
-    ComboBox2Change(ComboBox2->currentIndex());
+    // The panel is not shown yet: a contents file that cannot be read is
+    // reported when it is.
+    LoadSections();
+    FillClasses();
 
     connect(ComboBox0, &QComboBox::activated, this, [this](int item) { ComboBox0Change(item); });
     connect(ComboBox1, &QComboBox::activated, this, [this](int item) { ComboBox1Change(item); });
@@ -258,8 +251,43 @@ void TfmTable::layOut()
     column->addLayout(body, 1);
 }
 
+QString TfmTable::LoadSections()
+{
+    QString error;
+    try {
+        m_contents = shell::LoadCourseContents();
+    } catch (const shell::AppError& e) {
+        m_contents = {};
+        error = e.message();
+    }
+    m_sections = TableSections(m_contents);
+    ComboBox0->clear();
+    for (const shell::ContentsSection* section : m_sections) ComboBox0->addItem(section->title);
+    ComboBox0->setCurrentIndex(m_sections.isEmpty() ? -1 : 0);
+    ComboBox0Change(ComboBox0->currentIndex());
+    return error;
+}
+
+void TfmTable::FillClasses()
+{
+    const QString shown = ComboBox2->currentText();
+    ComboBox2->clear();
+    m_classNames = m_register.classNames();
+    ComboBox2->addItems(m_classNames);
+    // The class shown before stays chosen when it is still there.
+    const int item = std::max(0, ComboBox2->findText(shown));
+    ComboBox2->setCurrentIndex(ComboBox2->count() > item ? item : -1);
+    ComboBox2Change(ComboBox2->currentIndex());
+}
+
 void TfmTable::ShowPanel()
 {
+    if (m_sections.isEmpty()) {
+        const QString error = LoadSections();
+        if (!error.isEmpty()) ui::ShowMessage(error);
+    }
+    // Classes may have been added or renamed in the register meanwhile.
+    if (m_classNames != m_register.classNames()) FillClasses();
     if (!m_headerLoaded) {
         m_headerLoaded = true;
         ui::PictureSet pictures;

@@ -107,6 +107,10 @@ public:
 private:
     void createControls();
     void layOut();
+    // Fills the section list from the contents; the error when they cannot be read.
+    QString LoadSections();
+    // Fills the class list from the register.
+    void FillClasses();
     void ApplyTopic();
     QString currentTopic() const;
 
@@ -114,6 +118,7 @@ private:
     shell::CourseContents m_contents;
     QList<const shell::ContentsSection*> m_sections;
     QStringList m_topicCodes;
+    QStringList m_classNames; // as the class list shows them
     ResultsGrid m_grid;
     QString m_missingReported; // the topic whose missing page list was reported
     bool m_headerLoaded = false;

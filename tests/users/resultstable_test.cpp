@@ -343,3 +343,26 @@ TEST_F(TableWindowTest, ExportButtonWritesTheChosenFile)
     EXPECT_EQ(readBytes("out.XML"), cp1251Lines(ExportLines(reg, QDir::toNativeSeparators(shell::ProgramFolder()))));
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
+
+TEST_F(TableWindowTest, ShowingThePanelReportsAMissingContentsAndTakesNewClasses)
+{
+    QFile::remove(real("ZADS\\Contents.txt"));
+    TfmTable table(reg);
+    EXPECT_TRUE(dialogs.messages.isEmpty()); // created at login, not yet shown
+    table.ShowPanel();
+    // (The header picture is missing too and said in a message of its own.)
+    const auto aboutContents = [&] {
+        return std::count_if(dialogs.messages.begin(), dialogs.messages.end(),
+                             [](const FakeDialogs::Shown& m) { return m.text.contains("Contents.txt"); });
+    };
+    EXPECT_EQ(aboutContents(), 1);
+    EXPECT_EQ(table.ComboBox0->count(), 0);
+
+    table.ComboBox2->setCurrentIndex(2);
+    table.ComboBox2Change(2);
+    reg.AddClass("7 В");
+    table.ShowPanel();
+    EXPECT_EQ(table.ComboBox2->count(), 4);
+    EXPECT_EQ(table.ComboBox2->currentText(), "6 Б");
+    EXPECT_EQ(table.grid().names, QStringList{"Пётр Орлов"});
+}

@@ -40,7 +40,7 @@ bool DrawTableHeader(const QString& folder)
     p.setPen(look::kInk);
     p.setFont(look::Font(look::kSerif, 24, true, true));
     p.drawText(QPointF(14, 37), QStringLiteral("Таблица результатов"));
-    DrawCells(p, 330);
+    DrawCells(p, 390);
     p.fillRect(0, kHeight - 2, kWidth, 2, look::kBand);
     p.end();
     return SaveJpg(image, folder, QStringLiteral("JPG/Table.JPG"));
