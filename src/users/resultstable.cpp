@@ -22,19 +22,23 @@ struct Entry {
     QString code;
     QString value;
 };
-QList<Entry> ReadEntries(const QString& id)
+QList<Entry> EntriesOf(const QStringList& lines)
 {
     QList<Entry> entries;
-    const QString folder = PupilFolder(id);
-    if (folder.isEmpty()) return entries;
-    const std::optional<QStringList> lines = shell::TryReadLines(folder + kResultsFile);
-    if (!lines) return entries;
-    for (const QString& line : *lines) {
+    for (const QString& line : lines) {
         const qsizetype eq = line.indexOf(u'=');
         if (eq <= 0 || eq + 1 >= line.size()) continue;
         entries.append({line.left(eq), line.mid(eq + 1)});
     }
     return entries;
+}
+
+// The lines of a pupil's results file; none when there is no readable file.
+std::optional<QStringList> ResultsLines(const QString& id)
+{
+    const QString folder = PupilFolder(id);
+    if (folder.isEmpty()) return std::nullopt;
+    return shell::TryReadLines(folder + kResultsFile);
 }
 
 QString VerdictText(const QString& verdict)
@@ -158,7 +162,7 @@ QStringList PupilRow(const QString& id, const QStringList& codes)
 {
     // The first entry of a code counts, as in every lookup of the store.
     QHash<QString, QString> byCode;
-    for (const Entry& entry : ReadEntries(id)) {
+    for (const Entry& entry : EntriesOf(ResultsLines(id).value_or(QStringList()))) {
         const QString key = entry.code.toUpper();
         if (!byCode.contains(key)) byCode.insert(key, entry.value);
     }
@@ -207,13 +211,20 @@ QString XmlEscape(const QString& text)
     return out;
 }
 
+QStringList ExportResultLines(const QString& id, const QStringList& resultsLines)
+{
+    QStringList lines;
+    for (const Entry& entry : EntriesOf(resultsLines)) lines += ExportEntry(id, entry);
+    return lines;
+}
+
 QStringList ExportLines(const Register& reg, const QString& programFolder)
 {
     QStringList lines = ExportHead(programFolder);
     for (int k = 0; k < reg.classCount(); ++k) {
         const ClassUsers users = reg.classUsers(k);
         for (const QString& id : users.ids)
-            for (const Entry& entry : ReadEntries(id)) lines += ExportEntry(id, entry);
+            if (const std::optional<QStringList> results = ResultsLines(id)) lines += ExportResultLines(id, *results);
     }
     lines << QStringLiteral("</results>") << QStringLiteral("</product>");
     return lines;

@@ -76,6 +76,9 @@ inline const QString kExportName = QStringLiteral("TestFormat");
 // characters XML does not allow as "?".
 QString XmlEscape(const QString& text);
 
+// The "<testresult>" elements of one user's results file lines, in file
+// order; lines that are not "code=value" are left out.
+QStringList ExportResultLines(const QString& id, const QStringList& resultsLines);
 // The export of every results entry of every user of every class, in
 // register order; programFolder ends with its separator.
 QStringList ExportLines(const Register& reg, const QString& programFolder);
