@@ -6,6 +6,10 @@
 #include "shell/base/apperror.h"
 #include "shell/base/appstate.h"
 #include "shell/courseplugs.h"
+#include "shell/mainwindow.h"
+#include "ui/imagebuttons.h"
+#include "shell/timeline.h"
+#include "shell/workspace.h"
 #include "shell/search.h"
 #include "shell/searchwindow.h"
 #include "support/fakedialogs.h"
@@ -13,6 +17,9 @@
 #include "ui/hooks.h"
 #include "ui/htmlview.h"
 #include "ui/windowstack.h"
+#include "users/regwindow.h"
+#include "users/tablewindow.h"
+#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -298,4 +305,53 @@ TEST_F(SearchPanelTest, LinksOpenTheTopicTheTaskAndTheLabExample)
     EXPECT_TRUE(dialogs.lastMessage().startsWith("Не удается открыть файл"));
     EXPECT_TRUE(search.HTMLHotSpotClick("http://example.org"));
     EXPECT_EQ(lab->loaded.size(), 1);
+}
+
+// --- in the main window -------------------------------------------------------------------------
+
+namespace {
+
+class WorkspacePanelsTest : public SearchTest {
+protected:
+    void TearDown() override
+    {
+        Workspace& windows = workspace();
+        delete windows.fmTable;
+        delete windows.fmSearch;
+        delete windows.fmOs;
+        delete windows.fmMain;
+        windows = {};
+        ui::WindowStack::instance().clear();
+        ui::hooks() = {};
+        SearchTest::TearDown();
+    }
+    FakeDialogs dialogs;
+};
+
+} // namespace
+
+TEST_F(WorkspacePanelsTest, SearchAndResultsTablePlugIntoTheirSections)
+{
+    writeLines("DATA\\users.txt", {"Пользователи", "\tПреподаватель", "\t\t27182818 Ольга Смирнова$euler"});
+    users::TffReg reg;
+    ASSERT_TRUE(reg.LoadRegister());
+    workspace().ffReg = &reg;
+    PrepareWorkspace();
+    Workspace& windows = workspace();
+    ASSERT_NE(windows.fmSearch, nullptr);
+    ASSERT_NE(windows.fmTable, nullptr);
+    TfmMain* main = windows.fmMain;
+    EXPECT_FALSE(windows.fmTable->Timer1->isActive());
+    main->show();
+
+    // Any section change switches the table's refresh on for good.
+    main->ShowSection(kSectionSearch);
+    EXPECT_TRUE(windows.fmTable->Timer1->isActive());
+    EXPECT_EQ(windows.fmSearch->panel()->parentWidget(), static_cast<QWidget*>(main->MyPanel1));
+    EXPECT_TRUE(windows.fmSearch->panel()->isVisible());
+
+    main->ShowSection(kSectionTable);
+    EXPECT_TRUE(windows.fmTable->panel()->isVisible());
+    EXPECT_FALSE(windows.fmSearch->panel()->isVisible());
+    EXPECT_EQ(windows.fmTable->grid().codes, QStringList({"A01\\0101", "A01\\0102"}));
 }
