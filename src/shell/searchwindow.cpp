@@ -38,8 +38,12 @@ TfmSearch::TfmSearch(QWidget* parent) : QWidget(parent)
     pnSearch = new QWidget(this);
     pnSearch->setObjectName(QStringLiteral("pnSearch"));
     pnSearch->setAutoFillBackground(true);
+    QPalette palette = pnSearch->palette();
+    palette.setColor(QPalette::Window, QColor(0xf4, 0xf8, 0xfd));
+    pnSearch->setPalette(palette);
 
     lbFind = new QLabel(QStringLiteral("Найти:"), pnSearch);
+    lbFind->setStyleSheet(QStringLiteral("color: #1f3f7a; font-weight: bold;"));
     Edit1 = new QLineEdit(pnSearch);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     btFind = new QPushButton(QStringLiteral("Начать поиск"), pnSearch);
