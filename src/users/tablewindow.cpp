@@ -368,9 +368,11 @@ void TfmTable::GridCellPressed(int column, int row)
 
 void TfmTable::SpeedButton1Click()
 {
-    ui::WaitCursor wait;
+    // The hourglass only while writing: over the file dialog it would hide
+    // the pointer the user chooses with.
     const QString file = ui::dialogs().saveFile(kExportFilter, kExportExt, QDir::homePath() + u'/' + kExportName);
     if (file.isEmpty()) return;
+    ui::WaitCursor wait;
     const QString error = ExportResults(m_register, file);
     wait.Release();
     if (!error.isEmpty()) ui::ShowMessage(error);
