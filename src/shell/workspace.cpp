@@ -4,8 +4,11 @@
 #include "shell/helpwindows.h"
 #include "shell/loginwindow.h"
 #include "shell/mainwindow.h"
+#include "shell/searchwindow.h"
 #include "shell/timeline.h"
 #include "shell/warmup.h"
+#include "users/regwindow.h"
+#include "users/tablewindow.h"
 #include <QApplication>
 
 namespace shell {
@@ -31,6 +34,16 @@ void CreateWorkingWindows(Workspace& windows)
         windows.fmOs = new TfmOs;
         TfmOs* timeLine = windows.fmOs;
         windows.fmMain->plugs().timeLine = {timeLine->panel(), [timeLine] { timeLine->FormShow(); }};
+    }
+    if (!windows.fmSearch) {
+        windows.fmSearch = new TfmSearch;
+        windows.fmMain->plugs().search = {windows.fmSearch->panel(), {}};
+    }
+    if (!windows.fmTable && windows.ffReg) {
+        users::TfmTable* table = new users::TfmTable(windows.ffReg->reg());
+        windows.fmTable = table;
+        windows.fmMain->plugs().table = {table->panel(), [table] { table->ShowPanel(); }};
+        windows.fmMain->plugs().startTableTimer = [table] { table->StartTimer(); };
     }
     // The message popup, hint, lab help and history page windows; after the
     // main window, whose guide figure places them.

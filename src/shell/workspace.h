@@ -2,6 +2,7 @@
 
 namespace users {
 class TffReg;
+class TfmTable;
 }
 
 // The program's windows that live for the whole run, and the preparation of
@@ -11,6 +12,7 @@ namespace shell {
 class TfmZast;
 class TfmMain;
 class TfmOs;
+class TfmSearch;
 
 struct Workspace {
     // Created at start-up.
@@ -19,6 +21,8 @@ struct Workspace {
     // Created by PrepareWorkspace.
     TfmMain* fmMain = nullptr;
     TfmOs* fmOs = nullptr; // the time line, whose panel shows in section 2
+    TfmSearch* fmSearch = nullptr; // the search, whose panel shows in section 5
+    users::TfmTable* fmTable = nullptr; // the results table, section 3 (needs ffReg)
 };
 
 Workspace& workspace();

@@ -1,0 +1,134 @@
+#include "shell/search.h"
+#include "shell/base/coursefiles.h"
+#include "shell/base/folders.h"
+#include "shell/base/paths.h"
+#include "shell/base/textfile.h"
+#include "shell/base/textutil.h"
+#include <QDir>
+
+namespace shell {
+namespace {
+
+// The name of the folder a file lies in: "ZADS\A01\T01.HTM" gives "A01".
+QString FolderName(const QString& file)
+{
+    QString folder = ExtractFolder(file);
+    folder.chop(1);
+    return folder.mid(LastCharPos(u'\\', folder));
+}
+
+// The file name without its folder and its last four characters (".HTM").
+QString PageName(const QString& file)
+{
+    QString name = file.mid(LastCharPos(u'\\', file));
+    name.chop(4);
+    return name;
+}
+
+QString TheoryHit(const QString& topic, const QString& entry)
+{
+    return QStringLiteral("<P><A HREF=\"SPR:%1\">%2</A></P>").arg(topic, entry);
+}
+
+QString TaskHit(const QString& topic, const QString& page, int number)
+{
+    return QStringLiteral("<A HREF=\"ZAD:%1\\%2\">%3</A>&nbsp;&nbsp;").arg(topic, page).arg(number);
+}
+
+QString LabHit(const QString& folder, int line, const QString& caption)
+{
+    return QStringLiteral("<P><A HREF=\"LAB:%1\\%2.LAB\">%3</A></P>").arg(folder).arg(line).arg(caption);
+}
+
+// Subfolders of a folder (program path with "\"), in name order. Links to
+// folders are left out so that a loop of links cannot make the walk endless.
+QStringList Subfolders(const QString& folder)
+{
+    QStringList names = QDir(RealPath(folder)).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    names.removeIf([](const QString& name) { return name.startsWith(u'.'); });
+    names.sort(Qt::CaseInsensitive);
+    return names;
+}
+
+} // namespace
+
+bool TextMatches(const QString& haystack, const QString& text)
+{
+    return !text.isEmpty() && haystack.contains(text, Qt::CaseInsensitive);
+}
+
+TextSearch::TextSearch(const QString& text, NameValueList topicMap)
+    : m_text(text), m_topicMap(std::move(topicMap))
+{
+}
+
+void TextSearch::Pending() const
+{
+    if (pendingMessages) pendingMessages();
+}
+
+bool TextSearch::Stopped() const { return stopRequested && stopRequested(); }
+
+void TextSearch::Section(const QString& heading, const std::function<void()>& body)
+{
+    m_lines.append(heading);
+    const qsizetype before = m_lines.size();
+    body();
+    if (m_lines.size() == before) m_lines.append(kSearchNothingFound);
+}
+
+const QStringList& TextSearch::Run()
+{
+    m_lines = {kSearchHead};
+    m_taskHits = 0;
+    Section(kSearchTheoryHeading, [this] { SearchTopics(SearchMode::Theory); });
+    Section(kSearchTasksHeading, [this] { SearchTopics(SearchMode::Tasks); });
+    Section(kSearchLabsHeading, [this] { SearchFolder(kLabsFolder, kExamplesMask, SearchMode::Labs); });
+    return m_lines;
+}
+
+void TextSearch::SearchTopics(SearchMode mode)
+{
+    const int pageLine = mode == SearchMode::Theory ? 0 : 2;
+    for (int i = 0; i < m_topicMap.count(); ++i) {
+        const QString topic = m_topicMap.name(i);
+        // A topic without its page list is an error of the course.
+        const QStringList pageList = ReadLines(PageListFile(topic));
+        for (const QString& code : PageCodes(pageList.value(pageLine)))
+            SearchFile(PageFile(FullPageCode(topic, code)), mode);
+        Pending();
+    }
+}
+
+void TextSearch::SearchFile(const QString& file, SearchMode mode)
+{
+    if (mode == SearchMode::Labs) {
+        const QStringList examples = ReadLines(file);
+        for (int i = 0; i < examples.size(); ++i)
+            if (TextMatches(examples[i], m_text)) m_lines.append(LabHit(FolderName(file), i, examples[i]));
+        return;
+    }
+    if (!TextMatches(ReadText(file), m_text)) return;
+    const QString topic = FolderName(file);
+    if (mode == SearchMode::Theory)
+        m_lines.append(TheoryHit(topic, m_topicMap.value(topic)));
+    else
+        m_lines.append(TaskHit(topic, PageName(file), ++m_taskHits));
+}
+
+void TextSearch::SearchFolder(const QString& folder, const QString& mask, SearchMode mode)
+{
+    for (const QString& name : ListFiles(folder + mask)) {
+        if (Stopped()) return;
+        if (FolderExists(folder + name)) continue;
+        SearchFile(folder + name, mode);
+        Pending();
+    }
+    for (const QString& name : Subfolders(folder)) {
+        if (Stopped()) return;
+        SearchFolder(folder + name + u'\\', mask, mode);
+        Pending();
+    }
+}
+
+} // namespace shell

@@ -1,0 +1,204 @@
+#include "shell/searchwindow.h"
+#include "labframe/labfile.h"
+#include "labframe/labregistry.h"
+#include "labframe/tfmlab.h"
+#include "shell/base/appstate.h"
+#include "shell/base/apperror.h"
+#include "shell/base/coursefiles.h"
+#include "shell/base/paths.h"
+#include "shell/base/textutil.h"
+#include "shell/courseplugs.h"
+#include "shell/search.h"
+#include "ui/dialogs.h"
+#include "ui/hooks.h"
+#include "ui/htmlview.h"
+#include "ui/waitcursor.h"
+#include "ui/windowstack.h"
+#include <QApplication>
+#include <QBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace shell {
+namespace {
+
+// Thrown out of a running search when a new one was asked for meanwhile.
+struct SearchRestarted {};
+
+const QString kSprLink = QStringLiteral("SPR:");
+const QString kZadLink = QStringLiteral("ZAD:");
+const QString kLabLink = QStringLiteral("LAB:");
+
+} // namespace
+
+TfmSearch::TfmSearch(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("fmSearch"));
+    pnSearch = new QWidget(this);
+    pnSearch->setObjectName(QStringLiteral("pnSearch"));
+    pnSearch->setAutoFillBackground(true);
+    QPalette palette = pnSearch->palette();
+    palette.setColor(QPalette::Window, QColor(0xf4, 0xf8, 0xfd));
+    pnSearch->setPalette(palette);
+
+    lbFind = new QLabel(QStringLiteral("Найти:"), pnSearch);
+    lbFind->setStyleSheet(QStringLiteral("color: #1f3f7a; font-weight: bold;"));
+    Edit1 = new QLineEdit(pnSearch);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    btFind = new QPushButton(QStringLiteral("Начать поиск"), pnSearch);
+    btFind->setObjectName(QStringLiteral("btFind"));
+    btStop = new QPushButton(QStringLiteral("Остановить поиск"), pnSearch);
+    btStop->setObjectName(QStringLiteral("btStop"));
+    // Both buttons take the same place; one of them is shown.
+    const int buttonWidth = std::max(btFind->sizeHint().width(), btStop->sizeHint().width());
+    btFind->setFixedWidth(buttonWidth);
+    btStop->setFixedWidth(buttonWidth);
+    btStop->hide();
+
+    HTML = new ui::HtmlView(pnSearch);
+    HTML->setObjectName(QStringLiteral("HTML"));
+    HTML->SetDefaultFont(QStringLiteral("Tahoma"), 10);
+    HTML->SetHistoryLimit(20);
+    HTML->SetLinkHandler([this](const QString& href) { return HTMLHotSpotClick(href); });
+
+    auto* bar = new QHBoxLayout;
+    bar->setContentsMargins(8, 6, 8, 6);
+    bar->addWidget(lbFind);
+    bar->addWidget(Edit1, 1);
+    bar->addWidget(btFind);
+    bar->addWidget(btStop);
+    auto* column = new QVBoxLayout(pnSearch);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addLayout(bar);
+    column->addWidget(HTML, 1);
+
+    connect(btFind, &QPushButton::clicked, this, [this] { btFindClick(); });
+    connect(btStop, &QPushButton::clicked, this, [this] { btStopClick(); });
+    connect(Edit1, &QLineEdit::returnPressed, this, [this] { btFindClick(); });
+}
+
+void TfmSearch::btFindClick()
+{
+    if (m_running) {
+        // The running search notices this after its next topic or example
+        // list and gives way; its loop below starts the new one.
+        m_restart = true;
+        return;
+    }
+    m_running = true;
+    do {
+        m_restart = false;
+        RunSearch();
+    } while (m_restart);
+    m_running = false;
+}
+
+void TfmSearch::btStopClick()
+{
+    m_stop = true;
+    ShowButtons(false);
+    Hourglass(false);
+}
+
+void TfmSearch::Hourglass(bool on)
+{
+    if (on == m_hourglass || !qApp) return;
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+    m_hourglass = on;
+}
+
+void TfmSearch::ShowButtons(bool searching)
+{
+    btFind->setVisible(!searching);
+    btStop->setVisible(searching);
+}
+
+void TfmSearch::RunSearch()
+{
+    Hourglass(true);
+    HTML->hide();
+    ShowButtons(true);
+    m_stop = false;
+    m_searched = Edit1->text();
+    QString error;
+    try {
+        TextSearch search(m_searched, LoadCourseContents().TopicMap());
+        search.pendingMessages = [this] {
+            QApplication::processEvents();
+            if (m_restart) throw SearchRestarted{};
+        };
+        search.stopRequested = [this] { return m_stop; };
+        try {
+            search.Run();
+        } catch (const AppError& e) {
+            error = e.message();
+        }
+        m_lines = search.lines();
+    } catch (const SearchRestarted&) {
+        return; // the loop of btFindClick starts the new search
+    } catch (const AppError& e) {
+        error = e.message(); // the contents cannot be read
+        m_lines.clear();
+    }
+    ShowButtons(false);
+    ShowResult();
+    Hourglass(false);
+    if (!error.isEmpty()) ui::ShowMessage(error);
+}
+
+void TfmSearch::ShowResult()
+{
+    HTML->LoadLines(m_lines, kTopicPageFolder);
+    HTML->show();
+}
+
+// --- links ------------------------------------------------------------------------------------
+
+bool TfmSearch::HTMLHotSpotClick(const QString& href)
+{
+    const ui::WaitCursor wait;
+    if (href.startsWith(kSprLink))
+        OpenTopic(href.mid(kSprLink.size()));
+    else if (href.startsWith(kZadLink))
+        OpenTask(href.mid(kZadLink.size()));
+    else if (href.startsWith(kLabLink))
+        OpenLabExample(href.mid(kLabLink.size()));
+    return true;
+}
+
+void TfmSearch::OpenTopic(const QString& topic)
+{
+    CoursePlugs& plugs = coursePlugs();
+    if (!plugs.openTopicPage || !plugs.openTopicPage(topic, 1)) return;
+    if (plugs.findInTopicPage) plugs.findInTopicPage(m_searched);
+}
+
+void TfmSearch::OpenTask(const QString& code)
+{
+    if (!ui::hooks().openTask) return;
+    const QString name = code.mid(LastCharPos(u'\\', code));
+    ui::hooks().openTask({App().currentUserId, code, QStringLiteral("Упражнение №") + name + QStringLiteral(" :"),
+                          QString(), m_searched});
+}
+
+void TfmSearch::OpenLabExample(const QString& path)
+{
+    const QString file = kLabsFolder + path;
+    const std::optional<int> number = labframe::ReadLabNumber(file);
+    if (!number) {
+        ui::ShowMessage(FileExists(file) ? labframe::kWrongFormatText
+                                         : QStringLiteral("Не удается открыть файл ") + file);
+        return;
+    }
+    labframe::TfmLab* lab = labframe::CreateLab(*number);
+    if (!lab) return;
+    ui::OpenWindow(lab);
+    lab->LoadLabFile(file);
+}
+
+} // namespace shell
