@@ -163,6 +163,11 @@ TEST_F(CourseCheckTest, ExpectedFormulaThatNeverEvaluates)
     writeLines("ZADS\\A01\\0101.ANS", {"x=6", "F1=[drob[1][x-x]]", "r=2", "G*=2 3"});
     EXPECT_EQ(check(), QStringList{"ZADS\\A01\\0101.ANS:2: ответ-формула [drob[1][x-x]] не вычисляется ни в одной из 100 "
                                    "случайных точек (NotInODZ): ответ ученика с ней не сравнить"});
+
+    // An answer that does not even read back is told as that, once.
+    SetUp();
+    writeLines("ZADS\\A01\\0101.ANS", {"x=6", "F1=[drob[x][3]", "r=2", "G*=2 3"});
+    EXPECT_EQ(check(), QStringList{"ZADS\\A01\\0101.ANS:2: формула [drob[x][3] читается иначе: []"});
 }
 
 TEST_F(CourseCheckTest, OwnAnswersJudgedWrong)

@@ -57,7 +57,8 @@ int main(int argc, char** argv)
     timer.start();
     const coursecheck::Report report = coursecheck::CheckCourse();
     for (const QString& line : report.Lines()) std::printf("%s\n", line.toUtf8().constData());
-    std::fprintf(stderr, "orindo-coursecheck: %lld problem(s), %lld ms\n", static_cast<long long>(report.problems().size()),
-                 static_cast<long long>(timer.elapsed()));
+    std::fprintf(stderr, "orindo-coursecheck: %d pages, %d tasks, %d lab files checked: %lld problem(s), %lld ms\n",
+                 report.coverage.pages, report.coverage.tasks, report.coverage.labFiles,
+                 static_cast<long long>(report.problems().size()), static_cast<long long>(timer.elapsed()));
     return report.empty() ? coursecheck::kCourseClean : coursecheck::kCourseHasProblems;
 }

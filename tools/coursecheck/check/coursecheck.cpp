@@ -63,6 +63,7 @@ private:
         const QString file = shell::PageFile(page.fullCode);
         if (m_pagesSeen.contains(file)) return;
         m_pagesSeen.insert(file);
+        ++m_report.coverage.pages;
         const QStringList lines = shell::TryReadLines(file).value_or(QStringList());
         CheckFormulaTags(m_report, file, lines);
 
@@ -73,6 +74,7 @@ private:
         CheckLinks(m_report, file, lines, {shell::kLessonFolder, int(lines.size()), fields});
         if (IsVariant(page) && !lines.contains(kCommonEnd))
             m_report.Add(file, 0, QStringLiteral("в варианте упражнения нет строки </COMMON>: ссылки на задачу не будет"));
+        ++m_report.coverage.tasks;
         if (const QString lab = CheckTask(m_report, m_messages, page.fullCode); !lab.isEmpty()) m_labFiles.insert(lab);
     }
 

@@ -20,9 +20,9 @@ inline constexpr int kEvaluationTries = 100;
 // evaluation error.
 std::optional<QString> NeverEvaluates(const QString& text);
 
-// Reports a formula whose notation changes on reading back.
-void CheckNotation(Report& report, const QString& file, int line, const QString& text);
-// CheckNotation, and a formula answer that never evaluates.
+// Reports a formula whose notation changes on reading back; false then.
+bool CheckNotation(Report& report, const QString& file, int line, const QString& text);
+// CheckNotation, and then a formula answer that never evaluates.
 void CheckExpectedFormula(Report& report, const QString& file, int line, const QString& text);
 
 // Every "<FORMULA=...>" tag of the lines (the tag's name in any letter case).

@@ -24,6 +24,7 @@ void LoadInto(Report& report, MessageCollector& messages, const QString& file, i
         report.Add(file, 1, MissingLabMessage(number));
         return;
     }
+    ++report.coverage.labFiles;
     messages.Take();
     const bool loaded = lab->LoadLabFile(file);
     const QStringList shown = messages.Take();

@@ -15,6 +15,13 @@ struct Problem {
     bool operator==(const Problem&) const = default;
 };
 
+// How much of the course a run looked at.
+struct Coverage {
+    int pages = 0;
+    int tasks = 0;
+    int labFiles = 0;
+};
+
 class Report {
 public:
     void Add(const QString& file, int line, const QString& message);
@@ -22,6 +29,8 @@ public:
     bool empty() const { return m_problems.isEmpty(); }
     // "<file>:<line>: <message>", in the order found.
     QStringList Lines() const;
+
+    Coverage coverage;
 
 private:
     QList<Problem> m_problems;
