@@ -225,6 +225,13 @@ TEST_F(CourseCheckTest, BrokenLinks)
                                     "ZADS\\A01\\T01.HTM:4: ссылка ..\\..\\..\\outside.htm ведет за папку программы"}));
 }
 
+TEST_F(CourseCheckTest, HintsAreCheckedForFormulasAndLinks)
+{
+    writeLines("ZADS\\A01\\0101.HLP", {"<P>Умножьте обе части на 2: <FORMULA=[sqrt[x]]>", "<IMG SRC=\"..\\A01\\none.gif\">"});
+    EXPECT_EQ(check(), (QStringList{"ZADS\\A01\\0101.HLP:1: формула [sqrt[x]] читается иначе: [sqrt[x][]]",
+                                    "ZADS\\A01\\0101.HLP:2: ссылка ..\\A01\\none.gif: нет файла ZADS\\A01\\none.gif"}));
+}
+
 TEST_F(CourseCheckTest, TaskPageLinksResolveFromTheTaskFolder)
 {
     // Shown in the task window only (after <FORM>): relative to ZADS\00000000\.

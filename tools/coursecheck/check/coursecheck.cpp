@@ -61,8 +61,10 @@ private:
     void CheckPage(const CoursePage& page)
     {
         const QString file = shell::PageFile(page.fullCode);
-        if (m_pagesSeen.contains(file)) return;
-        m_pagesSeen.insert(file);
+        // A page is looked at once as a page and once more if some list makes it a task.
+        const QString seen = IsExercise(page) ? file + QStringLiteral("|task") : file;
+        if (m_pagesSeen.contains(seen)) return;
+        m_pagesSeen.insert(seen);
         ++m_report.coverage.pages;
         const QStringList lines = shell::TryReadLines(file).value_or(QStringList());
         CheckFormulaTags(m_report, file, lines);

@@ -1,5 +1,7 @@
 #include "coursecheck/check/taskcheck.h"
 #include "coursecheck/check/formulacheck.h"
+#include "coursecheck/check/linkcheck.h"
+#include "shell/base/coursefiles.h"
 #include "shell/base/appstate.h"
 #include "shell/base/namevalue.h"
 #include "shell/base/paths.h"
@@ -107,7 +109,11 @@ private:
     void CheckHint()
     {
         const QString hint = m_state.TaskFile(tasks::kHintExt);
-        if (const std::optional<QStringList> lines = shell::TryReadLines(hint)) CheckFormulaTags(m_report, hint, *lines);
+        const std::optional<QStringList> lines = shell::TryReadLines(hint);
+        if (!lines) return;
+        CheckFormulaTags(m_report, hint, *lines);
+        // The hint window shows its pages from the task pages' folder.
+        CheckLinks(m_report, hint, *lines, {shell::kLessonFolder, int(lines->size()), {}});
     }
 
     // The formulas hidden formula fields start with.
