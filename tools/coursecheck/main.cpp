@@ -5,32 +5,17 @@
 // Runs headless (offscreen); nothing in the program folder is written.
 #include "coursecheck/check/coursecheck.h"
 #include "shell/base/paths.h"
-#include "ui/htmlscheme.h"
+#include "ui/headless.h"
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cstdio>
 
-namespace {
-
-void SetDefault(const char* name, const QByteArray& value)
-{
-    if (qEnvironmentVariableIsEmpty(name)) qputenv(name, value);
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
-    // Lab windows hold HTML views: the web engine runs without a screen or a
-    // GPU, and refuses its sandbox when run as root (build machines).
-    SetDefault("QT_QPA_PLATFORM", "offscreen");
-    SetDefault("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    SetDefault("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox --disable-logging");
-    SetDefault("QT_LOGGING_RULES", "*.debug=false;qt.webenginecontext=false");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    ui::RegisterHtmlSchemes(); // before the application object, as the web engine requires
+    // Lab windows hold HTML views; nothing is shown.
+    ui::PrepareHeadlessRun();
     QApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     if (arguments.size() != 2 || arguments[1].startsWith(u'-')) {
