@@ -225,6 +225,15 @@ TEST_F(CourseCheckTest, BrokenLinks)
                                     "ZADS\\A01\\T01.HTM:4: ссылка ..\\..\\..\\outside.htm ведет за папку программы"}));
 }
 
+TEST_F(CourseCheckTest, TasksOpenedByLinksAreCheckedToo)
+{
+    writeLines("ZADS\\A01\\I01.HTM", {"<P><A HREF=\"ZAD:A01\\extra 1\">Задача</A>"});
+    writeLines("ZADS\\A01\\extra.HTM", {"<FORM>", "<INPUT TYPE=TEXT NAME=a>", "</FORM>"});
+    writeLines("ZADS\\A01\\extra.ANS", {"b=1"});
+    EXPECT_EQ(check(), (QStringList{"ZADS\\A01\\extra.ANS:1: на странице нет поля «b»",
+                                    "ZADS\\A01\\extra.HTM:2: поле «a» не проверяется: в ZADS\\A01\\extra.ANS нет строки для него"}));
+}
+
 TEST_F(CourseCheckTest, HintsAreCheckedForFormulasAndLinks)
 {
     writeLines("ZADS\\A01\\0101.HLP", {"<P>Умножьте обе части на 2: <FORMULA=[sqrt[x]]>", "<IMG SRC=\"..\\A01\\none.gif\">"});

@@ -47,6 +47,8 @@ public:
     {
         const CourseWalk walk = CheckCourseStructure(m_report);
         for (const CoursePage& page : walk.pages) CheckPage(page);
+        // Tasks that pages open by "ZAD:" links without listing them as exercises.
+        for (const QString& code : m_linkedTasks) CheckTaskOnce(code);
         CheckLabExamples(m_report, m_messages);
         CheckIllustrations(m_report, m_messages);
         for (const QString& folder : walk.topicFolders)
@@ -71,19 +73,28 @@ private:
 
         const QStringList fields = FormulaFieldNames(lines);
         const qsizetype form = lines.indexOf(kFormLine);
-        CheckLinks(m_report, file, lines, {shell::kTopicPageFolder, int(form < 0 ? lines.size() : form), fields});
+        m_linkedTasks += CheckLinks(m_report, file, lines, {shell::kTopicPageFolder, int(form < 0 ? lines.size() : form), fields});
         if (!IsExercise(page)) return;
-        CheckLinks(m_report, file, lines, {shell::kLessonFolder, int(lines.size()), fields});
+        m_linkedTasks += CheckLinks(m_report, file, lines, {shell::kLessonFolder, int(lines.size()), fields});
         if (IsVariant(page) && !lines.contains(kCommonEnd))
             m_report.Add(file, 0, QStringLiteral("в варианте упражнения нет строки </COMMON>: ссылки на задачу не будет"));
+        CheckTaskOnce(page.fullCode);
+    }
+
+    void CheckTaskOnce(const QString& code)
+    {
+        if (m_tasksSeen.contains(code.toUpper())) return;
+        m_tasksSeen.insert(code.toUpper());
         ++m_report.coverage.tasks;
-        if (const QString lab = CheckTask(m_report, m_messages, page.fullCode); !lab.isEmpty()) m_labFiles.insert(lab);
+        if (const QString lab = CheckTask(m_report, m_messages, code); !lab.isEmpty()) m_labFiles.insert(lab);
     }
 
     Report m_report;
     MessageCollector m_messages;
     QSet<QString> m_pagesSeen;
+    QSet<QString> m_tasksSeen;
     QSet<QString> m_labFiles;
+    QStringList m_linkedTasks;
 };
 
 } // namespace

@@ -93,8 +93,10 @@ QString ResolveRelative(const QString& baseFolder, const QString& address)
     return parts.join(u'\\');
 }
 
-void CheckLinks(Report& report, const QString& file, const QStringList& lines, const LinkView& view)
+QStringList CheckLinks(Report& report, const QString& file, const QStringList& lines, const LinkView& view)
 {
+    static const QRegularExpression taskLink(QStringLiteral("^ZAD:(\\S+)"), QRegularExpression::CaseInsensitiveOption);
+    QStringList tasks;
     static const QRegularExpression attribute(
         QStringLiteral("\\b(?:HREF|SRC)\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s>]+))"),
         QRegularExpression::CaseInsensitiveOption);
@@ -104,10 +106,13 @@ void CheckLinks(Report& report, const QString& file, const QStringList& lines, c
         while (it.hasNext()) {
             const QRegularExpressionMatch match = it.next();
             const QString raw = match.captured(1) + match.captured(2) + match.captured(3);
-            const QString problem = CheckAddress(shell::Trim(ui::DecodeEntities(raw)), view);
+            const QString address = shell::Trim(ui::DecodeEntities(raw));
+            const QString problem = CheckAddress(address, view);
             if (!problem.isEmpty()) report.Add(file, i + 1, problem);
+            else if (const QRegularExpressionMatch task = taskLink.match(address); task.hasMatch()) tasks.append(task.captured(1));
         }
     }
+    return tasks;
 }
 
 } // namespace coursecheck

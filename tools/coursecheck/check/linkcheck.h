@@ -19,8 +19,9 @@ struct LinkView {
     QStringList formulaFields; // the page's hidden formula fields (names in capitals)
 };
 
-// Reports every link of the shown lines whose target does not exist.
-void CheckLinks(Report& report, const QString& file, const QStringList& lines, const LinkView& view);
+// Reports every link of the shown lines whose target does not exist, and
+// returns the codes of the tasks that "ZAD:" links open (existing ones only).
+QStringList CheckLinks(Report& report, const QString& file, const QStringList& lines, const LinkView& view);
 
 // The program path of a relative address from a base folder ("ZADS\00000001\"
 // and "..\A01\P.gif" give "ZADS\A01\P.gif"); empty when it leads out of the
