@@ -127,6 +127,12 @@ TEST_F(CourseCheckTest, ExpectedNameWithoutField)
     EXPECT_EQ(check(), QStringList{"ZADS\\A01\\0101.ANS:5: на странице нет поля «y»"});
 }
 
+TEST_F(CourseCheckTest, AnswerFileThatJudgesNothing)
+{
+    writeLines("ZADS\\A01\\021.ANS", {"", " "});
+    EXPECT_EQ(check(), QStringList{"ZADS\\A01\\021.ANS:0: в файле ответов нет ни одной строки: любой ответ будет засчитан"});
+}
+
 TEST_F(CourseCheckTest, FieldThatIsNeverJudged)
 {
     QStringList page = kTaskPage;

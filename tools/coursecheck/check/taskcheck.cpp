@@ -96,6 +96,10 @@ public:
         if (const std::optional<QStringList> answers = shell::TryReadLines(m_answerFile)) {
             const qsizetype before = m_report.problems().size();
             m_expected = ReadExpected(m_report, m_answerFile, *answers);
+            if (m_expected.isEmpty() && m_report.problems().size() == before) {
+                m_report.Add(m_answerFile, 0, QStringLiteral("в файле ответов нет ни одной строки: любой ответ будет засчитан"));
+                return tasks::TaskLabFile(m_state);
+            }
             CheckExpectedFormulas();
             if (m_state.hasContainer) CheckAreaNames();
             else CheckFormNames();
