@@ -139,6 +139,12 @@ TEST_F(CourseCheckTest, FieldThatIsNeverJudged)
     page.insert(3, "y = <INPUT TYPE=TEXT NAME=y>");
     writeLines("ZADS\\A01\\0101.HTM", page);
     EXPECT_EQ(check(), QStringList{"ZADS\\A01\\0101.HTM:4: поле «y» не проверяется: в ZADS\\A01\\0101.ANS нет строки для него"});
+
+    SetUp();
+    page = kTaskPage;
+    page.insert(3, "y = <INPUT TYPE=TEXT>");
+    writeLines("ZADS\\A01\\0101.HTM", page);
+    EXPECT_EQ(check(), QStringList{"ZADS\\A01\\0101.HTM:0: на странице есть поле без имени (NAME=): его не проверить"});
 }
 
 TEST_F(CourseCheckTest, GroupWithTooFewAnswersAndFormulaFieldThatIsNotHidden)

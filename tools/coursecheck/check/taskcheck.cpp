@@ -168,6 +168,9 @@ private:
 
     void CheckFormNames()
     {
+        // A control without a name is never reported by the form, so never judged.
+        if (std::any_of(m_summary.fields.begin(), m_summary.fields.end(), [](const ui::FormField& field) { return field.name.isEmpty(); }))
+            m_report.Add(m_pageFile, 0, QStringLiteral("на странице есть поле без имени (NAME=): его не проверить"));
         const QStringList fieldNames = UniqueFieldNames(m_summary.fields);
         QStringList groupPrefixes;
         for (const ExpectedLine& line : m_expected) {
