@@ -1,8 +1,10 @@
 // The pieces of the checker that work on text alone.
+#include "coursecheck/check/formulacheck.h"
 #include "coursecheck/check/linkcheck.h"
 #include "coursecheck/check/structure.h"
 #include "coursecheck/check/taskcheck.h"
 #include "coursecheck/printing.h"
+#include "shell/base/random.h"
 #include <gtest/gtest.h>
 
 using namespace coursecheck;
@@ -33,4 +35,16 @@ TEST(CourseCheckUnits, RightFormValuesFillEveryKindOfField)
                                        {5, "s", "b"}, {6, "t_", ""}};
     EXPECT_EQ(RightFormValues(page, expected),
               (QStringList{"x=6", "r=2", "c=ю", "G1_=5", "G2_=7", "s=b", "t_=ответ"}));
+}
+
+TEST(CourseCheckUnits, ExpectedFormulaEvaluatesSomewhereInTheJudgingRange)
+{
+    shell::SetRandomSeed(7);
+    // Defined for a tenth of the points the judging draws from -5000..4999.
+    EXPECT_EQ(NeverEvaluates("[ln(x-4000)]"), std::nullopt);
+    EXPECT_EQ(NeverEvaluates("[5]"), std::nullopt);
+    // Defined only beyond the range, or nowhere.
+    EXPECT_EQ(NeverEvaluates("[ln(x-6000)]"), QString("NotInODZ"));
+    EXPECT_EQ(NeverEvaluates("[drob[1][0]]"), QString("NotInODZ"));
+    EXPECT_TRUE(NeverEvaluates("[]"));
 }
