@@ -1,0 +1,118 @@
+#include "coursecheck/check/linkcheck.h"
+#include "coursecheck/check/labcheck.h"
+#include "shell/base/coursefiles.h"
+#include "shell/base/paths.h"
+#include "shell/base/textutil.h"
+#include "tasks/taskstate.h"
+#include "ui/htmlform.h"
+#include <QRegularExpression>
+#include <QUrl>
+
+namespace coursecheck {
+
+namespace {
+
+QString Missing(const QString& address, const QString& target)
+{
+    return QStringLiteral("ссылка %1: нет файла %2").arg(address, target);
+}
+
+// The message for a broken scheme link; empty when it leads somewhere.
+QString CheckSchemeLink(const QString& scheme, const QString& rest, const QString& address, const LinkView& view)
+{
+    const QString upper = scheme.toUpper();
+    if (upper == u"HTTP" || upper == u"HTTPS" || upper == u"MAILTO" || upper == u"FTP" || upper == u"MOV") return {};
+    auto needFile = [&](const QString& target) { return shell::FileExists(target) ? QString() : Missing(address, target); };
+    if (upper == u"SPR") return needFile(QStringLiteral("RIS\\") + rest + QStringLiteral(".LAB"));
+    if (upper == u"DEM") return needFile(QStringLiteral("DEMO\\") + rest + QStringLiteral(".SCI"));
+    if (upper == u"LAB") return needFile(QStringLiteral("LABS\\") + rest);
+    if (upper == u"ADD") return needFile(shell::PageFile(rest));
+    if (upper == u"ZAD") {
+        QString words = rest;
+        const QString code = shell::SplitLeft(words, u' ');
+        if (!tasks::IsSafeTaskCode(code)) return QStringLiteral("ссылка %1: код задачи не годится").arg(address);
+        return needFile(tasks::kTasksFolder + code + tasks::kPageExt);
+    }
+    if (upper == u"FE") {
+        if (view.formulaFields.contains(rest.toUpper())) return {};
+        return QStringLiteral("ссылка %1: на странице нет скрытого поля формулы %2").arg(address, rest);
+    }
+    return QStringLiteral("ссылка %1 неизвестного вида").arg(address);
+}
+
+QString CheckLabLink(const QString& address)
+{
+    const qsizetype slash = address.indexOf(u'\\');
+    bool isNumber = false;
+    const int number = address.mid(3, slash < 0 ? -1 : slash - 3).toInt(&isNumber);
+    if (!isNumber) return QStringLiteral("ссылка %1: номер лаборатории не читается").arg(address);
+    if (const QString missing = MissingLabMessage(number); !missing.isEmpty())
+        return QStringLiteral("ссылка %1: %2").arg(address, missing);
+    const QString help = QStringLiteral("HELP\\") + address;
+    return shell::FileExists(help) ? QString() : Missing(address, help);
+}
+
+QString CheckFileLink(const QString& address, const LinkView& view)
+{
+    QString path = address;
+    const qsizetype cut = path.indexOf(QRegularExpression(QStringLiteral("[#?]")));
+    if (cut >= 0) path.truncate(cut);
+    if (path.isEmpty()) return {};
+    path = QUrl::fromPercentEncoding(path.toUtf8());
+    if (path.startsWith(u'/') || path.startsWith(u'\\') || (path.size() > 1 && path[1] == u':'))
+        return QStringLiteral("ссылка %1 ведет по абсолютному пути").arg(address);
+    const QString target = ResolveRelative(view.baseFolder, path);
+    if (target.isEmpty()) return QStringLiteral("ссылка %1 ведет за папку программы").arg(address);
+    return shell::FileExists(target) || shell::FolderExists(target) ? QString() : Missing(address, target);
+}
+
+QString CheckAddress(const QString& address, const LinkView& view)
+{
+    if (address.isEmpty() || address.startsWith(u'#')) return {};
+    const qsizetype colon = address.indexOf(u':');
+    // One letter before ":" is a drive, not a scheme.
+    if (colon > 1) return CheckSchemeLink(address.left(colon), address.mid(colon + 1), address, view);
+    if (address.startsWith(QStringLiteral("Lab")) && colon < 0) return CheckLabLink(address);
+    return CheckFileLink(address, view);
+}
+
+} // namespace
+
+QString ResolveRelative(const QString& baseFolder, const QString& address)
+{
+    QStringList parts;
+    for (const QString& part : (baseFolder + address).split(QRegularExpression(QStringLiteral("[\\\\/]")))) {
+        if (part.isEmpty() || part == u".") continue;
+        if (part == u"..") {
+            if (parts.isEmpty()) return {};
+            parts.removeLast();
+            continue;
+        }
+        parts.append(part);
+    }
+    return parts.join(u'\\');
+}
+
+QStringList CheckLinks(Report& report, const QString& file, const QStringList& lines, const LinkView& view)
+{
+    static const QRegularExpression taskLink(QStringLiteral("^ZAD:(\\S+)"), QRegularExpression::CaseInsensitiveOption);
+    QStringList tasks;
+    static const QRegularExpression attribute(
+        QStringLiteral("\\b(?:HREF|SRC)\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s>]+))"),
+        QRegularExpression::CaseInsensitiveOption);
+    const int count = std::min<int>(view.lineCount, int(lines.size()));
+    for (int i = 0; i < count; ++i) {
+        QRegularExpressionMatchIterator it = attribute.globalMatch(lines[i]);
+        while (it.hasNext()) {
+            const QRegularExpressionMatch match = it.next();
+            const QString raw = match.captured(1) + match.captured(2) + match.captured(3);
+            const QString address = shell::Trim(ui::DecodeEntities(raw));
+            const QString problem = CheckAddress(address, view);
+            if (!problem.isEmpty()) report.Add(file, i + 1, problem);
+            else if (const QRegularExpressionMatch task = taskLink.match(address); task.hasMatch()) tasks.append(task.captured(1));
+        }
+    }
+    return tasks;
+}
+
+} // namespace coursecheck
