@@ -11,6 +11,9 @@ namespace shell {
 class TfmZast;
 class TfmMain;
 class TfmOs;
+class TfmCont;
+class TfmWork;
+class TffOwn;
 
 struct Workspace {
     // Created at start-up.
@@ -19,6 +22,9 @@ struct Workspace {
     // Created by PrepareWorkspace.
     TfmMain* fmMain = nullptr;
     TfmOs* fmOs = nullptr; // the time line, whose panel shows in section 2
+    TfmCont* fmCont = nullptr;   // contents
+    TfmWork* fmWork = nullptr;   // topic pages (with the reference window)
+    TffOwn* ffOwn = nullptr;     // lesson builder
 };
 
 Workspace& workspace();

@@ -127,6 +127,20 @@ QString FullPageCode(const QString& topicCode, const QString& code)
 
 QString PageFile(const QString& fullCode) { return QStringLiteral("ZADS\\") + fullCode + QStringLiteral(".HTM"); }
 
+bool IsSafePageCode(const QString& fullCode)
+{
+    if (Trim(fullCode).isEmpty() || fullCode.startsWith(QLatin1Char('\\'))) return false;
+    if (fullCode.contains(QLatin1Char('/')) || fullCode.contains(QLatin1Char(':'))) return false;
+    for (const QString& part : fullCode.split(QLatin1Char('\\')))
+        if (Trim(part) == QLatin1String("..")) return false;
+    return true;
+}
+
+bool IsSafeTopicCode(const QString& code)
+{
+    return IsSafePageCode(code) && !code.contains(QLatin1Char('\\')) && code != QLatin1String(".");
+}
+
 QString LessonsFile(int section)
 {
     return QStringLiteral("ZADS\\LESS%1%2.TXT").arg(section / 10).arg(section % 10);

@@ -91,6 +91,12 @@ QString FullPageCode(const QString& topicCode, const QString& code);
 // "ZADS\" + full code + ".HTM".
 QString PageFile(const QString& fullCode);
 
+// A code from a link or a page list names files below "ZADS\" only: not
+// empty, no ".." component, no drive, no "/" and no leading "\". A topic code
+// has no "\" at all; a full page code may have them.
+bool IsSafeTopicCode(const QString& code);
+bool IsSafePageCode(const QString& fullCode);
+
 // "ZADS\LESS" + group digit + section digit + ".TXT".
 QString LessonsFile(int section);
 
