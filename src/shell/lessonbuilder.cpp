@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -57,6 +59,14 @@ bool TffOwn::Open(int section)
     for (const QString& group : groups) TreeView1->addTopLevelItem(new QTreeWidgetItem({group}));
     TreeView1->expandAll();
     m_section = section;
+    if (!m_placed) {
+        // At the right edge of the screen, where it covers the least of the pages.
+        m_placed = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            move(area.right() - width() - 8, area.top() + 40);
+        }
+    }
     show();
     raise();
     return true;

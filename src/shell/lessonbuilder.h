@@ -47,6 +47,7 @@ protected:
 
 private:
     int m_section = 0;
+    bool m_placed = false;
 };
 
 } // namespace shell

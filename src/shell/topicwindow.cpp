@@ -101,7 +101,9 @@ TfmWork::TfmWork(TfmCont* contents, QWidget* parent)
     lbTitle->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     lbTitle->setFont(QFont(QStringLiteral("Times New Roman"), 16, QFont::Bold, true));
 
-    m_fontSize = font().pointSize() > 0 ? font().pointSize() : 10;
+    // The pages are set in this font; its size is where the font buttons start.
+    setFont(QFont(QStringLiteral("Times New Roman"), 12));
+    m_fontSize = font().pointSize() > 0 ? font().pointSize() : 12;
     formulas::SetPictureFontSize(m_fontSize + 2);
     HTML->SetDefaultFont(QStringLiteral("Times New Roman"), m_fontSize);
     HTML->SetLinkHandler([this](const QString& href) { return HTMLHotSpotClick(href); });

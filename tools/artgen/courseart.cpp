@@ -77,12 +77,12 @@ bool DrawSectionStrip(const QString& folder, const SectionInfo& section)
     p.setPen(QPen(QColor(255, 255, 255, 18), 1));
     for (int x = 160; x < image.width(); x += 20) p.drawLine(x, 0, x, L::kTopHeight);
     for (int y = 7; y < L::kTopHeight; y += 20) p.drawLine(160, y, image.width(), y);
-    // An open book at the right of an 800-pixel window.
+    // An open book, left of the navigation buttons of an 800-pixel window.
     p.setPen(QPen(QColor(255, 214, 120, 120), 2));
-    const QPointF spine(690, 30);
-    p.drawPolyline(QPolygonF{spine, QPointF(640, 20), QPointF(640, 80), QPointF(690, 90), QPointF(740, 80),
-                             QPointF(740, 20), spine});
-    p.drawLine(spine, QPointF(690, 90));
+    const QPointF spine(620, 24);
+    p.drawPolyline(QPolygonF{spine, QPointF(575, 14), QPointF(575, 64), QPointF(620, 74), QPointF(665, 64),
+                             QPointF(665, 14), spine});
+    p.drawLine(spine, QPointF(620, 74));
     p.setPen(QColor(255, 228, 160));
     p.setFont(look::Font(look::kSans, 13, false, true));
     p.drawText(QPointF(153, 24), QString::fromUtf8(section.group));
