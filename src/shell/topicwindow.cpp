@@ -9,8 +9,6 @@
 #include "shell/coursepages.h"
 #include "shell/courselayout.h"
 #include "shell/lessonbuilder.h"
-#include "shell/mainwindow.h"
-#include "shell/workspace.h"
 #include "ui/dialogs.h"
 #include "ui/hooks.h"
 #include "ui/htmlview.h"
@@ -70,9 +68,13 @@ void TffSpr::resizeEvent(QResizeEvent* event)
 void TffSpr::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
-    // The illustration lab closes with its reference: back to the topic page.
+    // The illustration lab closes with its reference, as the back button
+    // would close it: back to the topic page.
     labframe::TfmLab* lab = labframe::CurrentLab();
-    if (lab && lab->isVisible() && workspace().fmMain) workspace().fmMain->btBackClick();
+    if (lab && lab->isVisible() && ui::WindowStack::instance().top() == lab) {
+        if (ui::hooks().closeLabHelp) ui::hooks().closeLabHelp();
+        ui::CloseTopWindow();
+    }
     m_work->TakeViewBack();
 }
 
@@ -153,6 +155,9 @@ void TfmWork::showEvent(QShowEvent* event)
         m_picturesLoaded = true;
         loadLeftPictures(QStringLiteral("Work.JPG"), QStringLiteral("WorkOn.JPG"), QStringLiteral("WorkOff.JPG"));
     }
+    // Back from an illustration lab by its own buttons: the reference goes too.
+    if (ffSpr->isVisible()) ffSpr->hide();
+    TakeViewBack();
     if (m_page == 0) ShowPage(3);
     if (m_contents) imTop->setPixmap(m_contents->topPicture());
     lbTitle->raise();

@@ -1,4 +1,6 @@
 #include "formulas/formulapages.h"
+#include "labframe/labregistry.h"
+#include "labframe/testlab.h"
 #include "shell/base/appstate.h"
 #include "shell/base/paths.h"
 #include "shell/contentswindow.h"
@@ -61,6 +63,7 @@ protected:
 
     void TearDown() override
     {
+        labframe::ReleaseLabs();
         builder.reset();
         work.reset();
         contents.reset();
@@ -237,4 +240,30 @@ TEST_F(CourseWindowsTest, TeacherBuildsALessonAndFindsItInTheContents)
     EXPECT_EQ(readBytes("ZADS\\00000000\\USER0002.CFG"), cp1251Lines({" A01\\T01", "", ""}));
     EXPECT_EQ(ui::WindowStack::instance().top(), contents.get());
     EXPECT_TRUE(PageText(contents->HTML).contains("Разряды"));
+}
+
+TEST_F(CourseWindowsTest, IllustrationLabTakesThePageViewIntoTheReferenceWindow)
+{
+    labframe::RegisterLab(6, [] { return new TestLab(6); });
+    writeLines("RIS\\scene.LAB", {"6", "#", "запись сцены"});
+    ASSERT_TRUE(work->OpenTopic("A01", "Запись чисел"));
+    EXPECT_TRUE(work->HTMLHotSpotClick("SPR:scene"));
+    auto* lab = static_cast<TestLab*>(labframe::CurrentLab());
+    ASSERT_NE(lab, nullptr);
+    EXPECT_EQ(ui::WindowStack::instance().top(), lab);
+    EXPECT_EQ(lab->engineRecords, QStringList{"запись сцены"});
+    EXPECT_TRUE(work->ffSpr->isVisible());
+    EXPECT_EQ(work->HTML->parentWidget(), work->ffSpr);
+    EXPECT_EQ(work->ffSpr->windowTitle(), "Основные сведения:");
+
+    work->ffSpr->close();
+    EXPECT_EQ(ui::WindowStack::instance().top(), work.get());
+    EXPECT_EQ(work->HTML->parentWidget(), work.get());
+
+    // A scene that names no lab and a link out of "RIS\" open nothing.
+    writeLines("RIS\\broken.LAB", {"сцена", "#"});
+    EXPECT_TRUE(work->HTMLHotSpotClick("SPR:broken"));
+    EXPECT_TRUE(dialogs.lastMessage().contains("broken.LAB"));
+    EXPECT_TRUE(work->HTMLHotSpotClick("SPR:..\\DATA\\users"));
+    EXPECT_EQ(ui::WindowStack::instance().top(), work.get());
 }
