@@ -4,6 +4,10 @@
 #include "shell/base/appstate.h"
 #include "shell/base/paths.h"
 #include "shell/contentswindow.h"
+#include "shell/courseplugs.h"
+#include "shell/coursewindows.h"
+#include "shell/startmode.h"
+#include "shell/workspace.h"
 #include "shell/lessonbuilder.h"
 #include "shell/topicwindow.h"
 #include "support/fakedialogs.h"
@@ -266,4 +270,27 @@ TEST_F(CourseWindowsTest, IllustrationLabTakesThePageViewIntoTheReferenceWindow)
     EXPECT_TRUE(dialogs.lastMessage().contains("broken.LAB"));
     EXPECT_TRUE(work->HTMLHotSpotClick("SPR:..\\DATA\\users"));
     EXPECT_EQ(ui::WindowStack::instance().top(), work.get());
+}
+
+TEST_F(CourseWindowsTest, CoursePlugsOpenTopicsWithTheirTitlesOnTheAskedPage)
+{
+    Workspace windows;
+    CreateCourseWindows(windows);
+    ASSERT_NE(windows.fmWork, nullptr);
+    const std::unique_ptr<TfmCont> ownContents(windows.fmCont);
+    const std::unique_ptr<TfmWork> ownWork(windows.fmWork);
+    const std::unique_ptr<TffOwn> ownBuilder(windows.ffOwn);
+
+    ASSERT_TRUE(coursePlugs().openTopicPage("A01", 2));
+    EXPECT_EQ(windows.fmWork->currentPage(), 2);
+    EXPECT_EQ(windows.fmWork->lbTitle->text(), "Запись чисел");
+    EXPECT_TRUE(PageText(windows.fmWork->HTML).contains("Счёты"));
+    EXPECT_FALSE(coursePlugs().openTopicPage("A02", 1));
+    EXPECT_EQ(windows.fmWork->currentPage(), 2);
+
+    // The command line's topic mode opens on the theory page.
+    ASSERT_TRUE(startModeTargets().openTopic("A01"));
+    EXPECT_EQ(windows.fmWork->currentPage(), 1);
+    coursePlugs() = {};
+    startModeTargets() = {};
 }
