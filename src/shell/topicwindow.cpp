@@ -33,6 +33,14 @@ struct WaitCursor {
 
 const QString kPageFolder = kTopicPageFolder;
 
+// A message shown under the hourglass of a handler: the normal cursor while it shows.
+void MessageWithNormalCursor(const QString& text)
+{
+    QApplication::restoreOverrideCursor();
+    ui::ShowMessage(text);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
 } // namespace
 
 // --- the reference window ------------------------------------------------------------------
@@ -125,9 +133,7 @@ bool TfmWork::OpenTopic(const QString& code, const QString& title)
     const WaitCursor wait;
     const std::optional<PageList> pages = IsSafeTopicCode(code) ? ReadPageList(code) : std::nullopt;
     if (!pages) {
-        QApplication::restoreOverrideCursor();
-        ui::ShowMessage(QStringLiteral("Раздел находится в стадии разработки"));
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        MessageWithNormalCursor(QStringLiteral("Раздел находится в стадии разработки"));
         return false;
     }
     m_topic = code;
@@ -205,11 +211,8 @@ void TfmWork::ShowPage(int k)
     const BuiltPage page = BuildPage(k, m_pages.Line(k), settings);
     HTML->Clear();
     HTML->LoadLines(page.lines, kPageFolder);
-    if (!page.missingFiles.isEmpty()) {
-        QApplication::restoreOverrideCursor();
-        ui::ShowMessage(QStringLiteral("Не удается открыть файл ") + page.missingFiles.join(QStringLiteral(", ")));
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
+    if (!page.missingFiles.isEmpty())
+        MessageWithNormalCursor(QStringLiteral("Не удается открыть файл ") + page.missingFiles.join(QStringLiteral(", ")));
 }
 
 void TfmWork::RebuildPage()

@@ -16,6 +16,7 @@
 #include "ui/htmlview.h"
 #include "ui/imagebuttons.h"
 #include "ui/windowstack.h"
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -167,6 +168,13 @@ TEST_F(CourseWindowsTest, TopicsWithoutPagesAndUnsafeCodesAreRefused)
     EXPECT_EQ(ui::WindowStack::instance().top(), contents.get());
     EXPECT_FALSE(work->OpenTopic("..\\..\\USERS", "x"));
     EXPECT_EQ(ui::WindowStack::instance().top(), contents.get());
+
+    // A page file gone missing is named; the rest of the page still shows.
+    QFile::remove(real("ZADS\\A01\\I01.HTM"));
+    ASSERT_TRUE(work->OpenTopic("A01", "Запись чисел"));
+    work->ShowPage(2);
+    EXPECT_EQ(dialogs.lastMessage(), "Не удается открыть файл ZADS\\A01\\I01.HTM");
+    EXPECT_TRUE(PageText(work->HTML).contains("Инструментарий"));
 }
 
 TEST_F(CourseWindowsTest, LessonOpensFromItsOwnPageListAndTaskLinksReachTheTaskWindow)
