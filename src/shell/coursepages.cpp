@@ -169,6 +169,7 @@ QStringList BuildResultsPage(const QString& exerciseCodes, const PageBuildSettin
     int exercise = 0;
     for (const QString& code : PageCodes(exerciseCodes)) {
         const QString fullCode = FullPageCode(settings.topic, code);
+        if (!IsSafePageCode(fullCode)) continue;
         const QString name = fullCode.mid(fullCode.indexOf(QLatin1Char('\\')) + 1);
         if (name.isEmpty() || !name.at(0).isDigit()) continue;
         const int kind = ClassifyTaskCode(fullCode);

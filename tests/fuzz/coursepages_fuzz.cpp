@@ -28,10 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString text = shell::DecodeCp1251(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     const QStringList parts = text.split(QChar(0));
-    const QString codes = parts.value(0).left(2000);
+    const QString codes = shell::SplitLines(parts.value(0).left(2000)).value(0); // one line of a page list
     // Links written in the page itself are the author's; only generated ones are checked.
     const QStringList page = shell::SplitLines(QString(parts.value(1)).replace(u':', u';'));
+    // The topic page window opens only topics with safe codes.
     const QString topic = parts.value(2).left(40);
+    if (!shell::IsSafeTopicCode(topic)) return 0;
     shell::NameValueList results;
     for (const QString& code : shell::PageCodes(codes)) results.append(topic + u'\\' + code, parts.value(3).left(30));
 

@@ -135,6 +135,9 @@ TEST_F(CoursePages, MissingAndUnsafePagesAreReportedNotCopied)
     EXPECT_EQ(page.missingFiles, QStringList{"ZADS\\A05\\T09.HTM"});
     EXPECT_EQ(page.refusedCodes, QStringList{"..\\..\\USERS\\x"});
     EXPECT_EQ(page.lines.last(), "</BODY></HTML>");
+    // Neither page offers a task outside the course folder.
+    const QStringList results = BuildResultsPage("011 ..\\x\\012", course.settings(""));
+    EXPECT_FALSE(results.join("\n").contains("ZAD:"));
 }
 
 TEST_F(CoursePages, ResultsPageRowsAndTimes)
@@ -189,6 +192,8 @@ TEST_F(CoursePages, LinksAreSplitByTheirSchemeAndUnsafeOnesRefused)
     EXPECT_FALSE(IsSafeTopicCode(".."));
     EXPECT_FALSE(IsSafeTopicCode("A05\\x"));
     EXPECT_FALSE(IsSafeTopicCode("C:x"));
+    EXPECT_FALSE(IsSafeTopicCode("A 05"));
+    EXPECT_FALSE(IsSafePageCode("A05\\01\"><script>"));
     EXPECT_TRUE(IsSafeTopicCode("A05"));
 }
 

@@ -130,7 +130,10 @@ QString PageFile(const QString& fullCode) { return QStringLiteral("ZADS\\") + fu
 bool IsSafePageCode(const QString& fullCode)
 {
     if (Trim(fullCode).isEmpty() || fullCode.startsWith(QLatin1Char('\\'))) return false;
-    if (fullCode.contains(QLatin1Char('/')) || fullCode.contains(QLatin1Char(':'))) return false;
+    // Characters no file name of the course can hold; in a page they would
+    // also break out of the link they stand in.
+    for (const QChar c : fullCode)
+        if (QStringLiteral("/:\"<>|*?").contains(c) || c.unicode() < 32) return false;
     for (const QString& part : fullCode.split(QLatin1Char('\\')))
         if (Trim(part) == QLatin1String("..")) return false;
     return true;
@@ -138,6 +141,9 @@ bool IsSafePageCode(const QString& fullCode)
 
 bool IsSafeTopicCode(const QString& code)
 {
+    // A space would also end the code inside the task links of its pages.
+    for (const QChar c : code)
+        if (c.isSpace()) return false;
     return IsSafePageCode(code) && !code.contains(QLatin1Char('\\')) && code != QLatin1String(".");
 }
 

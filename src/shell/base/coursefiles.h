@@ -92,8 +92,9 @@ QString FullPageCode(const QString& topicCode, const QString& code);
 QString PageFile(const QString& fullCode);
 
 // A code from a link or a page list names files below "ZADS\" only: not
-// empty, no ".." component, no drive, no "/" and no leading "\". A topic code
-// has no "\" at all; a full page code may have them.
+// empty, no ".." component, no leading "\", none of the characters a file
+// name cannot hold (":" "/" quotes, "<" ">" "|" "*" "?", controls). A topic code
+// has no "\" and no spaces at all; a full page code may have "\".
 bool IsSafeTopicCode(const QString& code);
 bool IsSafePageCode(const QString& fullCode);
 
