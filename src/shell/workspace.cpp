@@ -1,6 +1,7 @@
 #include "shell/workspace.h"
 #include "shell/base/folders.h"
 #include "shell/base/paths.h"
+#include "shell/coursewindows.h"
 #include "shell/helpwindows.h"
 #include "shell/loginwindow.h"
 #include "shell/mainwindow.h"
@@ -45,6 +46,7 @@ void CreateWorkingWindows(Workspace& windows)
         windows.fmMain->plugs().table = {table->panel(), [table] { table->ShowPanel(); }};
         windows.fmMain->plugs().startTableTimer = [table] { table->StartTimer(); };
     }
+    CreateCourseWindows(windows);
     // The message popup, hint, lab help and history page windows; after the
     // main window, whose guide figure places them.
     CreateHelpWindows();

@@ -13,6 +13,9 @@ class TfmZast;
 class TfmMain;
 class TfmOs;
 class TfmSearch;
+class TfmCont;
+class TfmWork;
+class TffOwn;
 
 struct Workspace {
     // Created at start-up.
@@ -23,6 +26,9 @@ struct Workspace {
     TfmOs* fmOs = nullptr; // the time line, whose panel shows in section 2
     TfmSearch* fmSearch = nullptr; // the search, whose panel shows in section 5
     users::TfmTable* fmTable = nullptr; // the results table, section 3 (needs ffReg)
+    TfmCont* fmCont = nullptr;   // contents
+    TfmWork* fmWork = nullptr;   // topic pages (with the reference window)
+    TffOwn* ffOwn = nullptr;     // lesson builder
 };
 
 Workspace& workspace();

@@ -135,6 +135,15 @@
 
   window.addEventListener('click', function (event) {
     if (event.defaultPrevented || event.button !== 0) return;
+    // A submit button outside any form submits nothing in the browser; the
+    // pages of the program use such buttons as commands, so report them.
+    const lone = event.target instanceof Element ? event.target.closest('input[type=submit], button[type=submit]') : null;
+    if (lone && !lone.form) {
+      event.preventDefault();
+      const caption = typeof lone.value === 'string' ? lone.value : '';
+      send(function (v) { v.submitted(caption); });
+      return;
+    }
     const link = event.target instanceof Element ? event.target.closest('a[href], area[href]') : null;
     if (!link) return;
     const raw = link.getAttribute('href');

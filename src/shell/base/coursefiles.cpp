@@ -127,6 +127,26 @@ QString FullPageCode(const QString& topicCode, const QString& code)
 
 QString PageFile(const QString& fullCode) { return QStringLiteral("ZADS\\") + fullCode + QStringLiteral(".HTM"); }
 
+bool IsSafePageCode(const QString& fullCode)
+{
+    if (Trim(fullCode).isEmpty() || fullCode.startsWith(QLatin1Char('\\'))) return false;
+    // Characters no file name of the course can hold; in a page they would
+    // also break out of the link they stand in.
+    for (const QChar c : fullCode)
+        if (QStringLiteral("/:\"<>|*?").contains(c) || c.unicode() < 32) return false;
+    for (const QString& part : fullCode.split(QLatin1Char('\\')))
+        if (Trim(part) == QLatin1String("..")) return false;
+    return true;
+}
+
+bool IsSafeTopicCode(const QString& code)
+{
+    // A space would also end the code inside the task links of its pages.
+    for (const QChar c : code)
+        if (c.isSpace()) return false;
+    return IsSafePageCode(code) && !code.contains(QLatin1Char('\\')) && code != QLatin1String(".");
+}
+
 QString LessonsFile(int section)
 {
     return QStringLiteral("ZADS\\LESS%1%2.TXT").arg(section / 10).arg(section % 10);

@@ -91,6 +91,13 @@ QString FullPageCode(const QString& topicCode, const QString& code);
 // "ZADS\" + full code + ".HTM".
 QString PageFile(const QString& fullCode);
 
+// A code from a link or a page list names files below "ZADS\" only: not
+// empty, no ".." component, no leading "\", none of the characters a file
+// name cannot hold (":" "/" quotes, "<" ">" "|" "*" "?", controls). A topic code
+// has no "\" and no spaces at all; a full page code may have "\".
+bool IsSafeTopicCode(const QString& code);
+bool IsSafePageCode(const QString& fullCode);
+
 // "ZADS\LESS" + group digit + section digit + ".TXT".
 QString LessonsFile(int section);
 

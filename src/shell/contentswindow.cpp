@@ -1,0 +1,117 @@
+#include "shell/contentswindow.h"
+#include "shell/base/apperror.h"
+#include "shell/base/appstate.h"
+#include "shell/base/textfile.h"
+#include "shell/coursepages.h"
+#include "shell/courselayout.h"
+#include "shell/lessonbuilder.h"
+#include "shell/topicwindow.h"
+#include "ui/dialogs.h"
+#include "ui/htmlview.h"
+#include "ui/imagebuttons.h"
+#include "ui/pictureset.h"
+#include <QLabel>
+#include <QShowEvent>
+
+namespace shell {
+namespace L = courselayout;
+
+namespace {
+
+const char* const kSectionHints[L::kSectionButtons] = {
+    "Натуральные числа", "Дроби и проценты", "Наглядная геометрия", "Выражения и уравнения", "Функции и графики",
+    "Неравенства и системы", "Планиметрия", "Тригонометрия", "Стереометрия", "Вероятность и статистика",
+};
+
+QString TopPictureFile(int n) { return QStringLiteral("JPG\\Cont%1.JPG").arg(n); }
+
+} // namespace
+
+TfmCont::TfmCont(QWidget* parent) : CourseFrame(QStringLiteral("fmCont"), parent)
+{
+    HTML->SetDefaultFont(QStringLiteral("Arial Narrow"), 12);
+    HTML->SetLinkColors(QColor(0, 0, 128), QColor(255, 0, 0));
+    HTML->SetLinkHandler([this](const QString& href) { return HTMLHotSpotClick(href); });
+    HTML->SetSubmitHandler([this](const QString&) { NewLessonClick(); });
+    for (int i = 0; i < L::kSectionButtons; ++i) {
+        ui::TMyButton* button = leftButton(QStringLiteral("btSection%1").arg(L::kSectionNumbers[i]),
+                                           L::SectionButton(i), QString::fromUtf8(kSectionHints[i]));
+        const int n = L::kSectionNumbers[i];
+        button->setProperty("tag", n);
+        connect(button, &ui::TMyButton::clicked, this, [this, n] { ShowContents(n); });
+        btSection[i] = button;
+    }
+    loadContents();
+    layOut();
+}
+
+void TfmCont::loadContents()
+{
+    try {
+        m_contents = LoadCourseContents();
+    } catch (const AppError& error) {
+        m_contents = {};
+        ui::ShowMessage(error.message());
+    }
+    m_topicMap = m_contents.TopicMap();
+}
+
+QString TfmCont::TopicTitleOf(const QString& code) const
+{
+    const int index = m_topicMap.indexOfName(code);
+    return index < 0 ? QString() : TopicTitle(m_topicMap.value(index));
+}
+
+QPixmap TfmCont::topPicture() const { return imTop->pixmap(); }
+
+void TfmCont::showEvent(QShowEvent* event)
+{
+    CourseFrame::showEvent(event);
+    if (m_picturesLoaded) return;
+    m_picturesLoaded = true;
+    loadLeftPictures(QStringLiteral("Cont.JPG"), QStringLiteral("ContOn.JPG"), QStringLiteral("ContOff.JPG"));
+}
+
+void TfmCont::ShowContents(int n)
+{
+    m_section = n;
+    ui::PictureSet top;
+    top.bitmap(imTop, TopPictureFile(n));
+    top.reportMissing();
+
+    const ContentsSection* section = m_contents.Section(n);
+    const QString lessonsFile = LessonsFile(n);
+    const std::optional<QStringList> lessons = TryReadLines(lessonsFile);
+    if (!lessons) ui::ShowMessage(QStringLiteral("Не удается открыть файл ") + lessonsFile);
+    const QStringList page = BuildContentsPage(section ? *section : ContentsSection{}, lessons.value_or(QStringList{}),
+                                               m_currentTopic, App().isTeacher);
+    HTML->Clear();
+    HTML->LoadLines(page, QStringLiteral("ZADS\\"));
+    for (ui::TMyButton* button : btSection) button->setEnabled(button->property("tag").toInt() != n);
+}
+
+void TfmCont::RefreshContents()
+{
+    const int scroll = HTML->ScrollPos();
+    ShowContents(m_section);
+    HTML->SetScrollPos(scroll);
+}
+
+bool TfmCont::HTMLHotSpotClick(const QString& href)
+{
+    const ContentsLink link = ParseContentsLink(href);
+    if (!m_work) return true;
+    if (!IsSafeTopicCode(link.code)) {
+        ui::ShowMessage(QStringLiteral("Неверная ссылка: ") + href);
+        return true;
+    }
+    m_work->OpenTopic(link.code, link.title);
+    return true;
+}
+
+void TfmCont::NewLessonClick()
+{
+    if (m_builder && App().isTeacher) m_builder->Open(m_section);
+}
+
+} // namespace shell

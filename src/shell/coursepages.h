@@ -1,0 +1,85 @@
+#pragma once
+#include "shell/base/coursefiles.h"
+#include "shell/base/namevalue.h"
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// The generated pages of the course: the contents list of a section and the
+// four pages of a topic (theory, tools, exercises, results). Pure text
+// assembly; the windows hand the lines to their HTML views.
+namespace shell {
+
+// What a page code is, for numbering exercises.
+enum TaskCodeKind {
+    kPlainPage = 0,      // theory or tools page, no number
+    kSingleExercise = 1, // an exercise of its own
+    kFirstVariant = 2,   // first variant of an exercise group ("011")
+    kFurtherVariant = 3, // a further variant of the same group ("012")
+};
+
+// Kind of a full code ("A05\012"). A code of three characters after the "\"
+// starting with a digit is a variant of the group of its first two
+// characters; the group last seen is remembered for the whole process, so a
+// group carries from one page build to the next.
+int ClassifyTaskCode(const QString& fullCode);
+// Forgets the remembered group (start of a test).
+void ForgetTaskGroup();
+
+// The page titles of pages 1..4.
+QString PageTitle(int page);
+
+// What a page build needs beyond the codes.
+struct PageBuildSettings {
+    QString topic;                         // current topic (or lesson) code
+    const NameValueList* results = nullptr; // the user's results; null: none
+    bool builderOpen = false;              // the lesson builder is open
+    QString gifFolder;                     // full path of the "GIF\" folder
+    // Turns the formula tags of a line into pictures, counting them; null
+    // leaves lines as they are.
+    std::function<void(QString& line, int& counter)> expandFormulas;
+    // Reads a page file (program path); none when it cannot be read. Null
+    // reads through the program's text files.
+    std::function<std::optional<QStringList>(const QString& file)> readPage;
+};
+
+struct BuiltPage {
+    QStringList lines;
+    QStringList missingFiles; // page files that could not be read (left out)
+    QStringList refusedCodes; // codes that would lead outside the course folder
+};
+
+// Page 1, 2 or 3 of a topic from the codes of its page-list line.
+BuiltPage BuildPage(int page, const QString& codes, const PageBuildSettings& settings);
+// Page 4: the user's results of the exercises of line 3.
+QStringList BuildResultsPage(const QString& exerciseCodes, const PageBuildSettings& settings);
+// "2:5" for 125 seconds: neither part padded.
+QString MinutesSeconds(long long seconds);
+
+// The contents list of a section: headings with their topics, then the
+// teachers' lessons ("code title" lines of the section's lessons file); the
+// current topic's entry is bold; teachers get the button for a new lesson.
+QStringList BuildContentsPage(const ContentsSection& section, const QStringList& lessonLines,
+                              const QString& currentTopic, bool teacher);
+
+// A contents link "A05 §5. Натуральные числа" or "USER0001 Мой урок": the
+// code and the title to show (the entry number word left out for topics).
+struct ContentsLink {
+    QString code;
+    QString title;
+};
+ContentsLink ParseContentsLink(const QString& href);
+
+// A link of a topic page, by its scheme.
+struct PageLink {
+    enum class Kind { Lab, Reference, AddToLesson, Task, Other };
+    Kind kind = Kind::Other;
+    int lab = 0;       // Lab: the lab number
+    QString target;    // Lab: help page "HELP\"+address; Reference: lab file "RIS\"+name+".LAB";
+                       // AddToLesson, Task: the code
+    QString number;    // Task: the exercise number
+    bool valid = true; // false: swallowed (a "Lab" link without a number, an unsafe code)
+};
+PageLink ParsePageLink(const QString& href);
+
+} // namespace shell

@@ -1,0 +1,44 @@
+#include "shell/coursewindows.h"
+#include "shell/contentswindow.h"
+#include "shell/courseplugs.h"
+#include "shell/lessonbuilder.h"
+#include "shell/mainwindow.h"
+#include "shell/startmode.h"
+#include "shell/topicwindow.h"
+#include "shell/workspace.h"
+#include "ui/htmlview.h"
+#include "ui/windowstack.h"
+
+namespace shell {
+
+void CreateCourseWindows(Workspace& windows)
+{
+    if (windows.fmCont) return;
+    auto* contents = windows.fmCont = new TfmCont;
+    auto* work = windows.fmWork = new TfmWork(contents);
+    auto* builder = windows.ffOwn = new TffOwn;
+    contents->setTopicWindow(work);
+    contents->setLessonBuilder(builder);
+    work->setLessonBuilder(builder);
+    builder->onVisibilityChanged = [work] { work->RebuildPage(); };
+    builder->onSaved = [work, contents](int section) {
+        if (ui::WindowStack::instance().top() == work) ui::CloseTopWindow();
+        contents->ShowContents(section);
+    };
+
+    const auto openTopicPage = [contents, work](const QString& topic, int page) {
+        return work->OpenTopicOnPage(topic, contents->TopicTitleOf(topic), page);
+    };
+    const auto showContents = [contents](int section) { contents->ShowContents(section); };
+    if (windows.fmMain) {
+        windows.fmMain->plugs().contents = contents;
+        windows.fmMain->plugs().showContents = showContents;
+    }
+    CoursePlugs& plugs = coursePlugs();
+    plugs.openTopicPage = openTopicPage;
+    plugs.findInTopicPage = [work](const QString& text) { work->HTML->FindText(text); };
+    plugs.showContents = showContents;
+    startModeTargets().openTopic = [openTopicPage](const QString& topic) { return openTopicPage(topic, 1); };
+}
+
+} // namespace shell

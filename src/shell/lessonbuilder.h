@@ -1,0 +1,53 @@
+#pragma once
+#include "shell/lessons.h"
+#include <QWidget>
+#include <functional>
+
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+
+// The lesson builder: a small window on top where a teacher gathers pages of
+// theory, tools and exercises from any topics under the three groups of
+// "Regims.txt" and saves them as a lesson of the contents section.
+namespace shell {
+
+class TffOwn : public QWidget {
+    Q_OBJECT
+public:
+    explicit TffOwn(QWidget* parent = nullptr);
+
+    // Loads the groups afresh (codes gathered before are dropped), remembers
+    // the section and shows the window. False after a message when the
+    // groups file cannot be read or has fewer than three groups.
+    bool Open(int section);
+    // Adds a full page code under group page (1..3).
+    void AddToLesson(int page, const QString& code);
+    // The codes gathered so far, per group.
+    LessonPages pages() const;
+    int section() const { return m_section; }
+
+    void btSaveClick();
+    void btCancelClick();
+
+    // Runs after a lesson was saved, with its section (the contents window
+    // shows it again); and when the window is shown or hidden (the topic
+    // pages show or drop their "Добавить в урок" links).
+    std::function<void(int section)> onSaved;
+    std::function<void()> onVisibilityChanged;
+
+    QLineEdit* Edit1;
+    QTreeWidget* TreeView1;
+    QPushButton* btSave;
+    QPushButton* btCancel;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    int m_section = 0;
+    bool m_placed = false;
+};
+
+} // namespace shell

@@ -1,0 +1,241 @@
+#include "shell/base/coursefiles.h"
+#include "shell/base/paths.h"
+#include "shell/coursepages.h"
+#include "shell/lessons.h"
+#include "support/testsupport.h"
+#include <QMap>
+
+using namespace shell;
+
+namespace {
+
+// A course held in memory: page files by program path.
+struct MemoryCourse {
+    QMap<QString, QStringList> files;
+    NameValueList results;
+    PageBuildSettings settings(const QString& topic, bool builderOpen = false)
+    {
+        PageBuildSettings s;
+        s.topic = topic;
+        s.results = &results;
+        s.builderOpen = builderOpen;
+        s.gifFolder = QStringLiteral("/p/GIF/");
+        s.readPage = [this](const QString& file) -> std::optional<QStringList> {
+            if (!files.contains(file)) return std::nullopt;
+            return files.value(file);
+        };
+        return s;
+    }
+};
+
+const QString kHead = QStringLiteral("<HTML><LINK REL=\"stylesheet\" HREF=\"..\\..\\CSS\\work.css\"><BODY>");
+
+QString Link(const QString& code, int e, const QString& icon)
+{
+    return QStringLiteral("<A HREF=\"ZAD:%1 %2\"><IMG SRC=\"/p/GIF/%3.gif\" BORDER=0 ACTIVE></A>").arg(code).arg(e).arg(icon);
+}
+
+class CoursePages : public ::testing::Test {
+protected:
+    void SetUp() override { ForgetTaskGroup(); }
+};
+
+} // namespace
+
+TEST_F(CoursePages, ClassifyGroupsVariantsAndRemembersAcrossCalls)
+{
+    EXPECT_EQ(ClassifyTaskCode("A05\\T01"), kPlainPage);
+    EXPECT_EQ(ClassifyTaskCode("A05\\011"), kFirstVariant);
+    EXPECT_EQ(ClassifyTaskCode("A05\\012"), kFurtherVariant);
+    EXPECT_EQ(ClassifyTaskCode("A05\\02а"), kFirstVariant);
+    EXPECT_EQ(ClassifyTaskCode("A05\\0101"), kSingleExercise);
+    EXPECT_EQ(ClassifyTaskCode("A05\\0102"), kSingleExercise);
+    // The group carries over to the next build; a plain page breaks it.
+    EXPECT_EQ(ClassifyTaskCode("A05\\031"), kFirstVariant);
+    EXPECT_EQ(ClassifyTaskCode("A05\\032"), kFurtherVariant);
+    EXPECT_EQ(ClassifyTaskCode("A05\\I01"), kPlainPage);
+    EXPECT_EQ(ClassifyTaskCode("A05\\033"), kFirstVariant);
+    EXPECT_EQ(ClassifyTaskCode("A05\\"), kPlainPage);
+}
+
+TEST_F(CoursePages, VariantsShareOneNumberAndTheCommonPartShowsOnce)
+{
+    MemoryCourse course;
+    for (const char* v : {"1", "2", "3"})
+        course.files["ZADS\\A05\\01" + QString(v) + ".HTM"] = {"<COMMON>", "Решите уравнение.", "</COMMON>",
+                                                             QString("Вариант текста ") + v, "<FORM>", "<INPUT NAME=x>"};
+    course.results.append("A05\\012", "2  3    40 01.09.2026");
+    const BuiltPage page = BuildPage(3, "011 012 013", course.settings("A05"));
+    const QStringList expected{
+        kHead, "<H1>Упражнения</H1>", "<HR>", "<CITE> № 1. ", "</CITE>",
+        "<COMMON>", "Решите уравнение.",
+        "<P><CITE>Вариант 1", Link("A05\\011", 1, "btGo"), "</CITE>", "</COMMON>", "Вариант текста 1",
+        "<P><CITE>Вариант 2", Link("A05\\012", 1, "F2"), "</CITE>", "</COMMON>", "Вариант текста 2",
+        "<P><CITE>Вариант 3", Link("A05\\013", 1, "btGo"), "</CITE>", "</COMMON>", "Вариант текста 3",
+        "<P>", "</BODY></HTML>"};
+    EXPECT_EQ(page.lines, expected);
+    EXPECT_TRUE(page.missingFiles.isEmpty());
+}
+
+TEST_F(CoursePages, LetterVariantsTheoryPagesAndSingleExercises)
+{
+    MemoryCourse course;
+    for (const char* v : {"а", "б", "в"})
+        course.files["ZADS\\A05\\04" + QString::fromUtf8(v) + ".HTM"] = {"<COMMON>", "Общее", "</COMMON>", "Своё"};
+    course.files["ZADS\\A05\\T01.HTM"] = {"Теория"};
+    course.files["ZADS\\A05\\0101.HTM"] = {"Задача", "<FORM>", "скрыто"};
+    course.results.append("A05\\0101", "1  1     5 01.09.2026");
+    const QStringList lines = BuildPage(3, "T01 0101 04а 04б 04в", course.settings("A05")).lines;
+    // The theory page gets no number and no icon.
+    EXPECT_EQ(lines.mid(2, 1), QStringList{"Теория"});
+    EXPECT_EQ(lines.mid(3, 5), (QStringList{"<HR>", "<CITE> № 1. ", Link("A05\\0101", 1, "F1"), "</CITE>", "Задача"}));
+    EXPECT_FALSE(lines.contains("скрыто"));
+    EXPECT_TRUE(lines.contains("<P><CITE>а)"));
+    EXPECT_TRUE(lines.contains("<P><CITE>б)"));
+    EXPECT_TRUE(lines.contains("<P><CITE>в)"));
+    EXPECT_TRUE(lines.contains(Link("A05\\04в", 2, "btGo")));
+    EXPECT_EQ(lines.count("Общее"), 1);
+}
+
+TEST_F(CoursePages, AddToLessonLinksOnlyWithTheBuilderOpen)
+{
+    MemoryCourse course;
+    course.files["ZADS\\A05\\T01.HTM"] = {"Первая"};
+    course.files["ZADS\\A05\\T02.HTM"] = {"Вторая"};
+    const QStringList open = BuildPage(1, "T01 T02", course.settings("A05", true)).lines;
+    EXPECT_EQ(open, (QStringList{kHead, "<H1>Основные сведения</H1>", "Первая",
+                                 "<P><A HREF=\"ADD:A05\\T01\">Добавить в урок</A>", "Вторая",
+                                 "<P><A HREF=\"ADD:A05\\T02\">Добавить в урок</A>", "<P>", "</BODY></HTML>"}));
+    const QStringList closed = BuildPage(1, "T01 T02", course.settings("A05", false)).lines;
+    EXPECT_FALSE(closed.join("\n").contains("Добавить в урок"));
+}
+
+TEST_F(CoursePages, LessonCodesAreFullCodesAndFormulasAreCounted)
+{
+    MemoryCourse course;
+    course.files["ZADS\\B01\\T01.HTM"] = {"x = <FORMULA=[a]> и <FORMULA=[b]>"};
+    course.files["ZADS\\C02\\0101.HTM"] = {"<FORMULA=[c]>"};
+    PageBuildSettings settings = course.settings("USER0001");
+    settings.expandFormulas = [](QString& line, int& counter) {
+        while (line.contains("<FORMULA=")) {
+            const int at = line.indexOf("<FORMULA=");
+            line.replace(at, line.indexOf('>', at) - at + 1, QString("#%1").arg(++counter));
+        }
+    };
+    const QStringList lines = BuildPage(1, "B01\\T01 C02\\0101", settings).lines;
+    EXPECT_TRUE(lines.contains("x = #1 и #2"));
+    EXPECT_TRUE(lines.contains("#3"));
+    EXPECT_TRUE(lines.contains(Link("C02\\0101", 1, "btGo")));
+}
+
+TEST_F(CoursePages, MissingAndUnsafePagesAreReportedNotCopied)
+{
+    MemoryCourse course;
+    const BuiltPage page = BuildPage(1, "T09 ..\\..\\USERS\\x", course.settings("A05"));
+    EXPECT_EQ(page.missingFiles, QStringList{"ZADS\\A05\\T09.HTM"});
+    EXPECT_EQ(page.refusedCodes, QStringList{"..\\..\\USERS\\x"});
+    EXPECT_EQ(page.lines.last(), "</BODY></HTML>");
+    // Neither page offers a task outside the course folder.
+    const QStringList results = BuildResultsPage("011 ..\\x\\012", course.settings(""));
+    EXPECT_FALSE(results.join("\n").contains("ZAD:"));
+}
+
+TEST_F(CoursePages, ResultsPageRowsAndTimes)
+{
+    MemoryCourse course;
+    course.results.append("A05\\0101", "2  4   125 01.09.2026");
+    const QStringList lines = BuildResultsPage("T01 0101 021 022", course.settings("A05"));
+    const QStringList expected{
+        kHead, "<H1>Результаты</H1>", "<TABLE BORDER=1 CESPACING=5 CELLPADDING=5>",
+        "<TR><TD>Упр №<TD>Оценка<TD>Попытки<TD>Время<TD>&nbsp;",
+        "<TR>", "<TD>1", "<TD><IMG SRC=\"/p/GIF/F2.gif\" ALIGN=MIDDLE HSPACE=10>", "<TD>4", "<TD>2:5",
+        "<TD>" + Link("A05\\0101", 1, "btGo") + "</P>", "</TR>",
+        "<TR>", "<TD>2", "<TD>&nbsp;<TD>&nbsp;<TD>&nbsp;", "<TD>" + Link("A05\\021", 2, "btGo") + "</P>", "</TR>",
+        "<TR>", "<TD>2", "<TD>&nbsp;<TD>&nbsp;<TD>&nbsp;", "<TD>" + Link("A05\\022", 2, "btGo") + "</P>", "</TR>",
+        "</TABLE>", "<P>"};
+    EXPECT_EQ(lines, expected);
+    EXPECT_EQ(MinutesSeconds(125), "2:5");
+    EXPECT_EQ(MinutesSeconds(600), "10:0");
+}
+
+TEST_F(CoursePages, ContentsListMarksTheCurrentTopicAndListsLessons)
+{
+    ContentsSection section{"Натуральные числа", {{"Числа", {{"A01", "§1. Запись чисел"}, {"A02", "§2. Порядок"}}}}};
+    const QStringList pupil = BuildContentsPage(section, {"USER0001 Мой урок", ""}, "A02", false);
+    EXPECT_EQ(pupil, (QStringList{
+                         "<HTML><HEAD><LINK REL=\"stylesheet\" HREF=\"..\\CSS\\contents.css\"></HEAD><BODY>",
+                         "<h1>Числа</h1><ul>", "<li><A HREF=\"A01 §1. Запись чисел\">§1. Запись чисел</A>",
+                         "<li><A HREF=\"A02 §2. Порядок\"><B>§2. Порядок</B></A>", "</ul>",
+                         "<h1>Авторские уроки</h1><ul>", "<li><A HREF=\"USER0001 Мой урок\">Мой урок</A>", "</ul>"}));
+    const QStringList teacher = BuildContentsPage(section, {}, "", true);
+    EXPECT_EQ(teacher.last(), "<P><INPUT TYPE=SUBMIT VALUE=\"Создать новый урок\">");
+}
+
+TEST_F(CoursePages, LinksAreSplitByTheirSchemeAndUnsafeOnesRefused)
+{
+    EXPECT_EQ(ParseContentsLink("A05 §5. Натуральные числа").title, "Натуральные числа");
+    EXPECT_EQ(ParseContentsLink("USER0002 Урок о дробях").title, "Урок о дробях");
+
+    PageLink lab = ParsePageLink("Lab16\\Coins.htm");
+    EXPECT_EQ(lab.kind, PageLink::Kind::Lab);
+    EXPECT_EQ(lab.lab, 16);
+    EXPECT_EQ(lab.target, "HELP\\Lab16\\Coins.htm");
+    EXPECT_FALSE(ParsePageLink("Labx\\a.htm").valid);
+    EXPECT_EQ(ParsePageLink("SPR:dice").target, "RIS\\dice.LAB");
+    EXPECT_FALSE(ParsePageLink("SPR:..\\..\\etc").valid);
+    const PageLink task = ParsePageLink("ZAD:A05\\012 3");
+    EXPECT_EQ(task.kind, PageLink::Kind::Task);
+    EXPECT_EQ(task.target, "A05\\012");
+    EXPECT_EQ(task.number, "3");
+    EXPECT_EQ(ParsePageLink("ADD:A05\\T01").kind, PageLink::Kind::AddToLesson);
+    EXPECT_EQ(ParsePageLink("T02.HTM").kind, PageLink::Kind::Other);
+    EXPECT_FALSE(IsSafeTopicCode(".."));
+    EXPECT_FALSE(IsSafeTopicCode("A05\\x"));
+    EXPECT_FALSE(IsSafeTopicCode("C:x"));
+    EXPECT_FALSE(IsSafeTopicCode("A 05"));
+    EXPECT_FALSE(IsSafePageCode("A05\\01\"><script>"));
+    EXPECT_TRUE(IsSafeTopicCode("A05"));
+}
+
+// --- lessons -------------------------------------------------------------------------------
+
+TEST(Lessons, NumberingSkipsNamesThatAreNotNumbered)
+{
+    EXPECT_EQ(NextLessonCode({}), "USER0001");
+    EXPECT_EQ(NextLessonCode({"USER0001.CFG", "USER0002.CFG"}), "USER0003");
+    EXPECT_EQ(NextLessonCode({"USER0001.CFG", "USER00x2.CFG", "USERabcd.CFG", "USER.CFG"}), "USER0002");
+    EXPECT_EQ(NextLessonCode({"USER0009.CFG", "USER0010.CFG"}), "USER0011");
+}
+
+TEST(Lessons, FileLinesPerGroup)
+{
+    EXPECT_EQ(LessonFileLines({QStringList{"A\\T1", "A\\T2"}, QStringList{}, QStringList{"A\\011"}}),
+              (QStringList{" A\\T1 A\\T2", "", " A\\011"}));
+}
+
+class LessonFiles : public ProgramFolderTest {};
+
+TEST_F(LessonFiles, SaveWritesTheLessonAndItsListEntry)
+{
+    writeLines("ZADS\\LESS12.TXT", {"USER0001 Старый"});
+    writeLines("ZADS\\00000000\\USER0001.CFG", {"", "", ""});
+    writeLines("ZADS\\00000000\\USERnote.CFG", {"x"});
+    const LessonSaved saved = SaveLesson(12, "Новый урок", {QStringList{"A\\T1", "A\\T2"}, {}, {"A\\011"}});
+    EXPECT_EQ(saved.code, "USER0002");
+    EXPECT_EQ(readBytes("ZADS\\00000000\\USER0002.CFG"), cp1251Lines({" A\\T1 A\\T2", "", " A\\011"}));
+    EXPECT_EQ(readBytes("ZADS\\LESS12.TXT"), cp1251Lines({"USER0001 Старый", "USER0002 Новый урок"}));
+}
+
+TEST_F(LessonFiles, NoLessonIsWrittenWithoutTheSectionsList)
+{
+    const LessonSaved saved = SaveLesson(21, "Урок", {QStringList{"A\\T1"}, {}, {}});
+    EXPECT_TRUE(saved.code.isEmpty());
+    EXPECT_TRUE(saved.error.contains("LESS21.TXT"));
+    EXPECT_FALSE(FileExists("ZADS\\00000000\\USER0001.CFG"));
+}
+
+TEST_F(LessonFiles, GroupsAreTheFirstThreeNodes)
+{
+    writeLines("ZADS\\Regims.txt", {"Теория", "\tподробно", "Инструменты", "Упражнения", "Лишнее"});
+    EXPECT_EQ(ReadLessonGroups(), (QStringList{"Теория", "подробно", "Инструменты"}));
+}
