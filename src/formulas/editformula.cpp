@@ -3,6 +3,7 @@
 #include "formulas/formula.h"
 #include "shell/base/symbols.h"
 #include "shell/base/textutil.h"
+#include "ui/centre.h"
 #include "ui/dialogs.h"
 #include "ui/inputdialog.h"
 #include <QClipboard>
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolBar>
@@ -118,14 +118,6 @@ private:
     QPainter m_canvas;
 };
 
-void CentreOnScreen(QWidget& window)
-{
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = window.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window.move(frame.topLeft());
-    }
-}
 
 } // namespace
 
@@ -362,7 +354,7 @@ bool TffEditFormula::Open(TFormula& formula, bool restricted)
     for (QToolButton* button : FullOnly()) button->setEnabled(!restricted);
     formula.SetRefreshListener([this] { FormulaChanged(); });
     FormulaChanged();
-    CentreOnScreen(*this);
+    ui::CentreOnScreen(*this);
     setFocus();
     const bool confirmed = ui::dialogs().exec(*this) == QDialog::Accepted;
     formula.SetRefreshListener({});

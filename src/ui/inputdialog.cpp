@@ -1,10 +1,9 @@
 #include "ui/inputdialog.h"
+#include "ui/centre.h"
 #include "ui/dialogs.h"
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 
 namespace ui {
@@ -14,14 +13,6 @@ constexpr int kLeft = 10;
 constexpr int kGap = 10;
 constexpr int kFieldWidth = 40;
 
-void CentreOnScreen(QWidget* window)
-{
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
-}
 
 } // namespace
 
@@ -40,7 +31,7 @@ bool TffDlg::Ask(const QStringList& prompts, const QStringList& defaults, const 
 {
     setWindowTitle(caption.isEmpty() ? kInputCaption : caption);
     Build(prompts, defaults);
-    CentreOnScreen(this);
+    ui::CentreOnScreen(*this);
     if (!m_fields.empty()) {
         m_fields.front()->setFocus();
         m_fields.front()->selectAll();
