@@ -24,6 +24,16 @@ bool CanEnter(const TTerm* term)
 
 bool IsBracket(QChar c) { return c == u'[' || c == u']'; }
 
+// A text run that holds brackets comes only from a stored text whose group
+// began with a character before its inner groups («[a[b]]»), or from deep
+// nesting the reader keeps raw. It reads back as it is only while its text
+// stays as it is, so it is not edited; the caret passes through it and the
+// whole run can be deleted.
+bool HoldsBrackets(const QString& text)
+{
+    return text.contains(u'[') || text.contains(u']');
+}
+
 // ---- character sets --------------------------------------------------------------
 
 // The Windows-1251 byte of a character; -1 for a character the code page lacks.
@@ -257,7 +267,7 @@ void PlaceCaretIn(TTerm* structure)
 void InsertStructureInRun(TSimpleTerm* run, int kind, int n)
 {
     TTerm* sequence = run->Parent;
-    if (!sequence || run->Data.contains(u'[') || run->Data.contains(u']')) return;
+    if (!sequence || HoldsBrackets(run->Data)) return;
     // The nested sequence must be read as terms, not kept as raw text.
     if (sequence->Level() + 1 >= kMaxReadNesting) return;
     if (kind == kStructSystem && (n < 1 || n > kMaxEditElements)) return;
@@ -307,7 +317,7 @@ Mended MendRun(TSimpleTerm* run)
 {
     Mended mended;
     TTerm* sequence = run->Parent;
-    if (!sequence || sequence->Level() >= kMaxReadNesting) return mended;
+    if (!sequence || sequence->Level() >= kMaxReadNesting || HoldsBrackets(run->Data)) return mended;
     while (StartsWithFourBlanks(run->Data)) {
         run->Data.remove(3, 1);
         if (run->Caret > 4) --run->Caret;
@@ -587,7 +597,7 @@ void TSostTerm::InsertChar(QChar ch)
 
 void TSimpleTerm::InsertChar(QChar ch)
 {
-    if (!Owner->Accepts(ch) || Caret < 1 || Caret > Data.size() + 1) return;
+    if (!Owner->Accepts(ch) || Caret < 1 || Caret > Data.size() + 1 || HoldsBrackets(Data)) return;
     Data.insert(Caret - 1, ch);
     ++Caret;
 }
@@ -608,17 +618,16 @@ void TSostTerm::KeyAction(int key, Qt::KeyboardModifiers)
 }
 
 // A character is removed; a run left empty is removed from its sequence and
-// the caret stays in the gap where it was. Brackets, which only a run kept raw
-// by the reader holds, are never removed one by one: that would break the
-// notation around them.
+// the caret stays in the gap where it was.
 void TSimpleTerm::KeyAction(int key, Qt::KeyboardModifiers)
 {
+    if (HoldsBrackets(Data)) return;
     if (key == kKeyBackspace) {
-        if (Caret < 2 || Caret > Data.size() + 1 || IsBracket(Data[Caret - 2])) return;
+        if (Caret < 2 || Caret > Data.size() + 1) return;
         --Caret;
         Data.remove(Caret - 1, 1);
     } else if (key == kKeyDelete) {
-        if (Caret < 1 || Caret > Data.size() || IsBracket(Data[Caret - 1])) return;
+        if (Caret < 1 || Caret > Data.size()) return;
         Data.remove(Caret - 1, 1);
     } else {
         return;

@@ -224,6 +224,21 @@ TEST(FormulaEditing, TextsThatWouldReadBackAsStructuresAreSplit)
     EXPECT_EQ(blanks.Type(QStringLiteral("     y")), QStringLiteral("[   y]"));
 }
 
+// A stored group with a character before its inner groups is one text run
+// holding brackets; changing it would change how the whole text reads.
+TEST(FormulaEditing, TextRunsHoldingBracketsAreNotEditedButCanBeDeleted)
+{
+    Session session(QStringLiteral("[a[a][drob[b]]d][x]"));
+    EXPECT_EQ(session.Caret(), QStringLiteral("'a[a][drob[b]]d'@1"));
+    EXPECT_EQ(session.Press(kKeyDelete), QStringLiteral("[a[a][drob[b]]d][x]"));
+    session.Press(kKeyRight);
+    EXPECT_EQ(session.Press(kKeyBackspace), QStringLiteral("[a[a][drob[b]]d][x]"));
+    EXPECT_EQ(session.Type(QStringLiteral("y^")), QStringLiteral("[a[a][drob[b]]d][x]"));
+    session.Press(kKeyRight, 14);
+    EXPECT_EQ(session.Caret(), QStringLiteral("{'a[a][drob[b]]d','x'}@3"));
+    EXPECT_EQ(session.Press(kKeyBackspace), QStringLiteral("[x]"));
+}
+
 TEST(FormulaEditing, CancelRestoresTheTreeAndValuesConfirmRebuildsVariables)
 {
     TFormula formula;
