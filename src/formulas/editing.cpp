@@ -604,11 +604,29 @@ void TSimpleTerm::InsertChar(QChar ch)
 
 // ---- deleting ---------------------------------------------------------------------
 
+// Backspace in an empty argument of a structure whose arguments are all
+// empty (a fraction or root put in by mistake) removes the structure; nothing
+// typed is lost. Returns whether it did; the argument is then destroyed.
+bool RemoveEmptyStructure(TTerm* argument)
+{
+    TTerm* structure = argument->Parent;
+    if (!structure || structure->Kind() == TermKind::Sequence || !structure->Parent) return false;
+    for (int k = 1; k <= structure->Count(); ++k)
+        if (structure->Child(k)->Count() > 0) return false;
+    TTerm* sequence = structure->Parent;
+    const int k = sequence->IndexOfChild(structure);
+    sequence->Caret = 2 * k - 1;
+    argument->Owner->SetCurrent(sequence);
+    sequence->DeleteChild(k);
+    return true;
+}
+
 // Backspace destroys the whole element before the gap, Delete the one after.
 void TSostTerm::KeyAction(int key, Qt::KeyboardModifiers)
 {
     if (Caret < 1 || Caret % 2 == 0) return;
     const int k = (Caret - 1) / 2;
+    if (key == kKeyBackspace && Count() == 0 && RemoveEmptyStructure(this)) return;  // this is destroyed
     if (key == kKeyBackspace && k >= 1) {
         DeleteChild(k);
         Caret -= 2;

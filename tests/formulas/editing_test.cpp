@@ -202,6 +202,15 @@ TEST(FormulaEditing, BackspaceAndDeleteAtStructureBorders)
     // Backspace on the only character removes the run.
     EXPECT_EQ(inside.Press(kKeyBackspace), QStringLiteral("[drob[b][]]"));
     EXPECT_EQ(inside.Caret(), QStringLiteral("{}@1"));
+    // In an empty argument of a structure that holds something: nothing.
+    EXPECT_EQ(inside.Press(kKeyBackspace), QStringLiteral("[drob[b][]]"));
+
+    // A structure with nothing in it goes with one Backspace.
+    Session mistaken(QStringLiteral("[x+][drob[1][2]]"));
+    mistaken.Press(kKeyRight, 3);
+    EXPECT_EQ(mistaken.Type(QStringLiteral("\\")), QStringLiteral("[x+][sqrt[][]][drob[1][2]]"));
+    EXPECT_EQ(mistaken.Press(kKeyBackspace), QStringLiteral("[x+][drob[1][2]]"));
+    EXPECT_EQ(mistaken.Caret(), QStringLiteral("{'x+',drob({'1'},{'2'})}@3"));
 }
 
 TEST(FormulaEditing, TextsThatWouldReadBackAsStructuresAreSplit)
