@@ -170,8 +170,7 @@ QString TakeOperandAfter(QString& after)
     return operand;
 }
 
-// "(x+1)" as a numerator, exponent or radicand is x+1: the structure itself
-// groups it.
+// "(x+1)" without its outer parentheses: x+1.
 QString WithoutOuterParentheses(const QString& operand)
 {
     if (operand.size() >= 2 && operand.front() == u'(' && ClosingOf(operand, 0) == operand.size() - 1)
@@ -179,26 +178,33 @@ QString WithoutOuterParentheses(const QString& operand)
     return operand;
 }
 
+// «[name[a][b]]» followed by the rest, as the reader takes them back.
+QString TwoArguments(QLatin1String name, const QString& a, const QString& b, const QString& rest)
+{
+    return u'[' + name + FirstArgument(a) + LastArgument(b) + u']' + TextGroups(rest);
+}
+
+QString OneArgument(QLatin1String name, const QString& a, const QString& rest)
+{
+    return u'[' + name + LastArgument(a) + u']' + TextGroups(rest);
+}
+
 // The notation of a new structure with its arguments taken from a text run:
 // a the operand before the caret, b the one after it, rest the text after b.
-QString StructureText(int kind, int n, QString a, QString b, const QString& rest)
+// Parentheses around a numerator, denominator, exponent or radicand go: the
+// structure groups it itself.
+QString StructureText(int kind, int n, const QString& a, const QString& b, const QString& rest)
 {
     switch (kind) {
     case kStructFraction:
-        a = WithoutOuterParentheses(a);
-        b = WithoutOuterParentheses(b);
-        return QStringLiteral("[drob") + FirstArgument(a) + LastArgument(b) + u']' + TextGroups(rest);
-    case kStructRoot:
-        b = WithoutOuterParentheses(b);
-        return QStringLiteral("[sqrt") + FirstArgument(a) + LastArgument(b) + u']' + TextGroups(rest);
-    case kStructPower:
-        b = WithoutOuterParentheses(b);
-        return QStringLiteral("[powr") + FirstArgument(a) + LastArgument(b) + u']' + TextGroups(rest);
-    case kStructIndex: return QStringLiteral("[indx") + FirstArgument(a) + LastArgument(b) + u']' + TextGroups(rest);
-    case kStructLog: return QStringLiteral("[loga") + FirstArgument(a) + LastArgument(b) + u']' + TextGroups(rest);
-    case kStructParentheses: return QStringLiteral("[skob") + LastArgument(a) + u']' + TextGroups(b + rest);
-    case kStructModulus: return QStringLiteral("[modl") + LastArgument(a) + u']' + TextGroups(b + rest);
-    case kStructVector: return QStringLiteral("[vect") + LastArgument(a) + u']' + TextGroups(b + rest);
+        return TwoArguments(QLatin1String("drob"), WithoutOuterParentheses(a), WithoutOuterParentheses(b), rest);
+    case kStructRoot: return TwoArguments(QLatin1String("sqrt"), a, WithoutOuterParentheses(b), rest);
+    case kStructPower: return TwoArguments(QLatin1String("powr"), a, WithoutOuterParentheses(b), rest);
+    case kStructIndex: return TwoArguments(QLatin1String("indx"), a, b, rest);
+    case kStructLog: return TwoArguments(QLatin1String("loga"), a, b, rest);
+    case kStructParentheses: return OneArgument(QLatin1String("skob"), a, b + rest);
+    case kStructModulus: return OneArgument(QLatin1String("modl"), a, b + rest);
+    case kStructVector: return OneArgument(QLatin1String("vect"), a, b + rest);
     case kStructIntegral:
         return QStringLiteral("[intg") + FirstArgument(a) + FirstArgument(b) + QStringLiteral("[]]") + TextGroups(rest);
     case kStructSystem: {
