@@ -613,6 +613,7 @@ void TSimpleTerm::InsertChar(QChar ch)
 // Backspace in an empty argument of a structure whose arguments are all
 // empty (a fraction or root put in by mistake) removes the structure; nothing
 // typed is lost. Returns whether it did; the argument is then destroyed.
+namespace {
 bool RemoveEmptyStructure(TTerm* argument)
 {
     TTerm* structure = argument->Parent;
@@ -626,6 +627,7 @@ bool RemoveEmptyStructure(TTerm* argument)
     sequence->DeleteChild(k);
     return true;
 }
+} // namespace
 
 // Backspace destroys the whole element before the gap, Delete the one after.
 void TSostTerm::KeyAction(int key, Qt::KeyboardModifiers)
