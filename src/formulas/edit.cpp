@@ -1,9 +1,16 @@
+#include "formulas/editformula.h"
 #include "formulas/formula.h"
 
 namespace formulas {
 
-// The editor window is not built yet: every edit counts as cancelled and the
-// formula keeps its text.
-bool TFormula::Edit(bool /*restricted*/) { return false; }
+// The caret starts at the beginning of the formula; OK makes the edited tree
+// the formula's text, a cancel reads the tree again from the text it had.
+bool TFormula::Edit(bool restricted)
+{
+    BeginEdit(restricted);
+    const bool confirmed = TffEditFormula::Instance().Open(*this, restricted);
+    EndEdit(confirmed);
+    return confirmed;
+}
 
 } // namespace formulas

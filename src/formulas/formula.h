@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -111,6 +112,42 @@ public:
     bool Editing() const { return m_editing; }
     void SetEditing(bool editing) { m_editing = editing; }
 
+    // Editing operations (editing.cpp). Each works at the caret of the term
+    // Current and ends with Refresh, after which Notation() is the tree's
+    // bracket notation.
+    //
+    // Starts an edit: Editing, the character set (restricted: what a
+    // computable formula may hold; full: every character of the notation's
+    // code page), the caret at the start of the formula.
+    void BeginEdit(bool restricted);
+    // Ends it: confirmed, the tree becomes Text (AcceptTree); otherwise the
+    // tree is read again from Text, variables and values staying as they are.
+    void EndEdit(bool confirmed);
+    // Whether InsertChar takes the character in the current character set.
+    bool Accepts(QChar ch) const;
+    // "/" a fraction, "\" a root, "^" a power; any other character is typed.
+    void KeyChar(QChar ch);
+    // Left and Up move the caret left, Right and Down right; Backspace and
+    // Delete delete (key codes kKey...).
+    void KeyDown(int key, Qt::KeyboardModifiers shift = Qt::NoModifier);
+    void TypeText(const QString& text);
+    // kind is a StructureKind; n is the number of equations of a system.
+    void InsertStructure(int kind, int n = 0);
+    // Puts the caret where a point of the last drawing lies (canvas: the one
+    // the formula was drawn on, for the widths of characters).
+    void ClickAt(int x, int y, QPainter& canvas);
+    // Every term but Current forgets its caret; the terms above Current point
+    // down the path to it.
+    void FixCaretPath();
+    // Writes the tree's notation into the terms and tells the listener (the
+    // editor's box repaints). Text runs that would read back as something
+    // else (a first four characters that name a structure, four blanks) are
+    // mended first, so that what is shown is what is stored.
+    void Refresh();
+    void SetRefreshListener(std::function<void()> listener) { m_refreshListener = std::move(listener); }
+    // The notation of the tree as the last Refresh wrote it.
+    const QString& Notation() const;
+
     // The parameter owner of the expression parser.
     int ParamIndex(QStringView name) const override { return IndexOfVariable(name); }
     std::span<const long double> ParamValues() const override { return m_values; }
@@ -134,6 +171,12 @@ private:
     QStringList m_variables;
     std::vector<long double> m_values;
     bool m_compiled = false;
+
+    void EnsureCaret();
+    void RestoreTree();
+
+    bool m_restricted = false;  // the character set of the edit
+    std::function<void()> m_refreshListener;
 
     uint64_t m_variablesVersion = 0;
     // The parsed expression of the current tree, kept between evaluations.

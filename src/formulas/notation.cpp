@@ -78,18 +78,18 @@ int TTerm::Level() const
     return level;
 }
 
+int TTerm::IndexOfChild(const TTerm* child) const
+{
+    for (size_t i = 0; i < m_children.size(); ++i)
+        if (m_children[i].get() == child) return int(i) + 1;
+    return 0;
+}
+
 void TTerm::ParseText() {}
 void TTerm::Measure(QPainter&) {}
 void TTerm::Draw(QPainter&, int, int) {}
 void TTerm::ToExpression(QString&) const {}
-void TTerm::Enter(bool) {}
 void TTerm::DrawCaret(QPainter&) {}
-void TTerm::MoveRight() {}
-void TTerm::MoveLeft() {}
-void TTerm::ClickAt(int, int, QPainter&) {}
-void TTerm::InsertChar(QChar) {}
-void TTerm::KeyAction(int, Qt::KeyboardModifiers) {}
-void TTerm::InsertStructure(int, int) {}
 void TTerm::ToBracketText(QString& out) { out.clear(); }
 
 void TTerm::AddArgument(const QString& text)

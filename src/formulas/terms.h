@@ -54,6 +54,29 @@ inline constexpr int kMaxReadNesting = 100;
 // element of a stored text.
 inline constexpr int kMaxEditElements = 255;
 
+// The structures the editor inserts (InsertStructure's kind). Parentheses come
+// only from stored texts; no command of the editor inserts them.
+enum StructureKind : int {
+    kStructFraction = 0,
+    kStructParentheses = 2,
+    kStructModulus = 3,
+    kStructRoot = 4,
+    kStructPower = 5,
+    kStructIndex = 6,
+    kStructLog = 7,
+    kStructIntegral = 8,
+    kStructSystem = 9,
+    kStructVector = 10,
+};
+
+// The key codes of KeyDown and KeyAction (the platform's virtual keys).
+inline constexpr int kKeyBackspace = 8;
+inline constexpr int kKeyLeft = 37;
+inline constexpr int kKeyUp = 38;
+inline constexpr int kKeyRight = 39;
+inline constexpr int kKeyDown = 40;
+inline constexpr int kKeyDelete = 46;
+
 class TTerm {
 public:
     TTerm(TTerm* parent, TFormula* owner) : Parent(parent), Owner(owner) {}
@@ -86,10 +109,15 @@ public:
     void ClearChildren();
     // Levels between this term and the top of its tree (0 for a root).
     int Level() const;
+    // Position of child among the children (1..Count); 0 when it is none of them.
+    int IndexOfChild(const TTerm* child) const;
 
     // The operations of every term, in this order. Measure, Draw and
     // DrawCaret are the layout of drawing.cpp; the caret and editing
-    // operations belong to the formula editor; here they do nothing.
+    // operations are the formula editor's (editing.cpp). Caret: in a sequence
+    // of n elements 2k+1 is the gap after element k and 2k inside element k;
+    // in a text run p is before character p; in a named term i is inside
+    // argument i; 0 when the caret is not in or below the term.
     virtual void ParseText();  // build the children from Data
     virtual void Measure(QPainter& canvas);
     virtual void Draw(QPainter& canvas, int x, int y);
@@ -134,7 +162,14 @@ public:
     void ToExpression(QString& out) const override;
     void Measure(QPainter& canvas) override;
     void Draw(QPainter& canvas, int x, int y) override;
+    void Enter(bool fromLeft) override;
     void DrawCaret(QPainter& canvas) override;
+    void MoveRight() override;
+    void MoveLeft() override;
+    void ClickAt(int x, int y, QPainter& canvas) override;
+    void InsertChar(QChar ch) override;
+    void KeyAction(int key, Qt::KeyboardModifiers shift) override;
+    void InsertStructure(int kind, int n) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -147,7 +182,14 @@ public:
     void ToExpression(QString& out) const override;
     void Measure(QPainter& canvas) override;
     void Draw(QPainter& canvas, int x, int y) override;
+    void Enter(bool fromLeft) override;
     void DrawCaret(QPainter& canvas) override;
+    void MoveRight() override;
+    void MoveLeft() override;
+    void ClickAt(int x, int y, QPainter& canvas) override;
+    void InsertChar(QChar ch) override;
+    void KeyAction(int key, Qt::KeyboardModifiers shift) override;
+    void InsertStructure(int kind, int n) override;
     void ToBracketText(QString& out) override;
 };
 
