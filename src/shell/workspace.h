@@ -3,6 +3,9 @@
 namespace users {
 class TffReg;
 }
+namespace tasks {
+class TffZad;
+}
 
 // The program's windows that live for the whole run, and the preparation of
 // the working windows after a login.
@@ -19,6 +22,7 @@ struct Workspace {
     // Created by PrepareWorkspace.
     TfmMain* fmMain = nullptr;
     TfmOs* fmOs = nullptr; // the time line, whose panel shows in section 2
+    tasks::TffZad* ffZad = nullptr; // the task window
 };
 
 Workspace& workspace();
