@@ -1,5 +1,6 @@
 #include "tasks/calculator.h"
 #include "ui/dialogs.h"
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -31,7 +32,13 @@ QString DesktopCalculator::FindProgram()
 
 bool DesktopCalculator::IsRunning() const
 {
-    return m_pid > 0 && QFileInfo::exists(QStringLiteral("/proc/%1").arg(m_pid));
+    if (m_pid <= 0) return false;
+    // "pid (name) state ...": an ended process that nobody has reaped yet is "Z".
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(m_pid));
+    if (!stat.open(QIODevice::ReadOnly)) return false;
+    const QByteArray line = stat.readAll();
+    const qsizetype nameEnd = line.lastIndexOf(')');
+    return nameEnd > 0 && line.mid(nameEnd + 2, 1) != "Z";
 }
 
 bool DesktopCalculator::bringForward(const QString& program) const
