@@ -86,6 +86,9 @@ TffZad::TffZad(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOn
     });
     PanelButton = new QWidget(Panel1);
     PanelButton->setObjectName(QStringLiteral("PanelButton"));
+    auto* bottom = new QHBoxLayout(Panel1);
+    bottom->setContentsMargins(0, 0, 0, 0);
+    bottom->addWidget(PanelButton);
     buildButtons();
     layout->addWidget(Panel1);
 
@@ -129,10 +132,10 @@ void TffZad::buildButtons()
     btSend = newButton(QStringLiteral("btSend"), QStringLiteral("Готово"), QStringLiteral("Готово"));
     btYes = newButton(QStringLiteral("btYes"), QStringLiteral("Верно"), QStringLiteral("Верно"));
     btNo = newButton(QStringLiteral("btNo"), QStringLiteral("Неверно"), QStringLiteral("Неверно"));
-    btBack = newButton(QStringLiteral("btBack"), QStringLiteral("Сначала"), QStringLiteral("Начать с начала"));
+    btBack = newButton(QStringLiteral("btBack"), QStringLiteral("Начать с начала"), QStringLiteral("Начать с начала"));
     btHelp = newButton(QStringLiteral("btHelp"), QStringLiteral("Подсказка"), QStringLiteral("Подсказка"));
     btCalc = newButton(QStringLiteral("btCalc"), QStringLiteral("Калькулятор"), QStringLiteral("Калькулятор"));
-    btLoad = newButton(QStringLiteral("btLoad"), QStringLiteral("Ответ"),
+    btLoad = newButton(QStringLiteral("btLoad"), QStringLiteral("Подсмотреть"),
                        QStringLiteral("\"Подсмотреть\" правильный ответ"));
     row->addStretch(1);
     btYes->setCheckable(true);
@@ -334,7 +337,9 @@ bool TffZad::eventFilter(QObject* watched, QEvent* event)
 void TffZad::FitWindow()
 {
     if (!isVisible()) return;
-    const int width = ClientWidthFromTitle(HTML->Title(), btNo->isVisibleTo(this));
+    // The page's width, but never so narrow that buttons are cut off.
+    const int width = std::max(ClientWidthFromTitle(HTML->Title(), btNo->isVisibleTo(this)),
+                               PanelButton->minimumSizeHint().width());
     const int page = HTML->DocumentHeight() > 0 ? HTML->DocumentHeight() : HTML->height();
     const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
     const QRect area = shown ? shown->availableGeometry() : QRect(0, 0, 1024, 768);
