@@ -11,6 +11,7 @@
 #include "ui/htmlview.h"
 #include "ui/gifwriter.h"
 #include "ui/imagebuttons.h"
+#include "ui/windowstack.h"
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
@@ -385,4 +386,36 @@ TEST_F(TaskWindowTest, WithNobodyLoggedInTheWorkIsJudgedButKeptNowhere)
     zad->btReadyClick();
     EXPECT_EQ(notes.last(), "ОТЛИЧНО!");
     EXPECT_FALSE(QFile::exists(real("USERS")));
+}
+
+TEST_F(TaskWindowTest, HintAndEscapeAndClosingTakeTheirWindowsAlong)
+{
+    QStringList calls;
+    ui::hooks().showHintPage = [&](const QString& file) { calls.append("hint " + file); };
+    ui::hooks().closeHintPage = [&] { calls.append("close hint"); };
+    writePage(kFormPage);
+    writeLines(kTaskFile + ".HLP", {"<p>Подсказка <FORMULA=[drob[1][2]]></p>"});
+    writeLines("ZADS\\A05\\default.lab", {"6", "#", "folder"});
+    labframe::RegisterLab(6, [] { return new TestLab(6); });
+    QWidget main;
+    ui::WindowStack::instance().push(&main);
+    open();
+    labframe::TfmLab* lab = labframe::CurrentLab();
+    ASSERT_TRUE(lab);
+    EXPECT_EQ(ui::WindowStack::instance().top(), lab);
+    EXPECT_EQ(zad->VisibleTaskCode(), kCode);
+
+    QTest::mouseClick(zad->btHelp, Qt::LeftButton);
+    EXPECT_EQ(calls, QStringList{"hint ZADS\\A05\\012.HLP"});
+    QTest::keyClick(zad->HTML, Qt::Key_Escape);
+    EXPECT_FALSE(zad->isVisible());
+    EXPECT_EQ(calls.last(), "close hint");
+    // The task's lab closed with it, by the way back of the window stack.
+    EXPECT_FALSE(lab->isVisible());
+    EXPECT_EQ(ui::WindowStack::instance().top(), &main);
+    EXPECT_TRUE(zad->State().taskCode.isEmpty());
+    EXPECT_TRUE(zad->VisibleTaskCode().isEmpty());
+    ui::WindowStack::instance().clear();
+    ui::hooks().showHintPage = nullptr;
+    ui::hooks().closeHintPage = nullptr;
 }
