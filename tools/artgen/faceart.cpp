@@ -66,63 +66,64 @@ void DrawMouth(QPainter& p, double shiftX, double curve, double width = 14)
     p.drawPath(mouth);
 }
 
-QImage Blank()
+// One frame: the background, then what draw paints on it.
+template <typename Draw>
+QImage Frame(Draw draw)
 {
     QImage image(kSize + 4, kSize, QImage::Format_RGB32);
     image.fill(kBackground);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        draw(p);
+    }
     return image;
 }
 
 QImage RightFace(int frame)
 {
-    QImage image = Blank();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    DrawHead(p, {QColor(0xff, 0xd6, 0x4a), QColor(0xf5, 0x9a, 0x7a)}, 0);
-    const double e = Expression(frame);
-    DrawEye(p, QPointF(12.5, 14), false);
-    DrawEye(p, QPointF(23.5, 14), frame == kFrames - 2);   // a wink just before the end
-    DrawMouth(p, 0, 2 + 8 * e, 12 + 4 * e);
-    return image;
+    return Frame([frame](QPainter& p) {
+        DrawHead(p, {QColor(0xff, 0xd6, 0x4a), QColor(0xf5, 0x9a, 0x7a)}, 0);
+        const double e = Expression(frame);
+        DrawEye(p, QPointF(12.5, 14), false);
+        DrawEye(p, QPointF(23.5, 14), frame == kFrames - 2);   // a wink just before the end
+        DrawMouth(p, 0, 2 + 8 * e, 12 + 4 * e);
+    });
 }
 
 QImage WrongFace(int frame)
 {
-    QImage image = Blank();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    // Shakes the head a little, then stays still and sad.
-    const double shake = frame < kFrames - 2 ? 2.0 * std::sin(frame * 1.9) : 0;
-    DrawHead(p, {QColor(0xa8, 0xd0, 0xf0), QColor(0x9a, 0xb4, 0xe0)}, shake);
-    const double e = Expression(frame);
-    DrawEye(p, QPointF(12.5 + shake, 14.5), false);
-    DrawEye(p, QPointF(23.5 + shake, 14.5), false);
-    p.setPen(QPen(kInk, 1.3, Qt::SolidLine, Qt::RoundCap));
-    // Brows raised in the middle: sorry, not cross.
-    p.drawLine(QPointF(9.5 + shake, 10.5), QPointF(15 + shake, 10 - 2 * e));
-    p.drawLine(QPointF(21 + shake, 10 - 2 * e), QPointF(26.5 + shake, 10.5));
-    DrawMouth(p, shake, -1 - 6 * e);
-    return image;
+    return Frame([frame](QPainter& p) {
+        // Shakes the head a little, then stays still and sad.
+        const double shake = frame < kFrames - 2 ? 2.0 * std::sin(frame * 1.9) : 0;
+        DrawHead(p, {QColor(0xa8, 0xd0, 0xf0), QColor(0x9a, 0xb4, 0xe0)}, shake);
+        const double e = Expression(frame);
+        DrawEye(p, QPointF(12.5 + shake, 14.5), false);
+        DrawEye(p, QPointF(23.5 + shake, 14.5), false);
+        p.setPen(QPen(kInk, 1.3, Qt::SolidLine, Qt::RoundCap));
+        // Brows raised in the middle: sorry, not cross.
+        p.drawLine(QPointF(9.5 + shake, 10.5), QPointF(15 + shake, 10 - 2 * e));
+        p.drawLine(QPointF(21 + shake, 10 - 2 * e), QPointF(26.5 + shake, 10.5));
+        DrawMouth(p, shake, -1 - 6 * e);
+    });
 }
 
 QImage WaitingFace(int frame)
 {
-    QImage image = Blank();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    DrawHead(p, {QColor(0xff, 0xe8, 0x9a), QColor(0xf0, 0xb8, 0x90)}, 0);
-    // The eyes look up to the envelope as it rises.
-    const double e = Expression(frame);
-    DrawEye(p, QPointF(12 + 1.5 * e, 13.5 - e), false);
-    DrawEye(p, QPointF(23 + 1.5 * e, 13.5 - e), false);
-    DrawMouth(p, 0, 0.5, 10);
-    const QRectF letter(25, 22 - 16 * e, 13, 9);
-    p.setPen(QPen(kInk, 1));
-    p.setBrush(QColor(0xfa, 0xfa, 0xf2));
-    p.drawRect(letter);
-    p.drawLine(letter.topLeft(), letter.center());
-    p.drawLine(letter.topRight(), letter.center());
-    return image;
+    return Frame([frame](QPainter& p) {
+        DrawHead(p, {QColor(0xff, 0xe8, 0x9a), QColor(0xf0, 0xb8, 0x90)}, 0);
+        // The eyes look up to the envelope as it rises.
+        const double e = Expression(frame);
+        DrawEye(p, QPointF(12 + 1.5 * e, 13.5 - e), false);
+        DrawEye(p, QPointF(23 + 1.5 * e, 13.5 - e), false);
+        DrawMouth(p, 0, 0.5, 10);
+        const QRectF letter(25, 22 - 16 * e, 13, 9);
+        p.setPen(QPen(kInk, 1));
+        p.setBrush(QColor(0xfa, 0xfa, 0xf2));
+        p.drawRect(letter);
+        p.drawLine(letter.topLeft(), letter.center());
+        p.drawLine(letter.topRight(), letter.center());
+    });
 }
 
 bool DrawFaces(const QString& folder)
