@@ -307,11 +307,7 @@ QString TffZad::VisibleTaskCode() const { return isVisible() ? m_state.taskCode 
 
 void TffZad::SetPageFontSize(int points)
 {
-    if (points <= 0) return;
-    QFont pageFont = font();
-    pageFont.setPointSize(points);
-    setFont(pageFont);
-    HTML->SetDefaultFont(kPageFont, points);
+    if (points > 0) HTML->SetDefaultFont(kPageFont, points);
 }
 
 bool TffZad::eventFilter(QObject* watched, QEvent* event)

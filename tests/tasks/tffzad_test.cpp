@@ -415,6 +415,9 @@ TEST_F(TaskWindowTest, HintAndEscapeAndClosingTakeTheirWindowsAlong)
     EXPECT_EQ(ui::WindowStack::instance().top(), &main);
     EXPECT_TRUE(zad->State().taskCode.isEmpty());
     EXPECT_TRUE(zad->VisibleTaskCode().isEmpty());
+    // The topic page's font size reaches the page.
+    zad->SetPageFontSize(14);
+    EXPECT_EQ(zad->HTML->DefaultFontSize(), 14);
     ui::WindowStack::instance().clear();
     ui::hooks().showHintPage = nullptr;
     ui::hooks().closeHintPage = nullptr;
