@@ -253,6 +253,9 @@ void TffZad::showAnswerLines(const QStringList& lines, bool setFields)
 void TffZad::writeFormulaPicture(const QString& name, const QString& value, const QColor& background,
                                  const QColor& colour)
 {
+    // A name from an answer file that would lead out of the temporary folder
+    // gets no picture (the page has no such field to show it anyway).
+    if (name.contains(u'/') || name.contains(u'\\') || name.contains(u':')) return;
     formulas::TFormula formula;
     formula.SetText(value);
     // The page links the picture by the field's name in capitals.

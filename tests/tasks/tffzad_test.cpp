@@ -185,6 +185,14 @@ TEST_F(TaskWindowTest, ASecondVisitRestoresTheAnswersAndStartingAgainEmptiesThem
     EXPECT_EQ(field("c1"), "ю");
     EXPECT_EQ(field("F1"), "[drob[1][x]]");
     EXPECT_EQ(pictureBytes("F1"), pictureOf("[drob[1][x]]", real("reference.bmp")));
+    zad->close();
+
+    // A saved name that leads out of the temporary folder draws nothing there.
+    writeBytes("tmp\\F\\keep", {});
+    writeLines(kUserFile + ".ANS", {"x=7", "F1=[drob[1][x]]", "F\\..\\..\\outside=[x]", "F/../../outside=[x]"});
+    open();
+    EXPECT_FALSE(QFile::exists(real("outside.bmp")));
+    EXPECT_EQ(field("x"), "7");
 
     zad->btBackClick();
     ASSERT_TRUE(WaitUntil([this] { return zad->HTML->IsReady(); }));
