@@ -14,6 +14,7 @@ packages=(
   libgif-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth x11-apps imagemagick
+  galculator xdotool
   libgl1-mesa-dri
 )
 

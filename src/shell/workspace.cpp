@@ -1,4 +1,5 @@
 #include "shell/workspace.h"
+#include "shell/base/appstate.h"
 #include "shell/base/folders.h"
 #include "shell/base/paths.h"
 #include "shell/coursewindows.h"
@@ -7,13 +8,36 @@
 #include "shell/mainwindow.h"
 #include "shell/searchwindow.h"
 #include "shell/timeline.h"
+#include "shell/startmode.h"
 #include "shell/warmup.h"
 #include "users/regwindow.h"
 #include "users/tablewindow.h"
+#include "tasks/tffzad.h"
+#include "ui/hooks.h"
 #include <QApplication>
 
 namespace shell {
 namespace {
+
+// The task window answers the topic pages, the search, the results table,
+// the labs and the command-line modes.
+void PlugTaskWindow(tasks::TffZad* zad)
+{
+    ui::ShellHooks& hooks = ui::hooks();
+    hooks.openTask = [zad](const ui::TaskOpening& opening) { zad->Open(opening); };
+    hooks.setTaskFontSize = [zad](int points) { zad->SetPageFontSize(points); };
+    hooks.visibleTaskCode = [zad] { return zad->VisibleTaskCode(); };
+    hooks.closeTaskWindows = [zad, others = hooks.closeTaskWindows] {
+        if (zad->isVisible()) zad->close();
+        if (others) others();
+    };
+    hooks.closeHintPage = [] {
+        if (TffHelp* hint = HintWindow()) hint->close();
+    };
+    startModeTargets().openTask = [zad](const QString& task, const QString& caption) {
+        return zad->Open({App().currentUserId, task, caption, {}});
+    };
+}
 
 // The working windows, each created once. Windows of the course that come
 // later are created here too, after the main window, and plug into it
@@ -50,6 +74,10 @@ void CreateWorkingWindows(Workspace& windows)
     // The message popup, hint, lab help and history page windows; after the
     // main window, whose guide figure places them.
     CreateHelpWindows();
+    if (!windows.ffZad) {
+        windows.ffZad = new tasks::TffZad;
+        PlugTaskWindow(windows.ffZad);
+    }
 }
 
 } // namespace

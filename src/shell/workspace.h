@@ -4,6 +4,9 @@ namespace users {
 class TffReg;
 class TfmTable;
 }
+namespace tasks {
+class TffZad;
+}
 
 // The program's windows that live for the whole run, and the preparation of
 // the working windows after a login.
@@ -29,6 +32,7 @@ struct Workspace {
     TfmCont* fmCont = nullptr;   // contents
     TfmWork* fmWork = nullptr;   // topic pages (with the reference window)
     TffOwn* ffOwn = nullptr;     // lesson builder
+    tasks::TffZad* ffZad = nullptr; // the task window
 };
 
 Workspace& workspace();

@@ -103,6 +103,7 @@ bool RecordResult(TaskState& state, int verdict, const TConteiner* area)
 {
     AnnounceVerdict(verdict);
     bool saved = true;
+    if (!state.HasUserFolder()) return users::RecordAttempt(state.taskCode, verdict, ElapsedSeconds(state.startTime));
     if (!state.answers.isEmpty())
         saved &= SaveUserFile(state.UserFile(kAnswersExt),
                               [&](const QString& file) { return shell::WriteLines(file, state.answers); });

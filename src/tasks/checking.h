@@ -55,6 +55,7 @@ CheckResult CheckAnswers(TaskState& state, const PageAnswers& page);
 // the shown user's folder, and records the attempt with the seconds since
 // state.startTime. False when a file could not be written (a message says
 // which); the attempt is recorded all the same.
+// Without a shown user (nobody logged in) no file is written.
 bool RecordResult(TaskState& state, int verdict, const TConteiner* area);
 
 // "Готово" of a task without an answer file: the form's values (none without

@@ -33,6 +33,9 @@ struct TaskState {
     QString TaskFile(const QString& ext) const { return kTasksFolder + taskCode + ext; }
     QString UserFile(const QString& ext) const { return shownUserFolder + taskCode + ext; }
     bool IsShownUserCurrent() const;
+    // Nobody is logged in (a task opened from the command line): the work is
+    // judged and shown but kept nowhere.
+    bool HasUserFolder() const { return !shownUserId.isEmpty(); }
 };
 
 // A task code as a page link or the command line gives it stays inside the

@@ -55,6 +55,8 @@ struct ShellHooks {
     // The hint window of the tasks and the history page window.
     std::function<void(const QString& file)> showHintPage;
     std::function<void(const QString& file)> showHistoryPage;
+    // Closes the hint window (the task window closed).
+    std::function<void()> closeHintPage;
     // Closes the history page window (the main window changed its section).
     std::function<void()> closeHistoryPage;
     // The quit question was answered Yes: close the popup and end the program.

@@ -8,6 +8,7 @@
 #include "shell/workspace.h"
 #include "support/fakedialogs.h"
 #include "support/testsupport.h"
+#include "tasks/tffzad.h"
 #include "ui/hooks.h"
 #include "ui/imagebuttons.h"
 #include "ui/windowstack.h"
@@ -75,6 +76,7 @@ protected:
     void TearDown() override
     {
         delete shell::workspace().fmMain;
+        delete shell::workspace().ffZad;
         labframe::ReleaseLabs();
         shell::workspace() = {};
         shell::startModeTargets() = {};
@@ -174,6 +176,27 @@ TEST_F(StartModeTest, TopicAndTaskModesUseTheirPluggedWindows)
     EXPECT_TRUE(shell::RunStartMode());
     EXPECT_EQ(calls, QStringList({"topic A05", QStringLiteral("task A05\\012 Упражнение №012 :"), "topic B07"}));
     EXPECT_TRUE(navigationHidden());
+}
+
+TEST_F(StartModeTest, TaskModeOpensTheTaskWindowAndLinksCannotLeaveTheTasks)
+{
+    writeLines("ZADS\\A05\\012.HTM", {"<FORM><INPUT NAME=x></FORM>"});
+    start("3", "ZADS\\A05\\012.HTM");
+    EXPECT_FALSE(shell::RunStartMode()); // the workspace is there, the topic window is not
+    shell::startModeTargets().openTopic = [](const QString&) { return true; };
+    EXPECT_TRUE(shell::RunStartMode());
+    tasks::TffZad* zad = shell::workspace().ffZad;
+    ASSERT_NE(zad, nullptr);
+    EXPECT_TRUE(zad->isVisible());
+    EXPECT_EQ(zad->windowTitle(), QStringLiteral("Упражнение №012 :"));
+    EXPECT_EQ(ui::hooks().visibleTaskCode(), QStringLiteral("A05\\012"));
+
+    ui::hooks().openTask({QString(), QStringLiteral("A05\\..\\..\\USERS\\x"), QStringLiteral("Упражнение :"), {}});
+    EXPECT_EQ(dialogs.lastMessage(), QStringLiteral("Неверный код упражнения \"A05\\..\\..\\USERS\\x\""));
+    EXPECT_EQ(ui::hooks().visibleTaskCode(), QStringLiteral("A05\\012"));
+    ui::hooks().closeTaskWindows();
+    EXPECT_FALSE(zad->isVisible());
+    EXPECT_TRUE(ui::hooks().visibleTaskCode().isEmpty());
 }
 
 TEST_F(StartModeTest, OtherModesDoNothing)
