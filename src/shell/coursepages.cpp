@@ -120,6 +120,10 @@ QString PageTitle(int page)
 
 BuiltPage BuildPage(int page, const QString& codes, const PageBuildSettings& settings)
 {
+    // Every page numbers its exercises afresh: a group remembered from the
+    // page built before would swallow the number of a first variant of the
+    // same group (the same topic's page rebuilt, or the next topic).
+    ForgetTaskGroup();
     BuiltPage built;
     QStringList& out = built.lines;
     out << kPageHead << QStringLiteral("<H1>%1</H1>").arg(PageTitle(page));
@@ -162,6 +166,7 @@ QString MinutesSeconds(long long seconds)
 
 QStringList BuildResultsPage(const QString& exerciseCodes, const PageBuildSettings& settings)
 {
+    ForgetTaskGroup();
     QStringList out;
     out << kPageHead << QStringLiteral("<H1>%1</H1>").arg(PageTitle(4))
         << QStringLiteral("<TABLE BORDER=1 CESPACING=5 CELLPADDING=5>")

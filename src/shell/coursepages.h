@@ -20,8 +20,8 @@ enum TaskCodeKind {
 
 // Kind of a full code ("A05\012"). A code of three characters after the "\"
 // starting with a digit is a variant of the group of its first two
-// characters; the group last seen is remembered for the whole process, so a
-// group carries from one page build to the next.
+// characters; the group last seen is remembered for the whole process. Page
+// builds forget it when they start, so every page numbers its own exercises.
 int ClassifyTaskCode(const QString& fullCode);
 // Forgets the remembered group (start of a test).
 void ForgetTaskGroup();

@@ -77,6 +77,20 @@ TEST_F(CoursePages, VariantsShareOneNumberAndTheCommonPartShowsOnce)
     EXPECT_TRUE(page.missingFiles.isEmpty());
 }
 
+TEST_F(CoursePages, EveryPageBuildNumbersItsOwnFirstVariant)
+{
+    // The topic's exercises are one group of variants; after its results page
+    // (or the same page built before) the first variant still gets its number.
+    MemoryCourse course;
+    for (const char* v : {"1", "2"})
+        course.files["ZADS\\D02\\01" + QString(v) + ".HTM"] = {"<COMMON>", "Общее", "</COMMON>", "Свое"};
+    const auto numbered = [&](const QStringList& lines) { return lines.contains("<CITE> № 1. "); };
+    EXPECT_TRUE(numbered(BuildPage(3, "011 012", course.settings("D02")).lines));
+    EXPECT_EQ(BuildResultsPage("011 012", course.settings("D02")).filter("<TD>1").size(), 2);
+    EXPECT_TRUE(numbered(BuildPage(3, "011 012", course.settings("D02")).lines));
+    EXPECT_TRUE(numbered(BuildPage(3, "011 012", course.settings("D02")).lines));
+}
+
 TEST_F(CoursePages, LetterVariantsTheoryPagesAndSingleExercises)
 {
     MemoryCourse course;
