@@ -303,6 +303,9 @@ void TffZad::closeTask()
     if (labframe::TfmLab* lab = labframe::CurrentLab(); lab && lab->isVisible()) {
         if (ui::WindowStack::instance().top() == lab) ui::CloseTopWindow();
     }
+    // The window beneath takes the keyboard back, and with its activation
+    // shows what the verdict changed (the icons of a topic page).
+    if (QWidget* top = ui::WindowStack::instance().top(); top && top->isVisible()) top->activateWindow();
     m_closing = false;
 }
 
