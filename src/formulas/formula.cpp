@@ -2,6 +2,7 @@
 #include "formulas/compiler.h"
 #include "shell/base/apperror.h"
 #include "shell/base/symbols.h"
+#include "ui/waitcursor.h"
 #include <QCursor>
 #include <QGuiApplication>
 #include <algorithm>
@@ -22,17 +23,7 @@ bool IsReservedWord(QStringView word)
     });
 }
 
-// The hourglass while the compiler builds, when there is a screen to show it.
-class WaitCursor {
-public:
-    WaitCursor() : m_shown(qGuiApp != nullptr) { if (m_shown) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-    ~WaitCursor() { if (m_shown) QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    bool m_shown;
-};
+using ui::WaitCursor;
 
 // Intervals become comparable numbers: "(a;b]" is (a + 1)*(b - 0), an open
 // end counting 1 and a closed one (stored as a brace) 0. Only the first ";"

@@ -11,6 +11,7 @@
 #include "ui/imagebuttons.h"
 #include "ui/pictureset.h"
 #include "ui/windowstack.h"
+#include "ui/waitcursor.h"
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -41,13 +42,7 @@ const std::array<SectionInfo, kSectionCount> kSections{{
 
 bool IsSection(int n) { return n >= 0 && n < kSectionCount; }
 
-// The hourglass for the time of a handler.
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
+using ui::WaitCursor;
 
 QLabel* Picture(QWidget* parent, const char* name, bool visible = true)
 {

@@ -6,7 +6,7 @@
 #include "shell/base/textfile.h"
 #include "shell/base/textutil.h"
 #include "tasks/conteiner.h"
-#include "tasks/waitcursor.h"
+#include "ui/waitcursor.h"
 #include "ui/dialogs.h"
 #include "ui/hooks.h"
 #include "ui/music.h"
@@ -95,7 +95,7 @@ CheckResult CheckForm(TaskState& state, const PageAnswers& page)
 CheckResult CheckAnswers(TaskState& state, const PageAnswers& page)
 {
     if (!state.IsShownUserCurrent()) return Stop(CheckStatus::WrongUser, kWrongUserNote);
-    WaitCursor wait;
+    ui::WaitCursor wait;
     return state.hasContainer ? CheckArea(state, page) : CheckForm(state, page);
 }
 

@@ -1,7 +1,7 @@
 #include "tasks/conteiner.h"
 #include "shell/base/textfile.h"
 #include "tasks/itemcontent.h"
-#include "tasks/waitcursor.h"
+#include "ui/waitcursor.h"
 #include "ui/dialogs.h"
 #include <QEvent>
 #include <QMouseEvent>
@@ -147,7 +147,7 @@ bool TConteiner::eventFilter(QObject* watched, QEvent* event)
 
 bool TConteiner::Load(const QString& file)
 {
-    WaitCursor wait;
+    ui::WaitCursor wait;
     Clear();
     const std::optional<QStringList> lines = shell::TryReadLines(file);
     const ContainerData data = lines ? ParseContainer(*lines) : ContainerData{};

@@ -14,7 +14,7 @@
 #include "tasks/calculator.h"
 #include "tasks/conteiner.h"
 #include "tasks/taskpage.h"
-#include "tasks/waitcursor.h"
+#include "ui/waitcursor.h"
 #include "ui/dialogs.h"
 #include "ui/hooks.h"
 #include "ui/htmlview.h"
@@ -389,7 +389,7 @@ void TffZad::editFormulaField(const QString& name)
     formulas::TFormula formula;
     formula.SetText(HTML->GetFormValue(name));
     formula.Edit(false);
-    WaitCursor wait;
+    ui::WaitCursor wait;
     HTML->SetFormValue(name, formula.Text());
     writeFormulaPicture(name, formula.Text(), kFieldPictureColor);
     if (!m_state.HasUserFolder()) {
