@@ -26,7 +26,12 @@ void CreateCourseWindows(Workspace& windows)
         contents->ShowContents(section);
     };
 
+    // Opened from outside the contents (the search, the command line): the
+    // topic's own section comes into the contents window first, so the topic
+    // page shows that section's picture and the bold entry.
     const auto openTopicPage = [contents, work](const QString& topic, int page) {
+        const int section = contents->contents().SectionOfTopic(topic);
+        if (section >= 0 && section != contents->section()) contents->ShowContents(section);
         return work->OpenTopicOnPage(topic, contents->TopicTitleOf(topic), page);
     };
     const auto showContents = [contents](int section) { contents->ShowContents(section); };

@@ -15,6 +15,8 @@
 #include "tasks/tffzad.h"
 #include "ui/hooks.h"
 #include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
 
 namespace shell {
 namespace {
@@ -62,7 +64,12 @@ void CreateWorkingWindows(Workspace& windows)
     }
     if (!windows.fmSearch) {
         windows.fmSearch = new TfmSearch;
-        windows.fmMain->plugs().search = {windows.fmSearch->panel(), {}};
+        TfmSearch* search = windows.fmSearch;
+        // The search text can be typed at once: the field takes the focus as
+        // soon as the panel is in place.
+        windows.fmMain->plugs().search = {search->panel(), [search] {
+            QTimer::singleShot(0, search->Edit1, [search] { search->Edit1->setFocus(); });
+        }};
     }
     if (!windows.fmTable && windows.ffReg) {
         users::TfmTable* table = new users::TfmTable(windows.ffReg->reg());

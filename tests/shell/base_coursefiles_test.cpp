@@ -43,6 +43,10 @@ TEST(CourseContents, SectionsAreAddressedByGroupAndPlace)
     EXPECT_EQ(contents.Section(2), nullptr);
     EXPECT_EQ(contents.Section(20), nullptr);
     EXPECT_EQ(contents.Section(-1), nullptr);
+    EXPECT_EQ(contents.SectionOfTopic(QStringLiteral("a03")), 0);
+    EXPECT_EQ(contents.SectionOfTopic(QStringLiteral("B01")), 1);
+    EXPECT_EQ(contents.SectionOfTopic(QStringLiteral("D01")), 10);
+    EXPECT_EQ(contents.SectionOfTopic(QStringLiteral("USER0001")), -1);
 
     const NameValueList map = contents.TopicMap();
     ASSERT_EQ(map.count(), 5);

@@ -30,6 +30,15 @@ NameValueList CourseContents::TopicMap() const
     return map;
 }
 
+int CourseContents::SectionOfTopic(const QString& code) const
+{
+    for (int g = 0; g < groups.size(); ++g)
+        for (int s = 0; s < groups[g].sections.size(); ++s)
+            for (const ContentsTopic& topic : groups[g].sections[s].Topics())
+                if (topic.code.compare(code, Qt::CaseInsensitive) == 0) return g * 10 + s;
+    return -1;
+}
+
 namespace {
 
 ContentsHeading ReadHeading(const TreeNode& node)

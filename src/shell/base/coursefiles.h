@@ -53,6 +53,9 @@ struct CourseContents {
     const ContentsSection* Section(int n) const;
     // One "code=rest" line per topic entry, in file order.
     NameValueList TopicMap() const;
+    // The number of the section that lists the topic (letter case ignored);
+    // -1 when no section does.
+    int SectionOfTopic(const QString& code) const;
 };
 
 // The tree from the contents file's lines. Raises AppError for a line more
