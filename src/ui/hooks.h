@@ -17,8 +17,8 @@ struct TaskOpening {
     QString userId;
     QString taskCode;
     QString caption;
-    QString pressedVerdict;
-    QString findText;
+    QString pressedVerdict = {};
+    QString findText = {};
 };
 
 struct ShellHooks {
