@@ -9,6 +9,7 @@
 #include "shell/courselayout.h"
 #include "ui/gifwriter.h"
 #include <QLinearGradient>
+#include <algorithm>
 #include <QPainterPath>
 
 namespace {
@@ -49,8 +50,18 @@ bool DrawLeftPicture(const QString& folder, const QString& file, const QList<But
 {
     QImage image = look::Paper(QSize(L::kLeftWidth, L::kLeftHeight));
     QPainter p(&image);
-    for (const Button& button : buttons)
-        look::DrawButton(p, button.place, button.caption, ButtonColour(look), look == Look::Hover);
+    // One caption size for the whole column: long captions go on two lines
+    // rather than shrink below kColumnCaption, and no caption is larger than
+    // the smallest one.
+    constexpr int kColumnCaption = 12;
+    QStringList captions;
+    int size = 15;
+    for (const Button& button : buttons) {
+        captions.append(look::WrapCaption(button.caption, button.place.size(), kColumnCaption));
+        size = std::min(size, look::CaptionSize(captions.last(), button.place.size()));
+    }
+    for (int i = 0; i < buttons.size(); ++i)
+        look::DrawButton(p, buttons[i].place, captions[i], ButtonColour(look), look == Look::Hover, size);
     p.end();
     return SaveJpg(image, folder, QStringLiteral("JPG/") + file);
 }

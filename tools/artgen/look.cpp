@@ -1,4 +1,5 @@
 #include "look.h"
+#include <algorithm>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRandomGenerator>
@@ -113,7 +114,46 @@ void DrawCard(QPainter& painter, const QRect& card, int bandHeight, const QStrin
     painter.restore();
 }
 
-void DrawButton(QPainter& painter, const QRect& button, const QString& caption, const QColor& base, bool hover)
+namespace {
+
+// The room a caption has on a button face: 2 pixels of border and 5 of
+// margin on each side, 3 above and below.
+QSize CaptionRoom(const QSize& button) { return button - QSize(14, 6); }
+
+bool CaptionFits(const QString& caption, const QSize& button, int size)
+{
+    const QFontMetrics metrics(Font(kSans, size, true));
+    const QStringList lines = caption.split(QLatin1Char('\n'));
+    const QSize room = CaptionRoom(button);
+    if (lines.size() * metrics.lineSpacing() > room.height()) return false;
+    return std::all_of(lines.begin(), lines.end(),
+                       [&](const QString& line) { return metrics.horizontalAdvance(line) <= room.width(); });
+}
+
+} // namespace
+
+int CaptionSize(const QString& caption, const QSize& button, int largest)
+{
+    int size = largest;
+    while (size > 9 && !CaptionFits(caption, button, size)) --size;
+    return size;
+}
+
+QString WrapCaption(const QString& caption, const QSize& button, int size)
+{
+    if (CaptionFits(caption, button, size)) return caption;
+    int best = -1;
+    for (int i = 0; i < caption.size(); ++i)
+        if (caption[i] == QLatin1Char(' ') && (best < 0 || std::abs(i - caption.size() / 2) < std::abs(best - caption.size() / 2)))
+            best = i;
+    if (best < 0) return caption;
+    QString wrapped = caption;
+    wrapped[best] = QLatin1Char('\n');
+    return wrapped;
+}
+
+void DrawButton(QPainter& painter, const QRect& button, const QString& caption, const QColor& base, bool hover,
+                int largest)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -133,11 +173,7 @@ void DrawButton(QPainter& painter, const QRect& button, const QString& caption, 
     painter.drawRoundedRect(r, 9, 9);
     painter.setPen(QPen(QColor(255, 255, 255, 90), 1));
     painter.drawLine(QPointF(r.left() + 8, r.top() + 2.5), QPointF(r.right() - 8, r.top() + 2.5));
-    // The largest caption size that fits.
-    int size = 15;
-    QFont font = Font(kSans, size, true);
-    while (size > 9 && QFontMetrics(font).horizontalAdvance(caption) > r.width() - 10)
-        font = Font(kSans, --size, true);
+    const QFont font = Font(kSans, CaptionSize(caption, button.size(), largest), true);
     painter.setFont(font);
     painter.setPen(QColor(0, 0, 0, 60));
     painter.drawText(r.translated(0, 1), Qt::AlignCenter, caption);

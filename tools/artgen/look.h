@@ -33,7 +33,16 @@ void DrawMotifs(QPainter& painter, const QRect& area, int count, unsigned seed);
 // A white card with rounded corners, a soft shadow and a title band.
 void DrawCard(QPainter& painter, const QRect& card, int bandHeight, const QString& title);
 // A rounded button with its caption; hover makes it lighter and adds a glow.
-void DrawButton(QPainter& painter, const QRect& button, const QString& caption, const QColor& base, bool hover);
+// The largest bold caption size, up to largest and down to 9 pixels, at which
+// the caption (one or more lines) fits the face of a button of that size.
+int CaptionSize(const QString& caption, const QSize& button, int largest = 15);
+// The caption on two lines, broken at the blank nearest its middle, when it
+// does not fit the button on one line at the given size.
+QString WrapCaption(const QString& caption, const QSize& button, int size);
+// A button face with its caption at the largest size that fits, never above
+// largest (a row of buttons passes one size so their captions match).
+void DrawButton(QPainter& painter, const QRect& button, const QString& caption, const QColor& base, bool hover,
+                int largest = 15);
 // A caption in the ink colour with its baseline at the point.
 void DrawCaption(QPainter& painter, QPoint baseline, const QString& text, int pixelSize = 13);
 
