@@ -8,7 +8,7 @@
 //
 // The caller owns the picture counter and keeps it for a whole page, so that
 // every formula of the page gets its own file: topic and history pages start
-// it at 0, the hint window at 1000, the task window numbers from 1. Pictures
+// it at 0, the hint window at 1000, the task window at 2000. Pictures
 // of the same name are overwritten by later pages, never deleted.
 namespace formulas {
 

@@ -34,6 +34,12 @@ namespace tasks {
 
 namespace {
 
+// The window shows beside a topic page, whose formula pictures lie in the
+// same temporary folder numbered from 1 (and the hint's from 1001): the
+// task's own pictures take the numbers after 2000, so no page overwrites the
+// pictures another page on screen still shows.
+constexpr int kFirstPictureNumber = 2000;
+
 const QColor kPageColor(239, 226, 252);       // light lilac: the page and judged formulas
 const QColor kFieldPictureColor(180, 207, 231); // light blue: formulas being answered
 const QColor kWrongFormulaColor(255, 0, 0);
@@ -206,7 +212,7 @@ void TffZad::LoadTask(const QString& code)
     if (!m_state.hasContainer || !Conteiner->Load(m_state.TaskFile(kAreaExt))) Panel2->setFixedHeight(0);
     Panel2->setEnabled(true);
 
-    int counter = 0;
+    int counter = kFirstPictureNumber;
     for (QString& line : m_state.pageLines) formulas::ExpandFormulaTags(line, counter);
     HTML->LoadLines(m_state.pageLines, kBaseFolder);
 }

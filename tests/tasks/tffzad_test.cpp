@@ -175,6 +175,17 @@ TEST_F(TaskWindowTest, FormulaFieldsShowAsLinkedPictures)
     EXPECT_FALSE(zad->HTMLLinkClick(QStringLiteral("other.htm")));
 }
 
+TEST_F(TaskWindowTest, FormulaTagsDoNotTakeThePictureNamesOfTheTopicPage)
+{
+    // The topic page beside the window numbers its pictures from 1.
+    writePage({"<p>Решите <FORMULA=[x+1=3]> и <FORMULA=[drob[1][2]]></p>"});
+    open();
+    const QString page = zad->State().pageLines.join(u'\n');
+    EXPECT_TRUE(page.contains(shell::TempFolder() + "2001.GIF")) << qPrintable(page);
+    EXPECT_TRUE(page.contains(shell::TempFolder() + "2002.GIF"));
+    EXPECT_FALSE(page.contains(shell::TempFolder() + "1.GIF"));
+}
+
 TEST_F(TaskWindowTest, ASecondVisitRestoresTheAnswersAndStartingAgainEmptiesThem)
 {
     writePage(kFormPage);
