@@ -8,20 +8,17 @@ namespace formulas {
 class TFormula;
 }
 
-// What a card or a place shows: a formula (content beginning with "[") or a
-// plain text. The one place where item contents are measured and drawn.
+// What a card or a place shows: a formula (content beginning with "[") laid
+// out as the formula pictures are, or a plain text. The one place where item
+// contents are measured and drawn.
 namespace tasks {
 
 bool IsFormulaContent(const QString& content);
 
-// The formula as one line of text (fractions as "(a)/(b)", powers as "a^b",
-// roots with "√", the symbol letters as their signs), shown until the
-// formula drawing can lay it out on the canvas.
-QString FormulaLine(const formulas::TFormula& formula);
-
-// The size of the content in the painter's font.
-QSize ContentSize(QPainter& painter, const formulas::TFormula& formula, const QString& content);
-// Draws the content with its top left corner at (x, y).
-void DrawContent(QPainter& painter, const formulas::TFormula& formula, const QString& content, int x, int y);
+// The size of the content: a formula at the point size of the painter's font
+// (in the formula font), a text in the painter's font.
+QSize ContentSize(QPainter& painter, formulas::TFormula& formula, const QString& content);
+// Draws the content with its top left corner at (x, y) in the painter's pen.
+void DrawContent(QPainter& painter, formulas::TFormula& formula, const QString& content, int x, int y);
 
 } // namespace tasks

@@ -4,6 +4,9 @@
 #include "tasks/itemcontent.h"
 #include "tasks/taskpage.h"
 #include <QFile>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
 
 using namespace tasks;
 
@@ -90,18 +93,38 @@ TEST_F(TaskFilesTest, TheUsersLabWinsOverTheTasksAndTheFolderDefault)
     EXPECT_TRUE(QFile::exists(real(QStringLiteral("USERS\\10000501\\A05\\013.ANS")))); // another task's
 }
 
-TEST(ItemContent, FormulasReadAsOneLineOfText)
+TEST(ItemContent, FormulasAreLaidOutAsFormulasAndTextsAsText)
 {
-    const auto line = [](const char* text) {
-        formulas::TFormula formula;
-        formula.SetText(QString::fromUtf8(text));
-        return FormulaLine(formula);
-    };
-    EXPECT_EQ(line("[drob[1][2]]"), QStringLiteral("1/2"));
-    EXPECT_EQ(line("[drob[x+1][2]]"), QStringLiteral("(x+1)/2"));
-    EXPECT_EQ(line("[powr[x][2]][+][sqrt[][x]]"), QStringLiteral("x²+√x"));
-    EXPECT_EQ(line("[powr[x][-1]][и]"), QStringLiteral("x^(-1)π"));
-    EXPECT_EQ(line("[modl[x]][к][drob[]]"), QStringLiteral("|x|≤/"));
+    QImage image(300, 160, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(14);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const int line = QFontMetrics(painter.font()).height();
+
+    // A fraction stands on two levels; a plain text is one line of the font.
+    formulas::TFormula fraction;
+    fraction.SetText(QStringLiteral("[drob[x+1][2]]"));
+    const QSize fractionSize = ContentSize(painter, fraction, QStringLiteral("[drob[x+1][2]]"));
+    EXPECT_GT(fractionSize.height(), line * 3 / 2);
+    formulas::TFormula none;
+    EXPECT_EQ(ContentSize(painter, none, QStringLiteral("x = 2")).height(), line);
+    // A content that holds no formula is shown as it is written.
+    EXPECT_EQ(ContentSize(painter, none, QStringLiteral("[")).height(), line);
+
+    // Drawing paints inside the measured box and leaves the painter's font.
+    DrawContent(painter, fraction, QStringLiteral("[drob[x+1][2]]"), 10, 10);
+    EXPECT_EQ(painter.font(), font);
+    painter.end();
+    int inside = 0, outside = 0;
+    const QRect box(10, 10, fractionSize.width(), fractionSize.height());
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) (box.contains(x, y) ? inside : outside) += 1;
+    EXPECT_GT(inside, 20);
+    EXPECT_EQ(outside, 0);
     EXPECT_TRUE(IsFormulaContent(QStringLiteral("[x]")));
     EXPECT_FALSE(IsFormulaContent(QStringLiteral("x [1]")));
 }
