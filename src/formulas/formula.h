@@ -80,7 +80,8 @@ public:
     // Writes the picture to a file (a program path or a real path): a GIF
     // whose background is its transparent colour when the name contains
     // ".gif" in any letter case, a Windows bitmap otherwise. False when the
-    // file cannot be written; nothing half-written is left.
+    // file cannot be written; nothing half-written is left. Pictures are
+    // scratch files: replaced in one step but not flushed to the disk.
     bool SaveImage(const QString& fileName, const QColor& colour, const QColor& background);
 
     const QString& Text() const { return m_text; }

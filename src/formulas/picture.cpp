@@ -4,8 +4,9 @@
 #include "formulas/formula.h"
 #include "formulas/formulapages.h"
 #include "shell/base/paths.h"
+#include "shell/base/textfile.h"
 #include "ui/gifwriter.h"
-#include <QSaveFile>
+#include <QBuffer>
 #include <algorithm>
 
 namespace formulas {
@@ -92,15 +93,19 @@ QImage TFormula::Picture(const QColor& colour, const QColor& background)
 bool TFormula::SaveImage(const QString& fileName, const QColor& colour, const QColor& background)
 {
     const QImage image = Picture(colour, background);
-    const QString path = shell::RealPath(fileName);
+    QByteArray bytes;
     if (fileName.toLower().contains(QLatin1String(".gif"))) {
         ui::GifOptions options;
         options.transparent = true;
         options.transparentColor = image.pixel(0, image.height() - 1);
-        return ui::WriteGif(path, image, options);
+        bytes = ui::EncodeGif({{image, 0}}, options);
+    } else {
+        QBuffer buffer(&bytes);
+        if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "BMP")) return false;
     }
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && image.save(&file, "BMP") && file.commit();
+    // Pictures are drawn again whenever a page needs them: written in one
+    // step, never forced to the disk.
+    return !bytes.isEmpty() && shell::WriteScratchBytes(fileName, bytes);
 }
 
 } // namespace formulas

@@ -87,3 +87,20 @@ TEST_F(BaseFiles, FolderHelpers)
     EXPECT_FALSE(FolderExists(QStringLiteral("OUT")));
     DeleteFolder(QStringLiteral("NOWHERE\\")); // ignored
 }
+
+TEST_F(BaseFiles, ScratchFilesAreReplacedWholeAndLeaveNoPartialFile)
+{
+    ForceFolder(QStringLiteral("TEMP\\"));
+    ASSERT_TRUE(WriteScratchBytes(QStringLiteral("TEMP\\1.GIF"), "first"));
+    ASSERT_TRUE(WriteScratchBytes(QStringLiteral("temp\\1.gif"), "second picture"));
+    EXPECT_EQ(readBytes(QStringLiteral("TEMP/1.GIF")), QByteArray("second picture"));
+    EXPECT_FALSE(QFileInfo::exists(real(QStringLiteral("TEMP/1.GIF.part"))));
+
+    // No folder: nothing written. A folder in the file's place: it stays, and
+    // no partial file is left beside it.
+    EXPECT_FALSE(WriteScratchBytes(QStringLiteral("NONE\\1.GIF"), "x"));
+    ForceFolder(QStringLiteral("TEMP\\2.GIF\\"));
+    EXPECT_FALSE(WriteScratchBytes(QStringLiteral("TEMP\\2.GIF"), "x"));
+    EXPECT_TRUE(QFileInfo(real(QStringLiteral("TEMP/2.GIF"))).isDir());
+    EXPECT_FALSE(QFileInfo::exists(real(QStringLiteral("TEMP/2.GIF.part"))));
+}

@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <array>
+#include <cstdio>
 #include <unordered_map>
 
 namespace shell {
@@ -118,6 +119,21 @@ bool WriteBytes(const QString& path, const QByteArray& bytes)
         return false;
     }
     return file.commit();
+}
+
+bool WriteScratchBytes(const QString& path, const QByteArray& bytes)
+{
+    const QString real = RealPath(path);
+    const QString partial = real + QStringLiteral(".part");
+    QFile file(partial);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    file.close();
+    // POSIX rename replaces the previous file in one step.
+    if (written && std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(real).constData()) == 0)
+        return true;
+    QFile::remove(partial);
+    return false;
 }
 
 bool WriteText(const QString& path, const QString& text)

@@ -30,4 +30,11 @@ bool WriteLines(const QString& path, const QStringList& lines);
 bool WriteText(const QString& path, const QString& text);
 bool WriteBytes(const QString& path, const QByteArray& bytes);
 
+// Files the program makes again whenever it needs them (formula pictures in
+// the temporary folder): replaced in one step, so a reader never meets half a
+// file, but not forced to the disk, which costs a disk flush per picture and
+// makes a page of forty formulas wait on the disk. False when the file cannot
+// be written; the previous file then stays.
+bool WriteScratchBytes(const QString& path, const QByteArray& bytes);
+
 } // namespace shell
