@@ -72,15 +72,3 @@ void BM_BaselineBuildExercisesPageNoTags(benchmark::State& state) { BuildExercis
 BENCHMARK(BM_BaselineBuildExercisesPageNoTags)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-// Formula pictures need fonts, so the application object of the offscreen platform.
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

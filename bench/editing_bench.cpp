@@ -59,12 +59,3 @@ void BM_StructureInTextRun(benchmark::State& state)
 BENCHMARK(BM_ReadNotation);
 BENCHMARK(BM_TypeAndDelete);
 BENCHMARK(BM_StructureInTextRun);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -222,15 +222,3 @@ void BM_BaselineExpandPageTextOnly(benchmark::State& state)
 BENCHMARK(BM_BaselineExpandPageTextOnly)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-// Fonts need the application object of the offscreen platform.
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -70,13 +70,3 @@ LAB16_MODELS(BM_SeriesTick);
 LAB16_MODELS(BM_Baseline_ExperimentOnly);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    // Text is painted into the cells; fonts need the GUI application.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

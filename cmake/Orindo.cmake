@@ -34,10 +34,15 @@ function(orindo_test name)
     PROPERTIES TIMEOUT 120)
 endfunction()
 
-# orindo_bench(<name> LIBS <targets...>) from <name>.cpp in the current folder.
+# orindo_bench(<name> [GUI] LIBS <targets...>) from <name>.cpp in the current
+# folder; GUI benchmarks draw and get the main of bench/guimain.cpp.
 function(orindo_bench name)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI" "" "LIBS" ${ARGN})
   add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/${name}.cpp)
+  if(ARG_GUI)
+    target_sources(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/guimain.cpp)
+    target_link_libraries(${name} PRIVATE Qt6::Widgets)
+  endif()
   target_compile_options(${name} PRIVATE ${ORINDO_WARNINGS})
   target_link_libraries(${name} PRIVATE benchmark::benchmark ${ARG_LIBS})
 endfunction()

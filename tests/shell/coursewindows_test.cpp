@@ -11,6 +11,7 @@
 #include "shell/lessonbuilder.h"
 #include "shell/topicwindow.h"
 #include "support/fakedialogs.h"
+#include "support/htmlclick.h"
 #include "support/testsupport.h"
 #include "ui/hooks.h"
 #include "ui/htmlview.h"
@@ -92,25 +93,6 @@ protected:
         return text;
     }
 
-    // A real click on the first element of the page matching the selector.
-    static void Click(ui::HtmlView* view, const QString& selector)
-    {
-        ASSERT_TRUE(WaitUntil([&] { return view->IsReady(); }));
-        QVariantList centre;
-        bool done = false;
-        view->engineView()->page()->runJavaScript(
-            QStringLiteral("(function(){ const r = document.querySelector('%1').getBoundingClientRect();"
-                           " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
-                .arg(selector),
-            [&](const QVariant& value) {
-                centre = value.toList();
-                done = true;
-            });
-        ASSERT_TRUE(WaitUntil([&] { return done; }));
-        ASSERT_EQ(centre.size(), 2);
-        QTest::mouseClick(view->engineView()->focusProxy(), Qt::LeftButton, {},
-                          QPoint(qRound(centre[0].toDouble()), qRound(centre[1].toDouble())));
-    }
 
     ui::ShellHooks& hooks = ui::hooks();
     FakeDialogs dialogs;
@@ -135,7 +117,7 @@ TEST_F(CourseWindowsTest, ContentsLinkOpensTheTopicOnItsExercisesAndPageButtonsS
     EXPECT_TRUE(list.contains("Урок учителя"));
     EXPECT_FALSE(list.contains("Создать новый урок")); // pupils only see lessons
 
-    Click(contents->HTML, "a[href^=\"A01\"]");
+    ClickInPage(contents->HTML, "a[href^=\"A01\"]");
     ASSERT_TRUE(WaitUntil([&] { return ui::WindowStack::instance().top() == work.get(); }));
     EXPECT_EQ(work->lbTitle->text(), "Запись чисел");
     EXPECT_EQ(work->currentPage(), 3);
@@ -230,7 +212,7 @@ TEST_F(CourseWindowsTest, TeacherBuildsALessonAndFindsItInTheContents)
 {
     App().isTeacher = true;
     contents->ShowContents(0);
-    Click(contents->HTML, "input[type=submit]");
+    ClickInPage(contents->HTML, "input[type=submit]");
     ASSERT_TRUE(WaitUntil([&] { return builder->isVisible(); }));
     ASSERT_TRUE(work->OpenTopic("A01", "Запись чисел"));
     work->ShowPage(1);

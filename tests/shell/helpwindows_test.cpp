@@ -8,6 +8,7 @@
 #include "labframe/labregistry.h"
 #include "labframe/testlab.h"
 #include "support/fakedialogs.h"
+#include "support/htmlclick.h"
 #include "support/testsupport.h"
 #include "ui/hooks.h"
 #include "ui/htmlview.h"
@@ -63,24 +64,6 @@ protected:
         return WaitUntil([&] { return help->view()->IsReady() && help->view()->CurrentFile() == file; });
     }
 
-    // A real mouse click on the element with the id, as a user makes it.
-    void clickLink(ui::HtmlView* view, const QString& id)
-    {
-        QVariantList centre;
-        bool done = false;
-        view->engineView()->page()->runJavaScript(
-            QStringLiteral("(function(){ const r = document.getElementById('%1').getBoundingClientRect();"
-                           " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
-                .arg(id),
-            [&](const QVariant& value) {
-                centre = value.toList();
-                done = true;
-            });
-        ASSERT_TRUE(WaitUntil([&] { return done; }));
-        ASSERT_EQ(centre.size(), 2);
-        QTest::mouseClick(view->engineView()->focusProxy(), Qt::LeftButton, {},
-                          QPoint(qRound(centre[0].toDouble()), qRound(centre[1].toDouble())));
-    }
 
     FakeDialogs dialogs;
     shell::TffHelp1* help = nullptr;
@@ -125,7 +108,7 @@ TEST_F(HelpWindowsTest, FollowedHelpPagesShowTheirFormulas)
     writeLines(QStringLiteral("HELP\\Lab6\\F.htm"), page(QStringLiteral("Формулы"), QStringLiteral("<P><FORMULA=[drob[a][b]]></P>")));
     ASSERT_TRUE(showHelp(QStringLiteral("HELP\\Lab6.HTM")));
     EXPECT_FALSE(QFile::exists(real(QStringLiteral("tmp/2001.GIF"))));
-    clickLink(help->view(), QStringLiteral("next"));
+    ClickInPage(help->view(), QStringLiteral("#next"));
     ASSERT_TRUE(WaitUntil([&] { return help->view()->IsReady() && help->windowTitle() == QStringLiteral("Формулы"); }));
     EXPECT_TRUE(QFile::exists(real(QStringLiteral("tmp/2001.GIF"))));
     // The picture is in the page the browser shows, not the tag.
@@ -253,11 +236,11 @@ TEST_F(HelpWindowsTest, BackPanelShowsOnlyWhileThereIsHistory)
     ASSERT_TRUE(showHelp(QStringLiteral("HELP\\Lab6.HTM")));
     EXPECT_TRUE(help->backPanel()->isHidden());
 
-    clickLink(help->view(), QStringLiteral("next"));
+    ClickInPage(help->view(), QStringLiteral("#next"));
     ASSERT_TRUE(WaitUntil([&] { return help->view()->IsReady() && help->windowTitle() == QStringLiteral("Вторая"); }));
     EXPECT_FALSE(help->backPanel()->isHidden());
     EXPECT_EQ(help->height(), help->view()->DocumentHeight() + 5 + help->backPanel()->height());
-    clickLink(help->view(), QStringLiteral("next"));
+    ClickInPage(help->view(), QStringLiteral("#next"));
     ASSERT_TRUE(WaitUntil([&] { return help->view()->IsReady() && help->windowTitle() == QStringLiteral("Третья"); }));
 
     QTest::mouseClick(help->backButton(), Qt::LeftButton);
@@ -268,7 +251,7 @@ TEST_F(HelpWindowsTest, BackPanelShowsOnlyWhileThereIsHistory)
     EXPECT_TRUE(help->backPanel()->isHidden());
 
     // Hiding forgets the history; Esc hides.
-    clickLink(help->view(), QStringLiteral("next"));
+    ClickInPage(help->view(), QStringLiteral("#next"));
     ASSERT_TRUE(WaitUntil([&] { return help->view()->HasOlderHistory(); }));
     QTest::keyClick(help, Qt::Key_Escape);
     EXPECT_FALSE(help->isVisible());

@@ -3,6 +3,7 @@
 #include "shell/base/appstate.h"
 #include "shell/mainwindow.h"
 #include "support/fakedialogs.h"
+#include "support/htmlclick.h"
 #include "support/testsupport.h"
 #include "ui/hooks.h"
 #include "ui/htmlview.h"
@@ -80,25 +81,6 @@ protected:
         ui::OpenWindow(main.get());
     }
 
-    // A real mouse click on the element of the page shown, once it is ready.
-    void clickLink(const QString& id)
-    {
-        ASSERT_TRUE(WaitUntil([&] { return main->HTML->IsReady(); }));
-        QVariantList centre;
-        bool done = false;
-        main->HTML->engineView()->page()->runJavaScript(
-            QStringLiteral("(function(){ const r = document.getElementById('%1').getBoundingClientRect();"
-                           " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
-                .arg(id),
-            [&](const QVariant& value) {
-                centre = value.toList();
-                done = true;
-            });
-        ASSERT_TRUE(WaitUntil([&] { return done; }));
-        ASSERT_EQ(centre.size(), 2);
-        QTest::mouseClick(main->HTML->engineView()->focusProxy(), Qt::LeftButton, {},
-                          QPoint(qRound(centre[0].toDouble()), qRound(centre[1].toDouble())));
-    }
 
     Window* openWindow(const QString& name)
     {
@@ -242,7 +224,7 @@ TEST_F(MainWindowTest, BackWalksThePageHistoryBeforeLeavingTheSection)
     main->resize(800, 576);
     main->ShowSection(shell::kSectionMethod);
     // A real click on a link of the teaching notes: the view follows it.
-    clickLink("about");
+    ClickInPage(main->HTML, "#about");
     ASSERT_TRUE(WaitUntil([&] { return main->HTML->CurrentFile().endsWith("About.htm"); }));
     EXPECT_EQ(main->section(), shell::kSectionMethod);
 
@@ -334,7 +316,7 @@ TEST_F(MainWindowTest, ALabLinkClickedOnTheLabsPageOpensTheLab)
     labframe::RegisterLab(3, [] { return new labframe::TfmLab(3); });
     openMain();
     main->ShowSection(shell::kSectionLabs);
-    clickLink("lab3");
+    ClickInPage(main->HTML, "#lab3");
     ASSERT_TRUE(WaitUntil([&] { return ui::WindowStack::instance().top() != main.get(); }));
     EXPECT_EQ(ui::WindowStack::instance().top(), labframe::ExistingLab(3));
 }
