@@ -1,8 +1,9 @@
 #include "tasks/taskstate.h"
 #include "shell/base/appstate.h"
 #include "shell/base/clock.h"
+#include "shell/base/coursefiles.h"
 #include "shell/base/textutil.h"
-#include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 namespace tasks {
@@ -21,13 +22,15 @@ bool TaskState::IsShownUserCurrent() const { return shownUserId == shell::App().
 
 bool IsSafeTaskCode(const QString& code)
 {
-    if (code.isEmpty() || code.contains(u':')) return false;
-    const QStringList parts = code.split(QRegularExpression(QStringLiteral("[\\\\/]")));
-    for (const QString& part : parts) {
+    // A task code is a page code of the course ("/" taken as "") that also
+    // names a file below a topic folder: no empty or "." component.
+    const QString pageCode = QString(code).replace(u'/', u'\\');
+    if (!shell::IsSafePageCode(pageCode)) return false;
+    const QStringList parts = pageCode.split(u'\\');
+    return std::none_of(parts.begin(), parts.end(), [](const QString& part) {
         const QString trimmed = shell::Trim(part);
-        if (trimmed.isEmpty() || trimmed == u"." || trimmed == u"..") return false;
-    }
-    return true;
+        return trimmed.isEmpty() || trimmed == u".";
+    });
 }
 
 double ElapsedSeconds(double startTime)
