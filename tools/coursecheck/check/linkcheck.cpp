@@ -3,7 +3,7 @@
 #include "shell/base/coursefiles.h"
 #include "shell/base/paths.h"
 #include "shell/base/textutil.h"
-#include "tasks/taskstate.h"
+#include "shell/coursepages.h"
 #include "ui/htmlform.h"
 #include <QRegularExpression>
 #include <QUrl>
@@ -17,39 +17,39 @@ QString Missing(const QString& address, const QString& target)
     return QStringLiteral("ссылка %1: нет файла %2").arg(address, target);
 }
 
+// A link of the course's own kinds ("Lab..", "SPR:", "ADD:", "ZAD:"), read
+// as the topic page window reads it; empty when it leads somewhere.
+QString CheckPageLink(const shell::PageLink& link, const QString& address)
+{
+    using Kind = shell::PageLink::Kind;
+    if (!link.valid) {
+        return link.kind == Kind::Lab ? QStringLiteral("ссылка %1: номер лаборатории не читается").arg(address)
+                                      : QStringLiteral("ссылка %1: код задачи не годится").arg(address);
+    }
+    if (link.kind == Kind::Lab) {
+        if (const QString missing = MissingLabMessage(link.lab); !missing.isEmpty())
+            return QStringLiteral("ссылка %1: %2").arg(address, missing);
+    }
+    const bool pageCode = link.kind == Kind::AddToLesson || link.kind == Kind::Task;
+    const QString target = pageCode ? shell::PageFile(link.target) : link.target;
+    return shell::FileExists(target) ? QString() : Missing(address, target);
+}
+
 // The message for a broken scheme link; empty when it leads somewhere.
 QString CheckSchemeLink(const QString& scheme, const QString& rest, const QString& address, const LinkView& view)
 {
     const QString upper = scheme.toUpper();
     if (upper == u"HTTP" || upper == u"HTTPS" || upper == u"MAILTO" || upper == u"FTP" || upper == u"MOV") return {};
+    if (upper == u"SPR" || upper == u"ADD" || upper == u"ZAD")
+        return CheckPageLink(shell::ParsePageLink(upper + u':' + rest), address);
     auto needFile = [&](const QString& target) { return shell::FileExists(target) ? QString() : Missing(address, target); };
-    if (upper == u"SPR") return needFile(QStringLiteral("RIS\\") + rest + QStringLiteral(".LAB"));
     if (upper == u"DEM") return needFile(QStringLiteral("DEMO\\") + rest + QStringLiteral(".SCI"));
     if (upper == u"LAB") return needFile(QStringLiteral("LABS\\") + rest);
-    if (upper == u"ADD") return needFile(shell::PageFile(rest));
-    if (upper == u"ZAD") {
-        QString words = rest;
-        const QString code = shell::SplitLeft(words, u' ');
-        if (!tasks::IsSafeTaskCode(code)) return QStringLiteral("ссылка %1: код задачи не годится").arg(address);
-        return needFile(tasks::kTasksFolder + code + tasks::kPageExt);
-    }
     if (upper == u"FE") {
         if (view.formulaFields.contains(rest.toUpper())) return {};
         return QStringLiteral("ссылка %1: на странице нет скрытого поля формулы %2").arg(address, rest);
     }
     return QStringLiteral("ссылка %1 неизвестного вида").arg(address);
-}
-
-QString CheckLabLink(const QString& address)
-{
-    const qsizetype slash = address.indexOf(u'\\');
-    bool isNumber = false;
-    const int number = address.mid(3, slash < 0 ? -1 : slash - 3).toInt(&isNumber);
-    if (!isNumber) return QStringLiteral("ссылка %1: номер лаборатории не читается").arg(address);
-    if (const QString missing = MissingLabMessage(number); !missing.isEmpty())
-        return QStringLiteral("ссылка %1: %2").arg(address, missing);
-    const QString help = QStringLiteral("HELP\\") + address;
-    return shell::FileExists(help) ? QString() : Missing(address, help);
 }
 
 QString CheckFileLink(const QString& address, const LinkView& view)
@@ -72,7 +72,7 @@ QString CheckAddress(const QString& address, const LinkView& view)
     const qsizetype colon = address.indexOf(u':');
     // One letter before ":" is a drive, not a scheme.
     if (colon > 1) return CheckSchemeLink(address.left(colon), address.mid(colon + 1), address, view);
-    if (address.startsWith(QStringLiteral("Lab")) && colon < 0) return CheckLabLink(address);
+    if (address.startsWith(QStringLiteral("Lab")) && colon < 0) return CheckPageLink(shell::ParsePageLink(address), address);
     return CheckFileLink(address, view);
 }
 
