@@ -4,7 +4,7 @@
 // Baselines from the same run: the 800 evaluations alone on formulas read
 // once, and normalising the 50 answers without judging them.
 #include "formulas/formula.h"
-#include "shell/base/random.h"
+#include "base/random.h"
 #include "tasks/answerpage.h"
 #include <benchmark/benchmark.h>
 
@@ -35,7 +35,7 @@ FormulaPage MakeFormulaPage()
 void BM_JudgeTwentyFormulaFields(benchmark::State& state)
 {
     const FormulaPage p = MakeFormulaPage();
-    shell::SetRandomSeed(1);
+    base::SetRandomSeed(1);
     for (auto _ : state) {
         const tasks::FormJudgement judged = tasks::JudgeForm(p.answers, p.expected, p.page);
         if (judged.verdict != 1) state.SkipWithError("the formulas should be equivalent");

@@ -4,9 +4,9 @@
 // tasks judged by the checking code. Baseline from the same run: only reading
 // every file of the course once.
 #include "coursecheck/check/coursecheck.h"
-#include "shell/base/folders.h"
-#include "shell/base/paths.h"
-#include "shell/base/textfile.h"
+#include "base/folders.h"
+#include "base/paths.h"
+#include "base/textfile.h"
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -20,9 +20,9 @@ QString TopicCode(int t) { return QStringLiteral("T%1").arg(t, 2, 10, QLatin1Cha
 void WriteTopic(int t, QStringList& files)
 {
     const QString folder = QStringLiteral("ZADS\\") + TopicCode(t) + u'\\';
-    shell::ForceFolder(folder);
+    base::ForceFolder(folder);
     auto write = [&](const QString& name, const QStringList& lines) {
-        shell::WriteLines(folder + name, lines);
+        base::WriteLines(folder + name, lines);
         files.append(folder + name);
     };
     QString exercises;
@@ -47,18 +47,18 @@ struct GeneratedCourse {
 
     GeneratedCourse()
     {
-        shell::SetProgramFolder(folder.path());
-        shell::SetTempFolder(folder.path());
-        shell::ForceFolder(QStringLiteral("PIC\\"));
+        base::SetProgramFolder(folder.path());
+        base::SetTempFolder(folder.path());
+        base::ForceFolder(QStringLiteral("PIC\\"));
         QStringList contents{QStringLiteral("Курс"), QStringLiteral("\tГруппа"), QStringLiteral("\t\tРаздел"), QStringLiteral("\t\t\tГлава")};
         for (int t = 0; t < kTopics; ++t) {
             contents.append(QStringLiteral("\t\t\t\t%1 §%2. Тема").arg(TopicCode(t)).arg(t + 1));
             WriteTopic(t, files);
         }
-        shell::WriteLines(QStringLiteral("ZADS\\Contents.txt"), contents);
-        shell::WriteLines(QStringLiteral("ZADS\\Regims.txt"), {QStringLiteral("Теория"), QStringLiteral("Инструменты"), QStringLiteral("Упражнения")});
-        shell::WriteLines(QStringLiteral("ZADS\\LESS00.TXT"), {});
-        shell::WriteBytes(QStringLiteral("PIC\\p.gif"), "GIF89a");
+        base::WriteLines(QStringLiteral("ZADS\\Contents.txt"), contents);
+        base::WriteLines(QStringLiteral("ZADS\\Regims.txt"), {QStringLiteral("Теория"), QStringLiteral("Инструменты"), QStringLiteral("Упражнения")});
+        base::WriteLines(QStringLiteral("ZADS\\LESS00.TXT"), {});
+        base::WriteBytes(QStringLiteral("PIC\\p.gif"), "GIF89a");
         files += {QStringLiteral("ZADS\\Contents.txt"), QStringLiteral("ZADS\\Regims.txt"), QStringLiteral("ZADS\\LESS00.TXT")};
     }
 };
@@ -85,7 +85,7 @@ void BM_BaselineReadEveryFile(benchmark::State& state)
     const GeneratedCourse& course = Course();
     for (auto _ : state) {
         qsizetype lines = 0;
-        for (const QString& file : course.files) lines += shell::TryReadLines(file).value_or(QStringList()).size();
+        for (const QString& file : course.files) lines += base::TryReadLines(file).value_or(QStringList()).size();
         benchmark::DoNotOptimize(lines);
     }
 }

@@ -4,9 +4,9 @@
 // Baseline from the same run: the same pages copied without tags, so the
 // difference is the formula pictures.
 #include "formulas/formulapages.h"
-#include "shell/base/folders.h"
-#include "shell/base/paths.h"
-#include "shell/base/textfile.h"
+#include "base/folders.h"
+#include "base/paths.h"
+#include "base/textfile.h"
 #include "shell/coursepages.h"
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -19,17 +19,17 @@ constexpr int kExercises = 40;
 struct Course {
     QTemporaryDir folder;
     QString codes;
-    shell::NameValueList results;
+    base::NameValueList results;
 };
 
 // Writes the topic "A01" with or without formula tags into a fresh program folder.
 std::unique_ptr<Course> MakeCourse(bool withTags)
 {
     auto course = std::make_unique<Course>();
-    shell::SetProgramFolder(course->folder.path());
-    shell::SetTempFolder(course->folder.path() + QStringLiteral("/tmp"));
+    base::SetProgramFolder(course->folder.path());
+    base::SetTempFolder(course->folder.path() + QStringLiteral("/tmp"));
     const QString formula = withTags ? QStringLiteral("<FORMULA=[drob[x+1][x-1]]>") : QStringLiteral("(x+1)/(x-1)");
-    shell::ForceFolder(QStringLiteral("ZADS\\A01\\"));
+    base::ForceFolder(QStringLiteral("ZADS\\A01\\"));
     QStringList codes;
     for (int i = 1; i <= kExercises; ++i) {
         const bool variant = i > kExercises / 2;
@@ -40,7 +40,7 @@ std::unique_ptr<Course> MakeCourse(bool withTags)
         if (variant) page << QStringLiteral("<COMMON>") << QStringLiteral("<P>Упростите выражение.") << QStringLiteral("</COMMON>");
         page << QStringLiteral("<P>Найдите значение %1 при x = %2.").arg(formula).arg(i)
              << QStringLiteral("<FORM>") << QStringLiteral("<INPUT NAME=A1>");
-        shell::WriteLines(QStringLiteral("ZADS\\A01\\") + code + QStringLiteral(".HTM"), page);
+        base::WriteLines(QStringLiteral("ZADS\\A01\\") + code + QStringLiteral(".HTM"), page);
         course->results.append(QStringLiteral("A01\\") + code, QStringLiteral("1  2    75 01.09.2026"));
     }
     course->codes = codes.join(u' ');
@@ -53,7 +53,7 @@ void BuildExercises(benchmark::State& state, bool withTags)
     shell::PageBuildSettings settings;
     settings.topic = QStringLiteral("A01");
     settings.results = &course->results;
-    settings.gifFolder = shell::RealPath(QStringLiteral("GIF\\"));
+    settings.gifFolder = base::RealPath(QStringLiteral("GIF\\"));
     settings.expandFormulas = [](QString& line, int& counter) { formulas::ExpandFormulaTags(line, counter); };
     int pictures = 0;
     for (auto _ : state) {

@@ -2,9 +2,9 @@
 // loop's cost per point) and parse plus evaluation together (a value parsed
 // anew), against the same expression written directly in C++ with the same
 // extended-precision helpers as a baseline.
-#include "plane/expr/odz.h"
-#include "plane/expr/parser.h"
-#include "plane/expr/x87.h"
+#include "expr/odz.h"
+#include "expr/parser.h"
+#include "expr/x87.h"
 #include <benchmark/benchmark.h>
 #include <QStringList>
 
@@ -15,7 +15,7 @@ const QString kExpression = QStringLiteral("DIVISION_((power_((a),2)),sin(DIVISI
 // some processors: the cost of the evaluator itself.
 const QString kWithoutSine = QStringLiteral("DIVISION_((power_((a),2)),DIVISION_((2*3.14159265358979),b))-a/2");
 
-class Owner : public plane::TParamOwner {
+class Owner : public expr::TParamOwner {
 public:
     std::vector<long double> values{1.5L, 4.0L};
     int ParamIndex(QStringView name) const override { return name == u"a" ? 0 : name == u"b" ? 1 : -1; }
@@ -26,7 +26,7 @@ public:
 void ParsedEvaluation(benchmark::State& state, const QString& expression)
 {
     Owner owner;
-    plane::TshParser parser(&owner);
+    expr::TshParser parser(&owner);
     parser.Parse(expression);
     long double a = 1.5L;
     for (auto _ : state) {
@@ -44,7 +44,7 @@ void BM_ParseAndEvaluate(benchmark::State& state)
 {
     Owner owner;
     for (auto _ : state) {
-        plane::TshParser parser(&owner);
+        expr::TshParser parser(&owner);
         parser.Parse(kExpression);
         benchmark::DoNotOptimize(parser.Evaluate());
     }
@@ -60,9 +60,9 @@ void BaselineDirectCode(benchmark::State& state)
     for (auto _ : state) {
         a += 1e-9L;
         long double square = 0, angle = 0, quotient = 0;
-        plane::odz::Power(a, 2, square);
-        plane::odz::Divide(2 * 3.14159265358979L, b, angle);
-        plane::odz::Divide(square, WithSine ? plane::x87::Sin(angle) : angle, quotient);
+        expr::odz::Power(a, 2, square);
+        expr::odz::Divide(2 * 3.14159265358979L, b, angle);
+        expr::odz::Divide(square, WithSine ? expr::x87::Sin(angle) : angle, quotient);
         benchmark::DoNotOptimize(quotient - a / 2);
     }
 }

@@ -9,9 +9,9 @@
 #include "formulas/drawing.h"
 #include "formulas/formula.h"
 #include "formulas/formulapages.h"
-#include "plane/expr/odz.h"
-#include "plane/expr/x87.h"
-#include "shell/base/paths.h"
+#include "expr/odz.h"
+#include "expr/x87.h"
+#include "base/paths.h"
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
@@ -63,10 +63,10 @@ void BM_BaselineRowDirectCode(benchmark::State& state)
         for (int i = 0; i < kRowPoints; ++i) {
             const long double x = -10 + i * 0.025L;
             long double square = 0, root = 0, quotient = 0;
-            plane::odz::Power(x, 2, square);
-            plane::odz::Sqrt(x * x + 1, root);
-            plane::odz::Divide(square, root, quotient);
-            benchmark::DoNotOptimize(quotient - a * plane::x87::Sin(x));
+            expr::odz::Power(x, 2, square);
+            expr::odz::Sqrt(x * x + 1, root);
+            expr::odz::Divide(square, root, quotient);
+            benchmark::DoNotOptimize(quotient - a * expr::x87::Sin(x));
         }
     }
     state.SetItemsProcessed(state.iterations() * kRowPoints);
@@ -195,7 +195,7 @@ QStringList PageWithFormulaTags()
 void BM_ExpandPageOf50FormulaTags(benchmark::State& state)
 {
     QTemporaryDir dir;
-    shell::SetTempFolder(dir.path());
+    base::SetTempFolder(dir.path());
     const QStringList page = PageWithFormulaTags();
     for (auto _ : state) {
         int counter = 0;

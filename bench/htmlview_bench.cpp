@@ -1,7 +1,7 @@
 // Loading a page into the HTML view until its mirror is current (pageReady),
 // against loading an empty page the same way.
-#include "shell/base/paths.h"
-#include "shell/base/textfile.h"
+#include "base/paths.h"
+#include "base/textfile.h"
 #include "ui/htmlscheme.h"
 #include "ui/htmlview.h"
 #include <QApplication>
@@ -24,7 +24,7 @@ QStringList TaskPage()
         "<TITLE>520/10/20/300</TITLE>",
         "<P>Найдите значение выражения при указанных значениях переменных.</P>"};
     for (int i = 1; i <= 3; ++i)
-        lines << QStringLiteral("<P>%1) <IMG SRC=\"%2%1.GIF\"></P>").arg(i).arg(shell::TempFolder());
+        lines << QStringLiteral("<P>%1) <IMG SRC=\"%2%1.GIF\"></P>").arg(i).arg(base::TempFolder());
     lines << "<FORM>"
           << "<P>Ответ: <INPUT TYPE=TEXT NAME=x1 SIZE=10> <INPUT TYPE=TEXT NAME=x2 SIZE=10>"
           << "<P><INPUT TYPE=HIDDEN NAME=F1 VALUE=\"[drob[1][x]]\">"
@@ -40,14 +40,14 @@ class Fixture {
 public:
     Fixture()
     {
-        shell::SetProgramFolder(m_folder.path());
+        base::SetProgramFolder(m_folder.path());
         QDir().mkpath(m_folder.path() + "/tmp");
         QDir().mkpath(m_folder.path() + "/CSS");
-        shell::SetTempFolder(m_folder.path() + "/tmp");
-        shell::WriteLines("CSS\\zad.css", {"body { font-family: \"Times New Roman\"; background: #efe2fc; }"});
+        base::SetTempFolder(m_folder.path() + "/tmp");
+        base::WriteLines("CSS\\zad.css", {"body { font-family: \"Times New Roman\"; background: #efe2fc; }"});
         QImage formula(120, 40, QImage::Format_RGB32);
         formula.fill(Qt::white);
-        for (int i = 1; i <= 3; ++i) formula.save(shell::TempFolder() + QString::number(i) + ".GIF", "PNG");
+        for (int i = 1; i <= 3; ++i) formula.save(base::TempFolder() + QString::number(i) + ".GIF", "PNG");
         m_view.resize(800, 600);
         m_view.show();
     }

@@ -1,8 +1,8 @@
 // Lab files of the largest window part the course has: the divisor table of
 // the divisibility lab, 10001 rows by 2 columns. Baseline: the same text only
 // encoded, decoded and split into lines, which every lab file costs anyway.
-#include "labframe/tfmlab.h"
-#include "shell/base/textfile.h"
+#include "labframe/labwindow.h"
+#include "base/textfile.h"
 #include <QApplication>
 #include <QTableWidget>
 #include <benchmark/benchmark.h>
@@ -42,7 +42,7 @@ void BM_Baseline_EncodeDecodeLines(benchmark::State& state)
 {
     const QString text = SavedText();
     for (auto _ : state) {
-        const QStringList lines = shell::SplitLines(shell::DecodeCp1251(shell::EncodeCp1251(text)));
+        const QStringList lines = base::SplitLines(base::DecodeCp1251(base::EncodeCp1251(text)));
         benchmark::DoNotOptimize(lines.size());
     }
     state.SetBytesProcessed(state.iterations() * text.size());
@@ -55,7 +55,7 @@ void BM_WriteLab(benchmark::State& state)
     for (auto _ : state) {
         labframe::LabFileWriter out;
         lab.WriteLab(out);
-        benchmark::DoNotOptimize(shell::EncodeCp1251(out.text()).size());
+        benchmark::DoNotOptimize(base::EncodeCp1251(out.text()).size());
     }
     state.SetBytesProcessed(state.iterations() * SavedText().size());
 }
@@ -63,8 +63,8 @@ BENCHMARK(BM_WriteLab)->Unit(benchmark::kMillisecond);
 
 void BM_LoadLabText(benchmark::State& state)
 {
-    const QByteArray bytes = shell::EncodeCp1251(SavedText());
-    for (auto _ : state) benchmark::DoNotOptimize(Lab().LoadLabText(shell::DecodeCp1251(bytes)));
+    const QByteArray bytes = base::EncodeCp1251(SavedText());
+    for (auto _ : state) benchmark::DoNotOptimize(Lab().LoadLabText(base::DecodeCp1251(bytes)));
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
 BENCHMARK(BM_LoadLabText)->Unit(benchmark::kMillisecond);

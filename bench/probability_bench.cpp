@@ -2,7 +2,7 @@
 // models, and runs of 10,000 experiments without painting, each beside a
 // baseline of the same run.
 #include "probability/laplas.h"
-#include "shell/base/random.h"
+#include "base/random.h"
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -63,7 +63,7 @@ void BM_RunOne10000(benchmark::State& state)
     for (int r = 0; r < lab.RowCount(); r += 3) lab.Grid1MouseDown(r);
     lab.AddEvent();
     lab.Grid1MouseDown(0);
-    shell::SetRandomSeed(8);
+    base::SetRandomSeed(8);
     for (auto _ : state) {
         for (int i = 0; i < 10000; ++i) lab.RunOne();
         benchmark::DoNotOptimize(lab.ExperimentCount());
@@ -78,10 +78,10 @@ BENCHMARK(BM_RunOne10000)
 // Baseline: the 10,000 random draws alone.
 void BM_Baseline_Draw10000(benchmark::State& state)
 {
-    shell::SetRandomSeed(8);
+    base::SetRandomSeed(8);
     for (auto _ : state) {
         int sum = 0;
-        for (int i = 0; i < 10000; ++i) sum += shell::RandomInt(1000);
+        for (int i = 0; i < 10000; ++i) sum += base::RandomInt(1000);
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(state.iterations() * 10000);

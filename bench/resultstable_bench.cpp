@@ -1,8 +1,8 @@
 // One tick of the results table: the results of 30 pupils reread for a topic
 // of 40 exercises. The baseline reads the 30 results files alone.
-#include "shell/base/folders.h"
-#include "shell/base/paths.h"
-#include "shell/base/textfile.h"
+#include "base/folders.h"
+#include "base/paths.h"
+#include "base/textfile.h"
 #include "users/resultstable.h"
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -18,7 +18,7 @@ struct ClassFolder {
     users::ResultsGrid grid;
     ClassFolder()
     {
-        shell::SetProgramFolder(dir.path());
+        base::SetProgramFolder(dir.path());
         for (int e = 0; e < kExercises; ++e) grid.codes.append(QStringLiteral("A05\\%1").arg(e + 1, 4, 10, QChar(u'0')));
         for (int p = 0; p < kPupils; ++p) {
             const QString id = QString::number(10000000 + p);
@@ -29,8 +29,8 @@ struct ClassFolder {
                 lines.append(QStringLiteral("B%1\\%2=1  2   125 07.03.2004").arg(o / 20).arg(o % 20));
             for (int e = p % 3; e < kExercises; e += 2)
                 lines.append(grid.codes[e] + QStringLiteral("=2  3   250 07.03.2004"));
-            shell::ForceFolder(users::PupilFolder(id));
-            shell::WriteLines(users::PupilFolder(id) + QStringLiteral("results.txt"), lines);
+            base::ForceFolder(users::PupilFolder(id));
+            base::WriteLines(users::PupilFolder(id) + QStringLiteral("results.txt"), lines);
         }
     }
 };
@@ -58,7 +58,7 @@ void ReadResultsFiles(benchmark::State& state)
     for (auto _ : state) {
         qsizetype lines = 0;
         for (const QString& id : folder.grid.ids)
-            lines += shell::TryReadLines(users::PupilFolder(id) + QStringLiteral("results.txt"))->size();
+            lines += base::TryReadLines(users::PupilFolder(id) + QStringLiteral("results.txt"))->size();
         benchmark::DoNotOptimize(lines);
     }
 }

@@ -1,10 +1,10 @@
 // The search over a generated course of 200 topics with 20 pages each (5
 // theory pages, 15 exercises) and the example lists of 12 labs. The baseline
 // reads the same files without matching.
-#include "shell/base/coursefiles.h"
-#include "shell/base/folders.h"
-#include "shell/base/paths.h"
-#include "shell/base/textfile.h"
+#include "base/coursefiles.h"
+#include "base/folders.h"
+#include "base/paths.h"
+#include "base/textfile.h"
 #include "shell/search.h"
 #include <QDir>
 #include <QTemporaryDir>
@@ -32,28 +32,28 @@ QStringList PageText(int t, int p)
 
 struct Course {
     QTemporaryDir dir;
-    shell::NameValueList topicMap;
+    base::NameValueList topicMap;
     Course()
     {
-        shell::SetProgramFolder(dir.path());
+        base::SetProgramFolder(dir.path());
         for (int t = 0; t < kTopics; ++t) {
             const QString topic = TopicCode(t);
             topicMap.append(topic, QStringLiteral("§%1. Тема номер %1").arg(t + 1));
             QStringList theory, exercises;
             for (int p = 0; p < kTheory; ++p) theory.append(QStringLiteral("T%1").arg(p + 1, 2, 10, QChar(u'0')));
             for (int p = 0; p < kExercises; ++p) exercises.append(QStringLiteral("%1").arg(p + 1, 4, 10, QChar(u'0')));
-            shell::ForceFolder(QStringLiteral("ZADS\\") + topic + u'\\');
-            shell::WriteLines(shell::PageListFile(topic), {theory.join(u' '), QString(), exercises.join(u' ')});
+            base::ForceFolder(QStringLiteral("ZADS\\") + topic + u'\\');
+            base::WriteLines(base::PageListFile(topic), {theory.join(u' '), QString(), exercises.join(u' ')});
             int p = 0;
             for (const QString& code : theory + exercises)
-                shell::WriteLines(shell::PageFile(shell::FullPageCode(topic, code)), PageText(t, p++));
+                base::WriteLines(base::PageFile(base::FullPageCode(topic, code)), PageText(t, p++));
         }
         for (int lab = 1; lab <= kLabs; ++lab) {
             QStringList examples;
             for (int e = 0; e < kExamples; ++e) examples.append(QStringLiteral("Пример %1: дробь и процент").arg(e));
             const QString folder = QStringLiteral("LABS\\LAB%1\\").arg(lab);
-            shell::ForceFolder(folder);
-            shell::WriteLines(folder + QStringLiteral("examples.txt"), examples);
+            base::ForceFolder(folder);
+            base::WriteLines(folder + QStringLiteral("examples.txt"), examples);
         }
     }
 };
@@ -85,13 +85,13 @@ void ReadCourseFiles(benchmark::State& state)
         qsizetype size = 0;
         for (int i = 0; i < course.topicMap.count(); ++i) {
             const QString topic = course.topicMap.name(i);
-            const QStringList pages = shell::ReadLines(shell::PageListFile(topic));
+            const QStringList pages = base::ReadLines(base::PageListFile(topic));
             for (const int line : {0, 2})
-                for (const QString& code : shell::PageCodes(pages.value(line)))
-                    size += shell::ReadText(shell::PageFile(shell::FullPageCode(topic, code))).size();
+                for (const QString& code : base::PageCodes(pages.value(line)))
+                    size += base::ReadText(base::PageFile(base::FullPageCode(topic, code))).size();
         }
         for (int lab = 1; lab <= kLabs; ++lab)
-            size += shell::ReadLines(QStringLiteral("LABS\\LAB%1\\examples.txt").arg(lab)).size();
+            size += base::ReadLines(QStringLiteral("LABS\\LAB%1\\examples.txt").arg(lab)).size();
         benchmark::DoNotOptimize(size);
     }
 }

@@ -3,11 +3,11 @@
 // same page with the tags left out. Measured twice: the window's work alone
 // (LoadTask up to handing the page to the view) and the whole opening until
 // the view reports the page ready.
-#include "shell/base/appstate.h"
-#include "shell/base/folders.h"
-#include "shell/base/paths.h"
-#include "shell/base/textfile.h"
-#include "tasks/tffzad.h"
+#include "base/appstate.h"
+#include "base/folders.h"
+#include "base/paths.h"
+#include "base/textfile.h"
+#include "tasks/taskwindow.h"
 #include "ui/hooks.h"
 #include "ui/htmlscheme.h"
 #include "ui/htmlview.h"
@@ -44,16 +44,16 @@ class Fixture {
 public:
     Fixture()
     {
-        shell::SetProgramFolder(m_folder.path());
+        base::SetProgramFolder(m_folder.path());
         QDir().mkpath(m_folder.path() + "/tmp");
-        shell::SetTempFolder(m_folder.path() + "/tmp");
-        shell::ForceFolder(QStringLiteral("CSS"));
-        shell::ForceFolder(QStringLiteral("ZADS\\T01"));
-        shell::WriteLines("CSS\\zad.css", {"body { background: #efe2fc; }"});
-        shell::WriteLines("ZADS\\" + kWithTags + ".HTM", TaskPage(true));
-        shell::WriteLines("ZADS\\" + kWithoutTags + ".HTM", TaskPage(false));
-        shell::App().currentUserId = QStringLiteral("10000501");
-        shell::App().userFolder = QStringLiteral("USERS\\10000501\\");
+        base::SetTempFolder(m_folder.path() + "/tmp");
+        base::ForceFolder(QStringLiteral("CSS"));
+        base::ForceFolder(QStringLiteral("ZADS\\T01"));
+        base::WriteLines("CSS\\zad.css", {"body { background: #efe2fc; }"});
+        base::WriteLines("ZADS\\" + kWithTags + ".HTM", TaskPage(true));
+        base::WriteLines("ZADS\\" + kWithoutTags + ".HTM", TaskPage(false));
+        base::App().currentUserId = QStringLiteral("10000501");
+        base::App().userFolder = QStringLiteral("USERS\\10000501\\");
         m_window = std::make_unique<tasks::TffZad>();
     }
 
@@ -66,7 +66,7 @@ public:
         QEventLoop loop;
         QObject::connect(m_window->HTML, &ui::HtmlView::pageReady, &loop, &QEventLoop::quit);
         QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-        if (!m_window->Open({shell::App().currentUserId, code, QStringLiteral("Упражнение :"), {}})) return false;
+        if (!m_window->Open({base::App().currentUserId, code, QStringLiteral("Упражнение :"), {}})) return false;
         if (!m_window->HTML->IsReady()) loop.exec();
         return m_window->HTML->IsReady();
     }

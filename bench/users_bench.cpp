@@ -3,10 +3,10 @@
 // file of 5,000 entries (one attempt recorded: look-up plus atomic save).
 // Each is measured beside a baseline of the same run: reading the file's
 // lines alone, copying a class's node texts, writing the results file alone.
-#include "shell/base/appstate.h"
-#include "shell/base/paths.h"
-#include "shell/base/random.h"
-#include "shell/base/textfile.h"
+#include "base/appstate.h"
+#include "base/paths.h"
+#include "base/random.h"
+#include "base/textfile.h"
 #include "users/register.h"
 #include "users/results.h"
 #include <QDir>
@@ -23,7 +23,7 @@ struct Folder {
     QTemporaryDir dir;
     Folder()
     {
-        shell::SetProgramFolder(dir.path());
+        base::SetProgramFolder(dir.path());
         QDir().mkpath(dir.path() + QStringLiteral("/DATA"));
         QStringList lines{QStringLiteral("Пользователи")};
         for (int k = 0; k < kClasses; ++k) {
@@ -31,13 +31,13 @@ struct Folder {
             for (int u = k; u < kUsers; u += kClasses)
                 lines.append(QStringLiteral("\t\t%1 Ученик Номер %2$пароль%2").arg(10000000 + u).arg(u));
         }
-        shell::WriteLines(QStringLiteral("DATA\\users.txt"), lines);
+        base::WriteLines(QStringLiteral("DATA\\users.txt"), lines);
         QStringList results;
         for (int i = 0; i < kResults; ++i)
             results.append(QStringLiteral("T%1\\%2=1  2   125 07.03.2004").arg(i / 20, 2, 10, QChar(u'0')).arg(i % 20, 3, 10, QChar(u'0')));
-        shell::App().userFolder = QStringLiteral("USERS\\10000001\\");
-        shell::App().userResults.setLines(results);
-        users::SaveResults(shell::App().userFolder, shell::App().userResults);
+        base::App().userFolder = QStringLiteral("USERS\\10000001\\");
+        base::App().userResults.setLines(results);
+        users::SaveResults(base::App().userFolder, base::App().userResults);
     }
 };
 
@@ -49,7 +49,7 @@ Folder& TheFolder()
 
 QString RandomCode()
 {
-    const int i = shell::RandomInt(kResults);
+    const int i = base::RandomInt(kResults);
     return QStringLiteral("T%1\\%2").arg(i / 20, 2, 10, QChar(u'0')).arg(i % 20, 3, 10, QChar(u'0'));
 }
 
@@ -67,7 +67,7 @@ BENCHMARK(RegisterLoad)->Unit(benchmark::kMillisecond);
 void BaselineReadRegisterLines(benchmark::State& state)
 {
     TheFolder();
-    for (auto _ : state) benchmark::DoNotOptimize(shell::ReadLines(QStringLiteral("DATA\\users.txt")).size());
+    for (auto _ : state) benchmark::DoNotOptimize(base::ReadLines(QStringLiteral("DATA\\users.txt")).size());
 }
 BENCHMARK(BaselineReadRegisterLines)->Unit(benchmark::kMillisecond);
 
@@ -102,7 +102,7 @@ BENCHMARK(BaselineCopyClassTexts)->Unit(benchmark::kMicrosecond);
 void RecordAttempt(benchmark::State& state)
 {
     TheFolder();
-    shell::SetRandomSeed(1);
+    base::SetRandomSeed(1);
     for (auto _ : state) users::RecordAttempt(RandomCode(), 1, 12.0);
 }
 BENCHMARK(RecordAttempt)->Unit(benchmark::kMillisecond);
@@ -110,15 +110,15 @@ BENCHMARK(RecordAttempt)->Unit(benchmark::kMillisecond);
 void BaselineSaveResultsOnly(benchmark::State& state)
 {
     TheFolder();
-    for (auto _ : state) users::SaveResults(shell::App().userFolder, shell::App().userResults);
+    for (auto _ : state) users::SaveResults(base::App().userFolder, base::App().userResults);
 }
 BENCHMARK(BaselineSaveResultsOnly)->Unit(benchmark::kMillisecond);
 
 void BaselineLookupOnly(benchmark::State& state)
 {
     TheFolder();
-    shell::SetRandomSeed(1);
-    for (auto _ : state) benchmark::DoNotOptimize(shell::App().userResults.indexOfName(RandomCode()));
+    base::SetRandomSeed(1);
+    for (auto _ : state) benchmark::DoNotOptimize(base::App().userResults.indexOfName(RandomCode()));
 }
 BENCHMARK(BaselineLookupOnly)->Unit(benchmark::kMicrosecond);
 } // namespace

@@ -15,7 +15,7 @@ public:
     // Appends an expression with its variable names; returns its index.
     virtual int AddFunction(const QString& expression, const QStringList& variables) = 0;
     virtual void SetFunction(const QString& expression, int index, const QStringList& variables) = 0;
-    // Makes every expression callable; raises shell::AppError when that fails.
+    // Makes every expression callable; raises base::AppError when that fails.
     virtual void Build() = 0;
     // The value of function index for values indexed like its variables.
     virtual long double CallFunction(int index, std::span<const long double> values) = 0;

@@ -6,7 +6,7 @@
 #include "formulas/drawing.h"
 #include "formulas/formula.h"
 #include "formulas/terms.h"
-#include "shell/base/symbols.h"
+#include "base/symbols.h"
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <algorithm>
@@ -173,7 +173,7 @@ QString WithReservedWordsBlanked(const QString& text)
 
 std::vector<Glyph> PlanText(const QString& text)
 {
-    namespace symbol = shell::symbol;
+    namespace symbol = base::symbol;
     const QString italics = WithReservedWordsBlanked(text);
     std::vector<Glyph> glyphs;
     glyphs.reserve(size_t(text.size()));

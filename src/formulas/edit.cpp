@@ -1,4 +1,4 @@
-#include "formulas/editformula.h"
+#include "formulas/formulaeditor.h"
 #include "formulas/formula.h"
 
 namespace formulas {

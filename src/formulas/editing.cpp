@@ -4,8 +4,8 @@
 #include "formulas/drawing.h"
 #include "formulas/formula.h"
 #include "formulas/terms.h"
-#include "shell/base/symbols.h"
-#include "shell/base/textfile.h"
+#include "base/symbols.h"
+#include "base/textfile.h"
 #include <QByteArray>
 #include <QHash>
 #include <array>
@@ -42,7 +42,7 @@ int Cp1251Byte(QChar ch)
     static const QHash<char16_t, int> bytes = [] {
         QHash<char16_t, int> table;
         for (int b = 0; b < 256; ++b) {
-            const QString decoded = shell::DecodeCp1251(QByteArray(1, char(b)));
+            const QString decoded = base::DecodeCp1251(QByteArray(1, char(b)));
             if (decoded.size() == 1 && decoded[0] != QChar::ReplacementCharacter) table.insert(decoded[0].unicode(), b);
         }
         return table;
@@ -112,7 +112,7 @@ bool IsOperandChar(QStringView text, qsizetype i)
 {
     const QChar c = text[i];
     if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')) return true;
-    if (c == shell::symbol::NumberE || c == shell::symbol::Pi || c == shell::symbol::Infinity) return true;
+    if (c == base::symbol::NumberE || c == base::symbol::Pi || c == base::symbol::Infinity) return true;
     if (c == u',' || c == u'.')
         return i > 0 && i + 1 < text.size() && text[i - 1].isDigit() && text[i + 1].isDigit();
     return false;

@@ -1,8 +1,8 @@
 // The arithmetic expression of each term: the language the expression parser
 // and the formula compiler both read.
 #include "formulas/terms.h"
-#include "shell/base/apperror.h"
-#include "shell/base/textutil.h"
+#include "base/apperror.h"
+#include "base/textutil.h"
 
 namespace formulas {
 
@@ -66,7 +66,7 @@ void TSqrtTerm::ToExpression(QString& out) const
 {
     QString degree;
     ArgumentExpression(1, degree);
-    if (shell::Trim(degree).isEmpty()) degree = QStringLiteral("2");
+    if (base::Trim(degree).isEmpty()) degree = QStringLiteral("2");
     if (degree == u"2") {
         out += QStringView(u"sqrt_(");
         ArgumentExpression(2, out);
@@ -82,12 +82,12 @@ void TSqrtTerm::ToExpression(QString& out) const
 
 void TIntegralTerm::ToExpression(QString&) const
 {
-    throw shell::AppError(QStringLiteral("Интегралы мы считать пока не умеем :("));
+    throw base::AppError(QStringLiteral("Интегралы мы считать пока не умеем :("));
 }
 
 void TSystemTerm::ToExpression(QString&) const
 {
-    throw shell::AppError(QStringLiteral("Системы мы считать пока не умеем :("));
+    throw base::AppError(QStringLiteral("Системы мы считать пока не умеем :("));
 }
 
 } // namespace formulas

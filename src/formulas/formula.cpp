@@ -1,7 +1,7 @@
 #include "formulas/formula.h"
 #include "formulas/compiler.h"
-#include "shell/base/apperror.h"
-#include "shell/base/symbols.h"
+#include "base/apperror.h"
+#include "base/symbols.h"
 #include "ui/waitcursor.h"
 #include <QCursor>
 #include <QGuiApplication>
@@ -35,14 +35,14 @@ QString RewriteInterval(const QString& expression)
     QString before = expression.left(semicolon);
     QString after = expression.mid(semicolon + 1);
     for (qsizetype i = 0; i < before.size(); ++i) {
-        if (before[i] == u'(' || before[i] == shell::symbol::OpenSquare) {
+        if (before[i] == u'(' || before[i] == base::symbol::OpenSquare) {
             before += before[i] == u'(' ? QLatin1String("+1") : QLatin1String("+0");
             before[i] = u'(';
             break;
         }
     }
     for (qsizetype i = after.size() - 1; i >= 0; --i) {
-        if (after[i] == u')' || after[i] == shell::symbol::CloseSquare) {
+        if (after[i] == u')' || after[i] == base::symbol::CloseSquare) {
             const QLatin1String offset = after[i] == u')' ? QLatin1String("-1") : QLatin1String("-0");
             after[i] = u')';
             after.insert(i, offset);
@@ -144,9 +144,9 @@ QString TFormula::ExpressionText() const
     QString expression;
     m_root->ToExpression(expression);
     expression = RewriteInterval(expression);
-    expression.replace(shell::symbol::NumberE, shell::symbol::NumberEText);
-    expression.replace(shell::symbol::Pi, shell::symbol::PiText);
-    expression.replace(shell::symbol::Infinity, shell::symbol::InfinityText);
+    expression.replace(base::symbol::NumberE, base::symbol::NumberEText);
+    expression.replace(base::symbol::Pi, base::symbol::PiText);
+    expression.replace(base::symbol::Infinity, base::symbol::InfinityText);
     return expression;
 }
 
@@ -157,11 +157,11 @@ void TFormula::TreeChanged()
 
 // The expression of the tree is parsed once and kept until the tree changes;
 // the parser reads the values (and finds renamed variables) at every run.
-plane::TshParser* TFormula::ParsedExpression()
+expr::TshParser* TFormula::ParsedExpression()
 {
     if (!m_parsed) {
         const QString expression = ExpressionText();
-        if (!m_parser) m_parser = std::make_unique<plane::TshParser>(this);
+        if (!m_parser) m_parser = std::make_unique<expr::TshParser>(this);
         m_parser->Parse(expression);
         m_parsed = true;
     }
@@ -179,7 +179,7 @@ std::optional<long double> TFormula::TryCalculate()
     try {
         if (m_compiled && Compiler()) return Compiler()->CallFunction(m_functionIndex, m_values);
         return ParsedExpression()->TryEvaluate();
-    } catch (const shell::AppError&) {
+    } catch (const base::AppError&) {
         return std::nullopt;
     }
 }
@@ -206,7 +206,7 @@ void TFormula::BuildOrFallBack(TFormulaCompiler& compiler)
         compiler.Build();
         m_compiled = true;
         return;
-    } catch (const shell::AppError&) {
+    } catch (const base::AppError&) {
     }
     FallBackToParser(compiler);
 }
@@ -217,7 +217,7 @@ void TFormula::FallBackToParser(TFormulaCompiler& compiler)
     compiler.SetFunction(QStringLiteral("0"), m_functionIndex, m_variables);
     try {
         compiler.Build();
-    } catch (const shell::AppError&) {
+    } catch (const base::AppError&) {
     }
 }
 
@@ -231,7 +231,7 @@ void TFormula::RecompileAfterEdit()
     QString expression;
     try {
         expression = ExpressionText();
-    } catch (const shell::AppError&) {
+    } catch (const base::AppError&) {
         FallBackToParser(*compiler);
         return;
     }

@@ -1,7 +1,7 @@
 #pragma once
 #include "formulas/terms.h"
-#include "plane/expr/evalerror.h"
-#include "plane/expr/parser.h"
+#include "expr/evalerror.h"
+#include "expr/parser.h"
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -20,7 +20,7 @@ namespace formulas {
 
 class TFormulaCompiler;
 
-class TFormula : public plane::TParamOwner {
+class TFormula : public expr::TParamOwner {
 public:
     TFormula();
     ~TFormula() override;
@@ -41,12 +41,12 @@ public:
 
     // The arithmetic expression of the tree, with intervals rewritten as
     // products and the symbols of e, π and ∞ as numbers. Raises
-    // shell::AppError for an integral or a system.
+    // base::AppError for an integral or a system.
     QString ExpressionText() const;
 
     // The value for the current values: through the compiler when Compiled,
-    // otherwise through the expression parser. Raises shell::AppError (an
-    // integral or system, a syntax error) or plane::EvalError ("NotInODZ", a
+    // otherwise through the expression parser. Raises base::AppError (an
+    // integral or system, a syntax error) or expr::EvalError ("NotInODZ", a
     // floating-point fault, a parameter missing from the list).
     long double Calculate();
     // The same, with no value instead of an error (for long runs of points).
@@ -155,7 +155,7 @@ public:
     uint64_t ParamListVersion() const override { return m_variablesVersion; }
 
 private:
-    plane::TshParser* ParsedExpression();
+    expr::TshParser* ParsedExpression();
     void BuildOrFallBack(TFormulaCompiler& compiler);
     void FallBackToParser(TFormulaCompiler& compiler);
     void PlaceVariable(const QString& name, int index);
@@ -181,7 +181,7 @@ private:
 
     uint64_t m_variablesVersion = 0;
     // The parsed expression of the current tree, kept between evaluations.
-    std::unique_ptr<plane::TshParser> m_parser;
+    std::unique_ptr<expr::TshParser> m_parser;
     bool m_parsed = false;
 };
 

@@ -1,8 +1,8 @@
 // Formula tags of pages become pictures in the temporary folder.
 #include "formulas/formulapages.h"
 #include "formulas/formula.h"
-#include "shell/base/folders.h"
-#include "shell/base/paths.h"
+#include "base/folders.h"
+#include "base/paths.h"
 #include <algorithm>
 
 namespace formulas {
@@ -39,13 +39,13 @@ void RenderFormulaGif(const QString& bracketText, const QString& fileName, const
 // pictures that are not there.
 void ExpandFormulaTags(QString& line, int& counter)
 {
-    if (line.contains(kTagStart, Qt::CaseInsensitive)) shell::ForceFolder(shell::TempFolder());
+    if (line.contains(kTagStart, Qt::CaseInsensitive)) base::ForceFolder(base::TempFolder());
     for (qsizetype p = line.indexOf(kTagStart, 0, Qt::CaseInsensitive); p >= 0;
          p = line.indexOf(kTagStart, p, Qt::CaseInsensitive)) {
         const qsizetype close = line.indexOf(u'>', p);
         if (close < 0) return;
         ++counter;
-        const QString file = shell::TempFolder() + QString::number(counter) + QLatin1String(".GIF");
+        const QString file = base::TempFolder() + QString::number(counter) + QLatin1String(".GIF");
         const qsizetype textStart = p + kTagStart.size();
         RenderFormulaGif(line.mid(textStart, close - textStart), file, Qt::black, Qt::white);
         const QString picture = QLatin1String("<IMG SRC=\"") + file + QLatin1String("\">");

@@ -3,8 +3,8 @@
 #include "formulas/drawing.h"
 #include "formulas/formula.h"
 #include "formulas/formulapages.h"
-#include "shell/base/paths.h"
-#include "shell/base/textfile.h"
+#include "base/paths.h"
+#include "base/textfile.h"
 #include "ui/gifwriter.h"
 #include <QBuffer>
 #include <algorithm>
@@ -105,7 +105,7 @@ bool TFormula::SaveImage(const QString& fileName, const QColor& colour, const QC
     }
     // Pictures are drawn again whenever a page needs them: written in one
     // step, never forced to the disk.
-    return !bytes.isEmpty() && shell::WriteScratchBytes(fileName, bytes);
+    return !bytes.isEmpty() && base::WriteScratchBytes(fileName, bytes);
 }
 
 } // namespace formulas

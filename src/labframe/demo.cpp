@@ -1,10 +1,10 @@
 #include "labframe/demo.h"
 #include "labframe/labregistry.h"
-#include "labframe/tfmlab.h"
+#include "labframe/labwindow.h"
 #include "labframe/virtualkeys.h"
-#include "shell/base/numfmt.h"
-#include "shell/base/paths.h"
-#include "shell/base/textfile.h"
+#include "base/numfmt.h"
+#include "base/paths.h"
+#include "base/textfile.h"
 #include "ui/hooks.h"
 #include "ui/music.h"
 #include <QApplication>
@@ -29,7 +29,7 @@ constexpr int kClosingNoteSeconds = 3;
 
 std::optional<int> ScriptInt(const QString& word)
 {
-    const auto number = shell::ParseInt(word);
+    const auto number = base::ParseInt(word);
     if (!number || *number < std::numeric_limits<int>::min() || *number > std::numeric_limits<int>::max())
         return std::nullopt;
     return int(*number);
@@ -90,7 +90,7 @@ std::optional<QString> ScriptReader::nextLine()
             continue;
         }
         while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
-        return shell::DecodeCp1251(line);
+        return base::DecodeCp1251(line);
     }
     return std::nullopt;
 }
@@ -170,7 +170,7 @@ void TDemo::StartScript(const QString& path)
     m_pressed = nullptr;
     m_heldKeys.clear();
     m_modifiers = Qt::NoModifier;
-    auto* thread = new TDemoThread(this, ++m_run, shell::RealPath(path));
+    auto* thread = new TDemoThread(this, ++m_run, base::RealPath(path));
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     m_thread = thread;
     thread->start();

@@ -1,8 +1,8 @@
 #include "labframe/labcontrols.h"
 #include "labframe/labfile.h"
 #include "labframe/radiogroup.h"
-#include "shell/base/numfmt.h"
-#include "shell/base/textutil.h"
+#include "base/numfmt.h"
+#include "base/textutil.h"
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
@@ -22,7 +22,7 @@ const char* const kTagProperty = "tag";
 int ToInt(const QString& text, int minimum = std::numeric_limits<int>::min(),
           int maximum = std::numeric_limits<int>::max())
 {
-    const auto number = shell::ParseInt(text);
+    const auto number = base::ParseInt(text);
     if (!number || *number < minimum || *number > maximum) throw LabFormatError();
     return int(*number);
 }
@@ -85,7 +85,7 @@ QString GridText(const QTableWidget& grid)
 }
 
 // The cells of a grid line: the pieces that repeated left splits at "|" give
-// (shell::SplitLeft), found in one pass, since a grid line may hold a million
+// (base::SplitLeft), found in one pass, since a grid line may hold a million
 // cells and each split copies the rest of the line.
 class CellSplitter {
 public:
@@ -114,8 +114,8 @@ private:
 
 void ApplyGrid(QTableWidget& grid, QString value)
 {
-    const int rows = ToInt(shell::SplitLeft(value, u' '), 0, kMaxGridSide);
-    const int columns = ToInt(shell::SplitLeft(value, u' '), 0, kMaxGridSide);
+    const int rows = ToInt(base::SplitLeft(value, u' '), 0, kMaxGridSide);
+    const int columns = ToInt(base::SplitLeft(value, u' '), 0, kMaxGridSide);
     if (qint64(rows) * columns > kMaxGridCells) throw LabFormatError();
     grid.setRowCount(rows);
     grid.setColumnCount(columns);
@@ -150,8 +150,8 @@ void ApplyTree(QTreeWidget& tree, const QString& value)
 
 void ApplyPanel(QFrame& panel, QString value)
 {
-    const int width = ToInt(shell::SplitLeft(value, u' '), 0, kMaxPanelSide);
-    const int height = ToInt(shell::SplitLeft(value, u' '), 0, kMaxPanelSide);
+    const int width = ToInt(base::SplitLeft(value, u' '), 0, kMaxPanelSide);
+    const int height = ToInt(base::SplitLeft(value, u' '), 0, kMaxPanelSide);
     panel.resize(width, height);
 }
 
@@ -223,7 +223,7 @@ void ApplyValue(const LabComponent& component, const QString& value)
     case ControlKind::SpinEdit: {
         // A spin edit's text that is no number counts as its minimum.
         auto* spin = static_cast<QSpinBox*>(object);
-        const auto number = shell::ParseInt(value);
+        const auto number = base::ParseInt(value);
         spin->setValue(number ? int(std::clamp<long long>(*number, spin->minimum(), spin->maximum())) : spin->minimum());
         break;
     }

@@ -1,8 +1,8 @@
 #include "labframe/labfile.h"
-#include "shell/base/numfmt.h"
-#include "shell/base/paths.h"
-#include "shell/base/textfile.h"
-#include "shell/base/textutil.h"
+#include "base/numfmt.h"
+#include "base/paths.h"
+#include "base/textfile.h"
+#include "base/textutil.h"
 #include <QFileInfo>
 #include <limits>
 
@@ -10,7 +10,7 @@ namespace labframe {
 
 LabFileReader LabFileReader::FromText(const QString& text)
 {
-    return LabFileReader(shell::SplitLines(text));
+    return LabFileReader(base::SplitLines(text));
 }
 
 QString LabFileReader::readLine()
@@ -28,7 +28,7 @@ void LabFileWriter::writeLine(const QString& text)
 std::optional<int> ParseLabNumber(const QString& firstLine)
 {
     QString rest = firstLine;
-    const auto number = shell::ParseInt(shell::SplitLeft(rest, u' '));
+    const auto number = base::ParseInt(base::SplitLeft(rest, u' '));
     if (!number || *number < std::numeric_limits<int>::min() || *number > std::numeric_limits<int>::max())
         return std::nullopt;
     return int(*number);
@@ -36,11 +36,11 @@ std::optional<int> ParseLabNumber(const QString& firstLine)
 
 LabFileText ReadLabFileText(const QString& path)
 {
-    const QFileInfo info(shell::RealPath(path));
+    const QFileInfo info(base::RealPath(path));
     if (info.isFile() && info.size() > kMaxLabFileBytes) return {std::nullopt, kWrongFormatText};
     try {
-        return {shell::ReadText(path), {}};
-    } catch (const shell::AppError& error) {
+        return {base::ReadText(path), {}};
+    } catch (const base::AppError& error) {
         return {std::nullopt, error.message()};
     }
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/base/apperror.h"
+#include "base/apperror.h"
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -22,9 +22,9 @@ constexpr qint64 kMaxLabFileBytes = 32 * 1024 * 1024;
 
 // A lab file that stops making sense where it is read. Readers throw it; the
 // lab window shows its message and keeps what was read before it.
-class LabFormatError : public shell::AppError {
+class LabFormatError : public base::AppError {
 public:
-    LabFormatError() : shell::AppError(kWrongFormatText) {}
+    LabFormatError() : base::AppError(kWrongFormatText) {}
 };
 
 class LabFileReader {

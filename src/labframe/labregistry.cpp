@@ -1,5 +1,5 @@
 #include "labframe/labregistry.h"
-#include "labframe/tfmlab.h"
+#include "labframe/labwindow.h"
 #include <QPointer>
 #include <map>
 

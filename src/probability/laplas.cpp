@@ -1,5 +1,5 @@
 #include "probability/laplas.h"
-#include "shell/base/random.h"
+#include "base/random.h"
 #include <algorithm>
 #include <numeric>
 
@@ -75,7 +75,7 @@ void TLaplas::Experiment()
         rowInAll = all.Find(m_outcome.data(), k);
     } else {
         // r is the rank of the outcome in lexicographic order.
-        const int r = shell::RandomInt(all.Total);
+        const int r = base::RandomInt(all.Total);
         if (r < all.RowCount) {
             m_outcome = all.Rows[r];
             rowInAll = r;
@@ -94,12 +94,12 @@ void TLaplas::DrawOutcome(uint8_t* outcome) const
 {
     const int n = m_model.n, k = m_model.k;
     if (!WithoutReplacement(m_model.kind)) {
-        for (int i = 0; i < k; ++i) outcome[i] = uint8_t(shell::RandomInt(n) + 1);
+        for (int i = 0; i < k; ++i) outcome[i] = uint8_t(base::RandomInt(n) + 1);
         return;
     }
     std::array<uint8_t, kMaxElements> urn{};
     std::iota(urn.begin(), urn.begin() + n, uint8_t(1));
-    for (int i = 0; i < k; ++i) std::swap(urn[i], urn[i + shell::RandomInt(n - i)]);
+    for (int i = 0; i < k; ++i) std::swap(urn[i], urn[i + base::RandomInt(n - i)]);
     std::copy(urn.begin(), urn.begin() + k, outcome);
 }
 

@@ -123,7 +123,7 @@ public:
 
     // --- lab file section ------------------------------------------------
     // Reads the lines after the lab file's "#" up to the end of the file.
-    // Throws shell::AppError with a Russian message on malformed records.
+    // Throws base::AppError with a Russian message on malformed records.
     virtual void LoadModel(const QStringList& lines);
     virtual QStringList SaveModel() const;
 

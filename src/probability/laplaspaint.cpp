@@ -1,7 +1,7 @@
 // Painting of the outcome table, the event table and the frequency graph,
 // and the texts they show.
 #include "probability/laplas.h"
-#include "shell/base/numfmt.h"
+#include "base/numfmt.h"
 #include <QPainter>
 #include <cmath>
 
@@ -273,7 +273,7 @@ void TLaplas::imXYInit()
         painter.setPen(dotted);
         painter.drawLine(0, y, m_graph.width() - 1, y);
         painter.setPen(m_grid2.fontColor);
-        TextAt(painter, 0, y - 3, shell::FormatReal(i / 10.0L));
+        TextAt(painter, 0, y - 3, base::FormatReal(i / 10.0L));
     }
     painter.setPen(dotted);
     painter.drawLine(kGraphLeft, bottom, kGraphLeft, 0);

@@ -4,8 +4,8 @@
 //    r1 r2 ...             one line per event: its rows of the shown table, from 1
 // The section holds integers only, so the decimal separator never matters.
 #include "probability/laplas.h"
-#include "shell/base/apperror.h"
-#include "shell/base/numfmt.h"
+#include "base/apperror.h"
+#include "base/numfmt.h"
 #include <QRegularExpression>
 
 namespace probability {
@@ -19,7 +19,7 @@ struct ModelRecord {
 
 [[noreturn]] void Fail(const QString& what)
 {
-    throw shell::AppError(QStringLiteral("Ошибка в записи вероятностной модели: ") + what);
+    throw base::AppError(QStringLiteral("Ошибка в записи вероятностной модели: ") + what);
 }
 
 QList<int> Integers(const QString& line)
@@ -27,7 +27,7 @@ QList<int> Integers(const QString& line)
     static const QRegularExpression blanks(QStringLiteral("[\\s]+"));
     QList<int> numbers;
     for (const QString& token : line.split(blanks, Qt::SkipEmptyParts)) {
-        const auto value = shell::ParseInt(token);
+        const auto value = base::ParseInt(token);
         if (!value || *value < INT_MIN || *value > INT_MAX)
             Fail(QStringLiteral("\"%1\" не является целым числом").arg(token));
         numbers.append(int(*value));

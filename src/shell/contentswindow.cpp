@@ -1,7 +1,7 @@
 #include "shell/contentswindow.h"
-#include "shell/base/apperror.h"
-#include "shell/base/appstate.h"
-#include "shell/base/textfile.h"
+#include "base/apperror.h"
+#include "base/appstate.h"
+#include "base/textfile.h"
 #include "shell/coursepages.h"
 #include "shell/courselayout.h"
 #include "shell/lessonbuilder.h"
@@ -48,8 +48,8 @@ TfmCont::TfmCont(QWidget* parent) : CourseFrame(QStringLiteral("fmCont"), parent
 void TfmCont::loadContents()
 {
     try {
-        m_contents = LoadCourseContents();
-    } catch (const AppError& error) {
+        m_contents = base::LoadCourseContents();
+    } catch (const base::AppError& error) {
         m_contents = {};
         ui::ShowMessage(error.message());
     }
@@ -59,7 +59,7 @@ void TfmCont::loadContents()
 QString TfmCont::TopicTitleOf(const QString& code) const
 {
     const int index = m_topicMap.indexOfName(code);
-    return index < 0 ? QString() : TopicTitle(m_topicMap.value(index));
+    return index < 0 ? QString() : base::TopicTitle(m_topicMap.value(index));
 }
 
 QPixmap TfmCont::topPicture() const { return imTop->pixmap(); }
@@ -79,12 +79,12 @@ void TfmCont::ShowContents(int n)
     top.bitmap(imTop, TopPictureFile(n));
     top.reportMissing();
 
-    const ContentsSection* section = m_contents.Section(n);
-    const QString lessonsFile = LessonsFile(n);
-    const std::optional<QStringList> lessons = TryReadLines(lessonsFile);
+    const base::ContentsSection* section = m_contents.Section(n);
+    const QString lessonsFile = base::LessonsFile(n);
+    const std::optional<QStringList> lessons = base::TryReadLines(lessonsFile);
     if (!lessons) ui::ShowMessage(QStringLiteral("Не удается открыть файл ") + lessonsFile);
-    const QStringList page = BuildContentsPage(section ? *section : ContentsSection{}, lessons.value_or(QStringList{}),
-                                               m_currentTopic, App().isTeacher);
+    const QStringList page = BuildContentsPage(section ? *section : base::ContentsSection{}, lessons.value_or(QStringList{}),
+                                               m_currentTopic, base::App().isTeacher);
     HTML->Clear();
     HTML->LoadLines(page, QStringLiteral("ZADS\\"));
     for (ui::TMyButton* button : btSection) button->setEnabled(button->property("tag").toInt() != n);
@@ -101,7 +101,7 @@ bool TfmCont::HTMLHotSpotClick(const QString& href)
 {
     const ContentsLink link = ParseContentsLink(href);
     if (!m_work) return true;
-    if (!IsSafeTopicCode(link.code)) {
+    if (!base::IsSafeTopicCode(link.code)) {
         ui::ShowMessage(QStringLiteral("Неверная ссылка: ") + href);
         return true;
     }
@@ -111,7 +111,7 @@ bool TfmCont::HTMLHotSpotClick(const QString& href)
 
 void TfmCont::NewLessonClick()
 {
-    if (m_builder && App().isTeacher) m_builder->Open(m_section);
+    if (m_builder && base::App().isTeacher) m_builder->Open(m_section);
 }
 
 } // namespace shell

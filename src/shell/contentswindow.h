@@ -1,6 +1,6 @@
 #pragma once
-#include "shell/base/coursefiles.h"
-#include "shell/base/namevalue.h"
+#include "base/coursefiles.h"
+#include "base/namevalue.h"
 #include "shell/courseframe.h"
 #include <QPixmap>
 #include <array>
@@ -30,8 +30,8 @@ public:
     void RefreshContents();
     int section() const { return m_section; }
 
-    const CourseContents& contents() const { return m_contents; }
-    const NameValueList& topicMap() const { return m_topicMap; }
+    const base::CourseContents& contents() const { return m_contents; }
+    const base::NameValueList& topicMap() const { return m_topicMap; }
     // The title of a topic from the topic map (entry without its number
     // word); empty for codes not in the map.
     QString TopicTitleOf(const QString& code) const;
@@ -56,8 +56,8 @@ private:
 
     TfmWork* m_work = nullptr;
     TffOwn* m_builder = nullptr;
-    CourseContents m_contents;
-    NameValueList m_topicMap;
+    base::CourseContents m_contents;
+    base::NameValueList m_topicMap;
     QString m_currentTopic;
     int m_section = 0;
     bool m_picturesLoaded = false;

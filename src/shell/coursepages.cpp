@@ -1,6 +1,6 @@
 #include "shell/coursepages.h"
-#include "shell/base/textfile.h"
-#include "shell/base/textutil.h"
+#include "base/textfile.h"
+#include "base/textutil.h"
 #include "users/results.h"
 
 namespace shell {
@@ -49,7 +49,7 @@ QString VariantHeading(const QString& fullCode, int v)
 
 std::optional<QStringList> ReadPage(const PageBuildSettings& settings, const QString& file)
 {
-    return settings.readPage ? settings.readPage(file) : TryReadLines(file);
+    return settings.readPage ? settings.readPage(file) : base::TryReadLines(file);
 }
 
 // Copies a page file into the page: the shared part of a variant group
@@ -131,9 +131,9 @@ BuiltPage BuildPage(int page, const QString& codes, const PageBuildSettings& set
     int variant = 0;
     int formulas = 0;
     PageCopier copier{settings, out, formulas};
-    for (const QString& code : PageCodes(codes)) {
-        const QString fullCode = FullPageCode(settings.topic, code);
-        if (!IsSafePageCode(fullCode)) {
+    for (const QString& code : base::PageCodes(codes)) {
+        const QString fullCode = base::FullPageCode(settings.topic, code);
+        if (!base::IsSafePageCode(fullCode)) {
             built.refusedCodes.append(code);
             continue;
         }
@@ -147,7 +147,7 @@ BuiltPage BuildPage(int page, const QString& codes, const PageBuildSettings& set
                 out.append(TaskLink(fullCode, exercise, ResultIcon(settings, fullCode), settings.gifFolder));
             out.append(QStringLiteral("</CITE>"));
         }
-        const QString file = PageFile(fullCode);
+        const QString file = base::PageFile(fullCode);
         if (const std::optional<QStringList> lines = ReadPage(settings, file))
             copier.copy(*lines, fullCode, kind, exercise, variant);
         else
@@ -172,9 +172,9 @@ QStringList BuildResultsPage(const QString& exerciseCodes, const PageBuildSettin
         << QStringLiteral("<TABLE BORDER=1 CESPACING=5 CELLPADDING=5>")
         << QStringLiteral("<TR><TD>Упр №<TD>Оценка<TD>Попытки<TD>Время<TD>&nbsp;");
     int exercise = 0;
-    for (const QString& code : PageCodes(exerciseCodes)) {
-        const QString fullCode = FullPageCode(settings.topic, code);
-        if (!IsSafePageCode(fullCode)) continue;
+    for (const QString& code : base::PageCodes(exerciseCodes)) {
+        const QString fullCode = base::FullPageCode(settings.topic, code);
+        if (!base::IsSafePageCode(fullCode)) continue;
         const QString name = fullCode.mid(fullCode.indexOf(QLatin1Char('\\')) + 1);
         if (name.isEmpty() || !name.at(0).isDigit()) continue;
         const int kind = ClassifyTaskCode(fullCode);
@@ -207,20 +207,20 @@ QString ContentsEntry(const QString& code, const QString& rest, bool current)
 
 } // namespace
 
-QStringList BuildContentsPage(const ContentsSection& section, const QStringList& lessonLines,
+QStringList BuildContentsPage(const base::ContentsSection& section, const QStringList& lessonLines,
                               const QString& currentTopic, bool teacher)
 {
     QStringList out{kContentsHead};
-    for (const ContentsHeading& heading : section.headings) {
+    for (const base::ContentsHeading& heading : section.headings) {
         out.append(QStringLiteral("<h1>%1</h1><ul>").arg(heading.text));
-        for (const ContentsTopic& topic : heading.topics)
+        for (const base::ContentsTopic& topic : heading.topics)
             out.append(ContentsEntry(topic.code, topic.rest, topic.code == currentTopic));
         out.append(QStringLiteral("</ul>"));
     }
     out.append(QStringLiteral("<h1>Авторские уроки</h1><ul>"));
     for (const QString& line : lessonLines) {
-        if (Trim(line).isEmpty()) continue;
-        const ContentsTopic lesson = SplitTopicEntry(line);
+        if (base::Trim(line).isEmpty()) continue;
+        const base::ContentsTopic lesson = base::SplitTopicEntry(line);
         out.append(ContentsEntry(lesson.code, lesson.rest, lesson.code == currentTopic));
     }
     out.append(QStringLiteral("</ul>"));
@@ -232,8 +232,8 @@ ContentsLink ParseContentsLink(const QString& href)
 {
     QString rest = href;
     ContentsLink link;
-    link.code = SplitLeft(rest, QLatin1Char(' '));
-    if (!IsLessonCode(link.code)) SplitLeft(rest, QLatin1Char(' '));
+    link.code = base::SplitLeft(rest, QLatin1Char(' '));
+    if (!base::IsLessonCode(link.code)) base::SplitLeft(rest, QLatin1Char(' '));
     link.title = rest;
     return link;
 }
@@ -249,22 +249,22 @@ PageLink ParsePageLink(const QString& href)
         const int slash = href.indexOf(QLatin1Char('\\'));
         bool isNumber = false;
         link.lab = href.mid(3, slash < 0 ? -1 : slash - 3).toInt(&isNumber);
-        link.valid = isNumber && IsSafePageCode(href);
+        link.valid = isNumber && base::IsSafePageCode(href);
         link.target = QStringLiteral("HELP\\") + href;
     } else if (scheme == QLatin1String("SPR")) {
         link.kind = PageLink::Kind::Reference;
-        link.valid = IsSafePageCode(rest);
+        link.valid = base::IsSafePageCode(rest);
         link.target = QStringLiteral("RIS\\") + rest + QStringLiteral(".LAB");
     } else if (scheme == QLatin1String("ADD")) {
         link.kind = PageLink::Kind::AddToLesson;
         link.target = rest;
-        link.valid = IsSafePageCode(rest);
+        link.valid = base::IsSafePageCode(rest);
     } else if (scheme == QLatin1String("ZAD")) {
         link.kind = PageLink::Kind::Task;
         QString text = rest;
-        link.target = SplitLeft(text, QLatin1Char(' '));
+        link.target = base::SplitLeft(text, QLatin1Char(' '));
         link.number = text;
-        link.valid = IsSafePageCode(link.target);
+        link.valid = base::IsSafePageCode(link.target);
     }
     return link;
 }

@@ -1,6 +1,6 @@
 #pragma once
-#include "shell/base/coursefiles.h"
-#include "shell/base/namevalue.h"
+#include "base/coursefiles.h"
+#include "base/namevalue.h"
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -32,7 +32,7 @@ QString PageTitle(int page);
 // What a page build needs beyond the codes.
 struct PageBuildSettings {
     QString topic;                         // current topic (or lesson) code
-    const NameValueList* results = nullptr; // the user's results; null: none
+    const base::NameValueList* results = nullptr; // the user's results; null: none
     bool builderOpen = false;              // the lesson builder is open
     QString gifFolder;                     // full path of the "GIF\" folder
     // Turns the formula tags of a line into pictures, counting them; null
@@ -59,7 +59,7 @@ QString MinutesSeconds(long long seconds);
 // The contents list of a section: headings with their topics, then the
 // teachers' lessons ("code title" lines of the section's lessons file); the
 // current topic's entry is bold; teachers get the button for a new lesson.
-QStringList BuildContentsPage(const ContentsSection& section, const QStringList& lessonLines,
+QStringList BuildContentsPage(const base::ContentsSection& section, const QStringList& lessonLines,
                               const QString& currentTopic, bool teacher);
 
 // A contents link "A05 §5. Натуральные числа" or "USER0001 Мой урок": the

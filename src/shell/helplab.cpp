@@ -1,6 +1,6 @@
 #include "shell/helplab.h"
 #include "labframe/labhelp.h"
-#include "shell/base/textfile.h"
+#include "base/textfile.h"
 #include "shell/helpwindows.h"
 #include "ui/htmlview.h"
 #include "ui/music.h"
@@ -33,7 +33,7 @@ bool HasPrefix(const QString& href, QLatin1StringView prefix)
 QString ExpandHelpFormulas(const QString& html)
 {
     if (!html.contains(QLatin1StringView("<FORMULA="), Qt::CaseInsensitive)) return html;
-    QStringList lines = SplitLines(html);
+    QStringList lines = base::SplitLines(html);
     int counter = TffHelp1::kFirstPicture;
     ExpandFormulasInLines(lines, counter);
     return lines.join(QStringLiteral("\r\n"));

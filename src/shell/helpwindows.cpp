@@ -1,8 +1,8 @@
 #include "shell/helpwindows.h"
 #include "formulas/formulapages.h"
-#include "shell/base/apperror.h"
-#include "shell/base/textfile.h"
-#include "shell/base/textutil.h"
+#include "base/apperror.h"
+#include "base/textfile.h"
+#include "base/textutil.h"
 #include "shell/helplab.h"
 #include "shell/messagepopup.h"
 #include "ui/dialogs.h"
@@ -49,7 +49,7 @@ std::optional<QStringList> ReadPageOrSay(const QString& file, int firstCounter)
     try {
         int counter = firstCounter;
         return ReadPageWithFormulas(file, counter);
-    } catch (const AppError& error) {
+    } catch (const base::AppError& error) {
         ui::ShowMessage(error.message());
         return std::nullopt;
     }
@@ -69,7 +69,7 @@ void ExpandFormulasInLines(QStringList& lines, int& counter)
 
 QStringList ReadPageWithFormulas(const QString& file, int& counter)
 {
-    QStringList lines = ReadLines(file);
+    QStringList lines = base::ReadLines(file);
     ExpandFormulasInLines(lines, counter);
     return lines;
 }
@@ -147,7 +147,7 @@ bool TffHist::ShowHistoryPage(const QString& file)
 {
     const std::optional<QStringList> lines = ReadPageOrSay(file, 0);
     if (!lines) return false;
-    HTML->LoadLines(*lines, ExtractFolder(file));
+    HTML->LoadLines(*lines, base::ExtractFolder(file));
     setWindowTitle(HTML->Title());
     if (const QScreen* screen = ScreenOf(this)) {
         QRect frame(QPoint(), size());

@@ -34,7 +34,7 @@ TffHist* HistoryWindow();
 void ExpandFormulasInLines(QStringList& lines, int& counter);
 // Reads a page file line by line and replaces every formula tag by a picture
 // numbered on from counter (counter ends at the last number used). A file
-// that cannot be read raises AppError.
+// that cannot be read raises base::AppError.
 QStringList ReadPageWithFormulas(const QString& file, int& counter);
 
 // Where the help windows appear: at the guide figure's screen position, 107

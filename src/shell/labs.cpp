@@ -1,12 +1,12 @@
 #include "shell/labs.h"
-#include "labs/probability/lab16.h"
+#include "labs/probability/registration.h"
 
 namespace shell {
 
 // One line per lab window, each from the lab's own library.
 void RegisterLabs()
 {
-    lab::RegisterLab16();
+    probabilitylab::RegisterLab16();
 }
 
 } // namespace shell

@@ -1,6 +1,6 @@
 #include "shell/lessonbuilder.h"
-#include "shell/base/apperror.h"
-#include "shell/base/textutil.h"
+#include "base/apperror.h"
+#include "base/textutil.h"
 #include "ui/dialogs.h"
 #include "ui/hooks.h"
 #include <QHBoxLayout>
@@ -47,7 +47,7 @@ bool TffOwn::Open(int section)
     QStringList groups;
     try {
         groups = ReadLessonGroups();
-    } catch (const AppError& error) {
+    } catch (const base::AppError& error) {
         ui::ShowMessage(error.message());
         return false;
     }
@@ -93,7 +93,7 @@ LessonPages TffOwn::pages() const
 
 void TffOwn::btSaveClick()
 {
-    const QString title = Trim(Edit1->text());
+    const QString title = base::Trim(Edit1->text());
     if (title.isEmpty()) {
         ui::ShowNote(QStringLiteral("Урок должен иметь название!"), 1000);
         return;

@@ -1,19 +1,19 @@
 #include "shell/lessons.h"
-#include "shell/base/apperror.h"
-#include "shell/base/coursefiles.h"
-#include "shell/base/folders.h"
-#include "shell/base/paths.h"
-#include "shell/base/textfile.h"
-#include "shell/base/textutil.h"
-#include "shell/base/treetext.h"
+#include "base/apperror.h"
+#include "base/coursefiles.h"
+#include "base/folders.h"
+#include "base/paths.h"
+#include "base/textfile.h"
+#include "base/textutil.h"
+#include "base/treetext.h"
 #include <QFile>
 
 namespace shell {
 namespace {
 
-void CollectNodes(const std::vector<TreeNode>& nodes, QStringList& into, int wanted)
+void CollectNodes(const std::vector<base::TreeNode>& nodes, QStringList& into, int wanted)
 {
-    for (const TreeNode& node : nodes) {
+    for (const base::TreeNode& node : nodes) {
         if (into.size() >= wanted) return;
         into.append(node.text);
         CollectNodes(node.children, into, wanted);
@@ -24,8 +24,8 @@ void CollectNodes(const std::vector<TreeNode>& nodes, QStringList& into, int wan
 // not four digits.
 int LessonNumber(const QString& fileName)
 {
-    if (!fileName.startsWith(kLessonPrefix, Qt::CaseInsensitive)) return -1;
-    const QString digits = fileName.mid(kLessonPrefix.size(), 4);
+    if (!fileName.startsWith(base::kLessonPrefix, Qt::CaseInsensitive)) return -1;
+    const QString digits = fileName.mid(base::kLessonPrefix.size(), 4);
     if (digits.size() != 4) return -1;
     for (const QChar c : digits)
         if (c < u'0' || c > u'9') return -1;
@@ -36,10 +36,10 @@ int LessonNumber(const QString& fileName)
 
 QStringList ReadLessonGroups(const QString& file)
 {
-    const std::optional<QStringList> lines = TryReadLines(file);
-    if (!lines) throw AppError(QStringLiteral("Не удается открыть файл ") + file);
+    const std::optional<QStringList> lines = base::TryReadLines(file);
+    if (!lines) throw base::AppError(QStringLiteral("Не удается открыть файл ") + file);
     QStringList groups;
-    CollectNodes(ReadTreeText(*lines), groups, 3);
+    CollectNodes(base::ReadTreeText(*lines), groups, 3);
     return groups;
 }
 
@@ -47,7 +47,7 @@ QString NextLessonCode(const QStringList& fileNames)
 {
     int highest = 0;
     for (const QString& name : fileNames) highest = std::max(highest, LessonNumber(name));
-    return kLessonPrefix + PadNumber(highest + 1, 4, QLatin1Char('0'));
+    return base::kLessonPrefix + base::PadNumber(highest + 1, 4, QLatin1Char('0'));
 }
 
 QStringList LessonFileLines(const LessonPages& pages)
@@ -63,18 +63,18 @@ QStringList LessonFileLines(const LessonPages& pages)
 
 LessonSaved SaveLesson(int section, const QString& title, const LessonPages& pages)
 {
-    const QString listFile = LessonsFile(section);
-    std::optional<QStringList> list = TryReadLines(listFile);
+    const QString listFile = base::LessonsFile(section);
+    std::optional<QStringList> list = base::TryReadLines(listFile);
     if (!list) return {{}, QStringLiteral("Не удается открыть файл ") + listFile + QStringLiteral(". Урок не сохранен.")};
-    ForceFolder(kLessonFolder);
-    const QString code = NextLessonCode(ListFiles(kLessonFolder + kLessonPrefix + QStringLiteral("*.CFG")));
-    const QString lessonFile = kLessonFolder + code + QStringLiteral(".CFG");
-    if (!WriteLines(lessonFile, LessonFileLines(pages)))
-        return {{}, QStringLiteral("Не удается записать урок в папку ") + kLessonFolder};
+    base::ForceFolder(base::kLessonFolder);
+    const QString code = NextLessonCode(base::ListFiles(base::kLessonFolder + base::kLessonPrefix + QStringLiteral("*.CFG")));
+    const QString lessonFile = base::kLessonFolder + code + QStringLiteral(".CFG");
+    if (!base::WriteLines(lessonFile, LessonFileLines(pages)))
+        return {{}, QStringLiteral("Не удается записать урок в папку ") + base::kLessonFolder};
     list->append(code + QLatin1Char(' ') + title);
-    if (!WriteLines(listFile, *list)) {
+    if (!base::WriteLines(listFile, *list)) {
         // A lesson nobody can find would only take a number: take it back.
-        QFile::remove(RealPath(lessonFile));
+        QFile::remove(base::RealPath(lessonFile));
         return {{}, QStringLiteral("Не удается записать файл ") + listFile + QStringLiteral(". Урок не сохранен.")};
     }
     return {code, {}};

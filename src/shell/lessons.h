@@ -12,7 +12,7 @@ inline const QString kLessonGroupsFile = QStringLiteral("ZADS\\Regims.txt");
 
 // The captions of the three page groups (theory, tools, exercises): the
 // first three nodes of the groups file in tree order. Fewer than three when
-// the file has fewer nodes; raises AppError when it cannot be read.
+// the file has fewer nodes; raises base::AppError when it cannot be read.
 QStringList ReadLessonGroups(const QString& file = kLessonGroupsFile);
 
 // The code for a new lesson from the names of the lessons folder: one more

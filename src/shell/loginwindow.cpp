@@ -1,6 +1,6 @@
 #include "shell/loginwindow.h"
-#include "shell/base/appstate.h"
-#include "shell/base/textutil.h"
+#include "base/appstate.h"
+#include "base/textutil.h"
 #include "shell/loginlayout.h"
 #include "shell/mainwindow.h"
 #include "shell/workspace.h"
@@ -169,7 +169,7 @@ void TfmZast::showEvent(QShowEvent* event)
 void TfmZast::FormShow()
 {
     fillClasses(1);
-    if (App().startMode.isEmpty()) startIntro();
+    if (base::App().startMode.isEmpty()) startIntro();
     ui::WindowStack::instance().push(this);
     setFocus();
 }
@@ -229,7 +229,7 @@ bool TfmZast::eventFilter(QObject* watched, QEvent* event)
 
 void TfmZast::backgroundMouseMove()
 {
-    if (App().startMode.isEmpty() || m_startModeDone) return;
+    if (base::App().startMode.isEmpty() || m_startModeDone) return;
     m_startModeDone = true;
     if (m_startMode) m_startMode();
 }
@@ -239,7 +239,7 @@ void TfmZast::backgroundMouseMove()
 void TfmZast::ComboBox1Change()
 {
     const int k = ComboBox1->currentIndex();
-    App().isTeacher = users::IsStaffClass(ComboBox1->currentText());
+    base::App().isTeacher = users::IsStaffClass(ComboBox1->currentText());
     m_users = m_reg ? m_reg->reg().classUsers(k) : users::ClassUsers{};
     const QSignalBlocker blocker(ListBox1);
     ListBox1->clear();
@@ -277,7 +277,7 @@ void TfmZast::takeSelectionBack(int classIndex, int userIndex)
 
 int TfmZast::checkUser()
 {
-    if (Trim(edName->text()).isEmpty()) return -1;
+    if (base::Trim(edName->text()).isEmpty()) return -1;
     const QString typed = edName->text();
     int found = -1;
     for (int m = 0; m < m_users.count() && found < 0; ++m)
@@ -295,11 +295,11 @@ int TfmZast::checkUser()
 
 void TfmZast::btOKClick()
 {
-    if (Trim(edName->text()).isEmpty()) return;
-    App().currentUserName = edName->text();
+    if (base::Trim(edName->text()).isEmpty()) return;
+    base::App().currentUserName = edName->text();
     const int m = checkUser();
     if (m < 0) return;
-    AppState& app = App();
+    base::AppState& app = base::App();
     app.currentUserId = m_users.ids[m];
     app.userFolder = QStringLiteral("USERS\\") + app.currentUserId + u'\\';
     users::LoadResults(app.userFolder, app.userResults);

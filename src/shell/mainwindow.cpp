@@ -1,8 +1,8 @@
 #include "shell/mainwindow.h"
 #include "labframe/labregistry.h"
-#include "labframe/tfmlab.h"
-#include "shell/base/appstate.h"
-#include "shell/base/paths.h"
+#include "labframe/labwindow.h"
+#include "base/appstate.h"
+#include "base/paths.h"
 #include "shell/mainlayout.h"
 #include "ui/dialogs.h"
 #include "ui/helpmenu.h"
@@ -99,14 +99,14 @@ QString WindowHelpFile(const QString& windowName, int section, bool taskWindowVi
     else if (name == QLatin1String("Work") && taskWindowVisible) name = QStringLiteral("Zad");
     if (name.isEmpty()) return {};
     const QString file = QStringLiteral("HELP\\") + name + QStringLiteral(".HTM");
-    return FileExists(file) ? file : QString();
+    return base::FileExists(file) ? file : QString();
 }
 
 QString ControlHelpFile(const QString& windowName, const QString& controlName)
 {
     if (windowName.size() <= 2 || controlName.isEmpty()) return {};
     const QString file = QStringLiteral("HELP\\") + windowName.mid(2) + u'\\' + controlName + QStringLiteral(".HTM");
-    return FileExists(file) ? file : QString();
+    return base::FileExists(file) ? file : QString();
 }
 
 std::optional<int> LinkNumber(const QString& href)
@@ -337,7 +337,7 @@ void TfmMain::loadFirstPictures()
 
 void TfmMain::applyRole()
 {
-    const bool teacher = App().isTeacher;
+    const bool teacher = base::App().isTeacher;
     btTable->setEnabled(teacher);
     btMethod->setEnabled(teacher);
 }

@@ -1,9 +1,9 @@
 #include "shell/search.h"
-#include "shell/base/coursefiles.h"
-#include "shell/base/folders.h"
-#include "shell/base/paths.h"
-#include "shell/base/textfile.h"
-#include "shell/base/textutil.h"
+#include "base/coursefiles.h"
+#include "base/folders.h"
+#include "base/paths.h"
+#include "base/textfile.h"
+#include "base/textutil.h"
 #include <QDir>
 
 namespace shell {
@@ -12,15 +12,15 @@ namespace {
 // The name of the folder a file lies in: "ZADS\A01\T01.HTM" gives "A01".
 QString FolderName(const QString& file)
 {
-    QString folder = ExtractFolder(file);
+    QString folder = base::ExtractFolder(file);
     folder.chop(1);
-    return folder.mid(LastCharPos(u'\\', folder));
+    return folder.mid(base::LastCharPos(u'\\', folder));
 }
 
 // The file name without its folder and its last four characters (".HTM").
 QString PageName(const QString& file)
 {
-    QString name = file.mid(LastCharPos(u'\\', file));
+    QString name = file.mid(base::LastCharPos(u'\\', file));
     name.chop(4);
     return name;
 }
@@ -44,7 +44,7 @@ QString LabHit(const QString& folder, int line, const QString& caption)
 // folders are left out so that a loop of links cannot make the walk endless.
 QStringList Subfolders(const QString& folder)
 {
-    QStringList names = QDir(RealPath(folder)).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    QStringList names = QDir(base::RealPath(folder)).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
     names.removeIf([](const QString& name) { return name.startsWith(u'.'); });
     names.sort(Qt::CaseInsensitive);
     return names;
@@ -57,7 +57,7 @@ bool TextMatches(const QString& haystack, const QString& text)
     return !text.isEmpty() && haystack.contains(text, Qt::CaseInsensitive);
 }
 
-TextSearch::TextSearch(const QString& text, NameValueList topicMap)
+TextSearch::TextSearch(const QString& text, base::NameValueList topicMap)
     : m_text(text), m_topicMap(std::move(topicMap))
 {
 }
@@ -93,9 +93,9 @@ void TextSearch::SearchTopics(SearchMode mode)
     for (int i = 0; i < m_topicMap.count(); ++i) {
         const QString topic = m_topicMap.name(i);
         // A topic without its page list is an error of the course.
-        const QStringList pageList = ReadLines(PageListFile(topic));
-        for (const QString& code : PageCodes(pageList.value(pageLine)))
-            SearchFile(PageFile(FullPageCode(topic, code)), mode);
+        const QStringList pageList = base::ReadLines(base::PageListFile(topic));
+        for (const QString& code : base::PageCodes(pageList.value(pageLine)))
+            SearchFile(base::PageFile(base::FullPageCode(topic, code)), mode);
         Pending();
     }
 }
@@ -103,12 +103,12 @@ void TextSearch::SearchTopics(SearchMode mode)
 void TextSearch::SearchFile(const QString& file, SearchMode mode)
 {
     if (mode == SearchMode::Labs) {
-        const QStringList examples = ReadLines(file);
+        const QStringList examples = base::ReadLines(file);
         for (int i = 0; i < examples.size(); ++i)
             if (TextMatches(examples[i], m_text)) m_lines.append(LabHit(FolderName(file), i, examples[i]));
         return;
     }
-    if (!TextMatches(ReadText(file), m_text)) return;
+    if (!TextMatches(base::ReadText(file), m_text)) return;
     const QString topic = FolderName(file);
     if (mode == SearchMode::Theory)
         m_lines.append(TheoryHit(topic, m_topicMap.value(topic)));
@@ -118,9 +118,9 @@ void TextSearch::SearchFile(const QString& file, SearchMode mode)
 
 void TextSearch::SearchFolder(const QString& folder, const QString& mask, SearchMode mode)
 {
-    for (const QString& name : ListFiles(folder + mask)) {
+    for (const QString& name : base::ListFiles(folder + mask)) {
         if (Stopped()) return;
-        if (FolderExists(folder + name)) continue;
+        if (base::FolderExists(folder + name)) continue;
         SearchFile(folder + name, mode);
         Pending();
     }

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/base/namevalue.h"
+#include "base/namevalue.h"
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -28,11 +28,11 @@ inline const QString kExamplesMask = QStringLiteral("EXAMPLES.TXT");
 bool TextMatches(const QString& haystack, const QString& text);
 
 // One search run. Files are program paths. A topic without its page list or
-// a page or example list that cannot be read raises AppError (the lines
+// a page or example list that cannot be read raises base::AppError (the lines
 // found until then stay in lines()).
 class TextSearch {
 public:
-    TextSearch(const QString& text, NameValueList topicMap);
+    TextSearch(const QString& text, base::NameValueList topicMap);
 
     // Called after every topic and every example list, so the window can
     // process pending messages.
@@ -60,7 +60,7 @@ private:
     bool Stopped() const;
 
     QString m_text;
-    NameValueList m_topicMap;
+    base::NameValueList m_topicMap;
     QStringList m_lines;
     int m_taskHits = 0;
 };

@@ -1,12 +1,12 @@
 #include "shell/searchwindow.h"
 #include "labframe/labfile.h"
 #include "labframe/labregistry.h"
-#include "labframe/tfmlab.h"
-#include "shell/base/appstate.h"
-#include "shell/base/apperror.h"
-#include "shell/base/coursefiles.h"
-#include "shell/base/paths.h"
-#include "shell/base/textutil.h"
+#include "labframe/labwindow.h"
+#include "base/appstate.h"
+#include "base/apperror.h"
+#include "base/coursefiles.h"
+#include "base/paths.h"
+#include "base/textutil.h"
 #include "shell/courseplugs.h"
 #include "shell/search.h"
 #include "ui/dialogs.h"
@@ -127,7 +127,7 @@ void TfmSearch::RunSearch()
     m_searched = Edit1->text();
     QString error;
     try {
-        TextSearch search(m_searched, LoadCourseContents().TopicMap());
+        TextSearch search(m_searched, base::LoadCourseContents().TopicMap());
         search.pendingMessages = [this] {
             QApplication::processEvents();
             if (m_restart) throw SearchRestarted{};
@@ -135,13 +135,13 @@ void TfmSearch::RunSearch()
         search.stopRequested = [this] { return m_stop; };
         try {
             search.Run();
-        } catch (const AppError& e) {
+        } catch (const base::AppError& e) {
             error = e.message();
         }
         m_lines = search.lines();
     } catch (const SearchRestarted&) {
         return; // the loop of btFindClick starts the new search
-    } catch (const AppError& e) {
+    } catch (const base::AppError& e) {
         error = e.message(); // the contents cannot be read
         m_lines.clear();
     }
@@ -153,7 +153,7 @@ void TfmSearch::RunSearch()
 
 void TfmSearch::ShowResult()
 {
-    HTML->LoadLines(m_lines, kTopicPageFolder);
+    HTML->LoadLines(m_lines, base::kTopicPageFolder);
     HTML->show();
 }
 
@@ -181,8 +181,8 @@ void TfmSearch::OpenTopic(const QString& topic)
 void TfmSearch::OpenTask(const QString& code)
 {
     if (!ui::hooks().openTask) return;
-    const QString name = code.mid(LastCharPos(u'\\', code));
-    ui::hooks().openTask({App().currentUserId, code, QStringLiteral("Упражнение №") + name + QStringLiteral(" :"),
+    const QString name = code.mid(base::LastCharPos(u'\\', code));
+    ui::hooks().openTask({base::App().currentUserId, code, QStringLiteral("Упражнение №") + name + QStringLiteral(" :"),
                           QString(), m_searched});
 }
 
@@ -191,7 +191,7 @@ void TfmSearch::OpenLabExample(const QString& path)
     const QString file = kLabsFolder + path;
     const std::optional<int> number = labframe::ReadLabNumber(file);
     if (!number) {
-        ui::ShowMessage(FileExists(file) ? labframe::kWrongFormatText
+        ui::ShowMessage(base::FileExists(file) ? labframe::kWrongFormatText
                                          : QStringLiteral("Не удается открыть файл ") + file);
         return;
     }

@@ -1,9 +1,9 @@
 #include "shell/startmode.h"
 #include "labframe/labfile.h"
 #include "labframe/labregistry.h"
-#include "labframe/tfmlab.h"
-#include "shell/base/appstate.h"
-#include "shell/base/textutil.h"
+#include "labframe/labwindow.h"
+#include "base/appstate.h"
+#include "base/textutil.h"
 #include "shell/loginwindow.h"
 #include "shell/mainwindow.h"
 #include "shell/workspace.h"
@@ -16,7 +16,7 @@ namespace {
 // Nobody is logged in in these modes.
 void ForgetUser()
 {
-    AppState& app = App();
+    base::AppState& app = base::App();
     app.currentUserName.clear();
     app.currentUserId.clear();
     app.userFolder.clear();
@@ -64,7 +64,7 @@ StartTarget ParseStartMode(const QString& mode, const QString& path)
 {
     StartTarget target;
     if (mode == QLatin1String("4")) {
-        if (!Trim(path).isEmpty()) {
+        if (!base::Trim(path).isEmpty()) {
             target.kind = StartTarget::Kind::LabFile;
             target.file = path;
         }
@@ -74,8 +74,8 @@ StartTarget ParseStartMode(const QString& mode, const QString& path)
     const bool task = mode == QLatin1String("2") || mode == QLatin1String("3");
     if (!topic && !task) return target;
     QString rest = path;
-    const QString last = SplitRight(rest, u'\\');
-    target.topic = SplitRight(rest, u'\\');
+    const QString last = base::SplitRight(rest, u'\\');
+    target.topic = base::SplitRight(rest, u'\\');
     if (target.topic.isEmpty()) return target;
     if (topic) {
         target.kind = StartTarget::Kind::Topic;
@@ -98,7 +98,7 @@ StartModeTargets& startModeTargets()
 
 bool RunStartMode()
 {
-    const StartTarget target = ParseStartMode(App().startMode, App().startPath);
+    const StartTarget target = ParseStartMode(base::App().startMode, base::App().startPath);
     if (target.kind == StartTarget::Kind::None) return false;
     ForgetUser();
     PrepareWorkspace();

@@ -1,8 +1,8 @@
 #include "shell/startup.h"
 #include "labframe/labregistry.h"
-#include "shell/base/appstate.h"
-#include "shell/base/paths.h"
-#include "shell/base/random.h"
+#include "base/appstate.h"
+#include "base/paths.h"
+#include "base/random.h"
 #include "shell/helpwindows.h"
 #include "shell/messagepopup.h"
 #include "shell/labs.h"
@@ -73,8 +73,8 @@ QList<int> RegisterFonts()
     QList<int> ids;
     for (const QString& name : kFonts) {
         const QString file = QStringLiteral("FONTS\\") + name;
-        if (!FileExists(file)) continue;
-        const int id = QFontDatabase::addApplicationFont(RealPath(file));
+        if (!base::FileExists(file)) continue;
+        const int id = QFontDatabase::addApplicationFont(base::RealPath(file));
         if (id >= 0) ids.append(id);
     }
     return ids;
@@ -98,8 +98,8 @@ void RegisterCursors()
 
 void ReadCommandLine(const QStringList& arguments)
 {
-    App().startMode = arguments.value(1);
-    App().startPath = arguments.value(2);
+    base::App().startMode = arguments.value(1);
+    base::App().startPath = arguments.value(2);
 }
 
 int RunProgram(int argc, char** argv)
@@ -112,9 +112,9 @@ int RunProgram(int argc, char** argv)
     QApplication app(argc, argv);
     // The login window ends the program; hiding or closing the others does not.
     QApplication::setQuitOnLastWindowClosed(false);
-    Randomize();
-    SetProgramFolder(QCoreApplication::applicationDirPath());
-    SetTempFolder(ProgramTempFolder());
+    base::Randomize();
+    base::SetProgramFolder(QCoreApplication::applicationDirPath());
+    base::SetTempFolder(ProgramTempFolder());
     const QList<int> fonts = RegisterFonts();
     RegisterCursors();
     RegisterLabs();

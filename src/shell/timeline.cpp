@@ -1,6 +1,6 @@
 #include "shell/timeline.h"
-#include "shell/base/paths.h"
-#include "shell/base/textfile.h"
+#include "base/paths.h"
+#include "base/textfile.h"
 #include "ui/cursors.h"
 #include "ui/dialogs.h"
 #include "ui/hooks.h"
@@ -63,7 +63,7 @@ void TfmOs::LoadAreas()
 {
     m_areas.clear();
     m_current = 0;
-    const auto lines = TryReadLines(kOsAreasFile);
+    const auto lines = base::TryReadLines(kOsAreasFile);
     if (!lines) {
         ui::ShowMessage(QStringLiteral("Не удается открыть файл ") + kOsAreasFile);
         return;

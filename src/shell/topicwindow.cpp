@@ -2,9 +2,9 @@
 #include "formulas/formulapages.h"
 #include "labframe/labfile.h"
 #include "labframe/labregistry.h"
-#include "labframe/tfmlab.h"
-#include "shell/base/appstate.h"
-#include "shell/base/paths.h"
+#include "labframe/labwindow.h"
+#include "base/appstate.h"
+#include "base/paths.h"
 #include "shell/contentswindow.h"
 #include "shell/coursepages.h"
 #include "shell/courselayout.h"
@@ -31,7 +31,7 @@ struct WaitCursor {
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-const QString kPageFolder = kTopicPageFolder;
+const QString kPageFolder = base::kTopicPageFolder;
 
 // A message shown under the hourglass of a handler: the normal cursor while it shows.
 void MessageWithNormalCursor(const QString& text)
@@ -131,7 +131,7 @@ void TfmWork::layOut()
 bool TfmWork::OpenTopic(const QString& code, const QString& title)
 {
     const WaitCursor wait;
-    const std::optional<PageList> pages = IsSafeTopicCode(code) ? ReadPageList(code) : std::nullopt;
+    const std::optional<base::PageList> pages = base::IsSafeTopicCode(code) ? base::ReadPageList(code) : std::nullopt;
     if (!pages) {
         MessageWithNormalCursor(QStringLiteral("Раздел находится в стадии разработки"));
         return false;
@@ -185,11 +185,11 @@ void TfmWork::changeEvent(QEvent* event)
 
 void TfmWork::FormActivate()
 {
-    if (!App().resultsChanged || (m_page != 3 && m_page != 4)) return;
+    if (!base::App().resultsChanged || (m_page != 3 && m_page != 4)) return;
     const int scroll = HTML->ScrollPos();
     ShowPage(m_page);
     HTML->SetScrollPos(scroll);
-    App().resultsChanged = false;
+    base::App().resultsChanged = false;
 }
 
 void TfmWork::ShowPage(int k)
@@ -200,9 +200,9 @@ void TfmWork::ShowPage(int k)
     const WaitCursor wait;
     PageBuildSettings settings;
     settings.topic = m_topic;
-    settings.results = &App().userResults;
+    settings.results = &base::App().userResults;
     settings.builderOpen = m_builder && m_builder->isVisible();
-    settings.gifFolder = RealPath(QStringLiteral("GIF\\"));
+    settings.gifFolder = base::RealPath(QStringLiteral("GIF\\"));
     settings.expandFormulas = [](QString& line, int& counter) { formulas::ExpandFormulaTags(line, counter); };
     if (k == 4) {
         HTML->LoadLines(BuildResultsPage(m_pages.exercises, settings), kPageFolder);
@@ -251,7 +251,7 @@ bool TfmWork::HTMLHotSpotClick(const QString& href)
         break;
     case PageLink::Kind::Task:
         if (ui::hooks().openTask)
-            ui::hooks().openTask({App().currentUserId, link.target,
+            ui::hooks().openTask({base::App().currentUserId, link.target,
                                   QStringLiteral("Упражнение №") + link.number + QStringLiteral(" :"), {}, {}});
         break;
     case PageLink::Kind::Other: break;

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/base/coursefiles.h"
+#include "base/coursefiles.h"
 #include "shell/courseframe.h"
 #include <array>
 
@@ -79,7 +79,7 @@ private:
     TfmCont* m_contents;
     TffOwn* m_builder = nullptr;
     QString m_topic;
-    PageList m_pages;
+    base::PageList m_pages;
     int m_page = 0;
     int m_fontSize = 10;
     bool m_picturesLoaded = false;

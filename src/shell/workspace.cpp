@@ -1,7 +1,7 @@
 #include "shell/workspace.h"
-#include "shell/base/appstate.h"
-#include "shell/base/folders.h"
-#include "shell/base/paths.h"
+#include "base/appstate.h"
+#include "base/folders.h"
+#include "base/paths.h"
 #include "shell/coursewindows.h"
 #include "shell/helpwindows.h"
 #include "shell/loginwindow.h"
@@ -12,7 +12,7 @@
 #include "shell/warmup.h"
 #include "users/regwindow.h"
 #include "users/tablewindow.h"
-#include "tasks/tffzad.h"
+#include "tasks/taskwindow.h"
 #include "ui/hooks.h"
 #include <QApplication>
 #include <QLineEdit>
@@ -37,7 +37,7 @@ void PlugTaskWindow(tasks::TffZad* zad)
         if (TffHelp* hint = HintWindow()) hint->close();
     };
     startModeTargets().openTask = [zad](const QString& task, const QString& caption) {
-        return zad->Open({App().currentUserId, task, caption, {}});
+        return zad->Open({base::App().currentUserId, task, caption, {}});
     };
 }
 
@@ -103,7 +103,7 @@ void PrepareWorkspace()
     CreateWorkingWindows(windows);
     EndHtmlWarmUp();
     // The formula compiler works in the temporary folder with its own tools.
-    CopyFolder(QStringLiteral("DLL\\"), TempFolder());
+    base::CopyFolder(QStringLiteral("DLL\\"), base::TempFolder());
     if (windows.fmZast) windows.fmZast->ReleaseAnimations();
     QApplication::restoreOverrideCursor();
 }

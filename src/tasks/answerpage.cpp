@@ -1,6 +1,6 @@
 #include "tasks/answerpage.h"
-#include "shell/base/namevalue.h"
-#include "shell/base/textutil.h"
+#include "base/namevalue.h"
+#include "base/textutil.h"
 #include "tasks/formulacompare.h"
 #include <algorithm>
 #include <utility>
@@ -111,9 +111,9 @@ QStringList NormalizeAnswers(const QStringList& formValues)
 {
     QStringList answers;
     for (const QString& raw : formValues) {
-        const QString line = shell::Trim(raw);
+        const QString line = base::Trim(raw);
         const qsizetype eq = line.indexOf(u'=');
-        answers.append(eq < 0 ? line + u'=' : line.left(eq) + u'=' + shell::Trim(line.mid(eq + 1)));
+        answers.append(eq < 0 ? line + u'=' : line.left(eq) + u'=' + base::Trim(line.mid(eq + 1)));
     }
     return answers;
 }
@@ -130,8 +130,8 @@ void FillMissingAnswers(QStringList& answers, QStringList& expected, const QStri
     for (const QString& name : controlNames) {
         if (name.isEmpty() || KindOfName(name) == AnswerKind::Free) continue;
         const QString missing = name + u'=' + kNoValue;
-        if (shell::NameValueList(answers).indexOfName(name) < 0) answers.append(missing);
-        if (shell::NameValueList(expected).indexOfName(name) < 0) expected.append(missing);
+        if (base::NameValueList(answers).indexOfName(name) < 0) answers.append(missing);
+        if (base::NameValueList(expected).indexOfName(name) < 0) expected.append(missing);
     }
 }
 
@@ -177,7 +177,7 @@ namespace {
 QString Key(const QString& name) { return QStringLiteral("NAME=") + name; }
 
 struct Judge {
-    const shell::NameValueList answers;
+    const base::NameValueList answers;
     FormJudgement result;
 
     void wrong() { result.verdict = 2; }
@@ -231,9 +231,9 @@ struct Judge {
 
 FormJudgement JudgeForm(const QStringList& answers, const QStringList& expected, const QString& page)
 {
-    Judge judge{shell::NameValueList(answers), {1, page, {}}};
+    Judge judge{base::NameValueList(answers), {1, page, {}}};
     for (const QString& line : expected) {
-        if (shell::Trim(line).isEmpty()) continue;
+        if (base::Trim(line).isEmpty()) continue;
         const QString name = NameOf(line);
         switch (KindOfName(name)) {
         case AnswerKind::Free: judge.free(name); break;
@@ -247,10 +247,10 @@ FormJudgement JudgeForm(const QStringList& answers, const QStringList& expected,
 
 int JudgeArea(const QStringList& answers, const QStringList& expected)
 {
-    const shell::NameValueList given(answers);
+    const base::NameValueList given(answers);
     int verdict = 1;
     for (const QString& line : expected) {
-        if (shell::Trim(line).isEmpty()) continue;
+        if (base::Trim(line).isEmpty()) continue;
         const int index = given.indexOfName(NameOf(line));
         if (index < 0 || given.lines()[index] != line) verdict = 2;
     }

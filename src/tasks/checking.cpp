@@ -1,11 +1,11 @@
 #include "tasks/checking.h"
 #include "labframe/labregistry.h"
-#include "labframe/tfmlab.h"
-#include "shell/base/appstate.h"
-#include "shell/base/folders.h"
-#include "shell/base/textfile.h"
-#include "shell/base/textutil.h"
-#include "tasks/conteiner.h"
+#include "labframe/labwindow.h"
+#include "base/appstate.h"
+#include "base/folders.h"
+#include "base/textfile.h"
+#include "base/textutil.h"
+#include "tasks/answerarea.h"
 #include "ui/waitcursor.h"
 #include "ui/dialogs.h"
 #include "ui/hooks.h"
@@ -43,14 +43,14 @@ bool ReportUnsaved(const QString& file)
 
 bool SaveUserFile(const QString& file, const std::function<bool(const QString&)>& write)
 {
-    shell::ForceFolder(shell::ExtractFolder(file));
+    base::ForceFolder(base::ExtractFolder(file));
     return write(file) || ReportUnsaved(file);
 }
 
 std::optional<QStringList> ReadExpected(const TaskState& state)
 {
     const QString file = state.TaskFile(kAnswersExt);
-    std::optional<QStringList> lines = shell::TryReadLines(file);
+    std::optional<QStringList> lines = base::TryReadLines(file);
     if (!lines) ui::ShowMessage(QStringLiteral("Не удается открыть файл \"%1\"").arg(file));
     return lines;
 }
@@ -86,7 +86,7 @@ CheckResult CheckForm(TaskState& state, const PageAnswers& page)
     state.expectedAnswers = expected;
 
     FormJudgement judged = JudgeForm(answers, expected, state.pageLines.join(QStringLiteral("\r\n")));
-    state.pageLines = shell::SplitLines(judged.page);
+    state.pageLines = base::SplitLines(judged.page);
     return {CheckStatus::Judged, judged.verdict, std::move(judged.formulas)};
 }
 
@@ -106,15 +106,15 @@ bool RecordResult(TaskState& state, int verdict, const TConteiner* area)
     if (!state.HasUserFolder()) return users::RecordAttempt(state.taskCode, verdict, ElapsedSeconds(state.startTime));
     if (!state.answers.isEmpty())
         saved &= SaveUserFile(state.UserFile(kAnswersExt),
-                              [&](const QString& file) { return shell::WriteLines(file, state.answers); });
+                              [&](const QString& file) { return base::WriteLines(file, state.answers); });
     if (state.hasContainer && area)
         saved &= SaveUserFile(state.UserFile(kAreaExt), [&](const QString& file) { return area->Save(file); });
     if (labframe::TfmLab* lab = labframe::CurrentLab()) {
         // The lab reports its own failures.
-        shell::ForceFolder(shell::ExtractFolder(state.UserFile(kLabExt)));
+        base::ForceFolder(base::ExtractFolder(state.UserFile(kLabExt)));
         saved &= lab->SaveLabFile(state.UserFile(kLabExt));
     }
-    const QString& resultsFolder = shell::App().userFolder;
+    const QString& resultsFolder = base::App().userFolder;
     if (!users::RecordAttempt(state.taskCode, verdict, ElapsedSeconds(state.startTime)) && !resultsFolder.isEmpty())
         saved = ReportUnsaved(resultsFolder + users::kResultsFile);
     return saved;

@@ -1,6 +1,6 @@
 #include "tasks/containerfile.h"
-#include "shell/base/numfmt.h"
-#include "shell/base/textutil.h"
+#include "base/numfmt.h"
+#include "base/textutil.h"
 
 namespace tasks {
 
@@ -12,7 +12,7 @@ struct LineError {
 
 int ReadNumber(const QString& text, int low, int high, int lineNumber)
 {
-    const std::optional<long long> number = shell::ParseInt(text);
+    const std::optional<long long> number = base::ParseInt(text);
     if (!number)
         throw LineError{QStringLiteral("строка %1: \"%2\" не является целым числом").arg(lineNumber).arg(text)};
     if (*number < low || *number > high)
@@ -26,7 +26,7 @@ ContainerSizes ReadSizes(const QString& line)
     QString rest = line;
     int values[5];
     for (int& value : values) {
-        const QString field = shell::SplitLeft(rest, u' ');
+        const QString field = base::SplitLeft(rest, u' ');
         if (field.isEmpty())
             throw LineError{QStringLiteral("строка 1: нужны пять целых чисел (высота области и размеры мест и карточек)")};
         value = ReadNumber(field, 0, kMaxContainerSize, 1);
@@ -38,9 +38,9 @@ ContainerItem ReadItem(const QString& line, int lineNumber)
 {
     QString rest = line;
     ContainerItem item;
-    item.name = shell::SplitLeft(rest, u' ');
-    item.left = ReadNumber(shell::SplitLeft(rest, u' '), -kMaxContainerPosition, kMaxContainerPosition, lineNumber);
-    item.top = ReadNumber(shell::SplitLeft(rest, u' '), -kMaxContainerPosition, kMaxContainerPosition, lineNumber);
+    item.name = base::SplitLeft(rest, u' ');
+    item.left = ReadNumber(base::SplitLeft(rest, u' '), -kMaxContainerPosition, kMaxContainerPosition, lineNumber);
+    item.top = ReadNumber(base::SplitLeft(rest, u' '), -kMaxContainerPosition, kMaxContainerPosition, lineNumber);
     item.content = rest; // SplitLeft left it trimmed
     return item;
 }
@@ -65,7 +65,7 @@ ContainerData ParseContainer(const QStringList& lines)
         data.sizes = ReadSizes(lines.first());
         QList<ContainerItem>* section = &data.senders;
         for (int i = 1; i < lines.size(); ++i) {
-            const QString line = shell::Trim(lines[i]);
+            const QString line = base::Trim(lines[i]);
             if (line.isEmpty()) continue;
             if (line == kTargetsLine) {
                 section = &data.targets;

@@ -1,6 +1,6 @@
 #include "tasks/formulacompare.h"
 #include "formulas/formula.h"
-#include "shell/base/random.h"
+#include "base/random.h"
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -73,7 +73,7 @@ bool FormulasEquivalent(const QString& expected, const QString& given)
         int rightEvaluations = 0;
         for (int point = 0; point < kComparePoints; ++point) {
             for (qsizetype i = 0; i < right.Variables().size(); ++i) {
-                const long double value = kLowestPoint + shell::RandomInt(kPointRange);
+                const long double value = kLowestPoint + base::RandomInt(kPointRange);
                 right.Values()[i] = value;
                 answer.Values()[i] = value;
             }

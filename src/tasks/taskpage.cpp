@@ -1,7 +1,7 @@
 #include "tasks/taskpage.h"
-#include "shell/base/numfmt.h"
-#include "shell/base/paths.h"
-#include "shell/base/textutil.h"
+#include "base/numfmt.h"
+#include "base/paths.h"
+#include "base/textutil.h"
 #include <QFile>
 #include <algorithm>
 
@@ -15,7 +15,7 @@ const QLatin1String kTitleTag("<TITLE>");
 QString HiddenFieldName(const QString& line)
 {
     if (!line.contains(kHiddenType)) return {};
-    QString name = shell::ExtractNameAttr(line);
+    QString name = base::ExtractNameAttr(line);
     name.remove(u'"');
     name.remove(u'\'');
     return name;
@@ -54,7 +54,7 @@ QList<FormulaField> FormulaFieldsOf(const QStringList& answerLines)
 
 int ClientWidthFromTitle(const QString& title, bool markingButtons)
 {
-    const std::optional<long long> number = shell::ParseInt(title.section(u'/', 0, 0));
+    const std::optional<long long> number = base::ParseInt(title.section(u'/', 0, 0));
     const int width = number && *number > 0 && *number < 10000 ? int(*number) : kDefaultClientWidth;
     return markingButtons ? std::max(width, kMarkingClientWidth) : width;
 }
@@ -70,10 +70,10 @@ QStringList WithGeometryTitle(const QStringList& pageFileLines, int width, int l
 TaskButtons VisibleButtons(const TaskState& state, bool isTeacher)
 {
     TaskButtons buttons;
-    buttons.ready = shell::FileExists(state.TaskFile(kAnswersExt));
+    buttons.ready = base::FileExists(state.TaskFile(kAnswersExt));
     buttons.send = !buttons.ready && state.IsShownUserCurrent();
     buttons.marking = !buttons.ready && !state.IsShownUserCurrent();
-    buttons.hint = shell::FileExists(state.TaskFile(kHintExt));
+    buttons.hint = base::FileExists(state.TaskFile(kHintExt));
     buttons.peek = isTeacher;
     return buttons;
 }
@@ -81,14 +81,14 @@ TaskButtons VisibleButtons(const TaskState& state, bool isTeacher)
 QString TaskLabFile(const TaskState& state)
 {
     const QString own = state.TaskFile(kLabExt);
-    for (const QString& file : {state.UserFile(kLabExt), own, shell::ExtractFolder(own) + QStringLiteral("default.lab")})
-        if (shell::FileExists(file)) return file;
+    for (const QString& file : {state.UserFile(kLabExt), own, base::ExtractFolder(own) + QStringLiteral("default.lab")})
+        if (base::FileExists(file)) return file;
     return {};
 }
 
 void DeleteUserCopies(const TaskState& state)
 {
-    for (const QString& ext : {kAnswersExt, kAreaExt, kLabExt}) QFile::remove(shell::RealPath(state.UserFile(ext)));
+    for (const QString& ext : {kAnswersExt, kAreaExt, kLabExt}) QFile::remove(base::RealPath(state.UserFile(ext)));
 }
 
 } // namespace tasks

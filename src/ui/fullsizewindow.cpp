@@ -1,5 +1,5 @@
 #include "ui/fullsizewindow.h"
-#include "shell/base/appstate.h"
+#include "base/appstate.h"
 #include "ui/dialogs.h"
 #include "ui/hooks.h"
 #include <QCloseEvent>
@@ -25,7 +25,7 @@ QString FullSizeWindow::helpName() const { return objectName().mid(2); }
 
 bool FullSizeWindow::AskQuit()
 {
-    const QString text = shell::App().currentUserName + QStringLiteral(", Вы действительно хотите выйти из программы?");
+    const QString text = base::App().currentUserName + QStringLiteral(", Вы действительно хотите выйти из программы?");
     return dialogs().question(text, kAppCaption, Choice::YesNo, Answer::No) == Answer::Yes;
 }
 

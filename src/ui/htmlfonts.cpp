@@ -1,5 +1,5 @@
 #include "ui/htmlfonts.h"
-#include "shell/base/paths.h"
+#include "base/paths.h"
 #include <QFont>
 #include <QFontInfo>
 #include <QStringList>
@@ -34,7 +34,7 @@ QString FaceRule(const Face& face)
     const QString family = QString::fromLatin1(face.family);
     QStringList sources;
     const QString file = QStringLiteral("FONTS\\") + QString::fromLatin1(face.file);
-    if (*face.file && shell::FileExists(file))
+    if (*face.file && base::FileExists(file))
         sources << QStringLiteral("url(\"/FONTS/%1\")").arg(QString::fromLatin1(face.file));
     const QString substitute = QFontInfo(QFont(family)).family();
     QStringList names = FullNames(family, face.bold, face.italic);

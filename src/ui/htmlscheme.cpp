@@ -1,6 +1,6 @@
 #include "ui/htmlscheme.h"
-#include "shell/base/paths.h"
-#include "shell/base/textfile.h"
+#include "base/paths.h"
+#include "base/textfile.h"
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
@@ -82,7 +82,7 @@ public:
         }
         const QString suffix = QFileInfo(real).suffix().toLower();
         const QByteArray textMime = TextMime(suffix);
-        if (!textMime.isEmpty()) Reply(job, textMime, shell::DecodeCp1251(file.readAll()).toUtf8());
+        if (!textMime.isEmpty()) Reply(job, textMime, base::DecodeCp1251(file.readAll()).toUtf8());
         else Reply(job, BinaryMime(real, suffix), file.readAll());
     }
 };
@@ -108,7 +108,7 @@ QUrl ProgramUrl(const QString& path)
 {
     QString normal = path;
     normal.replace(u'\\', u'/');
-    const QString programFolder = shell::ProgramFolder();
+    const QString programFolder = base::ProgramFolder();
     if (!programFolder.isEmpty() && normal.startsWith(programFolder)) normal = normal.mid(programFolder.size());
     if (!normal.startsWith(u'/')) normal.prepend(u'/');
     QUrl url;
@@ -122,8 +122,8 @@ QString ProgramPathOfUrl(const QUrl& url)
 {
     if (url.scheme() != QLatin1String(kProgramScheme) || url.host() != kHost) return {};
     QString path = url.adjusted(QUrl::NormalizePathSegments).path(QUrl::FullyDecoded);
-    const QString programFolder = shell::ProgramFolder();
-    const QString tempFolder = shell::TempFolder();
+    const QString programFolder = base::ProgramFolder();
+    const QString tempFolder = base::TempFolder();
     if (const QRegularExpressionMatch alias = kTempAlias.match(path); alias.hasMatch())
         return tempFolder + path.mid(alias.capturedLength());
     if (!programFolder.isEmpty() && path.startsWith(programFolder)) path = path.mid(programFolder.size());
@@ -136,18 +136,18 @@ QString ProgramPathOfUrl(const QUrl& url)
 QString ServedFile(const QUrl& url)
 {
     const QString programPath = ProgramPathOfUrl(url);
-    if (programPath.isEmpty() || shell::ProgramFolder().isEmpty()) return {};
-    const QFileInfo info(shell::RealPath(programPath));
+    if (programPath.isEmpty() || base::ProgramFolder().isEmpty()) return {};
+    const QFileInfo info(base::RealPath(programPath));
     if (!info.isFile()) return {};
     const QString canonical = info.canonicalFilePath();
-    if (!IsInside(canonical, shell::ProgramFolder()) && !IsInside(canonical, shell::TempFolder())) return {};
+    if (!IsInside(canonical, base::ProgramFolder()) && !IsInside(canonical, base::TempFolder())) return {};
     return info.absoluteFilePath();
 }
 
 void HoldPage(quint64 loadId, const QString& html)
 {
     QString served = html;
-    served.replace(shell::TempFolder(), QStringLiteral("/~t%1/").arg(loadId));
+    served.replace(base::TempFolder(), QStringLiteral("/~t%1/").arg(loadId));
     HeldPages().insert(loadId, served.toUtf8());
 }
 

@@ -1,6 +1,6 @@
 #include "ui/htmlview.h"
-#include "shell/base/apperror.h"
-#include "shell/base/textfile.h"
+#include "base/apperror.h"
+#include "base/textfile.h"
 #include "ui/dialogs.h"
 #include "ui/htmlfonts.h"
 #include "ui/htmlscheme.h"
@@ -252,10 +252,10 @@ bool HtmlView::display(Entry entry)
 {
     if (!entry.file.isEmpty()) {
         try {
-            const QString text = shell::ReadText(entry.file);
+            const QString text = base::ReadText(entry.file);
             if (!IsPageFile(entry.file)) entry.html.clear();
             else entry.html = m_pageFilter ? m_pageFilter(entry.file, text) : text;
-        } catch (const shell::AppError& error) {
+        } catch (const base::AppError& error) {
             ShowMessage(error.message());
             return false;
         }

@@ -1,5 +1,5 @@
 #include "ui/imagebuttons.h"
-#include "shell/base/paths.h"
+#include "base/paths.h"
 #include <QApplication>
 #include <QEnterEvent>
 #include <QImageReader>
@@ -22,7 +22,7 @@ bool ReleasedInside(const QWidget* widget, const QMouseEvent* event)
 bool LoadJpegBitmap(QLabel* control, const QString& file)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QImage image(shell::RealPath(file));
+    const QImage image(base::RealPath(file));
     QApplication::restoreOverrideCursor();
     if (image.isNull()) return false;
     control->setPixmap(QPixmap::fromImage(image));
@@ -40,7 +40,7 @@ TGifImage::TGifImage(QWidget* parent) : QWidget(parent)
 
 bool TGifImage::LoadFromFile(const QString& file)
 {
-    QImageReader reader(shell::RealPath(file));
+    QImageReader reader(base::RealPath(file));
     QList<QPixmap> frames;
     QList<int> delays;
     while (reader.canRead()) {

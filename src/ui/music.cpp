@@ -1,5 +1,5 @@
 #include "ui/music.h"
-#include "shell/base/paths.h"
+#include "base/paths.h"
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QCoreApplication>
@@ -45,8 +45,8 @@ TffMusic::~TffMusic() = default;
 
 bool TffMusic::open(Player& player, const QString& file)
 {
-    if (!shell::FileExists(file)) return false;
-    const QString real = shell::RealPath(file);
+    if (!base::FileExists(file)) return false;
+    const QString real = base::RealPath(file);
     if (player.source != real) {
         player.source = real;
         player.player.setSource(QUrl::fromLocalFile(real));

@@ -1,5 +1,5 @@
 #include "ui/pictureset.h"
-#include "shell/base/paths.h"
+#include "base/paths.h"
 #include "ui/dialogs.h"
 #include "ui/imagebuttons.h"
 
@@ -17,7 +17,7 @@ void PictureSet::animation(TGifImage* gif, const QString& file)
 
 QPixmap PictureSet::pixmap(const QString& file)
 {
-    const QPixmap picture(shell::RealPath(file));
+    const QPixmap picture(base::RealPath(file));
     if (picture.isNull()) m_missing.append(file);
     return picture;
 }

@@ -1,5 +1,5 @@
 #include "users/regdialogs.h"
-#include "shell/base/textutil.h"
+#include "base/textutil.h"
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -39,7 +39,7 @@ QLineEdit* Field(QDialog* dialog, const char* name)
 // OK only while the field holds more than blanks.
 void RequireText(QLineEdit* field, QPushButton* ok)
 {
-    auto update = [field, ok] { ok->setEnabled(!shell::Trim(field->text()).isEmpty()); };
+    auto update = [field, ok] { ok->setEnabled(!base::Trim(field->text()).isEmpty()); };
     QObject::connect(field, &QLineEdit::textChanged, ok, update);
     update();
 }
@@ -80,7 +80,7 @@ void TffKlass::setClassName(const QString& name)
     edClass->setFocus();
 }
 
-QString TffKlass::className() const { return shell::Trim(edClass->text()); }
+QString TffKlass::className() const { return base::Trim(edClass->text()); }
 
 void TffKlass::showEvent(QShowEvent* event)
 {
@@ -114,8 +114,8 @@ void TffUser::setFields(const QString& className, const QString& name, const QSt
     edName->setFocus();
 }
 
-QString TffUser::name() const { return shell::Trim(edName->text()); }
-QString TffUser::password() const { return shell::Trim(edPassword->text()); }
+QString TffUser::name() const { return base::Trim(edName->text()); }
+QString TffUser::password() const { return base::Trim(edPassword->text()); }
 
 void TffUser::showEvent(QShowEvent* event)
 {

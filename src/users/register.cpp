@@ -1,9 +1,9 @@
 #include "users/register.h"
-#include "shell/base/apperror.h"
-#include "shell/base/folders.h"
-#include "shell/base/paths.h"
-#include "shell/base/textfile.h"
-#include "shell/base/textutil.h"
+#include "base/apperror.h"
+#include "base/folders.h"
+#include "base/paths.h"
+#include "base/textfile.h"
+#include "base/textutil.h"
 
 namespace users {
 namespace {
@@ -19,15 +19,15 @@ QString UserFolderOf(const QString& id) { return QStringLiteral("USERS\\") + id 
 QString RegisterFile()
 {
     const QString imported = kRegisterFolder + kImportedRegister;
-    return shell::FileExists(imported) ? imported : kRegisterFolder + kPlainRegister;
+    return base::FileExists(imported) ? imported : kRegisterFolder + kPlainRegister;
 }
 
 UserEntry SplitUserEntry(const QString& text)
 {
     QString rest = text;
     UserEntry entry;
-    entry.id = shell::SplitLeft(rest, u' ');
-    entry.name = shell::SplitLeft(rest, u'$');
+    entry.id = base::SplitLeft(rest, u' ');
+    entry.name = base::SplitLeft(rest, u'$');
     entry.password = rest;
     return entry;
 }
@@ -58,11 +58,11 @@ bool IsStaffClass(const QString& className)
 void Register::LoadRegister()
 {
     const QString file = RegisterFile();
-    const QStringList lines = shell::ReadLines(file);
+    const QStringList lines = base::ReadLines(file);
     try {
-        m_roots = shell::ReadTreeText(lines);
-    } catch (const shell::AppError& error) {
-        throw shell::AppError(QStringLiteral("Ошибка в списке пользователей (%1): %2").arg(file, error.message()));
+        m_roots = base::ReadTreeText(lines);
+    } catch (const base::AppError& error) {
+        throw base::AppError(QStringLiteral("Ошибка в списке пользователей (%1): %2").arg(file, error.message()));
     }
 }
 
@@ -71,12 +71,12 @@ void Register::SaveRegister() const
     const QString file = RegisterFile();
     // A root without text would be an empty line, which the reader skips:
     // the first class would come back as the root and every user as a class.
-    std::vector<shell::TreeNode> roots = m_roots;
+    std::vector<base::TreeNode> roots = m_roots;
     for (auto& root : roots)
         if (root.text.isEmpty()) root.text = kDefaultRoot;
-    shell::ForceFolder(kRegisterFolder);
-    if (!shell::WriteLines(file, shell::WriteTreeText(roots)))
-        throw shell::AppError(QStringLiteral("Не удалось сохранить список пользователей в файл %1").arg(file));
+    base::ForceFolder(kRegisterFolder);
+    if (!base::WriteLines(file, base::WriteTreeText(roots)))
+        throw base::AppError(QStringLiteral("Не удалось сохранить список пользователей в файл %1").arg(file));
 }
 
 void Register::SaveAndReload()
@@ -87,28 +87,28 @@ void Register::SaveAndReload()
 
 // --- queries ----------------------------------------------------------------
 
-const std::vector<shell::TreeNode>* Register::classNodes() const
+const std::vector<base::TreeNode>* Register::classNodes() const
 {
     return m_roots.empty() ? nullptr : &m_roots.front().children;
 }
 
-std::vector<shell::TreeNode>& Register::classes()
+std::vector<base::TreeNode>& Register::classes()
 {
     if (m_roots.empty()) m_roots.push_back({kDefaultRoot, {}});
     return m_roots.front().children;
 }
 
-const shell::TreeNode* Register::classNode(int k) const
+const base::TreeNode* Register::classNode(int k) const
 {
     const auto* nodes = classNodes();
     if (!nodes || k < 0 || k >= int(nodes->size())) return nullptr;
     return &(*nodes)[k];
 }
 
-shell::TreeNode& Register::classNodeOrThrow(int k)
+base::TreeNode& Register::classNodeOrThrow(int k)
 {
     auto& nodes = classes();
-    if (k < 0 || k >= int(nodes.size())) throw shell::AppError(QStringLiteral("Класс не выбран"));
+    if (k < 0 || k >= int(nodes.size())) throw base::AppError(QStringLiteral("Класс не выбран"));
     return nodes[k];
 }
 
@@ -180,14 +180,14 @@ bool Register::IdentifierInRegister(const QString& id) const
 
 bool Register::IdentifierTaken(const QString& id) const
 {
-    return IdentifierInRegister(id) || shell::FolderExists(UserFolderOf(id));
+    return IdentifierInRegister(id) || base::FolderExists(UserFolderOf(id));
 }
 
 QString Register::NewUserId() const
 {
     QString id;
     do {
-        id = shell::RandomDigits(kIdDigits);
+        id = base::RandomDigits(kIdDigits);
     } while (IdentifierTaken(id));
     return id;
 }
@@ -226,14 +226,14 @@ void Register::AddClass(const QString& name)
 
 void Register::RenameClass(int k, const QString& name)
 {
-    if (const QString refusal = CheckRenameClass(k); !refusal.isEmpty()) throw shell::AppError(refusal);
+    if (const QString refusal = CheckRenameClass(k); !refusal.isEmpty()) throw base::AppError(refusal);
     classNodeOrThrow(k).text = name;
     SaveAndReload();
 }
 
 void Register::DeleteClass(int k)
 {
-    if (const QString refusal = CheckDeleteClass(k); !refusal.isEmpty()) throw shell::AppError(refusal);
+    if (const QString refusal = CheckDeleteClass(k); !refusal.isEmpty()) throw base::AppError(refusal);
     classNodeOrThrow(k);
     classes().erase(classes().begin() + k);
     SaveAndReload();
@@ -247,25 +247,25 @@ void Register::AddUser(int k, const QString& id, const QString& password, const 
 
 void Register::UpdateUser(int k, int m, const QString& name, const QString& password)
 {
-    if (const QString refusal = CheckUpdateUser(k, m); !refusal.isEmpty()) throw shell::AppError(refusal);
+    if (const QString refusal = CheckUpdateUser(k, m); !refusal.isEmpty()) throw base::AppError(refusal);
     auto& users = classNodeOrThrow(k).children;
-    if (m < 0 || m >= int(users.size())) throw shell::AppError(QStringLiteral("Пользователь не выбран"));
+    if (m < 0 || m >= int(users.size())) throw base::AppError(QStringLiteral("Пользователь не выбран"));
     users[m].text = JoinUserEntry(SplitUserEntry(users[m].text).id, name, password);
     SaveRegister();
 }
 
 bool Register::DeleteUser(int k, int m)
 {
-    if (const QString refusal = CheckDeleteUser(k, m); !refusal.isEmpty()) throw shell::AppError(refusal);
+    if (const QString refusal = CheckDeleteUser(k, m); !refusal.isEmpty()) throw base::AppError(refusal);
     auto& users = classNodeOrThrow(k).children;
-    if (m < 0 || m >= int(users.size())) throw shell::AppError(QStringLiteral("Пользователь не выбран"));
+    if (m < 0 || m >= int(users.size())) throw base::AppError(QStringLiteral("Пользователь не выбран"));
     const QString id = SplitUserEntry(users[m].text).id;
     users.erase(users.begin() + m);
     // Only a folder that is this one user's may go: an empty or dotted
     // identifier would name "USERS\" itself or the program folder, and an
     // identifier shared with another user would take that user's results too.
     const bool ownFolder = IsPlainIdentifier(id) && !IdentifierInRegister(id);
-    if (ownFolder) shell::DeleteFolder(UserFolderOf(id));
+    if (ownFolder) base::DeleteFolder(UserFolderOf(id));
     SaveRegister();
     return ownFolder;
 }

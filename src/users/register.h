@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/base/treetext.h"
+#include "base/treetext.h"
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -42,9 +42,9 @@ bool IsStaffClass(const QString& className);
 class Register {
 public:
     // Reads RegisterFile(). A missing file or a broken indentation raises
-    // shell::AppError with a Russian message; the previous tree is kept.
+    // base::AppError with a Russian message; the previous tree is kept.
     void LoadRegister();
-    // Writes the tree to RegisterFile() atomically; raises shell::AppError
+    // Writes the tree to RegisterFile() atomically; raises base::AppError
     // when the file cannot be written (the tree in memory keeps the change).
     void SaveRegister() const;
 
@@ -86,17 +86,17 @@ public:
     bool IdentifierTaken(const QString& id) const;
 
     // Replaces the whole tree (the import).
-    void setTree(std::vector<shell::TreeNode> roots) { m_roots = std::move(roots); }
-    const std::vector<shell::TreeNode>& tree() const { return m_roots; }
+    void setTree(std::vector<base::TreeNode> roots) { m_roots = std::move(roots); }
+    const std::vector<base::TreeNode>& tree() const { return m_roots; }
 
 private:
-    std::vector<shell::TreeNode>& classes();
-    const std::vector<shell::TreeNode>* classNodes() const;
-    const shell::TreeNode* classNode(int k) const;
-    shell::TreeNode& classNodeOrThrow(int k);
+    std::vector<base::TreeNode>& classes();
+    const std::vector<base::TreeNode>* classNodes() const;
+    const base::TreeNode* classNode(int k) const;
+    base::TreeNode& classNodeOrThrow(int k);
     void SaveAndReload();
 
-    std::vector<shell::TreeNode> m_roots;
+    std::vector<base::TreeNode> m_roots;
 };
 
 } // namespace users

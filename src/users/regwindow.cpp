@@ -1,6 +1,6 @@
 #include "users/regwindow.h"
-#include "shell/base/apperror.h"
-#include "shell/base/paths.h"
+#include "base/apperror.h"
+#include "base/paths.h"
 #include "ui/dialogs.h"
 #include "ui/imagebuttons.h"
 #include "users/regdialogs.h"
@@ -29,7 +29,7 @@ template <typename F> void Guarded(F step)
 {
     try {
         step();
-    } catch (const shell::AppError& error) {
+    } catch (const base::AppError& error) {
         ui::ShowMessage(error.message());
     }
 }
@@ -89,7 +89,7 @@ bool TffReg::LoadRegister()
 {
     try {
         m_register.LoadRegister();
-    } catch (const shell::AppError& error) {
+    } catch (const base::AppError& error) {
         modal([&] { ui::ShowMessage(error.message()); });
         return false;
     }
@@ -274,14 +274,14 @@ void TffReg::editUser(int k, int m)
 void TffReg::btImportClick()
 {
     const QString file = modal([&] {
-        return ui::dialogs().openFile(QStringLiteral("XML|*.XML"), QStringLiteral("XML"), shell::ProgramFolder());
+        return ui::dialogs().openFile(QStringLiteral("XML|*.XML"), QStringLiteral("XML"), base::ProgramFolder());
     });
     if (file.isEmpty()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     ImportReport report;
     try {
         report = ImportVelta(m_register, file);
-    } catch (const shell::AppError& error) {
+    } catch (const base::AppError& error) {
         QApplication::restoreOverrideCursor();
         modal([&] { ui::ShowMessage(error.message()); });
         return;

@@ -1,10 +1,10 @@
 #include "users/results.h"
-#include "shell/base/appstate.h"
-#include "shell/base/clock.h"
-#include "shell/base/folders.h"
-#include "shell/base/numfmt.h"
-#include "shell/base/textfile.h"
-#include "shell/base/textutil.h"
+#include "base/appstate.h"
+#include "base/clock.h"
+#include "base/folders.h"
+#include "base/numfmt.h"
+#include "base/textfile.h"
+#include "base/textutil.h"
 #include <algorithm>
 #include <cmath>
 
@@ -12,7 +12,7 @@ namespace users {
 namespace {
 long long ReadColumns(const QString& value, int first, int width)
 {
-    const auto number = shell::ParseInt(value.mid(first, width));
+    const auto number = base::ParseInt(value.mid(first, width));
     return number && *number > 0 ? *number : 0;
 }
 
@@ -31,32 +31,32 @@ QString FormatResultValue(QChar verdict, int attempts, long long seconds, const 
 {
     attempts = std::clamp(attempts, 0, kMaxAttempts);
     seconds = std::clamp(seconds, 0LL, kMaxSeconds);
-    return verdict + shell::PadNumber(attempts, 3, u' ') + shell::PadNumber(seconds, 6, u' ') + u' '
-        + shell::FormatDate(date);
+    return verdict + base::PadNumber(attempts, 3, u' ') + base::PadNumber(seconds, 6, u' ') + u' '
+        + base::FormatDate(date);
 }
 
 int ReadAttempts(const QString& value) { return int(std::min<long long>(ReadColumns(value, 1, 3), kMaxAttempts)); }
 long long ReadSeconds(const QString& value) { return ReadColumns(value, 4, 6); }
 
-void LoadResults(const QString& folder, shell::NameValueList& list)
+void LoadResults(const QString& folder, base::NameValueList& list)
 {
     list.clear();
     if (folder.isEmpty()) return;
-    if (auto lines = shell::TryReadLines(folder + kResultsFile)) list.setLines(*lines);
+    if (auto lines = base::TryReadLines(folder + kResultsFile)) list.setLines(*lines);
 }
 
-bool SaveResults(const QString& folder, const shell::NameValueList& list)
+bool SaveResults(const QString& folder, const base::NameValueList& list)
 {
     if (folder.isEmpty()) return false;
-    shell::ForceFolder(folder);
-    return shell::WriteLines(folder + kResultsFile, list.lines());
+    base::ForceFolder(folder);
+    return base::WriteLines(folder + kResultsFile, list.lines());
 }
 
 bool RecordAttempt(const QString& taskCode, int verdict, double seconds)
 {
-    auto& app = shell::App();
+    auto& app = base::App();
     const long long spent = std::llround(std::max(0.0, seconds));
-    const QDate today = shell::Today();
+    const QDate today = base::Today();
     const int index = app.userResults.indexOfName(taskCode);
     if (index < 0) {
         app.userResults.append(taskCode, FormatResultValue(VerdictChar(verdict), 1, spent, today));
@@ -73,7 +73,7 @@ bool RecordAttempt(const QString& taskCode, int verdict, double seconds)
 bool OverruleVerdict(const QString& pupilFolder, const QString& taskCode, int verdict)
 {
     if (verdict != 1 && verdict != 2) return false;
-    shell::NameValueList pupil;
+    base::NameValueList pupil;
     LoadResults(pupilFolder, pupil);
     const int index = pupil.indexOfName(taskCode);
     bool saved = true;
@@ -84,7 +84,7 @@ bool OverruleVerdict(const QString& pupilFolder, const QString& taskCode, int ve
         pupil.setValue(index, value);
         saved = SaveResults(pupilFolder, pupil);
     }
-    auto& app = shell::App();
+    auto& app = base::App();
     if (!app.userFolder.isEmpty() && SameFolder(pupilFolder, app.userFolder)) app.userResults = pupil;
     app.resultsChanged = true;
     return saved;

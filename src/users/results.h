@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/base/namevalue.h"
+#include "base/namevalue.h"
 #include <QDate>
 #include <QString>
 
@@ -28,11 +28,11 @@ long long ReadSeconds(const QString& value);
 
 // Replaces the list by folder + "results.txt"; an empty list when the file
 // is missing or unreadable, or when folder is empty (nobody logged in).
-void LoadResults(const QString& folder, shell::NameValueList& list);
+void LoadResults(const QString& folder, base::NameValueList& list);
 // Writes the list to folder + "results.txt" atomically, creating the folder.
 // False when nothing was written (the previous file stays); an empty folder
 // (nobody logged in) writes nothing.
-bool SaveResults(const QString& folder, const shell::NameValueList& list);
+bool SaveResults(const QString& folder, const base::NameValueList& list);
 
 // One attempt of the current user: updates App().userResults, saves it to
 // App().userFolder and sets App().resultsChanged. verdict is 0, 1 or 2;

@@ -1,8 +1,8 @@
 #include "users/resultstable.h"
-#include "shell/base/numfmt.h"
-#include "shell/base/paths.h"
-#include "shell/base/textfile.h"
-#include "shell/base/textutil.h"
+#include "base/numfmt.h"
+#include "base/paths.h"
+#include "base/textfile.h"
+#include "base/textutil.h"
 #include "users/register.h"
 #include "users/results.h"
 #include <QDir>
@@ -13,8 +13,8 @@ namespace {
 
 bool IsFixedColumns(const QString& value)
 {
-    return value.size() >= 11 && value[10] == u' ' && shell::ParseInt(value.mid(1, 3))
-        && shell::ParseInt(value.mid(4, 6));
+    return value.size() >= 11 && value[10] == u' ' && base::ParseInt(value.mid(1, 3))
+        && base::ParseInt(value.mid(4, 6));
 }
 
 // The lines of a results file that are entries: "code=value" with both parts.
@@ -38,7 +38,7 @@ std::optional<QStringList> ResultsLines(const QString& id)
 {
     const QString folder = PupilFolder(id);
     if (folder.isEmpty()) return std::nullopt;
-    return shell::TryReadLines(folder + kResultsFile);
+    return base::TryReadLines(folder + kResultsFile);
 }
 
 QString VerdictText(const QString& verdict)
@@ -100,12 +100,12 @@ QStringList ExportEntry(const QString& id, const Entry& entry)
 ResultParts SplitResultValue(const QString& value)
 {
     if (IsFixedColumns(value))
-        return {value.left(1), shell::Trim(value.mid(1, 3)), shell::Trim(value.mid(4, 6)), shell::Trim(value.mid(11))};
+        return {value.left(1), base::Trim(value.mid(1, 3)), base::Trim(value.mid(4, 6)), base::Trim(value.mid(11))};
     QString rest = value;
     ResultParts parts;
-    parts.verdict = shell::SplitLeft(rest, u' ');
-    parts.attempts = shell::SplitLeft(rest, u' ');
-    parts.seconds = shell::SplitLeft(rest, u' ');
+    parts.verdict = base::SplitLeft(rest, u' ');
+    parts.attempts = base::SplitLeft(rest, u' ');
+    parts.seconds = base::SplitLeft(rest, u' ');
     parts.date = rest;
     return parts;
 }
@@ -128,7 +128,7 @@ CellView ViewCell(const QString& value, bool showAttempts)
     if (showAttempts) {
         cell.text = parts.attempts;
     } else {
-        const std::optional<long long> seconds = shell::ParseInt(parts.seconds);
+        const std::optional<long long> seconds = base::ParseInt(parts.seconds);
         cell.text = seconds && *seconds >= 0 ? QString::number(MinutesOf(*seconds)) : QString();
     }
     return cell;
@@ -137,8 +137,8 @@ CellView ViewCell(const QString& value, bool showAttempts)
 QStringList ExerciseColumns(const QString& topic, const QString& exercisesLine)
 {
     QStringList codes;
-    for (const QString& code : shell::PageCodes(exercisesLine)) {
-        const QString full = shell::FullPageCode(topic, code);
+    for (const QString& code : base::PageCodes(exercisesLine)) {
+        const QString full = base::FullPageCode(topic, code);
         const qsizetype slash = full.indexOf(u'\\');
         if (slash >= 0 && slash + 1 < full.size() && full[slash + 1].isDigit()) codes.append(full);
     }
@@ -147,7 +147,7 @@ QStringList ExerciseColumns(const QString& topic, const QString& exercisesLine)
 
 std::optional<QStringList> TopicExerciseColumns(const QString& topic)
 {
-    const std::optional<shell::PageList> pages = shell::ReadPageList(topic);
+    const std::optional<base::PageList> pages = base::ReadPageList(topic);
     if (!pages) return std::nullopt;
     return ExerciseColumns(topic, pages->exercises);
 }
@@ -184,11 +184,11 @@ void FillGrid(ResultsGrid& grid)
     for (const QString& id : grid.ids) grid.values.append(PupilRow(id, grid.codes));
 }
 
-QList<const shell::ContentsSection*> TableSections(const shell::CourseContents& contents)
+QList<const base::ContentsSection*> TableSections(const base::CourseContents& contents)
 {
-    QList<const shell::ContentsSection*> sections;
-    for (const shell::ContentsGroup& group : contents.groups)
-        for (const shell::ContentsSection& section : group.sections) sections.append(&section);
+    QList<const base::ContentsSection*> sections;
+    for (const base::ContentsGroup& group : contents.groups)
+        for (const base::ContentsSection& section : group.sections) sections.append(&section);
     return sections;
 }
 
@@ -232,8 +232,8 @@ QStringList ExportLines(const Register& reg, const QString& programFolder)
 
 QString ExportResults(const Register& reg, const QString& file)
 {
-    const QStringList lines = ExportLines(reg, QDir::toNativeSeparators(shell::ProgramFolder()));
-    if (shell::WriteLines(file, lines)) return {};
+    const QStringList lines = ExportLines(reg, QDir::toNativeSeparators(base::ProgramFolder()));
+    if (base::WriteLines(file, lines)) return {};
     return QStringLiteral("Не удается записать файл ") + QDir::toNativeSeparators(file);
 }
 

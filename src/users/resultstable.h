@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/base/coursefiles.h"
+#include "base/coursefiles.h"
 #include <QChar>
 #include <QList>
 #include <QString>
@@ -63,7 +63,7 @@ struct ResultsGrid {
 void FillGrid(ResultsGrid& grid);
 
 // The contents sections in tree order (the table's section list).
-QList<const shell::ContentsSection*> TableSections(const shell::CourseContents& contents);
+QList<const base::ContentsSection*> TableSections(const base::CourseContents& contents);
 
 // --- XML export -------------------------------------------------------------------------------
 

@@ -1,6 +1,6 @@
 #include "users/tablewindow.h"
-#include "shell/base/apperror.h"
-#include "shell/base/appstate.h"
+#include "base/apperror.h"
+#include "base/appstate.h"
 #include "ui/dialogs.h"
 #include "ui/hooks.h"
 #include "ui/pictureset.h"
@@ -111,7 +111,7 @@ void TResultsGrid::drawCell(QPainter& p, int column, int row) const
             text = m_grid->names.value(row - 1);
         else
             text = QStringLiteral("Ф И О");
-        p.setPen(row > 0 && text == shell::App().currentUserName ? Qt::red : Qt::black);
+        p.setPen(row > 0 && text == base::App().currentUserName ? Qt::red : Qt::black);
         p.drawText(textRect, Qt::AlignLeft | Qt::AlignTop, text);
     } else {
         const CellView cell = ViewCell(m_grid ? m_grid->value(column, row) : QString(),
@@ -255,14 +255,14 @@ QString TfmTable::LoadSections()
 {
     QString error;
     try {
-        m_contents = shell::LoadCourseContents();
-    } catch (const shell::AppError& e) {
+        m_contents = base::LoadCourseContents();
+    } catch (const base::AppError& e) {
         m_contents = {};
         error = e.message();
     }
     m_sections = TableSections(m_contents);
     ComboBox0->clear();
-    for (const shell::ContentsSection* section : m_sections) ComboBox0->addItem(section->title);
+    for (const base::ContentsSection* section : m_sections) ComboBox0->addItem(section->title);
     ComboBox0->setCurrentIndex(m_sections.isEmpty() ? -1 : 0);
     ComboBox0Change(ComboBox0->currentIndex());
     return error;
@@ -307,8 +307,8 @@ void TfmTable::ComboBox0Change(int item)
     ComboBox1->clear();
     m_topicCodes.clear();
     if (item >= 0 && item < m_sections.size()) {
-        for (const shell::ContentsTopic& topic : m_sections[item]->Topics()) {
-            ComboBox1->addItem(shell::TopicTitle(topic.rest));
+        for (const base::ContentsTopic& topic : m_sections[item]->Topics()) {
+            ComboBox1->addItem(base::TopicTitle(topic.rest));
             m_topicCodes.append(topic.code);
         }
     }
@@ -346,7 +346,7 @@ void TfmTable::ApplyTopic()
     if (!topic.isEmpty() && !codes && m_missingReported != topic) {
         // Said once for the topic, not on every tick of the timer.
         m_missingReported = topic;
-        ui::ShowMessage(QStringLiteral("Не удается открыть файл ") + shell::PageListFile(topic));
+        ui::ShowMessage(QStringLiteral("Не удается открыть файл ") + base::PageListFile(topic));
     }
     m_grid.codes = codes.value_or(QStringList());
     FillGrid(m_grid);

@@ -115,8 +115,8 @@ private:
     QString currentTopic() const;
 
     const Register& m_register;
-    shell::CourseContents m_contents;
-    QList<const shell::ContentsSection*> m_sections;
+    base::CourseContents m_contents;
+    QList<const base::ContentsSection*> m_sections;
     QStringList m_topicCodes;
     QStringList m_classNames; // as the class list shows them
     ResultsGrid m_grid;

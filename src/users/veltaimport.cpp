@@ -1,8 +1,8 @@
 #include "users/veltaimport.h"
-#include "shell/base/apperror.h"
-#include "shell/base/folders.h"
-#include "shell/base/textfile.h"
-#include "shell/base/textutil.h"
+#include "base/apperror.h"
+#include "base/folders.h"
+#include "base/textfile.h"
+#include "base/textutil.h"
 #include "users/register.h"
 #include <QFile>
 #include <QStringDecoder>
@@ -31,7 +31,7 @@ QString TagText(const QString& element, const QString& tag)
     if (start < 0) return {};
     const qsizetype from = start + tag.size();
     const qsizetype end = element.indexOf(u'<', from);
-    return shell::Trim(element.mid(from, (end < 0 ? element.size() : end) - from));
+    return base::Trim(element.mid(from, (end < 0 ? element.size() : end) - from));
 }
 
 // Values go into one line of the register: a line break inside a value would
@@ -58,12 +58,12 @@ ImportedUser ReadElement(const QString& element)
     user.password = CleanValue(AttributeValue(element, QStringLiteral("PASSWORD=\"")));
     QString klass = TagText(element, QStringLiteral("<ROLE>"));
     if (element.contains(QStringLiteral("<CLASS>"), Qt::CaseInsensitive))
-        klass = shell::Trim(klass + u' ' + TagText(element, QStringLiteral("<CLASS>")));
+        klass = base::Trim(klass + u' ' + TagText(element, QStringLiteral("<CLASS>")));
     user.className = CleanValue(klass);
     return user;
 }
 
-shell::TreeNode& ClassFor(shell::TreeNode& root, const QString& name)
+base::TreeNode& ClassFor(base::TreeNode& root, const QString& name)
 {
     for (auto& klass : root.children)
         if (klass.text.compare(name, Qt::CaseInsensitive) == 0) return klass;
@@ -71,7 +71,7 @@ shell::TreeNode& ClassFor(shell::TreeNode& root, const QString& name)
     return root.children.back();
 }
 
-bool IdInTree(const shell::TreeNode& root, const QString& id)
+bool IdInTree(const base::TreeNode& root, const QString& id)
 {
     for (const auto& klass : root.children)
         for (const auto& user : klass.children)
@@ -105,38 +105,38 @@ QString DecodeImportFile(const QByteArray& bytes)
     const QByteArray head = bytes.left(200).toLower();
     if (head.startsWith("<?xml") && (head.contains("encoding=\"utf-8\"") || head.contains("encoding='utf-8'")))
         return QString::fromUtf8(bytes);
-    return shell::DecodeCp1251(bytes);
+    return base::DecodeCp1251(bytes);
 }
 
 ImportReport ImportVelta(Register& reg, const QString& realPath)
 {
     QFile file(realPath);
     if (!file.open(QIODevice::ReadOnly))
-        throw shell::AppError(QStringLiteral("Не удается открыть файл \"%1\"").arg(realPath));
+        throw base::AppError(QStringLiteral("Не удается открыть файл \"%1\"").arg(realPath));
     const std::vector<ImportedUser> users = ParseVeltaUsers(DecodeImportFile(file.readAll()));
     if (users.empty())
-        throw shell::AppError(QStringLiteral("В файле \"%1\" нет ни одного пользователя. "
+        throw base::AppError(QStringLiteral("В файле \"%1\" нет ни одного пользователя. "
                                              "Список пользователей не изменен.").arg(realPath));
 
-    shell::TreeNode root{QStringLiteral("Пользователи"), {}};
+    base::TreeNode root{QStringLiteral("Пользователи"), {}};
     root.children.push_back({QStringLiteral("Администратор"),
                              {{JoinUserEntry(QStringLiteral("00000000"), QStringLiteral("SYSADMIN"),
                                              QStringLiteral("46802135")), {}}}});
     ImportReport report;
     for (const ImportedUser& user : users) {
         if (!IsPlainIdentifier(user.id) || IdInTree(root, user.id)) {
-            report.skipped.append(shell::Trim(user.id + u' ' + user.name));
+            report.skipped.append(base::Trim(user.id + u' ' + user.name));
             continue;
         }
         ClassFor(root, user.className).children.push_back({JoinUserEntry(user.id, user.name, user.password), {}});
         ++report.imported;
     }
 
-    std::vector<shell::TreeNode> tree;
+    std::vector<base::TreeNode> tree;
     tree.push_back(std::move(root));
-    shell::ForceFolder(QStringLiteral("DATA\\"));
-    if (!shell::WriteLines(kImportedRegister, shell::WriteTreeText(tree)))
-        throw shell::AppError(QStringLiteral("Не удалось сохранить список пользователей в файл %1").arg(kImportedRegister));
+    base::ForceFolder(QStringLiteral("DATA\\"));
+    if (!base::WriteLines(kImportedRegister, base::WriteTreeText(tree)))
+        throw base::AppError(QStringLiteral("Не удалось сохранить список пользователей в файл %1").arg(kImportedRegister));
     reg.setTree(std::move(tree));
     return report;
 }

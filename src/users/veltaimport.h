@@ -36,7 +36,7 @@ struct ImportReport {
 // Replaces the register by the administrator class with SYSADMIN and the
 // users of the file, written to "DATA\usersvt.txt" (the register file from
 // then on). A file that cannot be read or holds no user element raises
-// shell::AppError and leaves the register and its files as they were.
+// base::AppError and leaves the register and its files as they were.
 ImportReport ImportVelta(Register& reg, const QString& realPath);
 
 } // namespace users

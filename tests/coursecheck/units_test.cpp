@@ -4,7 +4,7 @@
 #include "coursecheck/check/structure.h"
 #include "coursecheck/check/taskcheck.h"
 #include "coursecheck/printing.h"
-#include "shell/base/random.h"
+#include "base/random.h"
 #include <gtest/gtest.h>
 
 using namespace coursecheck;
@@ -39,7 +39,7 @@ TEST(CourseCheckUnits, RightFormValuesFillEveryKindOfField)
 
 TEST(CourseCheckUnits, ExpectedFormulaEvaluatesSomewhereInTheJudgingRange)
 {
-    shell::SetRandomSeed(7);
+    base::SetRandomSeed(7);
     // Defined for a tenth of the points the judging draws from -5000..4999.
     EXPECT_EQ(NeverEvaluates("[ln(x-4000)]"), std::nullopt);
     EXPECT_EQ(NeverEvaluates("[5]"), std::nullopt);

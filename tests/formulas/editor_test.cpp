@@ -1,6 +1,6 @@
 // The formula editor window and the data input dialog, offscreen: keys,
 // buttons, OK and cancel, as a pupil drives them.
-#include "formulas/editformula.h"
+#include "formulas/formulaeditor.h"
 #include "formulas/formula.h"
 #include "formulatest.h"
 #include "support/fakedialogs.h"

@@ -23,7 +23,7 @@ QString ErrorOf(const QString& text, std::initializer_list<std::pair<const char1
 {
     try {
         ValueOf(text, values);
-    } catch (const shell::AppError& error) {
+    } catch (const base::AppError& error) {
         return error.message();
     }
     return QString();
@@ -51,7 +51,7 @@ public:
         ++builds;
         if (failingBuilds > 0) {
             --failingBuilds;
-            throw shell::AppError("Compilation Error: bad");
+            throw base::AppError("Compilation Error: bad");
         }
     }
     long double CallFunction(int index, std::span<const long double> values) override
@@ -126,12 +126,12 @@ TEST(Calculate, KeptExpressionGivesWhatAFreshParseGives)
         }
         for (long double& value : kept.Values()) value = (long double)(int(rng() % 17) - 8) / 2;
 
-        plane::TshParser fresh(&kept);
+        expr::TshParser fresh(&kept);
         std::optional<long double> expected;
         try {
             fresh.Parse(kept.ExpressionText());
             expected = fresh.Evaluate();
-        } catch (const shell::AppError&) {
+        } catch (const base::AppError&) {
         }
         const std::optional<long double> got = kept.TryCalculate();
         ASSERT_EQ(got.has_value(), expected.has_value()) << kept.Text().toStdString();
@@ -172,7 +172,7 @@ TEST(Compile, WithoutACompilerTheParserServes)
     try {
         formula.Compile();
         FAIL();
-    } catch (const shell::AppError& error) {
+    } catch (const base::AppError& error) {
         EXPECT_EQ(error.message(), QStringLiteral("Интегралы мы считать пока не умеем :("));
     }
 }
@@ -229,7 +229,7 @@ TEST_F(CompiledFormula, AnEditRecompilesInPlace)
     formula.RecompileAfterEdit();
     EXPECT_FALSE(formula.Compiled());
     EXPECT_EQ(compiler.expressions, QStringList{"0"});
-    EXPECT_THROW(formula.Calculate(), shell::AppError);
+    EXPECT_THROW(formula.Calculate(), base::AppError);
 
     // An uncompiled formula is not recompiled.
     const int builds = compiler.builds;

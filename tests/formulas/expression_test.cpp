@@ -17,7 +17,7 @@ QString ErrorOf(const QString& text)
 {
     try {
         ExpressionOf(text);
-    } catch (const shell::AppError& error) {
+    } catch (const base::AppError& error) {
         return error.message();
     }
     return QString();

@@ -2,7 +2,7 @@
 #include "formulas/formula.h"
 #include "formulas/formulapages.h"
 #include "formulatest.h"
-#include "shell/base/paths.h"
+#include "base/paths.h"
 #include "support/testsupport.h"
 #include <QDir>
 #include <QFile>
@@ -26,7 +26,7 @@ protected:
         ProgramFolderTest::TearDown();
     }
 
-    static QString Temp(const QString& name) { return shell::TempFolder() + name; }
+    static QString Temp(const QString& name) { return base::TempFolder() + name; }
     static QByteArray Bytes(const QString& realPath)
     {
         QFile file(realPath);
@@ -158,7 +158,7 @@ TEST_F(FormulaPictures, UnclosedTagEndsTheExpansionAndEmptyTagGivesTheSmallPictu
     EXPECT_NE(picture.size(), QSize(16, 20));
 
     // A temporary folder removed meanwhile is made again.
-    QDir(shell::TempFolder()).removeRecursively();
+    QDir(base::TempFolder()).removeRecursively();
     QString again = QStringLiteral("<FORMULA=[x]>");
     counter = 0;
     ExpandFormulaTags(again, counter);

@@ -1,6 +1,6 @@
 // Any bytes as a task page and two answer files (separated by zero bytes):
 // judging must neither crash nor hang, and gives a verdict of 0, 1 or 2.
-#include "shell/base/textfile.h"
+#include "base/textfile.h"
 #include "tasks/answerpage.h"
 #include <cstdint>
 #include <cstdlib>
@@ -9,9 +9,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const QList<QByteArray> parts = bytes.split('\0');
-    const QString page = shell::DecodeCp1251(parts.value(0));
-    const QStringList given = shell::SplitLines(shell::DecodeCp1251(parts.value(1)));
-    const QStringList expected = shell::SplitLines(shell::DecodeCp1251(parts.value(2)));
+    const QString page = base::DecodeCp1251(parts.value(0));
+    const QStringList given = base::SplitLines(base::DecodeCp1251(parts.value(1)));
+    const QStringList expected = base::SplitLines(base::DecodeCp1251(parts.value(2)));
 
     QStringList answers = tasks::NormalizeAnswers(given);
     QStringList wanted = expected;

@@ -1,7 +1,7 @@
 // Any bytes as a container file (".CNT") of a drag-and-drop answer area: the
 // reader must neither crash nor hang, and what it read must survive being
 // written and read again unchanged.
-#include "shell/base/textfile.h"
+#include "base/textfile.h"
 #include "tasks/containerfile.h"
 #include <cstdint>
 #include <cstdlib>
@@ -15,7 +15,7 @@ bool SameItems(const QList<tasks::ContainerItem>& a, const QList<tasks::Containe
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    const tasks::ContainerData read = tasks::ParseContainer(shell::SplitLines(shell::DecodeCp1251(bytes)));
+    const tasks::ContainerData read = tasks::ParseContainer(base::SplitLines(base::DecodeCp1251(bytes)));
 
     for (const auto* items : {&read.targets, &read.senders})
         for (const tasks::ContainerItem& item : *items) {

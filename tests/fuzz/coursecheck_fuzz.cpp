@@ -4,8 +4,8 @@
 #include "coursecheck/check/linkcheck.h"
 #include "coursecheck/check/messages.h"
 #include "coursecheck/check/taskcheck.h"
-#include "shell/base/paths.h"
-#include "shell/base/textfile.h"
+#include "base/paths.h"
+#include "base/textfile.h"
 #include <QDir>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -19,8 +19,8 @@ QTemporaryDir& Folder()
 {
     static QTemporaryDir folder;
     static const bool prepared = [] {
-        shell::SetProgramFolder(folder.path());
-        shell::SetTempFolder(folder.path());
+        base::SetProgramFolder(folder.path());
+        base::SetTempFolder(folder.path());
         QDir().mkpath(folder.path() + "/ZADS/A01");
         return true;
     }();
@@ -36,17 +36,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QList<QByteArray> parts = QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)).split('\0');
     for (int i = 0; i < kExtensions.size(); ++i) {
         const QString file = "ZADS\\A01\\0101" + kExtensions[i];
-        if (i < parts.size()) shell::WriteBytes(file, parts[i]);
-        else QFile::remove(shell::RealPath(file));
+        if (i < parts.size()) base::WriteBytes(file, parts[i]);
+        else QFile::remove(base::RealPath(file));
     }
     coursecheck::Report report;
     coursecheck::MessageCollector messages;
     coursecheck::CheckTask(report, messages, "A01\\0101");
-    const QStringList page = shell::TryReadLines("ZADS\\A01\\0101.HTM").value_or(QStringList());
+    const QStringList page = base::TryReadLines("ZADS\\A01\\0101.HTM").value_or(QStringList());
     coursecheck::CheckLinks(report, "ZADS\\A01\\0101.HTM", page, {"ZADS\\00000001\\", int(page.size()), {}});
 
     for (const coursecheck::Problem& problem : report.problems()) {
-        const qsizetype lines = shell::TryReadLines(problem.file).value_or(QStringList()).size();
+        const qsizetype lines = base::TryReadLines(problem.file).value_or(QStringList()).size();
         if (problem.line < 0 || problem.line > lines || problem.message.isEmpty()) std::abort();
     }
     return 0;

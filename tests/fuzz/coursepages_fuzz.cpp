@@ -1,7 +1,7 @@
 // Topic pages assembled from any page list and page files, links of any
 // text, and lesson numbering over any file names.
-#include "shell/base/coursefiles.h"
-#include "shell/base/textfile.h"
+#include "base/coursefiles.h"
+#include "base/textfile.h"
 #include "shell/coursepages.h"
 #include "shell/lessons.h"
 #include <QRegularExpression>
@@ -18,7 +18,7 @@ void CheckLinks(const QStringList& lines)
             if (at < 0) continue;
             const qsizetype end = line.indexOf(QRegularExpression(QStringLiteral("[ \"]")), at);
             const QString code = line.mid(at + 4, end < 0 ? -1 : end - at - 4);
-            if (!shell::IsSafePageCode(code)) std::abort();
+            if (!base::IsSafePageCode(code)) std::abort();
         }
 }
 
@@ -26,16 +26,16 @@ void CheckLinks(const QStringList& lines)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString text = shell::DecodeCp1251(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const QString text = base::DecodeCp1251(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     const QStringList parts = text.split(QChar(0));
-    const QString codes = shell::SplitLines(parts.value(0).left(2000)).value(0); // one line of a page list
+    const QString codes = base::SplitLines(parts.value(0).left(2000)).value(0); // one line of a page list
     // Links written in the page itself are the author's; only generated ones are checked.
-    const QStringList page = shell::SplitLines(QString(parts.value(1)).replace(u':', u';'));
+    const QStringList page = base::SplitLines(QString(parts.value(1)).replace(u':', u';'));
     // The topic page window opens only topics with safe codes.
     const QString topic = parts.value(2).left(40);
-    if (!shell::IsSafeTopicCode(topic)) return 0;
-    shell::NameValueList results;
-    for (const QString& code : shell::PageCodes(codes)) results.append(topic + u'\\' + code, parts.value(3).left(30));
+    if (!base::IsSafeTopicCode(topic)) return 0;
+    base::NameValueList results;
+    for (const QString& code : base::PageCodes(codes)) results.append(topic + u'\\' + code, parts.value(3).left(30));
 
     shell::PageBuildSettings settings;
     settings.topic = topic;
@@ -51,10 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CheckLinks(shell::BuildResultsPage(codes, settings));
 
     const shell::PageLink link = shell::ParsePageLink(parts.value(4));
-    if (link.valid && link.kind != shell::PageLink::Kind::Other && !shell::IsSafePageCode(link.target)) std::abort();
+    if (link.valid && link.kind != shell::PageLink::Kind::Other && !base::IsSafePageCode(link.target)) std::abort();
     shell::ParseContentsLink(parts.value(4));
 
-    const QString next = shell::NextLessonCode(shell::PageCodes(parts.value(5)));
-    if (next.size() != 8 || !next.startsWith(shell::kLessonPrefix)) std::abort();
+    const QString next = shell::NextLessonCode(base::PageCodes(parts.value(5)));
+    if (next.size() != 8 || !next.startsWith(base::kLessonPrefix)) std::abort();
     return 0;
 }

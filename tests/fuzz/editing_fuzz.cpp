@@ -8,7 +8,7 @@
 // text run) is first read and written until it does; one that never does is
 // only edited, not checked.
 #include "formulas/formula.h"
-#include "shell/base/textfile.h"
+#include "base/textfile.h"
 #include <QRegularExpression>
 #include <cstddef>
 #include <cstdint>
@@ -40,7 +40,7 @@ void Step(TFormula& formula, uint8_t key)
                                  kStructIndex, kStructLog, kStructIntegral, kStructSystem, kStructVector};
     if (key < 6) formula.KeyDown(kKeys[key]);
     else if (key < 16) formula.InsertStructure(kKinds[key - 6], key % 4);
-    else formula.KeyChar(shell::DecodeCp1251(QByteArray(1, char(key)))[0]);
+    else formula.KeyChar(base::DecodeCp1251(QByteArray(1, char(key)))[0]);
 }
 
 } // namespace
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray notation = split < 0 ? bytes : bytes.left(split);
     const QByteArray keys = split < 0 ? QByteArray() : bytes.mid(split + 1, 400);
 
-    QString text = shell::DecodeCp1251(notation);
+    QString text = base::DecodeCp1251(notation);
     bool stable = false;
     for (int round = 0; round < 3 && !stable; ++round) {
         const QString again = ReadBack(text);

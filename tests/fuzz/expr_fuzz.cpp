@@ -1,8 +1,8 @@
 // Parse and evaluate of any expression text: never a crash or a hang; a
 // value, when there is one, is finite, and the throwing and the non-throwing
 // evaluation agree.
-#include "plane/expr/parser.h"
-#include "shell/base/textfile.h"
+#include "expr/parser.h"
+#include "base/textfile.h"
 #include <QStringList>
 #include <cmath>
 #include <cstddef>
@@ -10,7 +10,7 @@
 
 namespace {
 
-class Owner : public plane::TParamOwner {
+class Owner : public expr::TParamOwner {
 public:
     QStringList names{QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("a")};
     std::vector<long double> values{0.5L, -2.0L, 0.0L};
@@ -23,20 +23,20 @@ public:
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString text = shell::DecodeCp1251(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const QString text = base::DecodeCp1251(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     Owner owner;
-    plane::TshParser parser(&owner);
+    expr::TshParser parser(&owner);
     try {
         parser.Parse(text);
-    } catch (const plane::EvalError&) {
+    } catch (const expr::EvalError&) {
         return 0;
     }
-    plane::Fault fault = plane::Fault::None;
+    expr::Fault fault = expr::Fault::None;
     const std::optional<long double> quiet = parser.TryEvaluate(&fault);
     try {
         const long double value = parser.Evaluate();
         if (!quiet || *quiet != value || !std::isfinite(value)) __builtin_trap();
-    } catch (const plane::EvalError& error) {
+    } catch (const expr::EvalError& error) {
         if (quiet || error.fault() != fault) __builtin_trap();
     }
     return 0;

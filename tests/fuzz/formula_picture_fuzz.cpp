@@ -5,8 +5,8 @@
 // folder and overwrite those of the input before.
 #include "formulas/formula.h"
 #include "formulas/formulapages.h"
-#include "shell/base/paths.h"
-#include "shell/base/textfile.h"
+#include "base/paths.h"
+#include "base/textfile.h"
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <cstddef>
@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     // platform's teardown would run on freed state.
     new QGuiApplication(*argc, *argv);
     auto* folder = new QTemporaryDir;
-    shell::SetTempFolder(folder->path());
+    base::SetTempFolder(folder->path());
     return 0;
 }
 
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0 || size > 4096) return 0;
     formulas::SetPictureFontSize(6 + data[0] % 40);
-    QString line = shell::DecodeCp1251(QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1)));
+    QString line = base::DecodeCp1251(QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1)));
 
     formulas::TFormula formula;
     formula.SetText(line);

@@ -1,9 +1,9 @@
 // Lab files of any content, loaded into a lab with a control of every kind.
 // Besides never crashing, hanging or allocating without bound, what a file
 // leaves in the lab must survive a save and a reload unchanged.
-#include "labframe/tfmlab.h"
+#include "labframe/labwindow.h"
 #include "labframe/testlab.h" // the test lab of tests/labframe
-#include "shell/base/textfile.h"
+#include "base/textfile.h"
 #include "ui/dialogs.h"
 #include <QApplication>
 #include <cstdlib>
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString text = shell::DecodeCp1251(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const QString text = base::DecodeCp1251(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     g_lab->LoadLabText(text);
     const QString first = Saved(*g_lab);
     if (!g_lab->LoadLabText(first) || Saved(*g_lab) != first) std::abort();

@@ -2,7 +2,7 @@
 // read as Windows-1251): it must never crash, hang or leak, and what it reads
 // must write, read again, give variables and an expression text or an error.
 #include "formulas/formula.h"
-#include "shell/base/textfile.h"
+#include "base/textfile.h"
 #include <cstddef>
 #include <cstdint>
 
@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size == 0) return 0;
     // The first byte chooses a prefix and a suffix, as the callers set them.
     const uint8_t options = data[0];
-    const QString text = shell::DecodeCp1251(QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1)));
+    const QString text = base::DecodeCp1251(QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1)));
 
     formulas::TFormula formula;
     formula.SetPrefix(options & 1 ? QStringLiteral("y = ") : QString());
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     try {
         formula.ExpressionText();
         formula.Calculate();
-    } catch (const shell::AppError&) {
+    } catch (const base::AppError&) {
     }
     return 0;
 }

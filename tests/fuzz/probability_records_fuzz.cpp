@@ -3,18 +3,18 @@
 // is written back, read again and gives the same text; experiments run on it.
 // Build and run: see cmake/Orindo.cmake (target probability_records_fuzz).
 #include "probability/laplas.h"
-#include "shell/base/apperror.h"
-#include "shell/base/textfile.h"
+#include "base/apperror.h"
+#include "base/textfile.h"
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QStringList lines =
-        shell::SplitLines(shell::DecodeCp1251(QByteArray(reinterpret_cast<const char*>(data), int(size))));
+        base::SplitLines(base::DecodeCp1251(QByteArray(reinterpret_cast<const char*>(data), int(size))));
     probability::TLaplas lab;
     try {
         lab.LoadModel(lines);
-    } catch (const shell::AppError&) {
+    } catch (const base::AppError&) {
         return 0;
     }
     const QStringList saved = lab.SaveModel();

@@ -1,6 +1,6 @@
 // Any bytes as a pupil's results file: the results table reads every value
 // and the XML export of the entries is always well-formed.
-#include "shell/base/textfile.h"
+#include "base/textfile.h"
 #include "users/resultstable.h"
 #include <QXmlStreamReader>
 #include <cstdint>
@@ -9,7 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    const QStringList lines = shell::SplitLines(shell::DecodeCp1251(bytes));
+    const QStringList lines = base::SplitLines(base::DecodeCp1251(bytes));
     for (const QString& line : lines) {
         const QString value = line.mid(line.indexOf(u'=') + 1);
         for (const bool attempts : {true, false}) {
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QStringList xml{QStringLiteral("<?xml version=\"1.0\" encoding=\"windows-1251\"?>"), QStringLiteral("<results>")};
     xml += users::ExportResultLines(id, lines);
     xml += QStringLiteral("</results>");
-    QXmlStreamReader reader(shell::EncodeCp1251(xml.join(QStringLiteral("\r\n"))));
+    QXmlStreamReader reader(base::EncodeCp1251(xml.join(QStringLiteral("\r\n"))));
     while (!reader.atEnd()) reader.readNext();
     if (reader.hasError()) std::abort();
     return 0;

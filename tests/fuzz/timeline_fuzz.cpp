@@ -1,12 +1,12 @@
 // Areas files of the time line of any content.
-#include "shell/base/textfile.h"
+#include "base/textfile.h"
 #include "shell/timelineareas.h"
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString text = shell::DecodeCp1251(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    const auto read = shell::ParseOsAreas(shell::SplitLines(text));
+    const QString text = base::DecodeCp1251(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const auto read = shell::ParseOsAreas(base::SplitLines(text));
     if (read.areas.size() > size_t(shell::kMaxOsAreas)) std::abort();
     for (const auto& area : read.areas) {
         // A page never leads out of "OS\".

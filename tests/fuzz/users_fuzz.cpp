@@ -1,8 +1,8 @@
 // Any bytes as an import file, a register file and results lines: the
 // parsers must neither crash nor hang, and what they produce must hold.
-#include "shell/base/apperror.h"
-#include "shell/base/textfile.h"
-#include "shell/base/treetext.h"
+#include "base/apperror.h"
+#include "base/textfile.h"
+#include "base/treetext.h"
 #include "users/register.h"
 #include "users/results.h"
 #include "users/veltaimport.h"
@@ -20,15 +20,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 if (c == u'\r' || c == u'\n') std::abort();
     }
 
-    const QStringList lines = shell::SplitLines(shell::DecodeCp1251(bytes));
+    const QStringList lines = base::SplitLines(base::DecodeCp1251(bytes));
     try {
-        const auto roots = shell::ReadTreeText(lines);
+        const auto roots = base::ReadTreeText(lines);
         // Written back and read again, the tree is the same (a root without
         // text is written as an empty line, which readers skip; the register
         // never writes one).
         bool namedRoots = true;
         for (const auto& root : roots) namedRoots = namedRoots && !root.text.isEmpty();
-        if (namedRoots && shell::WriteTreeText(shell::ReadTreeText(shell::WriteTreeText(roots))) != shell::WriteTreeText(roots))
+        if (namedRoots && base::WriteTreeText(base::ReadTreeText(base::WriteTreeText(roots))) != base::WriteTreeText(roots))
             std::abort();
         for (const auto& root : roots)
             for (const auto& klass : root.children)
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                     const users::UserEntry entry = users::SplitUserEntry(user.text);
                     if (entry.id.contains(u' ')) std::abort();
                 }
-    } catch (const shell::AppError&) {
+    } catch (const base::AppError&) {
     }
 
     for (const QString& line : lines) {

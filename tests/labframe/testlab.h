@@ -1,6 +1,6 @@
 #pragma once
 #include "labframe/radiogroup.h"
-#include "labframe/tfmlab.h"
+#include "labframe/labwindow.h"
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>

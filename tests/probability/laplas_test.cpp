@@ -1,5 +1,5 @@
 #include "probability/laplas.h"
-#include "shell/base/random.h"
+#include "base/random.h"
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 #include <set>
@@ -26,14 +26,14 @@ int RowWith(const TLaplas& lab, const QList<int>& values)
 uint32_t SeedWhere(int range, const std::function<bool(int)>& condition)
 {
     for (uint32_t seed = 1;; ++seed) {
-        shell::SetRandomSeed(seed);
-        if (condition(shell::RandomInt(range))) return seed;
+        base::SetRandomSeed(seed);
+        if (condition(base::RandomInt(range))) return seed;
     }
 }
 
 class LaplasTest : public ::testing::Test {
 protected:
-    void SetUp() override { shell::SetRandomSeed(8); }
+    void SetUp() override { base::SetRandomSeed(8); }
     TLaplas lab;
 };
 
@@ -97,7 +97,7 @@ TEST_F(LaplasTest, TenCoinsCutAtThousandRows)
     lab.AddEvent();
     for (int r = 0; r < 1000; ++r) lab.Grid1MouseDown(r);
 
-    shell::SetRandomSeed(SeedWhere(1024, [](int r) { return r >= 1000; }));
+    base::SetRandomSeed(SeedWhere(1024, [](int r) { return r >= 1000; }));
     lab.RunOne();
     EXPECT_EQ(lab.ExperimentCount(), 1);
     EXPECT_EQ(lab.ShownIndex(), -1);
@@ -228,7 +228,7 @@ TEST_F(LaplasTest, SameSeedRepeatsTheExperiments)
 {
     auto run = [](TLaplas& engine) {
         engine.SetModel(kDice, 6, 0, 3);
-        shell::SetRandomSeed(8);
+        base::SetRandomSeed(8);
         QList<QList<int>> outcomes;
         for (int i = 0; i < 10; ++i) {
             engine.RunOne();
@@ -344,7 +344,7 @@ TEST_F(LaplasTest, ResetKeepsEventsAndClearsFrequencies)
 TEST_F(LaplasTest, ValueColumnFollowsTheMode)
 {
     lab.SetModel(kCoins, 2, 0, 1);
-    shell::SetRandomSeed(SeedWhere(2, [](int r) { return r == 1; }));
+    base::SetRandomSeed(SeedWhere(2, [](int r) { return r == 1; }));
     lab.RunOne();
     lab.SetMode(1);
     EXPECT_EQ(lab.OutcomeValueText(0), "     0");

@@ -1,7 +1,7 @@
 // Painting into pictures: the colours and extents that carry meaning are
 // checked by pixel; the pictures are kept in the temporary folder for a look.
 #include "probability/laplas.h"
-#include "shell/base/random.h"
+#include "base/random.h"
 #include <QDir>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -26,7 +26,7 @@ class LaplasPaintTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        shell::SetRandomSeed(8);
+        base::SetRandomSeed(8);
         GridLook grid1;
         grid1.width = 400;
         grid1.color = QColor(255, 255, 240);

@@ -1,7 +1,7 @@
 #include "probability/laplas.h"
-#include "shell/base/apperror.h"
-#include "shell/base/paths.h"
-#include "shell/base/textfile.h"
+#include "base/apperror.h"
+#include "base/paths.h"
+#include "base/textfile.h"
 #include "support/testsupport.h"
 
 using namespace probability;
@@ -13,8 +13,8 @@ protected:
     // Writes the section as a lab file's tail is written and reads it back.
     QStringList throughFile(const QStringList& lines)
     {
-        EXPECT_TRUE(shell::WriteLines(real("model.LAB"), lines));
-        return shell::ReadLines(real("model.LAB"));
+        EXPECT_TRUE(base::WriteLines(real("model.LAB"), lines));
+        return base::ReadLines(real("model.LAB"));
     }
 
     QString loadError(const QStringList& lines)
@@ -22,7 +22,7 @@ protected:
         TLaplas lab;
         try {
             lab.LoadModel(lines);
-        } catch (const shell::AppError& error) {
+        } catch (const base::AppError& error) {
             // The engine stays usable whatever the file held.
             lab.RunOne();
             lab.SaveModel();
@@ -44,7 +44,7 @@ TEST_F(LaplasRecordsTest, SectionIsWrittenByteForByte)
     lab.Grid1MouseDown(0);
     lab.Grid1MouseDown(2);
     lab.AddEvent(); // an event without rows
-    ASSERT_TRUE(shell::WriteLines(real("model.LAB"), lab.SaveModel()));
+    ASSERT_TRUE(base::WriteLines(real("model.LAB"), lab.SaveModel()));
     EXPECT_EQ(readBytes("model.LAB"), QByteArray("4 4 2 3\r\n 2 2 5 5\r\n 1 3\r\n\r\n"));
 }
 
@@ -146,12 +146,12 @@ TEST_F(LaplasRecordsTest, FailedLoadLeavesAConsistentModel)
     lab.AddEvent();
     lab.Grid1MouseDown(3);
     // Rejected before anything changes.
-    EXPECT_THROW(lab.LoadModel({"3 4 2 3", " 1 2 11"}), shell::AppError);
+    EXPECT_THROW(lab.LoadModel({"3 4 2 3", " 1 2 11"}), base::AppError);
     EXPECT_EQ(lab.ModelKind(), kDice);
     EXPECT_EQ(lab.EventCount(), 1);
     EXPECT_EQ(lab.BallColor(1), 0);
     // Rows beyond the table are found once the model is built: the model stays, no events.
-    EXPECT_THROW(lab.LoadModel({"1 2 2 1", " 0 0", " 1", " 4"}), shell::AppError);
+    EXPECT_THROW(lab.LoadModel({"1 2 2 1", " 0 0", " 1", " 4"}), base::AppError);
     EXPECT_EQ(lab.ModelKind(), kCoins);
     EXPECT_EQ(lab.RowCount(), 3);
     EXPECT_EQ(lab.EventCount(), 0);

@@ -1,5 +1,5 @@
-#include "shell/base/coursefiles.h"
-#include "shell/base/paths.h"
+#include "base/coursefiles.h"
+#include "base/paths.h"
 #include "shell/coursepages.h"
 #include "shell/lessons.h"
 #include "support/testsupport.h"
@@ -12,7 +12,7 @@ namespace {
 // A course held in memory: page files by program path.
 struct MemoryCourse {
     QMap<QString, QStringList> files;
-    NameValueList results;
+    base::NameValueList results;
     PageBuildSettings settings(const QString& topic, bool builderOpen = false)
     {
         PageBuildSettings s;
@@ -174,7 +174,7 @@ TEST_F(CoursePages, ResultsPageRowsAndTimes)
 
 TEST_F(CoursePages, ContentsListMarksTheCurrentTopicAndListsLessons)
 {
-    ContentsSection section{"Натуральные числа", {{"Числа", {{"A01", "§1. Запись чисел"}, {"A02", "§2. Порядок"}}}}};
+    base::ContentsSection section{"Натуральные числа", {{"Числа", {{"A01", "§1. Запись чисел"}, {"A02", "§2. Порядок"}}}}};
     const QStringList pupil = BuildContentsPage(section, {"USER0001 Мой урок", ""}, "A02", false);
     EXPECT_EQ(pupil, (QStringList{
                          "<HTML><HEAD><LINK REL=\"stylesheet\" HREF=\"..\\CSS\\contents.css\"></HEAD><BODY>",
@@ -203,12 +203,12 @@ TEST_F(CoursePages, LinksAreSplitByTheirSchemeAndUnsafeOnesRefused)
     EXPECT_EQ(task.number, "3");
     EXPECT_EQ(ParsePageLink("ADD:A05\\T01").kind, PageLink::Kind::AddToLesson);
     EXPECT_EQ(ParsePageLink("T02.HTM").kind, PageLink::Kind::Other);
-    EXPECT_FALSE(IsSafeTopicCode(".."));
-    EXPECT_FALSE(IsSafeTopicCode("A05\\x"));
-    EXPECT_FALSE(IsSafeTopicCode("C:x"));
-    EXPECT_FALSE(IsSafeTopicCode("A 05"));
-    EXPECT_FALSE(IsSafePageCode("A05\\01\"><script>"));
-    EXPECT_TRUE(IsSafeTopicCode("A05"));
+    EXPECT_FALSE(base::IsSafeTopicCode(".."));
+    EXPECT_FALSE(base::IsSafeTopicCode("A05\\x"));
+    EXPECT_FALSE(base::IsSafeTopicCode("C:x"));
+    EXPECT_FALSE(base::IsSafeTopicCode("A 05"));
+    EXPECT_FALSE(base::IsSafePageCode("A05\\01\"><script>"));
+    EXPECT_TRUE(base::IsSafeTopicCode("A05"));
 }
 
 // --- lessons -------------------------------------------------------------------------------
@@ -245,7 +245,7 @@ TEST_F(LessonFiles, NoLessonIsWrittenWithoutTheSectionsList)
     const LessonSaved saved = SaveLesson(21, "Урок", {QStringList{"A\\T1"}, {}, {}});
     EXPECT_TRUE(saved.code.isEmpty());
     EXPECT_TRUE(saved.error.contains("LESS21.TXT"));
-    EXPECT_FALSE(FileExists("ZADS\\00000000\\USER0001.CFG"));
+    EXPECT_FALSE(base::FileExists("ZADS\\00000000\\USER0001.CFG"));
 }
 
 TEST_F(LessonFiles, GroupsAreTheFirstThreeNodes)

@@ -1,8 +1,8 @@
 #include "formulas/formulapages.h"
 #include "labframe/labregistry.h"
 #include "labframe/testlab.h"
-#include "shell/base/appstate.h"
-#include "shell/base/paths.h"
+#include "base/appstate.h"
+#include "base/paths.h"
 #include "shell/contentswindow.h"
 #include "shell/courseplugs.h"
 #include "shell/coursewindows.h"
@@ -53,7 +53,7 @@ protected:
         hooks.showNote = [this](const QString& text, int) { notes.append(text); };
         hooks.openTask = [this](const ui::TaskOpening& opening) { tasks.append(opening.taskCode + "|" + opening.caption); };
         hooks.setTaskFontSize = [this](int size) { taskFont = size; };
-        App().currentUserId = "00000007";
+        base::App().currentUserId = "00000007";
         login = std::make_unique<StandIn>("fmZast");
         ui::WindowStack::instance().push(login.get());
         login->show();
@@ -189,10 +189,10 @@ TEST_F(CourseWindowsTest, ActivationRebuildsExercisesAfterAVerdict)
 {
     ASSERT_TRUE(work->OpenTopic("A01", "Запись чисел"));
     EXPECT_FALSE(PageText(work->HTML).contains("Вариант 1\n")); // settles the first page
-    App().userResults.append("A01\\011", "1  1    10 01.09.2026");
-    App().resultsChanged = true;
+    base::App().userResults.append("A01\\011", "1  1    10 01.09.2026");
+    base::App().resultsChanged = true;
     work->FormActivate();
-    EXPECT_FALSE(App().resultsChanged);
+    EXPECT_FALSE(base::App().resultsChanged);
     ASSERT_TRUE(WaitUntil([&] { return work->HTML->IsReady(); }));
     bool right = false, done = false;
     work->HTML->engineView()->page()->runJavaScript(QStringLiteral("!!document.querySelector('img[src$=\"F1.gif\"]')"),
@@ -210,7 +210,7 @@ TEST_F(CourseWindowsTest, PrintingWithoutAPrinterSaysSo)
 
 TEST_F(CourseWindowsTest, TeacherBuildsALessonAndFindsItInTheContents)
 {
-    App().isTeacher = true;
+    base::App().isTeacher = true;
     contents->ShowContents(0);
     ClickInPage(contents->HTML, "input[type=submit]");
     ASSERT_TRUE(WaitUntil([&] { return builder->isVisible(); }));

@@ -3,8 +3,8 @@
 #include "shell/helpwindows.h"
 #include "shell/messagepopup.h"
 #include "labframe/demo.h"
-#include "shell/base/apperror.h"
-#include "shell/base/paths.h"
+#include "base/apperror.h"
+#include "base/paths.h"
 #include "labframe/labregistry.h"
 #include "labframe/testlab.h"
 #include "support/fakedialogs.h"
@@ -86,12 +86,12 @@ TEST_F(HelpWindowsTest, PagesGetFormulaPicturesNumberedFromTheirCounter)
     const QStringList lines = shell::ReadPageWithFormulas(QStringLiteral("OS\\Page.htm"), counter);
     EXPECT_EQ(counter, 1002);
     ASSERT_EQ(lines.size(), 2);
-    const QString temp = shell::TempFolder();
+    const QString temp = base::TempFolder();
     EXPECT_TRUE(lines[0].contains(QStringLiteral("<IMG SRC=\"") + temp + QStringLiteral("1001.GIF\">")));
     EXPECT_TRUE(lines[0].contains(QStringLiteral("<IMG SRC=\"") + temp + QStringLiteral("1002.GIF\">")));
     EXPECT_TRUE(lines[0].endsWith(QStringLiteral("хвост <FORMULA=[x]")));
     EXPECT_TRUE(QFile::exists(temp + QStringLiteral("1002.GIF")));
-    EXPECT_THROW(shell::ReadPageWithFormulas(QStringLiteral("OS\\None.htm"), counter), shell::AppError);
+    EXPECT_THROW(shell::ReadPageWithFormulas(QStringLiteral("OS\\None.htm"), counter), base::AppError);
 
     // Help pages: untouched without tags (line ends kept), numbered from 2001 with them.
     const QString plain = QStringLiteral("<P>a</P>\r\n<P>b</P>\r\n");

@@ -1,4 +1,4 @@
-#include "shell/base/appstate.h"
+#include "base/appstate.h"
 #include "shell/loginlayout.h"
 #include "shell/loginwindow.h"
 #include "shell/mainwindow.h"
@@ -15,7 +15,7 @@
 #include <QListWidget>
 #include <QTest>
 
-using shell::App;
+using base::App;
 using shell::TfmZast;
 
 namespace {

@@ -1,6 +1,6 @@
 #include "labframe/labregistry.h"
-#include "labframe/tfmlab.h"
-#include "shell/base/appstate.h"
+#include "labframe/labwindow.h"
+#include "base/appstate.h"
 #include "shell/mainwindow.h"
 #include "support/fakedialogs.h"
 #include "support/htmlclick.h"
@@ -163,7 +163,7 @@ TEST_F(MainWindowTest, EachSectionShowsItsContentButtonsAndTopPicture)
 
 TEST_F(MainWindowTest, SectionButtonsSwitchAndTeacherButtonsFollowTheRole)
 {
-    shell::App().isTeacher = false;
+    base::App().isTeacher = false;
     openMain();
     EXPECT_FALSE(main->btTable->isEnabled());
     EXPECT_FALSE(main->btMethod->isEnabled());
@@ -178,7 +178,7 @@ TEST_F(MainWindowTest, SectionButtonsSwitchAndTeacherButtonsFollowTheRole)
 
     // The role is applied on every showing.
     main->hide();
-    shell::App().isTeacher = true;
+    base::App().isTeacher = true;
     main->show();
     EXPECT_TRUE(main->btTable->isEnabled());
     QTest::mouseClick(main->btMethod, Qt::LeftButton);
@@ -187,7 +187,7 @@ TEST_F(MainWindowTest, SectionButtonsSwitchAndTeacherButtonsFollowTheRole)
 
 TEST_F(MainWindowTest, BackButtonReturnsToTheStartPageThenAsksToQuit)
 {
-    shell::App().currentUserName = "Маша";
+    base::App().currentUserName = "Маша";
     openMain();
     main->ShowSection(shell::kSectionAbout);
     main->btBackClick();

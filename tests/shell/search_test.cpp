@@ -2,9 +2,9 @@
 // hits of theory pages, task pages and example lists, stopping, a search
 // started over while one runs, and the links of the result page.
 #include "labframe/labregistry.h"
-#include "labframe/tfmlab.h"
-#include "shell/base/apperror.h"
-#include "shell/base/appstate.h"
+#include "labframe/labwindow.h"
+#include "base/apperror.h"
+#include "base/appstate.h"
 #include "shell/courseplugs.h"
 #include "shell/mainwindow.h"
 #include "ui/imagebuttons.h"
@@ -63,9 +63,9 @@ protected:
     {
         writeLines("ZADS\\" + fullCode + ".HTM", text.split(u'\n'));
     }
-    static NameValueList topicMap()
+    static base::NameValueList topicMap()
     {
-        NameValueList map;
+        base::NameValueList map;
         map.append("A01", "§1. Доли и дроби");
         map.append("A02", "§2. Проценты");
         map.append("D01", "§1. Линейные уравнения");
@@ -168,19 +168,19 @@ TEST_F(SearchTest, StopEndsTheLabPartWithTheHitsSoFar)
 TEST_F(SearchTest, MissingPageListOrPageIsAnErrorKeepingTheHitsSoFar)
 {
     writeLines("ZADS\\Contents.txt", {});
-    NameValueList map = topicMap();
+    base::NameValueList map = topicMap();
     map.append("Z09", "§9. Нет такой темы");
     TextSearch search("дроб", map);
     try {
         search.Run();
         FAIL() << "a topic without its page list must end the search";
-    } catch (const AppError& e) {
+    } catch (const base::AppError& e) {
         EXPECT_TRUE(e.message().contains("Z09")) << e.message().toStdString();
     }
     EXPECT_TRUE(search.lines().contains("<P><A HREF=\"SPR:A01\">§1. Доли и дроби</A></P>"));
 
     topic("A02", "T01 T09", "", "");
-    EXPECT_THROW(run("дроб"), AppError);
+    EXPECT_THROW(run("дроб"), base::AppError);
 }
 
 // --- the panel ----------------------------------------------------------------------------------
@@ -263,7 +263,7 @@ TEST_F(SearchPanelTest, EnterDuringASearchStartsItOverForTheNewText)
 
 TEST_F(SearchPanelTest, LinksOpenTheTopicTheTaskAndTheLabExample)
 {
-    App().currentUserId = "12345678";
+    base::App().currentUserId = "12345678";
     search.Edit1->setText("дроб");
     search.btFindClick();
 

@@ -1,20 +1,20 @@
 #include "labframe/labregistry.h"
-#include "labframe/tfmlab.h"
-#include "shell/base/appstate.h"
-#include "shell/base/paths.h"
+#include "labframe/labwindow.h"
+#include "base/appstate.h"
+#include "base/paths.h"
 #include "shell/loginwindow.h"
 #include "shell/mainwindow.h"
 #include "shell/startmode.h"
 #include "shell/workspace.h"
 #include "support/fakedialogs.h"
 #include "support/testsupport.h"
-#include "tasks/tffzad.h"
+#include "tasks/taskwindow.h"
 #include "ui/hooks.h"
 #include "ui/imagebuttons.h"
 #include "ui/windowstack.h"
 #include <QFile>
 
-using shell::App;
+using base::App;
 using shell::StartTarget;
 
 namespace {
@@ -215,13 +215,13 @@ TEST_F(StartModeTest, PreparingTheWorkspaceTwiceCreatesNothingTwice)
     shell::TfmMain* first = main();
     ASSERT_NE(first, nullptr);
     EXPECT_FALSE(login->isEnabled());
-    EXPECT_TRUE(QFile::exists(shell::TempFolder() + "include/math.h"));
+    EXPECT_TRUE(QFile::exists(base::TempFolder() + "include/math.h"));
     EXPECT_EQ(login->GIF1->frameCount(), 0); // the intro is released
 
-    QFile::remove(shell::TempFolder() + "compile.bat");
+    QFile::remove(base::TempFolder() + "compile.bat");
     shell::PrepareWorkspace();
     EXPECT_EQ(main(), first);
-    EXPECT_TRUE(QFile::exists(shell::TempFolder() + "compile.bat")); // the tools are copied again
+    EXPECT_TRUE(QFile::exists(base::TempFolder() + "compile.bat")); // the tools are copied again
     EXPECT_EQ(ui::hooks().guideFigure(), first->Fig);
 }
 

@@ -1,5 +1,5 @@
-#include "shell/base/appstate.h"
-#include "shell/base/numfmt.h"
+#include "base/appstate.h"
+#include "base/numfmt.h"
 #include "shell/startup.h"
 #include "support/testsupport.h"
 #include <QFile>
@@ -48,11 +48,11 @@ TEST_F(StartupTest, CommandLineGivesStartModeAndPath)
 {
     shell::ReadCommandLine({QStringLiteral("orindo"), QStringLiteral("4"), QStringLiteral("LABS\\LAB3\\1.LAB"),
                             QStringLiteral("extra")});
-    EXPECT_EQ(shell::App().startMode, QStringLiteral("4"));
-    EXPECT_EQ(shell::App().startPath, QStringLiteral("LABS\\LAB3\\1.LAB"));
+    EXPECT_EQ(base::App().startMode, QStringLiteral("4"));
+    EXPECT_EQ(base::App().startPath, QStringLiteral("LABS\\LAB3\\1.LAB"));
     shell::ReadCommandLine({QStringLiteral("orindo")});
-    EXPECT_TRUE(shell::App().startMode.isEmpty());
-    EXPECT_TRUE(shell::App().startPath.isEmpty());
+    EXPECT_TRUE(base::App().startMode.isEmpty());
+    EXPECT_TRUE(base::App().startPath.isEmpty());
 }
 
 TEST_F(StartupTest, FontsOfTheProgramFolderAreRegisteredAndRemoved)
@@ -72,9 +72,9 @@ TEST_F(StartupTest, NumbersKeepTheirSeparatorsWhateverTheSystemLocale)
 {
     std::setlocale(LC_NUMERIC, "de_DE.UTF-8"); // may not exist; then "C" stays
     shell::SetGlobalFormats();
-    EXPECT_EQ(shell::FormatReal(2.5L, shell::Decimal::Point), QStringLiteral("2.5"));
-    EXPECT_EQ(shell::FormatReal(2.5L), QStringLiteral("2,5"));
-    EXPECT_EQ(shell::ParseReal(QStringLiteral("2.5"), shell::Decimal::Point).value_or(0), 2.5L);
+    EXPECT_EQ(base::FormatReal(2.5L, base::Decimal::Point), QStringLiteral("2.5"));
+    EXPECT_EQ(base::FormatReal(2.5L), QStringLiteral("2,5"));
+    EXPECT_EQ(base::ParseReal(QStringLiteral("2.5"), base::Decimal::Point).value_or(0), 2.5L);
 }
 
 TEST(ProgramRun, LoginPanelBecomesUsableAndASecondCopyEndsSilently)

@@ -1,7 +1,7 @@
 // The time line: its areas file, hit testing, and the strip dragged and
 // clicked with the mouse.
 #include "shell/timeline.h"
-#include "shell/base/textfile.h"
+#include "base/textfile.h"
 #include "support/fakedialogs.h"
 #include "support/testsupport.h"
 #include "ui/hooks.h"
@@ -93,7 +93,7 @@ TEST(OsAreas, TheCourseTimeLineAgreesWithItsPages)
     const QDir program(qEnvironmentVariable("ORINDO_PROGRAM_DIR"));
     QFile file(program.filePath("OS/action.txt"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
-    const auto read = ParseOsAreas(shell::SplitLines(shell::DecodeCp1251(file.readAll())));
+    const auto read = ParseOsAreas(base::SplitLines(base::DecodeCp1251(file.readAll())));
     EXPECT_TRUE(read.error.isEmpty()) << read.error.toStdString();
     EXPECT_GE(read.areas.size(), 10u);
     const QImage strip(program.filePath("JPG/OsTime.JPG"));

@@ -1,9 +1,9 @@
 #include "support/testsupport.h"
-#include "shell/base/appstate.h"
-#include "shell/base/clock.h"
-#include "shell/base/paths.h"
-#include "shell/base/random.h"
-#include "shell/base/textfile.h"
+#include "base/appstate.h"
+#include "base/clock.h"
+#include "base/paths.h"
+#include "base/random.h"
+#include "base/textfile.h"
 #include <QDir>
 #include <QEventLoop>
 #include <QTimer>
@@ -13,22 +13,22 @@
 void ProgramFolderTest::SetUp()
 {
     ASSERT_TRUE(m_dir.isValid());
-    shell::SetProgramFolder(m_dir.path());
+    base::SetProgramFolder(m_dir.path());
     QDir().mkpath(m_dir.path() + QStringLiteral("/tmp"));
-    shell::SetTempFolder(m_dir.path() + QStringLiteral("/tmp"));
-    shell::ResetAppState();
-    shell::SetRandomSeed(12345);
+    base::SetTempFolder(m_dir.path() + QStringLiteral("/tmp"));
+    base::ResetAppState();
+    base::SetRandomSeed(12345);
 }
 
 void ProgramFolderTest::TearDown()
 {
-    shell::ResetAppState();
-    shell::SetClockForTests({});
+    base::ResetAppState();
+    base::SetClockForTests({});
 }
 
 QString ProgramFolderTest::real(const QString& programPath) const
 {
-    return shell::RealPath(programPath);
+    return base::RealPath(programPath);
 }
 
 void ProgramFolderTest::writeBytes(const QString& programPath, const QByteArray& bytes) const
@@ -55,17 +55,17 @@ QByteArray ProgramFolderTest::readBytes(const QString& programPath) const
 QByteArray ProgramFolderTest::cp1251Lines(const QStringList& lines)
 {
     QByteArray bytes;
-    for (const QString& line : lines) bytes += shell::EncodeCp1251(line) + "\r\n";
+    for (const QString& line : lines) bytes += base::EncodeCp1251(line) + "\r\n";
     return bytes;
 }
 
 FixedClock::FixedClock(const QString& isoDateTime)
 {
     const QDateTime moment = QDateTime::fromString(isoDateTime, Qt::ISODate);
-    shell::SetClockForTests([moment] { return moment; });
+    base::SetClockForTests([moment] { return moment; });
 }
 
-FixedClock::~FixedClock() { shell::SetClockForTests({}); }
+FixedClock::~FixedClock() { base::SetClockForTests({}); }
 
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMs)
 {

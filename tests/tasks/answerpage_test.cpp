@@ -1,4 +1,4 @@
-#include "shell/base/random.h"
+#include "base/random.h"
 #include "tasks/answerpage.h"
 #include <gtest/gtest.h>
 
@@ -135,7 +135,7 @@ TEST(JudgeForm, FreeAnswersGoToTheTeacherUnlessSomethingIsWrong)
 
 TEST(JudgeForm, FormulasAreJudgedByValueAndKeepTheirControl)
 {
-    shell::SetRandomSeed(7);
+    base::SetRandomSeed(7);
     const QString page = QStringLiteral("<INPUT TYPE=HIDDEN NAME=F1 VALUE=\"\"><INPUT TYPE=HIDDEN NAME=F2 VALUE=\"\">");
     const FormJudgement judged = JudgeForm({"F1=[powr[x][-1]]", "F2=[drob[2][x]]"}, {"F1=[drob[1][x]]", "F2=[drob[1][x]]"}, page);
     EXPECT_EQ(judged.verdict, 2);

@@ -1,18 +1,18 @@
 #include "labframe/labregistry.h"
 #include "labframe/testlab.h"
-#include "shell/base/appstate.h"
-#include "shell/base/clock.h"
+#include "base/appstate.h"
+#include "base/clock.h"
 #include "support/fakedialogs.h"
 #include "support/testsupport.h"
 #include "tasks/checking.h"
-#include "tasks/conteiner.h"
+#include "tasks/answerarea.h"
 #include "ui/hooks.h"
 #include <QDir>
 #include <QFile>
 #include <memory>
 
 using namespace tasks;
-using shell::App;
+using base::App;
 
 namespace {
 

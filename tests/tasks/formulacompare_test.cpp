@@ -1,4 +1,4 @@
-#include "shell/base/random.h"
+#include "base/random.h"
 #include "tasks/formulacompare.h"
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ TEST(SignificantDigits, TenDigitsSignAndExponentDecide)
 
 TEST(FormulasEquivalent, EqualFormsOfOneFunctionAreRight)
 {
-    shell::SetRandomSeed(1);
+    base::SetRandomSeed(1);
     EXPECT_TRUE(FormulasEquivalent("[drob[1][x]]", "[powr[x][-1]]"));
     EXPECT_TRUE(FormulasEquivalent("[drob[x][3]]", "[x/3]"));
     EXPECT_TRUE(FormulasEquivalent("[(a+b)*(a-b)]", "[powr[a][2]][-][powr[b][2]]"));
@@ -32,7 +32,7 @@ TEST(FormulasEquivalent, EqualFormsOfOneFunctionAreRight)
 
 TEST(FormulasEquivalent, DifferentValuesOrVariablesAreWrong)
 {
-    shell::SetRandomSeed(1);
+    base::SetRandomSeed(1);
     EXPECT_FALSE(FormulasEquivalent("[drob[1][x]]", "[drob[2][x]]"));
     EXPECT_FALSE(FormulasEquivalent("[drob[1][x]]", "[drob[1][y]]"));
     EXPECT_FALSE(FormulasEquivalent("[x]", "[x*10]"));
@@ -44,7 +44,7 @@ TEST(FormulasEquivalent, DifferentValuesOrVariablesAreWrong)
 
 TEST(FormulasEquivalent, DefinedAtTheSamePointsOrNotAtAll)
 {
-    shell::SetRandomSeed(1);
+    base::SetRandomSeed(1);
     // Both undefined for negative x, equal elsewhere.
     EXPECT_TRUE(FormulasEquivalent("[sqrt[][x]]", "[drob[[sqrt[][x]][*][sqrt[][x]]][sqrt[][x]]]"));
     // The answer is defined where the right one is not.
@@ -57,10 +57,10 @@ TEST(FormulasEquivalent, DefinedAtTheSamePointsOrNotAtAll)
 
 TEST(FormulasEquivalent, DrawsTwentyPointsPerVariableFromTheProcessGenerator)
 {
-    shell::SetRandomSeed(99);
+    base::SetRandomSeed(99);
     FormulasEquivalent("[x+y]", "[y+x]");
-    const uint32_t afterTwoVariables = shell::RandomSeed();
-    shell::SetRandomSeed(99);
-    for (int i = 0; i < 40; ++i) shell::RandomInt(10000);
-    EXPECT_EQ(afterTwoVariables, shell::RandomSeed());
+    const uint32_t afterTwoVariables = base::RandomSeed();
+    base::SetRandomSeed(99);
+    for (int i = 0; i < 40; ++i) base::RandomInt(10000);
+    EXPECT_EQ(afterTwoVariables, base::RandomSeed());
 }

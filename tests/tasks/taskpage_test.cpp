@@ -1,5 +1,5 @@
 #include "formulas/formula.h"
-#include "shell/base/appstate.h"
+#include "base/appstate.h"
 #include "support/testsupport.h"
 #include "tasks/itemcontent.h"
 #include "tasks/taskpage.h"
@@ -50,7 +50,7 @@ protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
-        shell::App().currentUserId = QStringLiteral("10000501");
+        base::App().currentUserId = QStringLiteral("10000501");
         state.taskCode = QStringLiteral("A05\\012");
         state.ShowUser(QStringLiteral("10000501"));
     }

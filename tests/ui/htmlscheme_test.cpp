@@ -1,4 +1,4 @@
-#include "shell/base/paths.h"
+#include "base/paths.h"
 #include "support/testsupport.h"
 #include "ui/htmlscheme.h"
 #include <QDir>
@@ -10,7 +10,7 @@ protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
-        shell::SetTempFolder(m_temp.path());
+        base::SetTempFolder(m_temp.path());
     }
     QTemporaryDir m_temp;
 };
@@ -25,13 +25,13 @@ TEST_F(HtmlScheme, ProgramPathsAndUrlsConvertBothWays)
 
     // An absolute path inside the program folder becomes a program path; one
     // in the temporary folder stays absolute.
-    const QString gif = shell::ProgramFolder() + QStringLiteral("GIF\\btGo.gif");
+    const QString gif = base::ProgramFolder() + QStringLiteral("GIF\\btGo.gif");
     EXPECT_EQ(ui::ProgramPathOfUrl(ui::ProgramUrl(gif)), "GIF\\btGo.gif");
-    const QUrl temp = QUrl(QStringLiteral("orindo://program") + shell::TempFolder() + QStringLiteral("1.GIF"));
-    EXPECT_EQ(ui::ProgramPathOfUrl(temp), shell::TempFolder() + QStringLiteral("1.GIF"));
+    const QUrl temp = QUrl(QStringLiteral("orindo://program") + base::TempFolder() + QStringLiteral("1.GIF"));
+    EXPECT_EQ(ui::ProgramPathOfUrl(temp), base::TempFolder() + QStringLiteral("1.GIF"));
 
     // Held pages reach the temporary folder under a path of their own.
-    EXPECT_EQ(ui::ProgramPathOfUrl(QUrl("orindo://program/~t12/1.GIF")), shell::TempFolder() + QStringLiteral("1.GIF"));
+    EXPECT_EQ(ui::ProgramPathOfUrl(QUrl("orindo://program/~t12/1.GIF")), base::TempFolder() + QStringLiteral("1.GIF"));
 
     EXPECT_TRUE(ui::ProgramPathOfUrl(QUrl("https://example.org/a.htm")).isEmpty());
     EXPECT_TRUE(ui::ProgramPathOfUrl(QUrl("orindo://elsewhere/a.htm")).isEmpty());
@@ -40,11 +40,11 @@ TEST_F(HtmlScheme, ProgramPathsAndUrlsConvertBothWays)
 TEST_F(HtmlScheme, ServesFilesOfTheProgramAndTemporaryFoldersOnly)
 {
     writeLines("CSS\\work.css", {"body {}"});
-    writeLines(shell::TempFolder() + "1.GIF", {"x"});
+    writeLines(base::TempFolder() + "1.GIF", {"x"});
     EXPECT_EQ(ui::ServedFile(QUrl("orindo://program/css/WORK.CSS")), real("CSS\\work.css"));
     EXPECT_EQ(ui::ServedFile(QUrl("orindo://program/ZADS/00000001/../../CSS/work.css")), real("CSS\\work.css"));
-    EXPECT_EQ(ui::ServedFile(QUrl(QStringLiteral("orindo://program") + shell::TempFolder() + "1.GIF")),
-              shell::TempFolder() + "1.GIF");
+    EXPECT_EQ(ui::ServedFile(QUrl(QStringLiteral("orindo://program") + base::TempFolder() + "1.GIF")),
+              base::TempFolder() + "1.GIF");
 
     // Paths that climb out, absolute paths elsewhere, folders and missing files give nothing.
     QTemporaryDir outside;

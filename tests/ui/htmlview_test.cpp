@@ -1,5 +1,5 @@
 // The HTML view with real pages in the web engine, offscreen.
-#include "shell/base/paths.h"
+#include "base/paths.h"
 #include "support/fakedialogs.h"
 #include "support/testsupport.h"
 #include "ui/htmlview.h"
@@ -375,12 +375,12 @@ TEST_F(HtmlViewTest, PagesFromMemoryResolveAgainstTheBaseFolder)
 TEST_F(HtmlViewTest, AbsoluteProgramAndTemporaryPathsInGeneratedPagesShow)
 {
     QTemporaryDir temp;
-    shell::SetTempFolder(temp.path());
+    base::SetTempFolder(temp.path());
     savePicture("GIF\\btGo.gif", 10, 200);
-    savePicture(shell::TempFolder() + "1.GIF", 10, 300);
-    const QString gif = shell::ProgramFolder() + "GIF\\"; // as the topic pages write it
+    savePicture(base::TempFolder() + "1.GIF", 10, 300);
+    const QString gif = base::ProgramFolder() + "GIF\\"; // as the topic pages write it
     ASSERT_TRUE(loadLines({"<HTML><BODY>", "<IMG SRC=\"" + gif + "btGo.gif\"><BR>",
-                           "<IMG SRC=\"" + shell::TempFolder() + "1.GIF\">"}));
+                           "<IMG SRC=\"" + base::TempFolder() + "1.GIF\">"}));
     EXPECT_GE(view->DocumentHeight(), 500);
 }
 
@@ -388,7 +388,7 @@ TEST_F(HtmlViewTest, APictureRewrittenUnderTheSameNameShowsAnew)
 {
     // Formula pictures keep their names from one page build to the next.
     savePicture("tmp\\1.GIF", 10, 100);
-    const QStringList page = {"<HTML><BODY><IMG SRC=\"" + shell::TempFolder() + "1.GIF\">"};
+    const QStringList page = {"<HTML><BODY><IMG SRC=\"" + base::TempFolder() + "1.GIF\">"};
     ASSERT_TRUE(loadLines(page));
     EXPECT_LT(view->DocumentHeight(), 150);
     savePicture("tmp\\1.GIF", 10, 400);

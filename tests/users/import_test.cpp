@@ -1,5 +1,5 @@
-#include "shell/base/apperror.h"
-#include "shell/base/textfile.h"
+#include "base/apperror.h"
+#include "base/textfile.h"
 #include "support/testsupport.h"
 #include "users/register.h"
 #include "users/veltaimport.h"
@@ -68,7 +68,7 @@ TEST(VeltaDecode, HonoursTheDeclaredEncoding)
     const QString name = QStringLiteral("Пётр");
     EXPECT_EQ(users::DecodeImportFile("<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + name.toUtf8()).right(4), name);
     EXPECT_EQ(users::DecodeImportFile("\xEF\xBB\xBF" + name.toUtf8()), name);
-    EXPECT_EQ(users::DecodeImportFile(shell::EncodeCp1251(name)), name);
+    EXPECT_EQ(users::DecodeImportFile(base::EncodeCp1251(name)), name);
 }
 
 TEST_F(ImportTest, RolesBecomeClassesInOrderOfFirstAppearance)
@@ -116,7 +116,7 @@ TEST_F(ImportTest, AFileWithoutUsersChangesNothing)
     QString message;
     try {
         import(QStringLiteral("<LESSONS><LESSON NAME=\"Дроби\"/></LESSONS>"));
-    } catch (const shell::AppError& error) {
+    } catch (const base::AppError& error) {
         message = error.message();
     }
     EXPECT_TRUE(message.contains(QStringLiteral("нет ни одного пользователя"))) << message.toStdString();
@@ -124,6 +124,6 @@ TEST_F(ImportTest, AFileWithoutUsersChangesNothing)
     EXPECT_EQ(readBytes(QStringLiteral("DATA\\users.txt")), before);
     EXPECT_EQ(reg.classNames(), QStringList({QStringLiteral("Администратор"), QStringLiteral("Преподаватель")}));
 
-    EXPECT_THROW(users::ImportVelta(reg, real(QStringLiteral("missing.xml"))), shell::AppError);
+    EXPECT_THROW(users::ImportVelta(reg, real(QStringLiteral("missing.xml"))), base::AppError);
     EXPECT_FALSE(QFileInfo::exists(real(QStringLiteral("DATA\\usersvt.txt"))));
 }

@@ -1,6 +1,6 @@
-#include "shell/base/apperror.h"
-#include "shell/base/random.h"
-#include "shell/base/textutil.h"
+#include "base/apperror.h"
+#include "base/random.h"
+#include "base/textutil.h"
 #include "support/testsupport.h"
 #include "users/register.h"
 #include <QDir>
@@ -35,7 +35,7 @@ protected:
     {
         try {
             step();
-        } catch (const shell::AppError& error) {
+        } catch (const base::AppError& error) {
             return error.message();
         }
         return {};
@@ -216,16 +216,16 @@ TEST_F(RegisterTest, IdentifiersThatAreNotOneUsersFolderKeepEveryFolder)
 
 TEST_F(RegisterTest, NewIdentifiersAreDrawnAgainWhileTaken)
 {
-    shell::SetRandomSeed(777);
-    const QString first = shell::RandomDigits(8);
-    const QString second = shell::RandomDigits(8);
-    const QString third = shell::RandomDigits(8);
-    shell::SetRandomSeed(777);
+    base::SetRandomSeed(777);
+    const QString first = base::RandomDigits(8);
+    const QString second = base::RandomDigits(8);
+    const QString third = base::RandomDigits(8);
+    base::SetRandomSeed(777);
     EXPECT_EQ(reg.NewUserId(), first);
 
     reg.AddUser(3, first, QString(), QStringLiteral("Занял"));
     QDir().mkpath(real(QStringLiteral("USERS\\")) + second); // a folder left over
-    shell::SetRandomSeed(777);
+    base::SetRandomSeed(777);
     const QString id = reg.NewUserId();
     EXPECT_EQ(id, third);
     EXPECT_EQ(id.size(), 8);

@@ -1,10 +1,10 @@
-#include "shell/base/appstate.h"
+#include "base/appstate.h"
 #include "support/testsupport.h"
 #include "users/results.h"
 #include <QDir>
 #include <QFileInfo>
 
-using shell::App;
+using base::App;
 
 namespace {
 class ResultsTest : public ProgramFolderTest {
@@ -60,7 +60,7 @@ TEST_F(ResultsTest, RoundingAndBrokenValues)
 TEST_F(ResultsTest, LoadingReplacesTheListAndMissingFilesEmptyIt)
 {
     writeLines(QStringLiteral("USERS\\10000501\\results.txt"), {QStringLiteral("A05\\012=1  1    10 07.03.2004")});
-    shell::NameValueList list({QStringLiteral("old=1")});
+    base::NameValueList list({QStringLiteral("old=1")});
     users::LoadResults(QStringLiteral("USERS\\10000501\\"), list);
     EXPECT_EQ(list.lines(), QStringList{QStringLiteral("A05\\012=1  1    10 07.03.2004")});
     users::LoadResults(QStringLiteral("USERS\\99999999\\"), list);

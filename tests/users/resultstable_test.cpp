@@ -1,9 +1,9 @@
 // The results table: values of the cells, the exercise columns, the rows of
 // the pupils, the grid window, and the XML export of all results.
-#include "shell/base/appstate.h"
-#include "shell/base/coursefiles.h"
-#include "shell/base/paths.h"
-#include "shell/base/textfile.h"
+#include "base/appstate.h"
+#include "base/coursefiles.h"
+#include "base/paths.h"
+#include "base/textfile.h"
 #include "support/fakedialogs.h"
 #include "support/testsupport.h"
 #include "ui/hooks.h"
@@ -129,7 +129,7 @@ TEST_F(ResultsTableTest, ExportWritesEveryEntryExactlyAndWellFormed)
     QDir().mkpath(real("export"));
     ASSERT_TRUE(ExportResults(reg, file).isEmpty());
 
-    const QString folder = QDir::toNativeSeparators(shell::ProgramFolder());
+    const QString folder = QDir::toNativeSeparators(base::ProgramFolder());
     auto entry = [](const QString& id, const QString& code, const QString& date, const QString& result) {
         return QStringList{
             "  <testresult id=\"" + code + "\">",
@@ -220,7 +220,7 @@ protected:
         writeLines("ZADS\\A05\\HTM.CFG", {"T01", "I01", "T02 011 012 0101"});
         results("10000501", {"A05\\012=2  3   250 07.03.2004", "A05\\011=1  1    90 07.03.2004"});
         results("27182818", {"A05\\0101=0  1   150 07.03.2004"});
-        shell::App().currentUserName = "Ольга Смирнова";
+        base::App().currentUserName = "Ольга Смирнова";
     }
     void TearDown() override
     {
@@ -340,7 +340,7 @@ TEST_F(TableWindowTest, ExportButtonWritesTheChosenFile)
 
     dialogs.files.push_back(real("out.XML"));
     QTest::mouseClick(table.SpeedButton1, Qt::LeftButton);
-    EXPECT_EQ(readBytes("out.XML"), cp1251Lines(ExportLines(reg, QDir::toNativeSeparators(shell::ProgramFolder()))));
+    EXPECT_EQ(readBytes("out.XML"), cp1251Lines(ExportLines(reg, QDir::toNativeSeparators(base::ProgramFolder()))));
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 

@@ -4,7 +4,7 @@
 // exactly on its card.
 #include "artgen.h"
 #include "look.h"
-#include "shell/base/textfile.h"
+#include "base/textfile.h"
 #include <QFile>
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -174,7 +174,7 @@ bool WriteAreas(const QString& folder)
     QFile file(Target(folder, QStringLiteral("OS/action.txt")));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     QByteArray bytes;
-    for (const QString& line : AreaLines()) bytes += shell::EncodeCp1251(line) + "\r\n";
+    for (const QString& line : AreaLines()) bytes += base::EncodeCp1251(line) + "\r\n";
     return file.write(bytes) == bytes.size();
 }
 

@@ -4,7 +4,7 @@
 // Exit status: 0 nothing wrong, 1 problems found, 2 not a program folder.
 // Runs headless (offscreen); nothing in the program folder is written.
 #include "coursecheck/check/coursecheck.h"
-#include "shell/base/paths.h"
+#include "base/paths.h"
 #include "ui/headless.h"
 #include <QApplication>
 #include <QDir>
@@ -35,8 +35,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "orindo-coursecheck: no temporary folder\n");
         return coursecheck::kNotProgramFolder;
     }
-    shell::SetProgramFolder(folder);
-    shell::SetTempFolder(temporary.path() + u'/');
+    base::SetProgramFolder(folder);
+    base::SetTempFolder(temporary.path() + u'/');
 
     QElapsedTimer timer;
     timer.start();

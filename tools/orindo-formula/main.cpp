@@ -8,9 +8,9 @@
 // output is UTF-8. The symbol letters (и for π, ж for e, ...) are shown as
 // stored.
 #include "formulas/formula.h"
-#include "shell/base/apperror.h"
-#include "shell/base/numfmt.h"
-#include "shell/base/textfile.h"
+#include "base/apperror.h"
+#include "base/numfmt.h"
+#include "base/textfile.h"
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
@@ -30,8 +30,8 @@ struct Options {
 
 std::optional<long double> ParseValue(const QString& text)
 {
-    if (auto value = shell::ParseReal(text, shell::Decimal::Comma)) return value;
-    return shell::ParseReal(text, shell::Decimal::Point);
+    if (auto value = base::ParseReal(text, base::Decimal::Comma)) return value;
+    return base::ParseReal(text, base::Decimal::Point);
 }
 
 bool ReadOptions(const QCoreApplication& app, Options& options)
@@ -91,8 +91,8 @@ void Describe(formulas::TFormula& formula, const QString& line, const Options& o
     out += QLatin1String("variables: ") + formula.Variables().join(QLatin1String(", ")) + u'\n';
     try {
         out += QLatin1String("expression: ") + formula.ExpressionText() + u'\n';
-        out += QLatin1String("value: ") + shell::FormatReal(formula.Calculate()) + u'\n';
-    } catch (const shell::AppError& error) {
+        out += QLatin1String("value: ") + base::FormatReal(formula.Calculate()) + u'\n';
+    } catch (const base::AppError& error) {
         out += QLatin1String("error: ") + error.message() + u'\n';
     }
     out += u'\n';
@@ -107,7 +107,7 @@ bool ReadInput(const QString& file, bool cp1251, QStringList& lines)
         return false;
     }
     const QByteArray bytes = input.readAll();
-    lines += shell::SplitLines(cp1251 ? shell::DecodeCp1251(bytes) : QString::fromUtf8(bytes));
+    lines += base::SplitLines(cp1251 ? base::DecodeCp1251(bytes) : QString::fromUtf8(bytes));
     return true;
 }
 

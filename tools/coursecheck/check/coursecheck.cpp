@@ -6,11 +6,11 @@
 #include "coursecheck/check/structure.h"
 #include "coursecheck/check/taskcheck.h"
 #include "labframe/labregistry.h"
-#include "shell/base/appstate.h"
-#include "shell/base/coursefiles.h"
-#include "shell/base/paths.h"
-#include "shell/base/random.h"
-#include "shell/base/textfile.h"
+#include "base/appstate.h"
+#include "base/coursefiles.h"
+#include "base/paths.h"
+#include "base/random.h"
+#include "base/textfile.h"
 #include "shell/labs.h"
 #include "tasks/taskpage.h"
 #include <QDir>
@@ -52,7 +52,7 @@ public:
         CheckLabExamples(m_report, m_messages);
         CheckIllustrations(m_report, m_messages);
         for (const QString& folder : walk.topicFolders)
-            if (shell::FileExists(folder + kDefaultLab)) m_labFiles.insert(folder + kDefaultLab);
+            if (base::FileExists(folder + kDefaultLab)) m_labFiles.insert(folder + kDefaultLab);
         QStringList labs = m_labFiles.values();
         labs.sort();
         for (const QString& lab : labs) CheckLabFile(m_report, m_messages, lab);
@@ -62,20 +62,20 @@ public:
 private:
     void CheckPage(const CoursePage& page)
     {
-        const QString file = shell::PageFile(page.fullCode);
+        const QString file = base::PageFile(page.fullCode);
         // A page is looked at once as a page and once more if some list makes it a task.
         const QString seen = IsExercise(page) ? file + QStringLiteral("|task") : file;
         if (m_pagesSeen.contains(seen)) return;
         m_pagesSeen.insert(seen);
         ++m_report.coverage.pages;
-        const QStringList lines = shell::TryReadLines(file).value_or(QStringList());
+        const QStringList lines = base::TryReadLines(file).value_or(QStringList());
         CheckFormulaTags(m_report, file, lines);
 
         const QStringList fields = FormulaFieldNames(lines);
         const qsizetype form = lines.indexOf(kFormLine);
-        m_linkedTasks += CheckLinks(m_report, file, lines, {shell::kTopicPageFolder, int(form < 0 ? lines.size() : form), fields});
+        m_linkedTasks += CheckLinks(m_report, file, lines, {base::kTopicPageFolder, int(form < 0 ? lines.size() : form), fields});
         if (!IsExercise(page)) return;
-        m_linkedTasks += CheckLinks(m_report, file, lines, {shell::kLessonFolder, int(lines.size()), fields});
+        m_linkedTasks += CheckLinks(m_report, file, lines, {base::kLessonFolder, int(lines.size()), fields});
         if (IsVariant(page) && !lines.contains(kCommonEnd))
             m_report.Add(file, 0, QStringLiteral("в варианте упражнения нет строки </COMMON>: ссылки на задачу не будет"));
         CheckTaskOnce(page.fullCode);
@@ -110,9 +110,9 @@ bool IsProgramFolder(const QString& realFolder)
 
 Report CheckCourse()
 {
-    shell::ResetAppState();
-    shell::App().currentUserId = kCheckerUserId;
-    shell::SetRandomSeed(kRandomSeed);
+    base::ResetAppState();
+    base::App().currentUserId = kCheckerUserId;
+    base::SetRandomSeed(kRandomSeed);
     labframe::ReleaseLabs();
     shell::RegisterLabs();
     Report report = CourseCheck().Run();

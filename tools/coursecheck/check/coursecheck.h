@@ -16,9 +16,9 @@ inline constexpr int kNotProgramFolder = 2;
 // A program folder holds the course folder "ZADS\".
 bool IsProgramFolder(const QString& realFolder);
 
-// Runs every check on the program folder set in shell::SetProgramFolder.
+// Runs every check on the program folder set in base::SetProgramFolder.
 // Needs a QApplication (the lab windows are created, never shown), a
-// temporary folder set with shell::SetTempFolder, and takes over the current
+// temporary folder set with base::SetTempFolder, and takes over the current
 // user state and the lab registry for the run.
 Report CheckCourse();
 

@@ -1,7 +1,7 @@
 #include "coursecheck/check/formulacheck.h"
 #include "formulas/formula.h"
-#include "shell/base/apperror.h"
-#include "shell/base/random.h"
+#include "base/apperror.h"
+#include "base/random.h"
 #include <QStringList>
 
 namespace coursecheck {
@@ -31,11 +31,11 @@ std::optional<QString> NeverEvaluates(const QString& text)
     formula.SetText(text);
     QString lastError = QStringLiteral("значение не определено");
     for (int attempt = 0; attempt < kEvaluationTries; ++attempt) {
-        for (long double& value : formula.Values()) value = shell::RandomInt(kPointRange) + kPointLow;
+        for (long double& value : formula.Values()) value = base::RandomInt(kPointRange) + kPointLow;
         try {
             formula.Calculate();
             return std::nullopt;
-        } catch (const shell::AppError& error) {
+        } catch (const base::AppError& error) {
             lastError = error.message();
             // A syntax error, an integral or a system fails the same way at every point.
             if (formula.Variables().isEmpty()) break;

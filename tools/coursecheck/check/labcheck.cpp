@@ -1,11 +1,11 @@
 #include "coursecheck/check/labcheck.h"
 #include "labframe/labfile.h"
 #include "labframe/labregistry.h"
-#include "labframe/tfmlab.h"
-#include "shell/base/folders.h"
-#include "shell/base/paths.h"
-#include "shell/base/textfile.h"
-#include "shell/base/textutil.h"
+#include "labframe/labwindow.h"
+#include "base/folders.h"
+#include "base/paths.h"
+#include "base/textfile.h"
+#include "base/textutil.h"
 #include <QRegularExpression>
 
 namespace coursecheck {
@@ -37,17 +37,17 @@ void LoadInto(Report& report, MessageCollector& messages, const QString& file, i
 void CheckExampleFolder(Report& report, MessageCollector& messages, const QString& folder, int number)
 {
     const QString listFile = folder + kExampleList;
-    const std::optional<QStringList> lines = shell::TryReadLines(listFile);
+    const std::optional<QStringList> lines = base::TryReadLines(listFile);
     if (!lines) return; // a lab without examples shows no examples button
     if (!LabImplemented(number)) {
         report.Add(listFile, 0, MissingLabMessage(number) + QStringLiteral(": примеры не открыть"));
         return;
     }
     for (int i = 0; i < lines->size(); ++i) {
-        if (shell::Trim(lines->at(i)).isEmpty()) continue;
+        if (base::Trim(lines->at(i)).isEmpty()) continue;
         const QString file = folder + QString::number(i) + QStringLiteral(".LAB");
-        if (!shell::FileExists(file)) {
-            report.Add(listFile, i + 1, QStringLiteral("у примера «%1» нет файла %2").arg(shell::Trim(lines->at(i)), file));
+        if (!base::FileExists(file)) {
+            report.Add(listFile, i + 1, QStringLiteral("у примера «%1» нет файла %2").arg(base::Trim(lines->at(i)), file));
             continue;
         }
         LoadInto(report, messages, file, number);
@@ -78,17 +78,17 @@ void CheckLabFile(Report& report, MessageCollector& messages, const QString& fil
 void CheckLabExamples(Report& report, MessageCollector& messages)
 {
     static const QRegularExpression labFolder(QStringLiteral("^LAB(\\d+)$"), QRegularExpression::CaseInsensitiveOption);
-    for (const QString& name : shell::ListFiles(kLabsFolder + u'*')) {
+    for (const QString& name : base::ListFiles(kLabsFolder + u'*')) {
         const QString folder = kLabsFolder + name + u'\\';
         const QRegularExpressionMatch match = labFolder.match(name);
-        if (match.hasMatch() && shell::FolderExists(folder))
+        if (match.hasMatch() && base::FolderExists(folder))
             CheckExampleFolder(report, messages, folder, match.captured(1).toInt());
     }
 }
 
 void CheckIllustrations(Report& report, MessageCollector& messages)
 {
-    for (const QString& name : shell::ListFiles(kIllustrationFolder + QStringLiteral("*.LAB")))
+    for (const QString& name : base::ListFiles(kIllustrationFolder + QStringLiteral("*.LAB")))
         CheckLabFile(report, messages, kIllustrationFolder + name);
 }
 

@@ -1,8 +1,8 @@
 #include "coursecheck/check/linkcheck.h"
 #include "coursecheck/check/labcheck.h"
-#include "shell/base/coursefiles.h"
-#include "shell/base/paths.h"
-#include "shell/base/textutil.h"
+#include "base/coursefiles.h"
+#include "base/paths.h"
+#include "base/textutil.h"
 #include "shell/coursepages.h"
 #include "ui/htmlform.h"
 #include <QRegularExpression>
@@ -31,8 +31,8 @@ QString CheckPageLink(const shell::PageLink& link, const QString& address)
             return QStringLiteral("ссылка %1: %2").arg(address, missing);
     }
     const bool pageCode = link.kind == Kind::AddToLesson || link.kind == Kind::Task;
-    const QString target = pageCode ? shell::PageFile(link.target) : link.target;
-    return shell::FileExists(target) ? QString() : Missing(address, target);
+    const QString target = pageCode ? base::PageFile(link.target) : link.target;
+    return base::FileExists(target) ? QString() : Missing(address, target);
 }
 
 // The message for a broken scheme link; empty when it leads somewhere.
@@ -42,7 +42,7 @@ QString CheckSchemeLink(const QString& scheme, const QString& rest, const QStrin
     if (upper == u"HTTP" || upper == u"HTTPS" || upper == u"MAILTO" || upper == u"FTP" || upper == u"MOV") return {};
     if (upper == u"SPR" || upper == u"ADD" || upper == u"ZAD")
         return CheckPageLink(shell::ParsePageLink(upper + u':' + rest), address);
-    auto needFile = [&](const QString& target) { return shell::FileExists(target) ? QString() : Missing(address, target); };
+    auto needFile = [&](const QString& target) { return base::FileExists(target) ? QString() : Missing(address, target); };
     if (upper == u"DEM") return needFile(QStringLiteral("DEMO\\") + rest + QStringLiteral(".SCI"));
     if (upper == u"LAB") return needFile(QStringLiteral("LABS\\") + rest);
     if (upper == u"FE") {
@@ -63,7 +63,7 @@ QString CheckFileLink(const QString& address, const LinkView& view)
         return QStringLiteral("ссылка %1 ведет по абсолютному пути").arg(address);
     const QString target = ResolveRelative(view.baseFolder, path);
     if (target.isEmpty()) return QStringLiteral("ссылка %1 ведет за папку программы").arg(address);
-    return shell::FileExists(target) || shell::FolderExists(target) ? QString() : Missing(address, target);
+    return base::FileExists(target) || base::FolderExists(target) ? QString() : Missing(address, target);
 }
 
 QString CheckAddress(const QString& address, const LinkView& view)
@@ -106,7 +106,7 @@ QStringList CheckLinks(Report& report, const QString& file, const QStringList& l
         while (it.hasNext()) {
             const QRegularExpressionMatch match = it.next();
             const QString raw = match.captured(1) + match.captured(2) + match.captured(3);
-            const QString address = shell::Trim(ui::DecodeEntities(raw));
+            const QString address = base::Trim(ui::DecodeEntities(raw));
             const QString problem = CheckAddress(address, view);
             if (!problem.isEmpty()) report.Add(file, i + 1, problem);
             else if (const QRegularExpressionMatch task = taskLink.match(address); task.hasMatch()) tasks.append(task.captured(1));

@@ -1,5 +1,5 @@
 #include "coursecheck/check/report.h"
-#include "shell/base/textutil.h"
+#include "base/textutil.h"
 
 namespace coursecheck {
 
@@ -21,7 +21,7 @@ QStringList Report::Lines() const
 int LineOf(const QStringList& lines, const QString& text, bool contains)
 {
     for (int i = 0; i < lines.size(); ++i) {
-        if (contains ? lines[i].contains(text, Qt::CaseInsensitive) : shell::Trim(lines[i]) == text)
+        if (contains ? lines[i].contains(text, Qt::CaseInsensitive) : base::Trim(lines[i]) == text)
             return i + 1;
     }
     return 0;

@@ -1,12 +1,12 @@
 #include "coursecheck/check/taskcheck.h"
 #include "coursecheck/check/formulacheck.h"
 #include "coursecheck/check/linkcheck.h"
-#include "shell/base/coursefiles.h"
-#include "shell/base/appstate.h"
-#include "shell/base/namevalue.h"
-#include "shell/base/paths.h"
-#include "shell/base/textfile.h"
-#include "shell/base/textutil.h"
+#include "base/coursefiles.h"
+#include "base/appstate.h"
+#include "base/namevalue.h"
+#include "base/paths.h"
+#include "base/textfile.h"
+#include "base/textutil.h"
 #include "tasks/answerpage.h"
 #include "tasks/checking.h"
 #include "tasks/containerfile.h"
@@ -28,7 +28,7 @@ QList<ExpectedLine> ReadExpected(Report& report, const QString& file, const QStr
     QList<ExpectedLine> expected;
     for (int i = 0; i < lines.size(); ++i) {
         const QString& line = lines[i];
-        if (shell::Trim(line).isEmpty()) continue;
+        if (base::Trim(line).isEmpty()) continue;
         const qsizetype eq = line.indexOf(u'=');
         if (eq <= 0) {
             report.Add(file, i + 1, QStringLiteral("строка ответа без имени поля и «=»"));
@@ -37,9 +37,9 @@ QList<ExpectedLine> ReadExpected(Report& report, const QString& file, const QStr
         const QString name = line.left(eq);
         const QString value = line.mid(eq + 1);
         // Lines are compared whole with the pupil's trimmed "name=value".
-        if (name != shell::Trim(name) || (tasks::KindOfName(name) != tasks::AnswerKind::Group && value != shell::Trim(value)))
+        if (name != base::Trim(name) || (tasks::KindOfName(name) != tasks::AnswerKind::Group && value != base::Trim(value)))
             report.Add(file, i + 1, QStringLiteral("пробелы вокруг имени или значения: строка «%1» не совпадет с ответом").arg(line));
-        expected.append({i + 1, shell::Trim(name), value});
+        expected.append({i + 1, base::Trim(name), value});
     }
     return expected;
 }
@@ -85,15 +85,15 @@ public:
 
     QString Run()
     {
-        m_pageLines = shell::TryReadLines(m_pageFile).value_or(QStringList());
-        m_state.pageLines = tasks::AssembleTaskPage(m_pageLines, shell::TempFolder());
+        m_pageLines = base::TryReadLines(m_pageFile).value_or(QStringList());
+        m_state.pageLines = tasks::AssembleTaskPage(m_pageLines, base::TempFolder());
         m_summary = ui::ScanPage(m_state.pageLines.join(QStringLiteral("\r\n")));
-        m_state.hasContainer = shell::FileExists(m_areaFile);
+        m_state.hasContainer = base::FileExists(m_areaFile);
 
         CheckHint();
         CheckFormulaFields();
         if (m_state.hasContainer) ReadArea();
-        if (const std::optional<QStringList> answers = shell::TryReadLines(m_answerFile)) {
+        if (const std::optional<QStringList> answers = base::TryReadLines(m_answerFile)) {
             const qsizetype before = m_report.problems().size();
             m_expected = ReadExpected(m_report, m_answerFile, *answers);
             if (m_expected.isEmpty() && m_report.problems().size() == before) {
@@ -113,11 +113,11 @@ private:
     void CheckHint()
     {
         const QString hint = m_state.TaskFile(tasks::kHintExt);
-        const std::optional<QStringList> lines = shell::TryReadLines(hint);
+        const std::optional<QStringList> lines = base::TryReadLines(hint);
         if (!lines) return;
         CheckFormulaTags(m_report, hint, *lines);
         // The hint window shows its pages from the task pages' folder.
-        CheckLinks(m_report, hint, *lines, {shell::kLessonFolder, int(lines->size()), {}});
+        CheckLinks(m_report, hint, *lines, {base::kLessonFolder, int(lines->size()), {}});
     }
 
     // The formulas hidden formula fields start with.
@@ -130,7 +130,7 @@ private:
 
     void ReadArea()
     {
-        const QStringList lines = shell::TryReadLines(m_areaFile).value_or(QStringList());
+        const QStringList lines = base::TryReadLines(m_areaFile).value_or(QStringList());
         m_area = tasks::ParseContainer(lines);
         if (!m_area.error.isEmpty()) {
             static const QRegularExpression lineNumber(QStringLiteral("^строка (\\d+): "));
@@ -225,7 +225,7 @@ private:
     QStringList AreaAnswers() const
     {
         QStringList answers;
-        const shell::NameValueList expected(ExpectedLines());
+        const base::NameValueList expected(ExpectedLines());
         for (const tasks::ContainerItem& card : m_area.senders) {
             const int index = expected.indexOfName(card.name);
             answers.append(card.name + u'=' + (index < 0 ? QStringLiteral("0") : expected.value(index)));
@@ -325,7 +325,7 @@ QStringList RightFormValues(const QString& pageHtml, const QList<ExpectedLine>& 
             break;
         }
         case tasks::AnswerKind::Free:
-            given.append(line.name + u'=' + (shell::Trim(line.value).isEmpty() ? kFreeAnswerText : line.value));
+            given.append(line.name + u'=' + (base::Trim(line.value).isEmpty() ? kFreeAnswerText : line.value));
             break;
         default: given.append(line.name + u'=' + line.value); break;
         }
