@@ -1,5 +1,5 @@
 #pragma once
-#include <QColor>
+#include "base/colours.h"
 #include <array>
 #include <cstdint>
 
@@ -7,10 +7,7 @@
 // values 0xBBGGRR (blue in the high byte); they become QColor only for painting.
 namespace probability {
 
-inline QColor BgrColor(uint32_t bgr)
-{
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
+using base::BgrColor;
 
 constexpr int kColorCount = 10;
 constexpr int kMaxEvents = 5;

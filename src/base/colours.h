@@ -1,0 +1,38 @@
+#pragma once
+#include <QColor>
+#include <cstdint>
+
+// Colours as the lab files and the engines keep them: 24-bit integers
+// 0xBBGGRR (blue in the high byte), written to files in decimal. They become
+// QColor only where something is painted; every conversion goes through here.
+namespace base {
+
+using Bgr = uint32_t;
+
+constexpr Bgr kBgrMask = 0xFFFFFF;
+
+constexpr Bgr MakeBgr(int red, int green, int blue)
+{
+    return Bgr(blue & 0xFF) << 16 | Bgr(green & 0xFF) << 8 | Bgr(red & 0xFF);
+}
+
+inline QColor BgrColor(Bgr bgr)
+{
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+inline Bgr ToBgr(const QColor& colour)
+{
+    return MakeBgr(colour.red(), colour.green(), colour.blue());
+}
+
+// The program's named colours (0xBBGGRR).
+namespace colour {
+constexpr Bgr kBlack = 0x000000;
+constexpr Bgr kWhite = 0xFFFFFF;
+constexpr Bgr kRed = 0x0000FF;
+constexpr Bgr kBlue = 0xFF0000;
+constexpr Bgr kSilver = 0xC0C0C0;
+} // namespace colour
+
+} // namespace base
