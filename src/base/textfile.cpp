@@ -67,6 +67,23 @@ QByteArray EncodeCp1251(const QString& text)
     return bytes;
 }
 
+QString DecodeText(const QByteArray& bytes)
+{
+    struct Mark {
+        QByteArrayView bytes;
+        QStringConverter::Encoding encoding;
+    };
+    static const Mark marks[] = {{"\xEF\xBB\xBF", QStringConverter::Utf8},
+                                 {"\xFF\xFE", QStringConverter::Utf16LE},
+                                 {"\xFE\xFF", QStringConverter::Utf16BE}};
+    for (const Mark& mark : marks) {
+        if (!bytes.startsWith(mark.bytes)) continue;
+        QStringDecoder decoder(mark.encoding);
+        return decoder.decode(QByteArrayView(bytes).sliced(mark.bytes.size()));
+    }
+    return DecodeCp1251(bytes);
+}
+
 QStringList SplitLines(const QString& text)
 {
     QStringList lines;
@@ -88,7 +105,7 @@ std::optional<QString> TryReadText(const QString& path)
 {
     QFile file(RealPath(path));
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return DecodeCp1251(file.readAll());
+    return DecodeText(file.readAll());
 }
 
 std::optional<QStringList> TryReadLines(const QString& path)

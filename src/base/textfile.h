@@ -13,6 +13,10 @@ namespace base {
 QString DecodeCp1251(const QByteArray& bytes);
 // Characters outside Windows-1251 become "?".
 QByteArray EncodeCp1251(const QString& text);
+// The text of a file as the program reads it: Windows-1251, unless it starts
+// with a byte-order mark (a file saved again by a modern editor): the mark is
+// skipped and the rest decoded in the encoding it names (UTF-8, UTF-16).
+QString DecodeText(const QByteArray& bytes);
 
 // Lines split at CR LF, LF or CR; a final line end adds no empty line.
 QStringList SplitLines(const QString& text);

@@ -9,7 +9,6 @@ std::vector<TreeNode> ReadTreeText(const QStringList& lines)
     // path[d] is the node of depth d that was read last on the current branch.
     std::vector<TreeNode*> path;
     for (const QString& line : lines) {
-        if (line.isEmpty()) continue;
         int depth = 0;
         while (depth < line.size() && (line[depth] == u'\t' || line[depth] == u' ')) ++depth;
         const QString text = line.mid(depth);

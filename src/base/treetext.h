@@ -14,7 +14,8 @@ struct TreeNode {
 
 // Reads the lines into top-level nodes. A line more than one level deeper than
 // the line before raises AppError "Invalid level (<depth>) for item "<text>""
-// and nothing is returned. Empty lines are skipped.
+// and nothing is returned. An empty line is a line of depth 0: a top-level
+// node with an empty text.
 std::vector<TreeNode> ReadTreeText(const QStringList& lines);
 
 // Depth-first, one tab per level.

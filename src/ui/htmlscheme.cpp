@@ -82,7 +82,7 @@ public:
         }
         const QString suffix = QFileInfo(real).suffix().toLower();
         const QByteArray textMime = TextMime(suffix);
-        if (!textMime.isEmpty()) Reply(job, textMime, base::DecodeCp1251(file.readAll()).toUtf8());
+        if (!textMime.isEmpty()) Reply(job, textMime, base::DecodeText(file.readAll()).toUtf8());
         else Reply(job, BinaryMime(real, suffix), file.readAll());
     }
 };

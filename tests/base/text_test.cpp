@@ -2,6 +2,7 @@
 #include "base/namevalue.h"
 #include "base/numfmt.h"
 #include "base/random.h"
+#include "base/textfile.h"
 #include "base/textutil.h"
 #include "base/treetext.h"
 #include <gtest/gtest.h>
@@ -141,4 +142,44 @@ TEST(NameValue, LooksUpNamesWithoutRegardToCase)
     list.setValue(2, QStringLiteral("1"));
     EXPECT_EQ(list.lines()[2], QStringLiteral("б01\\001=1"));
     EXPECT_EQ(list.value(QStringLiteral("A05\\012")), QStringLiteral("1  1   125 07.03.2004"));
+}
+
+// A file saved again by a modern editor starts with a byte-order mark; its
+// first line must read as it did before (a results entry, a register line).
+TEST(TextFiles, ByteOrderMarksAreSkippedAndNameTheEncoding)
+{
+    const QString expected = QStringLiteral("A05\\012=1  1    10 07.03.2004\r\nИванов");
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+    };
+    QByteArray utf16le("\xFF\xFE", 2), utf16be("\xFE\xFF", 2);
+    for (QChar c : expected) {
+        const char lo = char(c.unicode() & 0xFF), hi = char(c.unicode() >> 8);
+        utf16le.append(lo).append(hi);
+        utf16be.append(hi).append(lo);
+    }
+    const Case cases[] = {
+        {"Windows-1251", base::EncodeCp1251(expected)},
+        {"UTF-8 with mark", "\xEF\xBB\xBF" + expected.toUtf8()},
+        {"UTF-16 LE", utf16le},
+        {"UTF-16 BE", utf16be},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(base::DecodeText(c.bytes), expected) << c.name;
+        EXPECT_EQ(base::SplitLines(base::DecodeText(c.bytes)).value(0), QStringLiteral("A05\\012=1  1    10 07.03.2004"))
+            << c.name;
+    }
+    // A mark that is only the start of Windows-1251 text is not mistaken for one.
+    EXPECT_EQ(base::DecodeText(base::EncodeCp1251(QStringLiteral("п»"))), QStringLiteral("п»"));
+}
+
+TEST(TreeText, AnEmptyLineIsATopLevelNode)
+{
+    const auto roots = base::ReadTreeText({QStringLiteral("r"), QStringLiteral("\ta"), QString(), QStringLiteral("\tb")});
+    ASSERT_EQ(roots.size(), 2u);
+    ASSERT_EQ(roots[0].children.size(), 1u);
+    EXPECT_EQ(roots[1].text, QString());
+    ASSERT_EQ(roots[1].children.size(), 1u);
+    EXPECT_EQ(roots[1].children[0].text, QStringLiteral("b"));
 }
