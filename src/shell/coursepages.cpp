@@ -161,7 +161,7 @@ BuiltPage BuildPage(int page, const QString& codes, const PageBuildSettings& set
 
 QString MinutesSeconds(long long seconds)
 {
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60);
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
 QStringList BuildResultsPage(const QString& exerciseCodes, const PageBuildSettings& settings)

@@ -53,7 +53,7 @@ struct BuiltPage {
 BuiltPage BuildPage(int page, const QString& codes, const PageBuildSettings& settings);
 // Page 4: the user's results of the exercises of line 3.
 QStringList BuildResultsPage(const QString& exerciseCodes, const PageBuildSettings& settings);
-// "2:5" for 125 seconds: neither part padded.
+// "2:05" for 125 seconds: the seconds always in two digits, the minutes unpadded.
 QString MinutesSeconds(long long seconds);
 
 // The contents list of a section: headings with their topics, then the

@@ -4,6 +4,7 @@
 #include "base/paths.h"
 #include "base/textfile.h"
 #include "base/textutil.h"
+#include "users/resultstable.h"
 #include <QDir>
 
 namespace shell {
@@ -30,9 +31,15 @@ QString TheoryHit(const QString& topic, const QString& entry)
     return QStringLiteral("<P><A HREF=\"SPR:%1\">%2</A></P>").arg(topic, entry);
 }
 
-QString TaskHit(const QString& topic, const QString& page, int number)
+// A task as the exercises page numbers it; the link carries the number, as
+// the topic pages' links do, for the task window's caption.
+QString TaskHit(const QString& fullCode, const QString& topicTitle, const users::ExerciseNumber& number)
 {
-    return QStringLiteral("<A HREF=\"ZAD:%1\\%2\">%3</A>&nbsp;&nbsp;").arg(topic, page).arg(number);
+    if (number.number <= 0)
+        return QStringLiteral("<P><A HREF=\"ZAD:%1\">%2: страница упражнений</A></P>").arg(fullCode, topicTitle);
+    QString text = QStringLiteral("%1: упражнение №%2").arg(topicTitle).arg(number.number);
+    if (number.variant > 0) text += QStringLiteral(", вариант %1").arg(number.variant);
+    return QStringLiteral("<P><A HREF=\"ZAD:%1 %2\">%3</A></P>").arg(fullCode).arg(number.number).arg(text);
 }
 
 QString LabHit(const QString& folder, int line, const QString& caption)
@@ -94,26 +101,49 @@ void TextSearch::SearchTopics(SearchMode mode)
         const QString topic = m_topicMap.name(i);
         // A topic without its page list is an error of the course.
         const QStringList pageList = base::ReadLines(base::PageListFile(topic));
-        for (const QString& code : base::PageCodes(pageList.value(pageLine)))
-            SearchFile(base::PageFile(base::FullPageCode(topic, code)), mode);
+        QStringList codes;
+        for (const QString& code : base::PageCodes(pageList.value(pageLine))) codes.append(base::FullPageCode(topic, code));
+        if (mode == SearchMode::Theory) {
+            // A topic is one hit, however many of its theory pages hold the text.
+            for (const QString& code : codes)
+                if (SearchFile(base::PageFile(code), mode)) break;
+        } else {
+            const QList<users::ExerciseNumber> numbers = users::NumberExercises(codes);
+            for (int k = 0; k < codes.size(); ++k) SearchTask(codes[k], numbers[k]);
+        }
         Pending();
     }
 }
 
-void TextSearch::SearchFile(const QString& file, SearchMode mode)
+bool TextSearch::SearchFile(const QString& file, SearchMode mode)
 {
     if (mode == SearchMode::Labs) {
         const QStringList examples = base::ReadLines(file);
-        for (int i = 0; i < examples.size(); ++i)
-            if (TextMatches(examples[i], m_text)) m_lines.append(LabHit(FolderName(file), i, examples[i]));
-        return;
+        bool found = false;
+        for (int i = 0; i < examples.size(); ++i) {
+            if (!TextMatches(examples[i], m_text)) continue;
+            m_lines.append(LabHit(FolderName(file), i, examples[i]));
+            found = true;
+        }
+        return found;
     }
-    if (!TextMatches(base::ReadText(file), m_text)) return;
+    if (mode == SearchMode::Tasks) {
+        const QString topic = FolderName(file);
+        return SearchTask(topic + u'\\' + PageName(file), {});
+    }
+    if (!TextMatches(base::ReadText(file), m_text)) return false;
     const QString topic = FolderName(file);
-    if (mode == SearchMode::Theory)
-        m_lines.append(TheoryHit(topic, m_topicMap.value(topic)));
-    else
-        m_lines.append(TaskHit(topic, PageName(file), ++m_taskHits));
+    m_lines.append(TheoryHit(topic, m_topicMap.value(topic)));
+    return true;
+}
+
+bool TextSearch::SearchTask(const QString& fullCode, const users::ExerciseNumber& number)
+{
+    if (!TextMatches(base::ReadText(base::PageFile(fullCode)), m_text)) return false;
+    const QString topic = fullCode.left(fullCode.indexOf(u'\\'));
+    m_lines.append(TaskHit(fullCode, m_topicMap.value(topic), number));
+    ++m_taskHits;
+    return true;
 }
 
 void TextSearch::SearchFolder(const QString& folder, const QString& mask, SearchMode mode)

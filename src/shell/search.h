@@ -1,5 +1,6 @@
 #pragma once
 #include "base/namevalue.h"
+#include "users/resultstable.h"
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -44,8 +45,11 @@ public:
     const QStringList& Run();
 
     // Adds the hits of one file: theory and tasks look at the whole page,
-    // labs at every line of an example list.
-    void SearchFile(const QString& file, SearchMode mode);
+    // labs at every line of an example list. True when it held the text.
+    bool SearchFile(const QString& file, SearchMode mode);
+    // Adds the hit of one task page (full code) when it holds the text,
+    // named by its topic and the number its exercises page gives it.
+    bool SearchTask(const QString& fullCode, const users::ExerciseNumber& number);
     // Every file matching mask in folder (with its trailing "\"), then every
     // subfolder at any depth, as long as no stop was requested.
     void SearchFolder(const QString& folder, const QString& mask, SearchMode mode);

@@ -178,11 +178,15 @@ void TfmSearch::OpenTopic(const QString& topic)
     if (plugs.findInTopicPage) plugs.findInTopicPage(m_searched);
 }
 
-void TfmSearch::OpenTask(const QString& code)
+void TfmSearch::OpenTask(const QString& link)
 {
     if (!ui::hooks().openTask) return;
-    const QString name = code.mid(base::LastCharPos(u'\\', code));
-    ui::hooks().openTask({base::App().currentUserId, code, QStringLiteral("Упражнение №") + name + QStringLiteral(" :"),
+    // "code number", as the exercises page numbers the task; a page without
+    // a number is named by its own name.
+    const qsizetype blank = link.indexOf(u' ');
+    const QString code = blank < 0 ? link : link.left(blank);
+    const QString number = blank < 0 ? code.mid(base::LastCharPos(u'\\', code)) : base::Trim(link.mid(blank + 1));
+    ui::hooks().openTask({base::App().currentUserId, code, QStringLiteral("Упражнение №") + number + QStringLiteral(" :"),
                           QString(), m_searched});
 }
 

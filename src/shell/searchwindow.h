@@ -49,7 +49,8 @@ private:
     void ShowButtons(bool searching);
     void ShowResult();
     void OpenTopic(const QString& topic);
-    void OpenTask(const QString& code);
+    // "ZAD:" links: the task code, a blank and its exercise number.
+    void OpenTask(const QString& link);
     void OpenLabExample(const QString& path);
     void Hourglass(bool on);
 

@@ -2,6 +2,7 @@
 #include "base/namevalue.h"
 #include "base/textutil.h"
 #include "tasks/formulacompare.h"
+#include "ui/htmlform.h"
 #include <algorithm>
 #include <utility>
 
@@ -118,6 +119,13 @@ QStringList NormalizeAnswers(const QStringList& formValues)
     return answers;
 }
 
+bool HasFreeAnswers(const QStringList& expected)
+{
+    return std::any_of(expected.begin(), expected.end(), [](const QString& line) {
+        return !base::Trim(line).isEmpty() && KindOfName(NameOf(line)) == AnswerKind::Free;
+    });
+}
+
 bool AnswersComplete(const QStringList& answers)
 {
     for (const QString& line : answers)
@@ -169,12 +177,110 @@ QString WrongValueHtml(const QString& value)
 
 QString FreeValueHtml(const QString& value)
 {
-    return QStringLiteral("<FONT COLOR=GRAY> ") + EscapeHtml(value) + QStringLiteral(" </FONT>");
+    // A text area's answer keeps its lines.
+    QString shown = EscapeHtml(value);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("<BR>"));
+    shown.replace(u'\n', QStringLiteral("<BR>"));
+    shown.replace(u'\r', QStringLiteral("<BR>"));
+    return QStringLiteral("<FONT COLOR=GRAY> ") + shown + QStringLiteral(" </FONT>");
+}
+
+QString TagAttribute(const QString& tag, const QString& attribute)
+{
+    const QString key = attribute + u'=';
+    for (qsizetype p = tag.indexOf(key, 0, Qt::CaseInsensitive); p >= 0;
+         p = tag.indexOf(key, p + 1, Qt::CaseInsensitive)) {
+        if (p == 0 || tag[p - 1].unicode() > 32) continue;
+        qsizetype i = p + key.size();
+        if (i < tag.size() && (tag[i] == u'"' || tag[i] == u'\'')) {
+            const qsizetype close = tag.indexOf(tag[i], i + 1);
+            return close < 0 ? tag.mid(i + 1) : tag.mid(i + 1, close - i - 1);
+        }
+        const qsizetype start = i;
+        while (i < tag.size() && tag[i].unicode() > 32 && tag[i] != u'>') ++i;
+        return tag.mid(start, i - start);
+    }
+    return {};
+}
+
+QString OptionText(const QString& selectHtml, const QString& value)
+{
+    const QLatin1String open("<OPTION");
+    for (qsizetype p = selectHtml.indexOf(open, 0, Qt::CaseInsensitive); p >= 0;
+         p = selectHtml.indexOf(open, p + 1, Qt::CaseInsensitive)) {
+        const qsizetype tagEnd = selectHtml.indexOf(u'>', p);
+        if (tagEnd < 0) break;
+        const QString tag = selectHtml.mid(p, tagEnd - p);
+        const qsizetype textEnd = selectHtml.indexOf(u'<', tagEnd);
+        const QString text =
+            base::Trim(ui::DecodeEntities(selectHtml.mid(tagEnd + 1, textEnd < 0 ? -1 : textEnd - tagEnd - 1)));
+        const bool hasValue = tag.contains(QLatin1String("VALUE="), Qt::CaseInsensitive);
+        if ((hasValue ? ui::DecodeEntities(TagAttribute(tag, QStringLiteral("VALUE"))) : text) == value) return text;
+    }
+    return value;
 }
 
 namespace {
 
 QString Key(const QString& name) { return QStringLiteral("NAME=") + name; }
+
+// How a judged value shows.
+enum class Mark { Right, Wrong, Free };
+
+QString Marked(const QString& value, Mark mark)
+{
+    switch (mark) {
+    case Mark::Right: return RightValueHtml(value);
+    case Mark::Wrong: return WrongValueHtml(value);
+    case Mark::Free: return FreeValueHtml(value);
+    }
+    return EscapeHtml(value);
+}
+
+QString OpeningTag(const QString& page, const ControlSpan& span)
+{
+    const qsizetype end = page.indexOf(u'>', span.start);
+    return page.mid(span.start, end < 0 ? span.end - span.start : end - span.start + 1);
+}
+
+bool IsRadio(const QString& tag)
+{
+    return tag.startsWith(QLatin1String("<INPUT"), Qt::CaseInsensitive)
+           && TagAttribute(tag, QStringLiteral("TYPE")).compare(QLatin1String("RADIO"), Qt::CaseInsensitive) == 0;
+}
+
+// Every radio button of the group in turn: the chosen one as a marked dot,
+// the others as empty circles, so their labels read as the pupil saw them.
+// A group left without a choice shows its circles marked as the value is.
+void ShowRadioGroup(QString& page, const QString& name, const QString& value, Mark mark)
+{
+    const bool noChoice = value.isEmpty() || value == kNoValue;
+    for (ControlSpan span = FindControl(page, Key(name)); span.start >= 0; span = FindControl(page, Key(name))) {
+        const QString tag = OpeningTag(page, span);
+        if (!IsRadio(tag)) return;
+        const bool chosen = ui::DecodeEntities(TagAttribute(tag, QStringLiteral("VALUE"))) == value;
+        const QString shown = chosen ? Marked(kChosenOption, mark)
+                                     : noChoice ? Marked(kOtherOption, mark) : EscapeHtml(kOtherOption);
+        page.replace(span.start, span.end - span.start, shown);
+    }
+}
+
+// Puts the judged value of field name in place of its control: a radio
+// group shows its options, a list the text of the chosen option, any other
+// control the value itself.
+void ShowJudgedField(QString& page, const QString& name, const QString& value, Mark mark)
+{
+    const ControlSpan span = FindControl(page, Key(name));
+    if (span.start < 0) return;
+    const QString tag = OpeningTag(page, span);
+    if (IsRadio(tag)) {
+        ShowRadioGroup(page, name, value, mark);
+        return;
+    }
+    const bool isList = tag.startsWith(QLatin1String("<SELECT"), Qt::CaseInsensitive);
+    const QString shown = isList ? OptionText(page.mid(span.start, span.end - span.start), value) : value;
+    page.replace(span.start, span.end - span.start, Marked(shown, mark));
+}
 
 struct Judge {
     const base::NameValueList answers;
@@ -184,7 +290,7 @@ struct Judge {
 
     void free(const QString& name)
     {
-        if (!name.startsWith(u'F')) ReplaceControl(result.page, Key(name), FreeValueHtml(answers.value(name)));
+        if (!name.startsWith(u'F')) ShowJudgedField(result.page, name, answers.value(name), Mark::Free);
         if (result.verdict < 2) result.verdict = 0;
     }
 
@@ -196,12 +302,9 @@ struct Judge {
             const QString field = answers.name(i);
             if (field.left(prefix.size()) != prefix) continue;
             const QString value = answers.value(i);
-            if (TakeFromList(value, list)) {
-                ReplaceControl(result.page, Key(field), EscapeHtml(value));
-            } else {
-                ReplaceControl(result.page, Key(field), WrongValueHtml(value));
-                wrong();
-            }
+            const bool taken = TakeFromList(value, list);
+            ShowJudgedField(result.page, field, value, taken ? Mark::Right : Mark::Wrong);
+            if (!taken) wrong();
         }
     }
 
@@ -218,12 +321,9 @@ struct Judge {
     {
         const int index = answers.indexOfName(name);
         const QString value = index < 0 ? QString() : answers.value(index);
-        if (index < 0 || answers.lines()[index] != expectedLine) {
-            ReplaceControl(result.page, Key(name), WrongValueHtml(value));
-            wrong();
-        } else {
-            ReplaceControl(result.page, Key(name), RightValueHtml(value));
-        }
+        const bool right = index >= 0 && answers.lines()[index] == expectedLine;
+        ShowJudgedField(result.page, name, value, right ? Mark::Right : Mark::Wrong);
+        if (!right) wrong();
     }
 };
 

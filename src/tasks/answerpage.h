@@ -19,6 +19,10 @@ namespace tasks {
 // the value of a ticked box. Both show as boxes in the judged page.
 inline constexpr QChar kNoValue{u'Ё'};   // Windows-1251 0xA8
 inline constexpr QChar kTicked{u'ю'};    // Windows-1251 0xFE
+// A judged radio group shows the chosen option's button as a dot, the
+// others as empty circles.
+inline const QString kChosenOption = QStringLiteral("◉");
+inline const QString kOtherOption = QStringLiteral("○");
 
 enum class AnswerKind { Free, Group, Formula, Plain };
 AnswerKind KindOfName(const QString& name);
@@ -26,6 +30,8 @@ AnswerKind KindOfName(const QString& name);
 // Every line trimmed and rewritten as name + "=" + trimmed value; a line
 // without "=" becomes the line followed by "=".
 QStringList NormalizeAnswers(const QStringList& formValues);
+// True when some line of an answer file names a free answer.
+bool HasFreeAnswers(const QStringList& expected);
 // False when a field other than a free answer has an empty value.
 bool AnswersComplete(const QStringList& answers);
 // For every control name (page order) that is no free answer: a missing
@@ -47,11 +53,19 @@ bool TakeFromList(const QString& value, QString& list);
 bool ReplaceControl(QString& page, const QString& key, const QString& replacement);
 
 // The shown forms of a judged value. Values are escaped for HTML; "Ё" and "ю"
-// become an empty and a ticked box.
+// become an empty and a ticked box; a free answer's line breaks stay.
 QString RightValueHtml(const QString& value);
 QString WrongValueHtml(const QString& value);
 QString FreeValueHtml(const QString& value);
 QString EscapeHtml(const QString& text);
+
+// The value of an attribute in a tag's text (name without regard to letter
+// case, value quoted or bare, entities left as written); empty when missing.
+QString TagAttribute(const QString& tag, const QString& attribute);
+// The text of the option of a "<SELECT ...>...</SELECT>" whose value is
+// value (an option without VALUE has its text as value), trimmed and with
+// entities decoded; value itself when no option has it.
+QString OptionText(const QString& selectHtml, const QString& value);
 
 // A formula field to be drawn again: black when right, red when wrong.
 struct FormulaMark {
@@ -68,7 +82,8 @@ struct FormJudgement {
 };
 
 // Judges answers (already filled in) against the expected lines and rewrites
-// the page text. An expected name no answer carries (a stale answer file)
+// the page text: a judged control shows its value (a list the chosen
+// option's text, a radio group its options with the chosen one marked). An expected name no answer carries (a stale answer file)
 // counts as wrong. Blank expected lines are skipped.
 FormJudgement JudgeForm(const QStringList& answers, const QStringList& expected, const QString& page);
 

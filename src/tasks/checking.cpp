@@ -6,6 +6,7 @@
 #include "base/textfile.h"
 #include "base/textutil.h"
 #include "tasks/answerarea.h"
+#include "tasks/answerfile.h"
 #include "ui/waitcursor.h"
 #include "ui/dialogs.h"
 #include "ui/hooks.h"
@@ -106,7 +107,7 @@ bool RecordResult(TaskState& state, int verdict, const TConteiner* area)
     if (!state.HasUserFolder()) return users::RecordAttempt(state.taskCode, verdict, ElapsedSeconds(state.startTime));
     if (!state.answers.isEmpty())
         saved &= SaveUserFile(state.UserFile(kAnswersExt),
-                              [&](const QString& file) { return base::WriteLines(file, state.answers); });
+                              [&](const QString& file) { return WriteAnswerFile(file, state.answers); });
     if (state.hasContainer && area)
         saved &= SaveUserFile(state.UserFile(kAreaExt), [&](const QString& file) { return area->Save(file); });
     if (labframe::TfmLab* lab = labframe::CurrentLab()) {

@@ -1,4 +1,6 @@
 #include "tasks/taskpage.h"
+#include "base/textfile.h"
+#include "tasks/answerpage.h"
 #include "base/numfmt.h"
 #include "base/paths.h"
 #include "base/textutil.h"
@@ -70,9 +72,13 @@ QStringList WithGeometryTitle(const QStringList& pageFileLines, int width, int l
 TaskButtons VisibleButtons(const TaskState& state, bool isTeacher)
 {
     TaskButtons buttons;
-    buttons.ready = base::FileExists(state.TaskFile(kAnswersExt));
-    buttons.send = !buttons.ready && state.IsShownUserCurrent();
-    buttons.marking = !buttons.ready && !state.IsShownUserCurrent();
+    const bool judged = base::FileExists(state.TaskFile(kAnswersExt));
+    // A free answer leaves the verdict to the teacher, answer file or not.
+    const bool teacherJudges = !judged || HasFreeAnswers(base::TryReadLines(state.TaskFile(kAnswersExt)).value_or(QStringList()));
+    const bool ownWork = state.IsShownUserCurrent();
+    buttons.ready = judged && (ownWork || !teacherJudges);
+    buttons.send = !judged && ownWork;
+    buttons.marking = !ownWork && teacherJudges;
     buttons.hint = base::FileExists(state.TaskFile(kHintExt));
     buttons.peek = isTeacher;
     return buttons;

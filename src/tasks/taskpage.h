@@ -49,9 +49,10 @@ int ClientWidthFromTitle(const QString& title, bool markingButtons);
 QStringList WithGeometryTitle(const QStringList& pageFileLines, int width, int left, int top, int height);
 
 struct TaskButtons {
-    bool ready = false;   // btReady: the task has an answer file
+    bool ready = false;   // btReady: the task has an answer file, and the teacher does not mark it
     bool send = false;    // btSend: no answer file, the pupil's own work
-    bool marking = false; // btYes and btNo: no answer file, a teacher looks at a pupil's work
+    bool marking = false; // btYes and btNo: a teacher looks at a pupil's work that no answer file (or
+                          // only part of it) judges: no answer file, or one with a free answer
     bool hint = false;    // btHelp
     bool peek = false;    // btLoad: only teachers peek at the right answer
 };

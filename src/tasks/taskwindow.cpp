@@ -13,6 +13,7 @@
 #include "base/textutil.h"
 #include "tasks/calculator.h"
 #include "tasks/answerarea.h"
+#include "tasks/answerfile.h"
 #include "tasks/taskpage.h"
 #include "ui/waitcursor.h"
 #include "ui/dialogs.h"
@@ -179,6 +180,8 @@ bool TffZad::Open(const ui::TaskOpening& opening)
     RestoreState();
     btYes->setChecked(opening.pressedVerdict == u"1");
     btNo->setChecked(opening.pressedVerdict == u"2");
+    // A task found by the search shows where the text stands.
+    if (!opening.findText.isEmpty()) HTML->FindText(opening.findText);
     return true;
 }
 
@@ -244,7 +247,7 @@ void TffZad::restoreLab()
 void TffZad::ShowAnswers(const QString& file)
 {
     if (!HTML->HasForm()) return;
-    const std::optional<QStringList> saved = base::FileExists(file) ? base::TryReadLines(file) : std::nullopt;
+    const std::optional<QStringList> saved = base::FileExists(file) ? ReadAnswerFile(file) : std::nullopt;
     showAnswerLines(saved ? *saved : HTML->FormValues(), saved.has_value());
 }
 
@@ -404,7 +407,7 @@ void TffZad::editFormulaField(const QString& name)
     }
     const QString file = m_state.UserFile(kAnswersExt);
     base::ForceFolder(base::ExtractFolder(file));
-    if (!base::WriteLines(file, HTML->FormValues())) {
+    if (!WriteAnswerFile(file, HTML->FormValues())) {
         ui::ShowMessage(QStringLiteral("Не удается сохранить файл \"%1\"").arg(file));
         return;
     }
@@ -468,7 +471,15 @@ void TffZad::btBackClick()
 {
     const QString code = m_state.taskCode;
     if (code.isEmpty()) return;
-    if (m_state.HasUserFolder()) DeleteUserCopies(m_state);
+    if (m_state.HasUserFolder()) {
+        // A pupil's saved work is what the teacher marks: it goes only when
+        // the teacher says so.
+        if (!m_state.IsShownUserCurrent()
+            && ui::dialogs().question(kDeletePupilsWorkQuestion, ui::kAppCaption, ui::Choice::YesNo, ui::Answer::No)
+                   != ui::Answer::Yes)
+            return;
+        DeleteUserCopies(m_state);
+    }
     LoadTask(code);
     RestoreState();
 }

@@ -20,6 +20,10 @@ struct TaskOpening;
 // visits. Created once and only shown and hidden.
 namespace tasks {
 
+// "Начать с начала" on another user's work asks this first (default "Нет").
+inline const QString kDeletePupilsWorkQuestion =
+    QStringLiteral("Удалить сохранённые ответы ученика на это упражнение? Восстановить их будет нельзя.");
+
 class TConteiner;
 class DesktopCalculator;
 

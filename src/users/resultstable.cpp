@@ -152,6 +152,43 @@ std::optional<QStringList> TopicExerciseColumns(const QString& topic)
     return ExerciseColumns(topic, pages->exercises);
 }
 
+QList<ExerciseNumber> NumberExercises(const QStringList& fullCodes)
+{
+    constexpr qsizetype kVariantNameLength = 3;
+    QList<ExerciseNumber> numbers;
+    numbers.reserve(fullCodes.size());
+    int exercise = 0;
+    int variant = 0;
+    QString group; // the group of the variants met last; empty after anything else
+    for (const QString& code : fullCodes) {
+        const QString name = code.mid(code.indexOf(u'\\') + 1);
+        if (name.isEmpty() || !name[0].isDigit()) {
+            group.clear();
+            numbers.append(ExerciseNumber{});
+            continue;
+        }
+        if (name.size() != kVariantNameLength) {
+            group.clear();
+            numbers.append(ExerciseNumber{++exercise, 0});
+            continue;
+        }
+        if (name.left(2) != group) {
+            group = name.left(2);
+            ++exercise;
+            variant = 0;
+        }
+        numbers.append(ExerciseNumber{exercise, ++variant});
+    }
+    return numbers;
+}
+
+QString ExerciseTitle(const QString& fullCode, const ExerciseNumber& number)
+{
+    QString title = QStringLiteral("Упражнение №%1").arg(number.number);
+    if (number.variant > 0) title += QStringLiteral(", вариант %1").arg(number.variant);
+    return title + QStringLiteral(" (") + fullCode + u')';
+}
+
 QString PupilFolder(const QString& id)
 {
     if (!IsPlainIdentifier(id)) return {};
@@ -176,6 +213,12 @@ QString ResultsGrid::value(int column, int row) const
 {
     if (row < 1 || row > values.size() || column < 1) return {};
     return values[row - 1].value(column - 1);
+}
+
+QString ResultsGrid::title(int column) const
+{
+    if (column < 1 || column > codes.size()) return {};
+    return ExerciseTitle(codes[column - 1], numbers.value(column - 1));
 }
 
 void FillGrid(ResultsGrid& grid)
@@ -235,6 +278,11 @@ QString ExportResults(const Register& reg, const QString& file)
     const QStringList lines = ExportLines(reg, QDir::toNativeSeparators(base::ProgramFolder()));
     if (base::WriteLines(file, lines)) return {};
     return QStringLiteral("Не удается записать файл ") + QDir::toNativeSeparators(file);
+}
+
+QString ExportSavedNote(const QString& file)
+{
+    return QStringLiteral("Результаты сохранены в файл ") + QDir::toNativeSeparators(file);
 }
 
 } // namespace users

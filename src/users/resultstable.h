@@ -43,6 +43,20 @@ QStringList ExerciseColumns(const QString& topic, const QString& exercisesLine);
 // The same from the topic's page list; none when it cannot be read.
 std::optional<QStringList> TopicExerciseColumns(const QString& topic);
 
+// The number the topic's pages give an exercise: an exercise of its own
+// counts on by one; the variants of a group (three characters after the "\"
+// whose first two are the same, as "011" "012") share one number and count
+// their variants from 1. A page whose name does not start with a digit has
+// number 0 and ends a group.
+struct ExerciseNumber {
+    int number = 0;
+    int variant = 0; // 0 for an exercise of its own
+    bool operator==(const ExerciseNumber&) const = default;
+};
+QList<ExerciseNumber> NumberExercises(const QStringList& fullCodes);
+// "Упражнение №2", with ", вариант 1" for a variant, then the code in brackets.
+QString ExerciseTitle(const QString& fullCode, const ExerciseNumber& number);
+
 // "USERS\{id}\"; empty for an identifier that does not name exactly one
 // folder there.
 QString PupilFolder(const QString& id);
@@ -53,11 +67,16 @@ QStringList PupilRow(const QString& id, const QStringList& codes);
 // The grid of one class and one topic.
 struct ResultsGrid {
     QStringList codes;         // columns 1.. (full task codes)
+    QList<ExerciseNumber> numbers; // the exercise numbers of the columns, as the topic's pages show them
     QStringList ids;           // rows 1..
     QStringList names;
     QList<QStringList> values; // [row - 1][column - 1]
     // The value of a data cell (column, row >= 1); empty outside.
     QString value(int column, int row) const;
+    // The exercise number of a column (from 1), as the pages show it; 0 outside.
+    int number(int column) const { return numbers.value(column - 1).number; }
+    // The title of a column's exercise (ExerciseTitle); empty outside.
+    QString title(int column) const;
 };
 // Rereads every pupil's results for the columns.
 void FillGrid(ResultsGrid& grid);
@@ -85,5 +104,7 @@ QStringList ExportLines(const Register& reg, const QString& programFolder);
 // Writes the export to a file (real or program path) in one atomic step.
 // Returns the message to show when it could not be written, else empty.
 QString ExportResults(const Register& reg, const QString& file);
+// The short note shown when the export was written.
+QString ExportSavedNote(const QString& file);
 
 } // namespace users

@@ -18,6 +18,8 @@
 #include <QStyleOptionFocusRect>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
+#include <QHelpEvent>
 
 namespace users {
 namespace {
@@ -25,6 +27,7 @@ namespace {
 const QColor kWaits(255, 255, 0);  // yellow: needs a teacher's check
 const QColor kRight(0, 255, 0);    // lime
 const QColor kWrong(255, 0, 0);    // red
+constexpr int kSavedNoteSeconds = 3;
 
 QColor VerdictColor(QChar verdict)
 {
@@ -82,6 +85,20 @@ QPoint TResultsGrid::cellAt(const QPoint& pos) const
     return {column, row};
 }
 
+bool TResultsGrid::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    // The column heads show numbers; the tip names the exercise.
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QPoint cell = cellAt(help->pos());
+    const QString tip = m_grid && cell.y() == 0 ? m_grid->title(cell.x()) : QString();
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, this, cellRect(cell.x(), cell.y()));
+    return true;
+}
+
 bool TResultsGrid::hasValueAt(int column, int row) const
 {
     return m_grid && column >= 1 && row >= 1 && !m_grid->value(column, row).isEmpty();
@@ -106,7 +123,7 @@ void TResultsGrid::drawCell(QPainter& p, int column, int row) const
         p.fillRect(rect, QColor::fromRgb(kGridColor));
         QString text;
         if (row == 0 && column > 0)
-            text = QString::number(column);
+            text = m_grid ? QString::number(m_grid->number(column)) : QString();
         else if (row > 0 && m_grid)
             text = m_grid->names.value(row - 1);
         else
@@ -349,6 +366,7 @@ void TfmTable::ApplyTopic()
         ui::ShowMessage(QStringLiteral("Не удается открыть файл ") + base::PageListFile(topic));
     }
     m_grid.codes = codes.value_or(QStringList());
+    m_grid.numbers = NumberExercises(m_grid.codes);
     FillGrid(m_grid);
     Grid->updateSize();
 }
@@ -362,7 +380,7 @@ void TfmTable::GridCellPressed(int column, int row)
     const bool pressed = verdict == kVerdictRight || verdict == kVerdictWrong;
     if (ui::hooks().openTask)
         ui::hooks().openTask({m_grid.ids.value(row - 1), m_grid.codes.value(column - 1),
-                              QStringLiteral("Упражнение №") + QString::number(column),
+                              QStringLiteral("Упражнение №") + QString::number(m_grid.number(column)),
                               pressed ? QString(verdict) : QString(), QString()});
 }
 
@@ -375,7 +393,10 @@ void TfmTable::SpeedButton1Click()
     ui::WaitCursor wait;
     const QString error = ExportResults(m_register, file);
     wait.Release();
-    if (!error.isEmpty()) ui::ShowMessage(error);
+    if (!error.isEmpty())
+        ui::ShowMessage(error);
+    else
+        ui::ShowNote(ExportSavedNote(file), kSavedNoteSeconds);
 }
 
 } // namespace users

@@ -162,14 +162,15 @@ TEST_F(CoursePages, ResultsPageRowsAndTimes)
     const QStringList expected{
         kHead, "<H1>Результаты</H1>", "<TABLE BORDER=1 CESPACING=5 CELLPADDING=5>",
         "<TR><TD>Упр №<TD>Оценка<TD>Попытки<TD>Время<TD>&nbsp;",
-        "<TR>", "<TD>1", "<TD><IMG SRC=\"/p/GIF/F2.gif\" ALIGN=MIDDLE HSPACE=10>", "<TD>4", "<TD>2:5",
+        "<TR>", "<TD>1", "<TD><IMG SRC=\"/p/GIF/F2.gif\" ALIGN=MIDDLE HSPACE=10>", "<TD>4", "<TD>2:05",
         "<TD>" + Link("A05\\0101", 1, "btGo") + "</P>", "</TR>",
         "<TR>", "<TD>2", "<TD>&nbsp;<TD>&nbsp;<TD>&nbsp;", "<TD>" + Link("A05\\021", 2, "btGo") + "</P>", "</TR>",
         "<TR>", "<TD>2", "<TD>&nbsp;<TD>&nbsp;<TD>&nbsp;", "<TD>" + Link("A05\\022", 2, "btGo") + "</P>", "</TR>",
         "</TABLE>", "<P>"};
     EXPECT_EQ(lines, expected);
-    EXPECT_EQ(MinutesSeconds(125), "2:5");
-    EXPECT_EQ(MinutesSeconds(600), "10:0");
+    EXPECT_EQ(MinutesSeconds(7), "0:07");
+    EXPECT_EQ(MinutesSeconds(125), "2:05");
+    EXPECT_EQ(MinutesSeconds(600), "10:00");
 }
 
 TEST_F(CoursePages, ContentsListMarksTheCurrentTopicAndListsLessons)

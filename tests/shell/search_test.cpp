@@ -100,10 +100,10 @@ TEST_F(SearchTest, ResultPageHasTheThreeSectionsWithTheirHits)
         "<P><A HREF=\"SPR:A01\">§1. Доли и дроби</A></P>",
         "<P><A HREF=\"SPR:D01\">§1. Линейные уравнения</A></P>",
         "<H1>Задачи</H1>",
-        "<A HREF=\"ZAD:A01\\T03\">1</A>&nbsp;&nbsp;",
-        "<A HREF=\"ZAD:A01\\0101\">2</A>&nbsp;&nbsp;",
-        "<A HREF=\"ZAD:A02\\011\">3</A>&nbsp;&nbsp;",
-        "<A HREF=\"ZAD:D01\\0101\">4</A>&nbsp;&nbsp;",
+        "<P><A HREF=\"ZAD:A01\\T03\">§1. Доли и дроби: страница упражнений</A></P>",
+        "<P><A HREF=\"ZAD:A01\\0101 1\">§1. Доли и дроби: упражнение №1</A></P>",
+        "<P><A HREF=\"ZAD:A02\\011 1\">§2. Проценты: упражнение №1, вариант 1</A></P>",
+        "<P><A HREF=\"ZAD:D01\\0101 1\">§1. Линейные уравнения: упражнение №1</A></P>",
         "<H1>Лаборатории</H1>",
         "<P><A HREF=\"LAB:LAB3\\2.LAB\">Дробь три восьмых</A></P>",
     };
@@ -123,12 +123,26 @@ TEST_F(SearchTest, EmptyTextFindsNothingInEverySection)
     EXPECT_EQ(run(""), expected);
 }
 
-TEST_F(SearchTest, EveryMatchingTheoryPageGivesItsOwnHit)
+TEST_F(SearchTest, ATopicIsOneTheoryHitHoweverManyOfItsPagesMatch)
 {
     topic("A01", "T01 T02 T03", "", "");
     page("A01\\T02", "<P>Дроби сравнивают.");
     const QStringList lines = run("дроб");
-    EXPECT_EQ(lines.count("<P><A HREF=\"SPR:A01\">§1. Доли и дроби</A></P>"), 3);
+    EXPECT_EQ(lines.count("<P><A HREF=\"SPR:A01\">§1. Доли и дроби</A></P>"), 1);
+}
+
+TEST_F(SearchTest, TaskHitsCarryTheNumbersOfTheExercisesPage)
+{
+    topic("A02", "T01", "", "0101 021 022 0102");
+    page("A02\\0101", "корень");
+    page("A02\\021", "нет");
+    page("A02\\022", "Корень");
+    page("A02\\0102", "корни, корень");
+    TextSearch search("корень", topicMap());
+    search.Run();
+    EXPECT_EQ(search.taskHits(), 3);
+    EXPECT_TRUE(search.lines().contains("<P><A HREF=\"ZAD:A02\\022 2\">§2. Проценты: упражнение №2, вариант 2</A></P>"));
+    EXPECT_TRUE(search.lines().contains("<P><A HREF=\"ZAD:A02\\0102 3\">§2. Проценты: упражнение №3</A></P>"));
 }
 
 TEST_F(SearchTest, ExampleListsAreFoundInEverySubfolderOfTheLabs)
@@ -283,10 +297,10 @@ TEST_F(SearchPanelTest, LinksOpenTheTopicTheTaskAndTheLabExample)
 
     ui::TaskOpening opening;
     ui::hooks().openTask = [&](const ui::TaskOpening& o) { opening = o; };
-    EXPECT_TRUE(search.HTMLHotSpotClick("ZAD:A01\\0101"));
+    EXPECT_TRUE(search.HTMLHotSpotClick("ZAD:A01\\0101 8"));
     EXPECT_EQ(opening.userId, "12345678");
     EXPECT_EQ(opening.taskCode, "A01\\0101");
-    EXPECT_EQ(opening.caption, "Упражнение №0101 :");
+    EXPECT_EQ(opening.caption, "Упражнение №8 :");
     EXPECT_TRUE(opening.pressedVerdict.isEmpty());
     EXPECT_EQ(opening.findText, "дроб");
 

@@ -25,6 +25,13 @@ TEST(AnswerList, NormalisingCompletenessAndFillingIn)
     EXPECT_EQ(expected, (QStringList{"x=5", "c1=ю", "c2=Ё", "r=Ё"}));
 }
 
+TEST(AnswerList, FreeAnswersInAnAnswerFile)
+{
+    EXPECT_TRUE(HasFreeAnswers({"x=5", "why_="}));
+    EXPECT_TRUE(HasFreeAnswers({"F1_="}));
+    EXPECT_FALSE(HasFreeAnswers({"x=5", "G*=1 2", "", "F1=[x]"}));
+}
+
 TEST(AnswerList, TakeFromListUsesEachAcceptableAnswerOnce)
 {
     QString list = QStringLiteral(" 2 3 5 ");
@@ -131,6 +138,38 @@ TEST(JudgeForm, FreeAnswersGoToTheTeacherUnlessSomethingIsWrong)
 
     EXPECT_EQ(JudgeForm({"x=4", "comment_=a"}, {"x=5", "comment_="}, page).verdict, 2);
     EXPECT_EQ(JudgeForm({"x=4", "comment_=a"}, {"comment_=", "x=5"}, page).verdict, 2);
+}
+
+TEST(JudgeForm, RadioGroupsAndListsShowTheChoiceAsThePupilSawIt)
+{
+    const QString radios = QStringLiteral("<label><INPUT TYPE=RADIO NAME=r VALUE=1> ни одного</label>"
+                                          "<label><INPUT TYPE=RADIO NAME=r VALUE=2> ровно один</label>"
+                                          "<label><INPUT TYPE=RADIO NAME=\"r\" VALUE=\"3\"> бесконечно много</label>");
+    const FormJudgement right = JudgeForm({"r=3"}, {"r=3"}, radios);
+    EXPECT_EQ(right.verdict, 1);
+    EXPECT_EQ(right.page, QStringLiteral("<label>○ ни одного</label><label>○ ровно один</label>"
+                                         "<label>◉ бесконечно много</label>"));
+
+    const FormJudgement wrong = JudgeForm({"r=1"}, {"r=3"}, radios);
+    EXPECT_EQ(wrong.verdict, 2);
+    EXPECT_EQ(wrong.page, QStringLiteral("<label><FONT COLOR=RED> ◉ </FONT> ни одного</label><label>○ ровно один</label>"
+                                         "<label>○ бесконечно много</label>"));
+
+    // No choice at all: every circle shows the mistake.
+    EXPECT_EQ(JudgeForm({"r=Ё"}, {"r=3"}, QStringLiteral("<INPUT TYPE=RADIO NAME=r VALUE=1> a")).page,
+              QStringLiteral("<FONT COLOR=RED> ○ </FONT> a"));
+
+    // A list shows the chosen option's text, with or without a VALUE.
+    const QString list = QStringLiteral("Уравнение <SELECT NAME=s><OPTION VALUE=\"\">— выберите —</OPTION>"
+                                        "<OPTION VALUE=\"нет\">не имеет корней</OPTION>"
+                                        "<OPTION>x &lt; 1</OPTION></SELECT>.");
+    EXPECT_EQ(JudgeForm({"s=нет"}, {"s=нет"}, list).page, QStringLiteral("Уравнение не имеет корней."));
+    EXPECT_EQ(JudgeForm({"s=x < 1"}, {"s=нет"}, list).page, QStringLiteral("Уравнение <FONT COLOR=RED> x &lt; 1 </FONT>."));
+    // A free list answer and a free text area's lines, in grey.
+    EXPECT_EQ(JudgeForm({"s_=нет"}, {"s_="}, QString(list).replace("NAME=s", "NAME=s_")).page,
+              QStringLiteral("Уравнение <FONT COLOR=GRAY> не имеет корней </FONT>."));
+    EXPECT_EQ(JudgeForm({"t_=a\r\nb\nc"}, {"t_="}, QStringLiteral("<TEXTAREA NAME=t_></TEXTAREA>")).page,
+              QStringLiteral("<FONT COLOR=GRAY> a<BR>b<BR>c </FONT>"));
 }
 
 TEST(JudgeForm, FormulasAreJudgedByValueAndKeepTheirControl)

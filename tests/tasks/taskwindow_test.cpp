@@ -339,6 +339,92 @@ TEST_F(TaskWindowTest, ATeacherMarksAFreeAnswer)
     EXPECT_FALSE(QFile::exists(real(kUserFile + ".ANS")));
 }
 
+TEST_F(TaskWindowTest, ATextAreaKeepsEveryLineBetweenVisits)
+{
+    writePage({"<FORM>x = <INPUT NAME=x>", "<TEXTAREA NAME=story_ ROWS=4></TEXTAREA></FORM>"});
+    writeLines(kTaskFile + ".ANS", {"x=6", "story_="});
+    const QString story = QStringLiteral("Было 3 яблока,\nстало 5.\nC:\\new\\");
+    open();
+    answer({"x=6", "story_=" + story});
+    zad->btReadyClick();
+    EXPECT_EQ(notes.last(), "Ваше решение отправлено на проверку");
+    // One line per field in the file.
+    EXPECT_EQ(readBytes(kUserFile + ".ANS"),
+              cp1251Lines({"x=6", "story_=Было 3 яблока,\\nстало 5.\\nC:\\\\new\\\\"}));
+    zad->close();
+
+    // The pupil and the marking teacher see all lines; "Готово" again saves them all.
+    logIn(kTeacher, true);
+    open(kPupil);
+    EXPECT_EQ(field("story_"), story);
+    zad->close();
+    logIn(kPupil, false);
+    open();
+    EXPECT_EQ(field("story_"), story);
+    zad->btReadyClick();
+    EXPECT_EQ(readBytes(kUserFile + ".ANS"),
+              cp1251Lines({"x=6", "story_=Было 3 яблока,\\nстало 5.\\nC:\\\\new\\\\"}));
+}
+
+TEST_F(TaskWindowTest, ATeacherMarksWorkWithAJudgedAndAFreeField)
+{
+    writePage({"<FORM>x = <INPUT NAME=x>", "<TEXTAREA NAME=why_></TEXTAREA></FORM>"});
+    writeLines(kTaskFile + ".ANS", {"x=12", "why_="});
+    writeLines(kUserFile + ".ANS", {"x=12", "why_=2 * 6"});
+    writeLines("USERS\\10000501\\results.txt", {"A05\\012=0  1    30 07.03.2004"});
+    logIn(kTeacher, true);
+    open(kPupil);
+    EXPECT_TRUE(zad->btYes->isVisibleTo(zad.get()));
+    EXPECT_TRUE(zad->btNo->isVisibleTo(zad.get()));
+    EXPECT_FALSE(zad->btReady->isVisibleTo(zad.get()));
+    zad->btYesClick();
+    EXPECT_EQ(readBytes("USERS\\10000501\\results.txt"), QByteArray("A05\\012=1  1    30 07.03.2004\r\n"));
+    zad->close();
+
+    // The pupil still judges it with "Готово".
+    logIn(kPupil, false);
+    open();
+    EXPECT_TRUE(zad->btReady->isVisibleTo(zad.get()));
+    EXPECT_FALSE(zad->btYes->isVisibleTo(zad.get()));
+}
+
+TEST_F(TaskWindowTest, ATeacherStartsAPupilsWorkAgainOnlyWhenSure)
+{
+    writePage(kFormPage);
+    writeLines(kUserFile + ".ANS", {"x=7"});
+    logIn(kTeacher, true);
+    open(kPupil);
+    zad->btBackClick();
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_EQ(dialogs.questions.last().text, kDeletePupilsWorkQuestion);
+    EXPECT_EQ(dialogs.questionDefaults.last(), ui::Answer::No);
+    EXPECT_TRUE(QFile::exists(real(kUserFile + ".ANS")));
+    EXPECT_EQ(field("x"), "7");
+
+    dialogs.answers.push_back(ui::Answer::Yes);
+    zad->btBackClick();
+    ASSERT_TRUE(WaitUntil([this] { return zad->HTML->IsReady(); }));
+    EXPECT_FALSE(QFile::exists(real(kUserFile + ".ANS")));
+    zad->close();
+
+    // The pupil's own work starts again at once.
+    writeLines(kUserFile + ".ANS", {"x=7"});
+    logIn(kPupil, false);
+    open();
+    zad->btBackClick();
+    EXPECT_EQ(dialogs.questions.size(), 2);
+    EXPECT_FALSE(QFile::exists(real(kUserFile + ".ANS")));
+}
+
+TEST_F(TaskWindowTest, ATaskFoundByTheSearchMarksTheText)
+{
+    writePage({"<p>Решите уравнение с дробью.</p>"});
+    bool found = false;
+    QObject::connect(zad->HTML, &ui::HtmlView::findFinished, [&](bool ok) { found = ok; });
+    ASSERT_TRUE(zad->Open({kPupil, kCode, QStringLiteral("Упражнение №8 :"), QString(), QStringLiteral("ДРОБ")}));
+    EXPECT_TRUE(WaitUntil([&] { return found; }));
+}
+
 TEST_F(TaskWindowTest, SendingSavesTheAnswersUnjudged)
 {
     writePage({"<FORM>Ваше мнение: <INPUT NAME=opinion></FORM>"});

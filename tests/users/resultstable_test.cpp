@@ -66,6 +66,19 @@ TEST(ResultValues, CellShowsAttemptsOrMinutes)
     EXPECT_TRUE(cell.text.isEmpty());
 }
 
+TEST(ResultColumns, ExercisesAreNumberedAsTheTopicsPagesNumberThem)
+{
+    using N = ExerciseNumber;
+    const QStringList codes{"D01\\0001", "D01\\021", "D01\\022", "D01\\023", "D01\\0010",
+                            "D01\\T01",  "D01\\031", "D01\\04а", "D01\\04б"};
+    EXPECT_EQ(NumberExercises(codes),
+              (QList<N>{{1, 0}, {2, 1}, {2, 2}, {2, 3}, {3, 0}, {0, 0}, {4, 1}, {5, 1}, {5, 2}}));
+    // A page between two variants of one group ends the group.
+    EXPECT_EQ(NumberExercises({"A\\011", "A\\T01", "A\\012"}), (QList<N>{{1, 1}, {0, 0}, {2, 1}}));
+    EXPECT_EQ(ExerciseTitle("D01\\022", {2, 2}), "Упражнение №2, вариант 2 (D01\\022)");
+    EXPECT_EQ(ExerciseTitle("D01\\0010", {3, 0}), "Упражнение №3 (D01\\0010)");
+}
+
 TEST(ResultColumns, OnlyCodesWhoseNameStartsWithADigit)
 {
     EXPECT_EQ(ExerciseColumns("A05", "T01 011 012  0101 04а I01"),
@@ -251,6 +264,12 @@ TEST_F(TableWindowTest, ChoicesFillTheGridOfTheClassAndTopic)
     table.ComboBox2Change(1);
     const ResultsGrid& grid = table.grid();
     EXPECT_EQ(grid.codes, QStringList({"A05\\011", "A05\\012", "A05\\0101"}));
+    // Columns carry the numbers of the exercises page; the tip names the exercise.
+    EXPECT_EQ(grid.number(1), 1);
+    EXPECT_EQ(grid.number(2), 1);
+    EXPECT_EQ(grid.number(3), 2);
+    EXPECT_EQ(grid.title(2), "Упражнение №1, вариант 2 (A05\\012)");
+    EXPECT_TRUE(grid.title(4).isEmpty());
     EXPECT_EQ(grid.names, QStringList({"Алексей Иванов", "Мария Кузнецова", "Ольга Смирнова"}));
     EXPECT_EQ(grid.value(2, 1), "2  3   250 07.03.2004");
     EXPECT_EQ(grid.value(3, 3), "0  1   150 07.03.2004");
@@ -302,7 +321,7 @@ TEST_F(TableWindowTest, CellPressOpensThePupilsWorkWithItsVerdict)
     ASSERT_EQ(openings.size(), 1);
     EXPECT_EQ(openings[0].userId, "10000501");
     EXPECT_EQ(openings[0].taskCode, "A05\\012");
-    EXPECT_EQ(openings[0].caption, "Упражнение №2");
+    EXPECT_EQ(openings[0].caption, "Упражнение №1"); // the second variant of exercise 1
     EXPECT_EQ(openings[0].pressedVerdict, "2");
     EXPECT_EQ(table.Grid->focusedCell(), QPoint(2, 1));
 
@@ -333,6 +352,8 @@ TEST_F(TableWindowTest, MissingPageListIsReportedOnceNotEverySecond)
 
 TEST_F(TableWindowTest, ExportButtonWritesTheChosenFile)
 {
+    QStringList notes;
+    ui::hooks().showNote = [&](const QString& text, int) { notes.append(text); };
     TfmTable table(reg);
     table.SpeedButton1Click(); // cancelled
     ASSERT_EQ(dialogs.fileFilters, QStringList{"XML|*.XML"});
@@ -342,6 +363,8 @@ TEST_F(TableWindowTest, ExportButtonWritesTheChosenFile)
     QTest::mouseClick(table.SpeedButton1, Qt::LeftButton);
     EXPECT_EQ(readBytes("out.XML"), cp1251Lines(ExportLines(reg, QDir::toNativeSeparators(base::ProgramFolder()))));
     EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(notes, QStringList{ExportSavedNote(real("out.XML"))});
+    EXPECT_TRUE(notes.value(0).startsWith("Результаты сохранены в файл "));
 }
 
 TEST_F(TableWindowTest, ShowingThePanelReportsAMissingContentsAndTakesNewClasses)
