@@ -147,7 +147,8 @@ private:
 };
 
 // One evaluator of a shared parsed expression: the expression and where its
-// names' values lie among the caller's values.
+// names' values lie among the caller's values. One made without an
+// expression holds none and must not be evaluated.
 class BoundExpression {
 public:
     BoundExpression() = default;

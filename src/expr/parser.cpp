@@ -20,6 +20,7 @@ void TshParser::Use(std::shared_ptr<const ParsedExpression> expression)
 
 void TshParser::Bind()
 {
+    if (!m_bound.Expression()) return;
     m_bound.Rebind(m_bound.Expression()->Bind([this](QStringView name) {
         return m_owner ? m_owner->ParamIndex(name) : -1;
     }));

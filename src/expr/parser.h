@@ -39,7 +39,8 @@ public:
     // next Parse, without reading the text again.
     void Parse(const QString& text);
     // Takes an expression parsed elsewhere (it may be shared with other
-    // evaluators, and may be a failed one); raises nothing.
+    // evaluators, and may be a failed one); raises nothing. Without one the
+    // parser is as before its first Parse.
     void Use(std::shared_ptr<const ParsedExpression> expression);
 
     // The value for the owner's current parameter values. Raises EvalError:
