@@ -155,14 +155,35 @@ void TFormula::TreeChanged()
     m_parsed = false;
 }
 
-// The expression of the tree is parsed once and kept until the tree changes;
-// the parser reads the values (and finds renamed variables) at every run.
+namespace {
+
+// The parsed expression of a formula. A formula without one (a structure
+// nested deeper than the reader goes, an integral, a text that does not
+// parse) gets a failed expression that keeps the error: evaluating it again
+// costs nothing until the tree changes.
+std::shared_ptr<const expr::ParsedExpression> ReadExpression(const TFormula& formula)
+{
+    if (HoldsUnreadNesting(*formula.Root()))
+        return expr::ParsedExpression::Failure(
+            expr::Fault::Syntax,
+            QStringLiteral("Слишком глубокая вложенность в формуле (больше %1 уровней)").arg(kMaxNestedStructures));
+    try {
+        return expr::ParsedExpression::Read(formula.ExpressionText());
+    } catch (const base::AppError& error) {
+        return expr::ParsedExpression::Failure(expr::Fault::Syntax, error.message());
+    }
+}
+
+} // namespace
+
+// The expression of the tree is parsed once and kept, with its error if it
+// has one, until the tree changes; the parser reads the values (and finds
+// renamed variables) at every run.
 expr::TshParser* TFormula::ParsedExpression()
 {
     if (!m_parsed) {
-        const QString expression = ExpressionText();
         if (!m_parser) m_parser = std::make_unique<expr::TshParser>(this);
-        m_parser->Parse(expression);
+        m_parser->Use(ReadExpression(*this));
         m_parsed = true;
     }
     return m_parser.get();

@@ -151,6 +151,26 @@ std::unique_ptr<TTerm> MakeNamedTerm(QStringView name, TTerm* parent, TFormula* 
 
 // ---- reading ----------------------------------------------------------------
 
+namespace {
+
+bool HoldsUnreadNestingAt(const TTerm& term, int level)
+{
+    if (term.Kind() == TermKind::Text)
+        return level > kMaxReadNesting && (term.Data.contains(u'[') || term.Data.contains(u']'));
+    for (int k = 1; k <= term.Count(); ++k)
+        if (HoldsUnreadNestingAt(*term.Child(k), level + 1)) return true;
+    return false;
+}
+
+} // namespace
+
+// The reader keeps the tree at most a few levels below kMaxReadNesting, so the
+// walk stays shallow.
+bool HoldsUnreadNesting(const TTerm& root)
+{
+    return HoldsUnreadNestingAt(root, root.Level());
+}
+
 // Every complete group becomes an element; bytes outside groups and an
 // unfinished last group are ignored. After a surplus "]" the bytes up to the
 // point where the depth is 0 again form one group whose first byte (that "]")

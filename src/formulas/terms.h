@@ -50,6 +50,14 @@ inline constexpr std::array<QStringView, 20> kReservedWords{
 // whatever the text.
 inline constexpr int kMaxReadNesting = 100;
 
+// Every structure (fraction, parentheses, root, power, ...) nested in another
+// takes three levels of the tree: the structure, its argument and the
+// sequence of the argument's group. So 34 structures nested in one another
+// are read, and the 35th is kept as raw text, which has no arithmetic
+// expression.
+inline constexpr int kLevelsPerStructure = 3;
+inline constexpr int kMaxNestedStructures = (kMaxReadNesting + kLevelsPerStructure - 1) / kLevelsPerStructure;
+
 // The most elements a sequence takes from the editor; the reader keeps every
 // element of a stored text.
 inline constexpr int kMaxEditElements = 255;
@@ -314,5 +322,9 @@ QStringView NotationName(TermKind kind);
 // A new term of the class a notation name stands for; nullptr for a name that
 // is none of the ten.
 std::unique_ptr<TTerm> MakeNamedTerm(QStringView name, TTerm* parent, TFormula* owner);
+
+// Whether a part of the tree lies deeper than the reader goes and was kept as
+// raw text holding structures.
+bool HoldsUnreadNesting(const TTerm& root);
 
 } // namespace formulas

@@ -99,6 +99,19 @@ TEST(Parser, NumbersAcceptCommaOrPoint)
     EXPECT_EQ(Eval(QStringLiteral("2*и")), 2 * 3.14159265358979L);
 }
 
+// A leading decimal separator belongs to its number: a pupil's ",5" is 0,5.
+// A comma after ")" still separates the arguments of a two-argument function.
+TEST(Parser, LeadingDecimalSeparator)
+{
+    const std::pair<const char*, long double> cases[] = {
+        {",5", 0.5L},          {".5", 0.5L},          {"2*,5", 1},             {"2*.5", 1},
+        {"(,25)", 0.25L},      {"-,5", -0.5L},        {"1-,5", 0.5L},          {"power_((4),,5)", 2},
+        {"power_((2),3)", 8},  {"logn_((2),8)", 3},   {"division_((1),(,5))", 2}, {"power_((4),-,5)", 0.5L},
+    };
+    for (const auto& [text, value] : cases) EXPECT_EQ(Eval(text), value) << text;
+    EXPECT_EQ(ErrorOf(",5,5").message(), QStringLiteral("«,5,5» не является числом"));
+}
+
 TEST(Parser, PrecedenceAndAssociativity)
 {
     Params p{{"x", 2}, {"y", 3}, {"a", 5}, {"b", 4}, {"c", 8}};
@@ -179,7 +192,8 @@ TEST(Parser, MalformedTextsRaiseFromParse)
 {
     const char* texts[] = {
         "", "   ", "(x", "((1)", "x)", "1)+(2", "x+", "*x", "2x", "x(2)", "x^2", "sin()", "power_(2)",
-        "2*-3", "--1", "()", "x,,y", "1 + [2]", "a;b",
+        "2*-3", "--1", "()", "x,,y", "1 + [2]", "a;b", "x()", "2()", "sin(x)()", "(x)()", "(())", "1+()",
+        ",", "2*,", "x,5", ",,5", "(1),,",
     };
     Params p{{"x", 1}, {"y", 1}, {"a", 1}, {"b", 1}};
     for (const char* text : texts) {
@@ -193,6 +207,19 @@ TEST(Parser, MalformedTextsRaiseFromParse)
     }
     EXPECT_EQ(ErrorOf(QStringLiteral("x^2"), &p).message(), QStringLiteral("Недопустимый символ «^» в выражении"));
     EXPECT_EQ(ErrorOf(QStringLiteral("x+ы"), &p).message(), QStringLiteral("Недопустимый символ «ы» в выражении"));
+    EXPECT_EQ(ErrorOf(QStringLiteral("x()"), &p).message(), QStringLiteral("Пустые скобки в выражении"));
+    EXPECT_EQ(ErrorOf(QStringLiteral("x,y"), &p).message(), QStringLiteral("Недопустимый символ «,» в выражении"));
+    // A text that did not parse keeps its error for every evaluation.
+    TshParser parser(&p);
+    EXPECT_THROW(parser.Parse(QStringLiteral("x^2")), EvalError);
+    for (int i = 0; i < 2; ++i) {
+        try {
+            parser.Evaluate();
+            ADD_FAILURE() << "no error";
+        } catch (const EvalError& error) {
+            EXPECT_EQ(error.message(), QStringLiteral("Недопустимый символ «^» в выражении"));
+        }
+    }
 }
 
 TEST(Parser, StacksHoldAtMost255Entries)
@@ -242,11 +269,21 @@ TEST(Lexer, TokensOfAPreparedText)
     while (NextLexema(text, pos, lexema)) tokens << QString::number(lexema.Kind) + lexema.Text.toString();
     EXPECT_EQ(tokens, (QStringList{"4power_", "5(", "5(", "3-", "1x", "6)", "02,5", "6)", "2-", "1y1", "2/", "1z_2"}))
         << tokens.join(u' ').toStdString();
-    // The separating comma is skipped once; a sign after it is a sign.
-    pos = 0;
-    const QString second = QStringLiteral(",-3");
+    // The separating comma after ")" is skipped once; a sign after it is a sign.
+    pos = 1;
+    const QString second = QStringLiteral("),-3");
     ASSERT_TRUE(NextLexema(second, pos, lexema));
     EXPECT_EQ(lexema.Kind, lkUnary);
+    // Anywhere else a comma before a digit starts a number; a lone one is a
+    // stray character.
+    pos = 0;
+    ASSERT_TRUE(NextLexema(QStringLiteral(",5"), pos, lexema));
+    EXPECT_EQ(lexema.Kind, lkNumber);
+    EXPECT_EQ(lexema.Text, u",5");
+    pos = 1;
+    ASSERT_TRUE(NextLexema(QStringLiteral("x,y"), pos, lexema));
+    EXPECT_TRUE(lexema.Text.isEmpty());
+    EXPECT_EQ(pos, 1);
     // A character that starts no token gives an empty name and stays put.
     pos = 1;
     ASSERT_TRUE(NextLexema(QStringLiteral("x^2"), pos, lexema));

@@ -108,6 +108,53 @@ TEST(Calculate, ErrorsReachTheCaller)
     EXPECT_FALSE(formula.TryCalculate());
 }
 
+// A pupil's ",5" is 0,5; a comma generated after ")" still separates arguments.
+TEST(Calculate, LeadingDecimalComma)
+{
+    EXPECT_EQ(ValueOf("[,5]"), 0.5L);
+    EXPECT_EQ(ValueOf("[2*,5]"), 1);
+    EXPECT_EQ(ValueOf("[powr[4][,5]]"), 2);
+    EXPECT_EQ(ValueOf("[loga[,5][x]]", {{u"x", 4}}), -2);
+}
+
+// The reader keeps structures nested deeper than it goes as raw text; their
+// formula says so instead of naming a stray "[".
+TEST(Calculate, NestingDeeperThanTheReaderGoesIsNamed)
+{
+    auto nested = [](const char* pattern, int depth) {
+        QString text = QStringLiteral("x");
+        for (int i = 0; i < depth; ++i) text = QString::fromLatin1(pattern).arg(text);
+        return text;
+    };
+    const QString tooDeep = QStringLiteral("Слишком глубокая вложенность в формуле (больше %1 уровней)")
+                                .arg(kMaxNestedStructures);
+    for (const char* pattern : {"[skob[%1]]", "[drob[1][%1]]", "[powr[%1][1]]", "[modl[%1]]"}) {
+        EXPECT_EQ(ValueOf(nested(pattern, kMaxNestedStructures), {{u"x", 1}}), 1) << pattern;
+        EXPECT_EQ(ErrorOf(nested(pattern, kMaxNestedStructures + 1), {{u"x", 1}}), tooDeep) << pattern;
+    }
+    // A text run holding brackets at a shallow depth is another matter.
+    EXPECT_EQ(ErrorOf("[a[b]c]"), QStringLiteral("Недопустимый символ «[» в выражении"));
+}
+
+// A formula without a value keeps its error until its text changes.
+TEST(Calculate, AnExpressionThatDoesNotParseKeepsItsError)
+{
+    TFormula formula;
+    formula.SetText(QStringLiteral("[x^2]"));
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(formula.TryCalculate());
+        try {
+            formula.Calculate();
+            ADD_FAILURE() << "no error";
+        } catch (const base::AppError& error) {
+            EXPECT_EQ(error.message(), QStringLiteral("Недопустимый символ «^» в выражении"));
+        }
+    }
+    formula.SetText(QStringLiteral("[x*2]"));
+    formula.SetValue(u"x", 3);
+    EXPECT_EQ(formula.TryCalculate(), 6);
+}
+
 TEST(Calculate, KeptExpressionGivesWhatAFreshParseGives)
 {
     const char* texts[] = {
