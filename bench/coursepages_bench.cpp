@@ -3,7 +3,7 @@
 // tag turned into a picture, results icons from a list of 40 entries.
 // Baseline from the same run: the same pages copied without tags, so the
 // difference is the formula pictures.
-#include "formulas/formulapages.h"
+#include "formulas/view/formulapages.h"
 #include "base/folders.h"
 #include "base/paths.h"
 #include "base/textfile.h"

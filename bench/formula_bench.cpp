@@ -6,9 +6,10 @@
 // (the least any reader or writer does), drawing the formula's notation as
 // one line of plain text, writing the same picture as an uncompressed
 // bitmap, and the same page with its tags replaced by text alone.
-#include "formulas/drawing.h"
 #include "formulas/formula.h"
-#include "formulas/formulapages.h"
+#include "formulas/view/drawing.h"
+#include "formulas/view/formulapages.h"
+#include "formulas/view/picture.h"
 #include "expr/odz.h"
 #include "expr/x87.h"
 #include "base/paths.h"
@@ -145,7 +146,7 @@ void BM_MeasureAndDrawFormula(benchmark::State& state)
     QImage image = DrawingCanvas();
     QPainter canvas(&image);
     canvas.setFont(formulas::FormulaFont(14));
-    for (auto _ : state) formula.Draw(canvas, 10, 10); // measures, then draws
+    for (auto _ : state) formulas::Draw(formula, canvas, 10, 10); // measures, then draws
     state.counters["terms"] = CountTerms(formula.Root());
 }
 BENCHMARK(BM_MeasureAndDrawFormula);
@@ -165,7 +166,7 @@ void BM_WriteFormulaGif(benchmark::State& state)
     const QString file = dir.filePath(QStringLiteral("1.GIF"));
     formulas::TFormula formula;
     formula.SetText(kDrawnFormula);
-    for (auto _ : state) benchmark::DoNotOptimize(formula.SaveImage(file, Qt::black, Qt::white));
+    for (auto _ : state) benchmark::DoNotOptimize(formulas::SaveImage(formula, file, Qt::black, Qt::white));
 }
 BENCHMARK(BM_WriteFormulaGif);
 
@@ -176,7 +177,7 @@ void BM_BaselineWriteFormulaBitmap(benchmark::State& state)
     const QString file = dir.filePath(QStringLiteral("1.bmp"));
     formulas::TFormula formula;
     formula.SetText(kDrawnFormula);
-    for (auto _ : state) benchmark::DoNotOptimize(formula.SaveImage(file, Qt::black, Qt::white));
+    for (auto _ : state) benchmark::DoNotOptimize(formulas::SaveImage(formula, file, Qt::black, Qt::white));
 }
 BENCHMARK(BM_BaselineWriteFormulaBitmap);
 

@@ -1,7 +1,6 @@
 // Editing the term tree: the caret, typing, deleting and inserting
 // structures. Every change is made to the tree; TFormula::Refresh then writes
 // the whole tree back to bracket notation.
-#include "formulas/drawing.h"
 #include "formulas/formula.h"
 #include "formulas/terms.h"
 #include "base/symbols.h"
@@ -14,13 +13,6 @@ namespace formulas {
 namespace {
 
 bool IsText(const TTerm* term) { return term && term->Kind() == TermKind::Text; }
-
-// A named term read without arguments (a bare "syst") has no place for the
-// caret; moving steps over it.
-bool CanEnter(const TTerm* term)
-{
-    return term->Kind() == TermKind::Sequence || term->Kind() == TermKind::Text || term->Count() > 0;
-}
 
 bool IsBracket(QChar c) { return c == u'[' || c == u']'; }
 
@@ -373,35 +365,14 @@ void ClearCarets(TTerm* term, const TTerm* except)
     for (int k = 1; k <= term->Count(); ++k) ClearCarets(term->Child(k), except);
 }
 
-// Distance from a point to a term's box along x (0 inside its columns).
-int DistanceX(const TTerm* term, int x)
-{
-    if (x < term->Left) return term->Left - x;
-    if (x > term->Left + term->Width) return x - term->Left - term->Width;
-    return 0;
-}
-
-bool Contains(const TTerm* term, int x, int y)
-{
-    return term->Left < x && x < term->Left + term->Width && term->Top < y && y < term->Top + term->Height;
-}
-
-// Hands a click to the child whose box holds it; false when none does.
-bool ClickIntoChild(TTerm* term, int x, int y, QPainter& canvas)
-{
-    for (int k = 1; k <= term->Count(); ++k) {
-        TTerm* child = term->Child(k);
-        if (CanEnter(child) && Contains(child, x, y)) {
-            child->ClickAt(x, y, canvas);
-            return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 // ---- entering ---------------------------------------------------------------------
+
+bool CanEnter(const TTerm* term)
+{
+    return term->Kind() == TermKind::Sequence || term->Kind() == TermKind::Text || term->Count() > 0;
+}
 
 // A named term: its first argument from the left, its last from the right.
 void TTerm::Enter(bool fromLeft)
@@ -440,8 +411,7 @@ void TTerm::MoveRight()
         Child(Caret)->Enter(true);
         return;
     }
-    Caret = 0;
-    if (Parent) Parent->MoveRight();
+    LeaveRight();
 }
 
 void TTerm::MoveLeft()
@@ -451,6 +421,17 @@ void TTerm::MoveLeft()
         Child(Caret)->Enter(false);
         return;
     }
+    LeaveLeft();
+}
+
+void TTerm::LeaveRight()
+{
+    Caret = 0;
+    if (Parent) Parent->MoveRight();
+}
+
+void TTerm::LeaveLeft()
+{
     Caret = 0;
     if (Parent) Parent->MoveLeft();
 }
@@ -462,8 +443,7 @@ void TSostTerm::MoveRight()
     const int n = Count();
     ++Caret;
     if ((Caret == 2 * n + 1 && n > 0 && IsText(Child(n))) || Caret > 2 * n + 1) {
-        Caret = 0;
-        if (Parent) Parent->MoveRight();
+        if (Parent) LeaveRight();
         else Enter(true);
         return;
     }
@@ -483,8 +463,7 @@ void TSostTerm::MoveLeft()
     const int n = Count();
     --Caret;
     if ((Caret == 1 && n > 0 && IsText(Child(1))) || Caret < 1) {
-        Caret = 0;
-        if (Parent) Parent->MoveLeft();
+        if (Parent) LeaveLeft();
         else Enter(false);
         return;
     }
@@ -507,8 +486,7 @@ void TSimpleTerm::MoveRight()
         Owner->SetCurrent(this);
         return;
     }
-    Caret = 0;
-    Parent->MoveRight();
+    LeaveRight();
 }
 
 void TSimpleTerm::MoveLeft()
@@ -519,64 +497,7 @@ void TSimpleTerm::MoveLeft()
         Owner->SetCurrent(this);
         return;
     }
-    Caret = 0;
-    Parent->MoveLeft();
-}
-
-// ---- clicking ---------------------------------------------------------------------
-
-// A click on a named term outside its arguments (on a bar, a sign) goes to
-// the nearest argument, at its start or end by the side of the click.
-void TTerm::ClickAt(int x, int y, QPainter& canvas)
-{
-    if (ClickIntoChild(this, x, y, canvas) || Count() == 0) return;
-    TTerm* nearest = Child(1);
-    for (int k = 2; k <= Count(); ++k)
-        if (DistanceX(Child(k), x) < DistanceX(nearest, x)) nearest = Child(k);
-    nearest->Enter(x < nearest->Left + nearest->Width / 2);
-}
-
-// A click beside the elements of a sequence (past the end of the formula,
-// between two structures) goes to the nearest gap, into the text run on
-// either side of it when there is one.
-void TSostTerm::ClickAt(int x, int y, QPainter& canvas)
-{
-    if (ClickIntoChild(this, x, y, canvas)) return;
-    const int n = Count();
-    int gap = 0;
-    int best = std::abs(x - Left);
-    int edge = Left;
-    for (int k = 1; k <= n; ++k) {
-        edge += Child(k)->Width;
-        if (std::abs(x - edge) < best) {
-            best = std::abs(x - edge);
-            gap = k;
-        }
-    }
-    if (gap > 0 && IsText(Child(gap))) {
-        Caret = 2 * gap;
-        Child(gap)->Enter(false);
-    } else if (gap < n && IsText(Child(gap + 1))) {
-        Caret = 2 * gap + 2;
-        Child(gap + 1)->Enter(true);
-    } else {
-        Caret = 2 * gap + 1;
-        Owner->SetCurrent(this);
-    }
-}
-
-// The caret goes to the character boundary nearest to the click.
-void TSimpleTerm::ClickAt(int x, int, QPainter& canvas)
-{
-    const std::vector<int> advances = TextRunAdvances(canvas, *this);
-    Caret = 1;
-    int left = Left;
-    for (int advance : advances) {
-        if (left + advance / 2 >= x) break;
-        left += advance;
-        ++Caret;
-    }
-    Owner->SetCurrent(this);
+    LeaveLeft();
 }
 
 // ---- typing -----------------------------------------------------------------------
@@ -766,9 +687,8 @@ void TFormula::InsertStructure(int kind, int n)
     Refresh();
 }
 
-void TFormula::ClickAt(int x, int y, QPainter& canvas)
+void TFormula::CaretPlaced()
 {
-    m_root->ClickAt(x, y, canvas);
     EnsureCaret();
     FixCaretPath();
     Refresh();

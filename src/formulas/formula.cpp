@@ -2,9 +2,6 @@
 #include "formulas/compiler.h"
 #include "base/apperror.h"
 #include "base/symbols.h"
-#include "ui/waitcursor.h"
-#include <QCursor>
-#include <QGuiApplication>
 #include <algorithm>
 
 namespace formulas {
@@ -22,8 +19,6 @@ bool IsReservedWord(QStringView word)
         return word.compare(reserved, Qt::CaseInsensitive) == 0;
     });
 }
-
-using ui::WaitCursor;
 
 // Intervals become comparable numbers: "(a;b]" is (a + 1)*(b - 0), an open
 // end counting 1 and a closed one (stored as a brace) 0. Only the first ";"
@@ -213,7 +208,6 @@ void TFormula::Compile()
         m_compiled = false;
         return;
     }
-    WaitCursor wait;
     m_functionIndex = compiler->AddFunction(expression, m_variables);
     BuildOrFallBack(*compiler);
 }
@@ -246,7 +240,6 @@ void TFormula::RecompileAfterEdit()
 {
     TFormulaCompiler* compiler = Compiler();
     if (!m_compiled || !compiler) return;
-    WaitCursor wait;
     // An edit can leave a text that has no expression (letters that read back
     // as an integral): that formula builds as "0" and the parser reports it.
     QString expression;

@@ -2,8 +2,6 @@
 #include "formulas/terms.h"
 #include "expr/evalerror.h"
 #include "expr/parser.h"
-#include <QColor>
-#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -55,6 +53,8 @@ public:
     // Registers the formula with the run's compiler and builds it; a formula
     // that does not build is evaluated by the parser. Without a compiler the
     // formula stays uncompiled. Errors of ExpressionText are not caught.
+    // Building takes a moment: a caller with a window shows the wait cursor
+    // around this and RecompileAfterEdit.
     void Compile();
     // After a confirmed edit of a compiled formula: its slot gets the new
     // expression and the library is built again.
@@ -65,24 +65,6 @@ public:
     // The tree was changed in place (by the editor): the expression is made
     // anew at the next evaluation.
     void TreeChanged();
-
-    // Layout (picture.cpp). Measure gives the width of the root with the
-    // prefix and suffix beside it and the root's height; Draw measures and
-    // paints the three with the prefix and suffix on the root's axis;
-    // DrawCaret draws the caret of the Current term.
-    void Measure(QPainter& canvas, int& width, int& height);
-    void Draw(QPainter& canvas, int x, int y);
-    void DrawCaret(QPainter& canvas);
-    // The picture of the formula at the picture font size (formulapages.h):
-    // colour on background, a 3-pixel margin, the formula's axis on the
-    // picture's vertical middle; 16 × 20 empty pixels when it has no width.
-    QImage Picture(const QColor& colour, const QColor& background);
-    // Writes the picture to a file (a program path or a real path): a GIF
-    // whose background is its transparent colour when the name contains
-    // ".gif" in any letter case, a Windows bitmap otherwise. False when the
-    // file cannot be written; nothing half-written is left. Pictures are
-    // scratch files: replaced in one step but not flushed to the disk.
-    bool SaveImage(const QString& fileName, const QColor& colour, const QColor& background);
 
     const QString& Text() const { return m_text; }
     const QString& PrefixText() const { return m_prefixText; }
@@ -101,13 +83,8 @@ public:
     bool Compiled() const { return m_compiled; }
     int FunctionIndex() const { return m_functionIndex; }
 
-    // Opens the formula editor on this formula, modal. Restricted editing
-    // offers only the characters and structures of function formulas. True
-    // when the edit was confirmed (the formula then holds the new text);
-    // false when it was cancelled (the text is as before).
-    bool Edit(bool restricted);
-
-    // Editing state, kept for the formula editor.
+    // Editing state, kept for the formula editor (formulas/view/formulaeditor.h
+    // opens it; measuring, drawing and clicks are formulas/view/drawing.h).
     TTerm* Current() const { return m_current; }
     void SetCurrent(TTerm* term) { m_current = term; }
     bool Editing() const { return m_editing; }
@@ -134,9 +111,10 @@ public:
     void TypeText(const QString& text);
     // kind is a StructureKind; n is the number of equations of a system.
     void InsertStructure(int kind, int n = 0);
-    // Puts the caret where a point of the last drawing lies (canvas: the one
-    // the formula was drawn on, for the widths of characters).
-    void ClickAt(int x, int y, QPainter& canvas);
+    // The caret was put on a term directly (a click on the drawing): it is
+    // placed at the start when it went nowhere, the path above it is fixed
+    // and the tree refreshed.
+    void CaretPlaced();
     // Every term but Current forgets its caret; the terms above Current point
     // down the path to it.
     void FixCaretPath();

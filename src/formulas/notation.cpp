@@ -86,10 +86,7 @@ int TTerm::IndexOfChild(const TTerm* child) const
 }
 
 void TTerm::ParseText() {}
-void TTerm::Measure(QPainter&) {}
-void TTerm::Draw(QPainter&, int, int) {}
 void TTerm::ToExpression(QString&) const {}
-void TTerm::DrawCaret(QPainter&) {}
 void TTerm::ToBracketText(QString& out) { out.clear(); }
 
 void TTerm::AddArgument(const QString& text)

@@ -7,8 +7,6 @@
 #include <memory>
 #include <vector>
 
-class QPainter;
-
 // The term tree of a formula. A formula is one line of bracket notation, for
 // example "[drob[sin(x)][cos(x)]]", held in memory as a tree of terms: a
 // sequence (TSostTerm) of elements, text runs (TSimpleTerm) and named terms
@@ -16,6 +14,10 @@ class QPainter;
 // "syst") whose arguments are sequences. The reader and the writer of the
 // notation are a file format: lab, answer, container and page files store
 // formulas only this way.
+//
+// Terms know their notation, their expression and the caret's moves; they
+// draw nothing. Measuring, drawing, the caret's picture and clicks are the
+// formula view's (formulas/view/drawing.h), which dispatches on Kind().
 namespace formulas {
 
 class TFormula;
@@ -98,15 +100,18 @@ public:
     // run's text, a named term's name and arguments «drob[x][2]». Set by the
     // reader before ParseText and by every ToBracketText.
     QString Data;
+    TTerm* Parent;   // none for a formula's root, prefix and suffix
+    TFormula* Owner;
+    int Caret = 0;   // editing caret inside this term; 0 when elsewhere
+
+    // The layout of the last measuring and drawing, written only by the
+    // formula view and read by clicks on what it drew.
     int Left = 0;    // where the term was last drawn
     int Top = 0;
     int Width = 0;   // size from the last measuring
     int Height = 0;
     int Axis = 0;    // from Top down to the middle line that neighbours share
-    TTerm* Parent;   // none for a formula's root, prefix and suffix
-    TFormula* Owner;
-    int Caret = 0;   // editing caret inside this term; 0 when elsewhere
-    int FontSize = 0;
+    int FontSize = 0;  // points, recorded by the measuring
 
     // Children are numbered 1..Count, as the caret arithmetic counts them.
     int Count() const { return int(m_children.size()); }
@@ -114,33 +119,36 @@ public:
     void AppendChild(std::unique_ptr<TTerm> child);
     void InsertChild(int k, std::unique_ptr<TTerm> child);  // becomes child k
     void DeleteChild(int k);                                // destroys its subtree
-    void ClearChildren();
     // Levels between this term and the top of its tree (0 for a root).
     int Level() const;
     // Position of child among the children (1..Count); 0 when it is none of them.
     int IndexOfChild(const TTerm* child) const;
 
-    // The operations of every term, in this order. Measure, Draw and
-    // DrawCaret are the layout of drawing.cpp; the caret and editing
-    // operations are the formula editor's (editing.cpp). Caret: in a sequence
-    // of n elements 2k+1 is the gap after element k and 2k inside element k;
-    // in a text run p is before character p; in a named term i is inside
-    // argument i; 0 when the caret is not in or below the term.
+    // The operations of every term. Caret: in a sequence of n elements 2k+1
+    // is the gap after element k and 2k inside element k; in a text run p is
+    // before character p; in a named term i is inside argument i; 0 when the
+    // caret is not in or below the term.
     virtual void ParseText();  // build the children from Data
-    virtual void Measure(QPainter& canvas);
-    virtual void Draw(QPainter& canvas, int x, int y);
     virtual void ToExpression(QString& out) const;  // appends the arithmetic expression
+    virtual void ToBracketText(QString& out);  // out := the notation, also stored in Data
+    // Puts the caret at the start or the end of the term (editing.cpp).
     virtual void Enter(bool fromLeft);
-    virtual void DrawCaret(QPainter& canvas);
+
+protected:
+    // The editor's steps at the caret (editing.cpp). Only the formula takes
+    // them, because after each one it mends and rewrites the whole tree.
+    friend class TFormula;
     virtual void MoveRight();
     virtual void MoveLeft();
-    virtual void ClickAt(int x, int y, QPainter& canvas);
     virtual void InsertChar(QChar ch);
     virtual void KeyAction(int key, Qt::KeyboardModifiers shift);
     virtual void InsertStructure(int kind, int n);
-    virtual void ToBracketText(QString& out);  // out := the notation, also stored in Data
+    // The caret leaves the term at its right or left edge, to the parent.
+    void LeaveRight();
+    void LeaveLeft();
 
-protected:
+    // The readers start from no children.
+    void ClearChildren();
     // Appends a new sequence argument read from text.
     void AddArgument(const QString& text);
     // The expression of argument k; nothing when the term lacks it.
@@ -168,17 +176,15 @@ public:
     TermKind Kind() const override { return TermKind::Sequence; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
-    void Measure(QPainter& canvas) override;
-    void Draw(QPainter& canvas, int x, int y) override;
+    void ToBracketText(QString& out) override;
     void Enter(bool fromLeft) override;
-    void DrawCaret(QPainter& canvas) override;
+
+protected:
     void MoveRight() override;
     void MoveLeft() override;
-    void ClickAt(int x, int y, QPainter& canvas) override;
     void InsertChar(QChar ch) override;
     void KeyAction(int key, Qt::KeyboardModifiers shift) override;
     void InsertStructure(int kind, int n) override;
-    void ToBracketText(QString& out) override;
 };
 
 // A run of text; Data is the text itself and there are no children.
@@ -188,17 +194,15 @@ public:
     TermKind Kind() const override { return TermKind::Text; }
     void ParseText() override {}
     void ToExpression(QString& out) const override;
-    void Measure(QPainter& canvas) override;
-    void Draw(QPainter& canvas, int x, int y) override;
+    void ToBracketText(QString& out) override;
     void Enter(bool fromLeft) override;
-    void DrawCaret(QPainter& canvas) override;
+
+protected:
     void MoveRight() override;
     void MoveLeft() override;
-    void ClickAt(int x, int y, QPainter& canvas) override;
     void InsertChar(QChar ch) override;
     void KeyAction(int key, Qt::KeyboardModifiers shift) override;
     void InsertStructure(int kind, int n) override;
-    void ToBracketText(QString& out) override;
 };
 
 class TDrobTerm : public TTerm {
@@ -207,8 +211,6 @@ public:
     TermKind Kind() const override { return TermKind::Fraction; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
-    void Measure(QPainter& canvas) override;
-    void Draw(QPainter& canvas, int x, int y) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -218,8 +220,6 @@ public:
     TermKind Kind() const override { return TermKind::Parentheses; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
-    void Measure(QPainter& canvas) override;
-    void Draw(QPainter& canvas, int x, int y) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -229,8 +229,6 @@ public:
     TermKind Kind() const override { return TermKind::Modulus; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
-    void Measure(QPainter& canvas) override;
-    void Draw(QPainter& canvas, int x, int y) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -241,8 +239,6 @@ public:
     TermKind Kind() const override { return TermKind::Vector; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
-    void Measure(QPainter& canvas) override;
-    void Draw(QPainter& canvas, int x, int y) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -252,8 +248,6 @@ public:
     TermKind Kind() const override { return TermKind::Root; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
-    void Measure(QPainter& canvas) override;
-    void Draw(QPainter& canvas, int x, int y) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -263,8 +257,6 @@ public:
     TermKind Kind() const override { return TermKind::Power; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
-    void Measure(QPainter& canvas) override;
-    void Draw(QPainter& canvas, int x, int y) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -275,8 +267,6 @@ public:
     TermKind Kind() const override { return TermKind::Index; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
-    void Measure(QPainter& canvas) override;
-    void Draw(QPainter& canvas, int x, int y) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -286,8 +276,6 @@ public:
     TermKind Kind() const override { return TermKind::Log; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
-    void Measure(QPainter& canvas) override;
-    void Draw(QPainter& canvas, int x, int y) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -298,8 +286,6 @@ public:
     TermKind Kind() const override { return TermKind::Integral; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
-    void Measure(QPainter& canvas) override;
-    void Draw(QPainter& canvas, int x, int y) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -310,8 +296,6 @@ public:
     TermKind Kind() const override { return TermKind::System; }
     void ParseText() override;
     void ToExpression(QString& out) const override;
-    void Measure(QPainter& canvas) override;
-    void Draw(QPainter& canvas, int x, int y) override;
     void ToBracketText(QString& out) override;
 };
 
@@ -326,5 +310,10 @@ std::unique_ptr<TTerm> MakeNamedTerm(QStringView name, TTerm* parent, TFormula* 
 // Whether a part of the tree lies deeper than the reader goes and was kept as
 // raw text holding structures.
 bool HoldsUnreadNesting(const TTerm& root);
+
+// Whether the caret can go into the term: a named term read without its
+// arguments (a bare "syst") has no place for it, and moves and clicks pass
+// it by.
+bool CanEnter(const TTerm* term);
 
 } // namespace formulas

@@ -1,5 +1,5 @@
 #include "shell/helpwindows.h"
-#include "formulas/formulapages.h"
+#include "formulas/view/formulapages.h"
 #include "base/apperror.h"
 #include "base/textfile.h"
 #include "base/textutil.h"

@@ -1,5 +1,5 @@
 #include "shell/topicwindow.h"
-#include "formulas/formulapages.h"
+#include "formulas/view/formulapages.h"
 #include "labframe/labfile.h"
 #include "labframe/labregistry.h"
 #include "labframe/labwindow.h"

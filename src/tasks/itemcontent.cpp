@@ -1,5 +1,5 @@
 #include "tasks/itemcontent.h"
-#include "formulas/drawing.h"
+#include "formulas/view/drawing.h"
 #include "formulas/formula.h"
 #include <QFontMetrics>
 #include <QPainter>
@@ -41,7 +41,7 @@ QSize ContentSize(QPainter& painter, formulas::TFormula& formula, const QString&
     }
     const FormulaCanvas canvas(painter);
     int width = 0, height = 0;
-    formula.Measure(painter, width, height);
+    formulas::Measure(formula, painter, width, height);
     return {width, height};
 }
 
@@ -53,7 +53,7 @@ void DrawContent(QPainter& painter, formulas::TFormula& formula, const QString& 
         return;
     }
     const FormulaCanvas canvas(painter);
-    formula.Draw(painter, x, y);
+    formulas::Draw(formula, painter, x, y);
 }
 
 } // namespace tasks

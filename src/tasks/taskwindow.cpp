@@ -1,6 +1,8 @@
 #include "tasks/taskwindow.h"
 #include "formulas/formula.h"
-#include "formulas/formulapages.h"
+#include "formulas/view/formulaeditor.h"
+#include "formulas/view/formulapages.h"
+#include "formulas/view/picture.h"
 #include "labframe/labfile.h"
 #include "labframe/labregistry.h"
 #include "labframe/labwindow.h"
@@ -268,7 +270,7 @@ void TffZad::writeFormulaPicture(const QString& name, const QString& value, cons
     formulas::TFormula formula;
     formula.SetText(value);
     // The page links the picture by the field's name in capitals.
-    formula.SaveImage(FormulaPicture(PictureFolder(), name.toUpper()), colour, background);
+    formulas::SaveImage(formula, FormulaPicture(PictureFolder(), name.toUpper()), colour, background);
 }
 
 // --- showing, the clock, closing ---
@@ -397,7 +399,7 @@ void TffZad::editFormulaField(const QString& name)
     }
     formulas::TFormula formula;
     formula.SetText(HTML->GetFormValue(name));
-    formula.Edit(false);
+    formulas::Edit(formula, false);
     ui::WaitCursor wait;
     HTML->SetFormValue(name, formula.Text());
     writeFormulaPicture(name, formula.Text(), kFieldPictureColor);

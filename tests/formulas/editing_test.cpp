@@ -1,10 +1,7 @@
-// Editing sessions on the term tree: keys, structures and clicks, with the
+// Editing sessions on the term tree: keys and structures, with the
 // notation after every step.
-#include "formulas/drawing.h"
 #include "formulas/formula.h"
 #include "formulatest.h"
-#include <QImage>
-#include <QPainter>
 #include <gtest/gtest.h>
 
 using namespace formulas;
@@ -268,41 +265,4 @@ TEST(FormulaEditing, CancelRestoresTheTreeAndValuesConfirmRebuildsVariables)
     formula.EndEdit(true);
     EXPECT_EQ(formula.Text(), QStringLiteral("[a*x+b]"));
     EXPECT_EQ(formula.Variables(), QStringList({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("x")}));
-}
-
-TEST(FormulaEditing, ClicksPutTheCaretAtTheNearestPlace)
-{
-    TFormula formula;
-    formula.SetText(QStringLiteral("[ab][drob[1][2]]"));
-    formula.BeginEdit(false);
-    QImage image(400, 200, QImage::Format_RGB32);
-    image.setDotsPerMeterX(3780);
-    image.setDotsPerMeterY(3780);
-    QPainter canvas(&image);
-    canvas.setFont(FormulaFont(20));
-    formula.Draw(canvas, 10, 10);
-    TTerm* run = formula.Root()->Child(1);
-    TTerm* fraction = formula.Root()->Child(2);
-    const std::vector<int> advances = TextRunAdvances(canvas, static_cast<TSimpleTerm&>(*run));
-
-    const int midY = run->Top + run->Height / 2;
-    // Right of the middle of "a": after it.
-    formula.ClickAt(run->Left + advances[0] * 3 / 4, midY, canvas);
-    EXPECT_EQ(formula.Current(), run);
-    EXPECT_EQ(run->Caret, 2);
-    EXPECT_EQ(formula.Root()->Caret, 2);
-    // The denominator.
-    TTerm* denominator = fraction->Child(2);
-    formula.ClickAt(denominator->Left + denominator->Width - 1, denominator->Top + denominator->Height / 2, canvas);
-    EXPECT_EQ(formula.Current(), denominator->Child(1));
-    EXPECT_EQ(formula.Current()->Caret, 2);
-    EXPECT_EQ(fraction->Caret, 2);
-    EXPECT_EQ(run->Caret, 0);
-    // Past the end of the formula: the gap after the fraction.
-    formula.ClickAt(fraction->Left + fraction->Width + 30, midY, canvas);
-    EXPECT_EQ(formula.Current(), formula.Root());
-    EXPECT_EQ(formula.Root()->Caret, 5);
-    EXPECT_EQ(fraction->Caret, 0);
-    formula.TypeText(QStringLiteral("+c"));
-    EXPECT_EQ(formula.Notation(), QStringLiteral("[ab][drob[1][2]][+c]"));
 }

@@ -4,7 +4,8 @@
 // picture font size. The pictures of every input go to one temporary
 // folder and overwrite those of the input before.
 #include "formulas/formula.h"
-#include "formulas/formulapages.h"
+#include "formulas/view/formulapages.h"
+#include "formulas/view/picture.h"
 #include "base/paths.h"
 #include "base/textfile.h"
 #include <QGuiApplication>
@@ -36,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     formulas::TFormula formula;
     formula.SetText(line);
     formula.SetEditing(data[0] & 0x80);
-    const QImage picture = formula.Picture(Qt::black, Qt::white);
+    const QImage picture = formulas::Picture(formula, Qt::black, Qt::white);
     if (picture.isNull()) __builtin_trap();
 
     int counter = 0;

@@ -1,4 +1,4 @@
-#include "formulas/formulapages.h"
+#include "formulas/view/formulapages.h"
 #include "labframe/labregistry.h"
 #include "labframe/testlab.h"
 #include "base/appstate.h"

@@ -1,4 +1,5 @@
 #include "formulas/formula.h"
+#include "formulas/view/picture.h"
 #include "labframe/labregistry.h"
 #include "labframe/testlab.h"
 #include "base/appstate.h"
@@ -67,7 +68,7 @@ protected:
     {
         formulas::TFormula formula;
         formula.SetText(formulaText);
-        formula.SaveImage(file, Qt::black, QColor(180, 207, 231));
+        formulas::SaveImage(formula, file, Qt::black, QColor(180, 207, 231));
         QFile read(file);
         return read.open(QIODevice::ReadOnly) ? read.readAll() : QByteArray();
     }

@@ -7,9 +7,9 @@
 //
 // Without --input a built-in sheet of varied formulas is drawn. Input lines
 // are UTF-8; "<FORMULA=...>" tags are replaced by formula pictures.
-#include "formulas/drawing.h"
 #include "formulas/formula.h"
-#include "formulas/formulapages.h"
+#include "formulas/view/formulapages.h"
+#include "formulas/view/picture.h"
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFontMetrics>
@@ -91,7 +91,7 @@ QImage DrawLine(const QString& line, const QFont& textFont)
         pieces.append({line.mid(at, found.capturedStart() - at), {}});
         formulas::TFormula formula;
         formula.SetText(found.captured(1));
-        pieces.append({{}, formula.Picture(Qt::black, Qt::white)});
+        pieces.append({{}, formulas::Picture(formula, Qt::black, Qt::white)});
         at = int(found.capturedEnd());
     }
     pieces.append({line.mid(at), {}});

@@ -4,14 +4,38 @@
 #include <QString>
 #include <vector>
 
-// Layout of formulas on a canvas: font sizes in points, the reduced size of
-// exponents, subscripts, degrees and limits, and the glyphs of text runs.
-// The Measure/Draw/DrawCaret bodies of the terms live in drawing.cpp; these
-// helpers are shared with the formula editor (hit-testing a text run) and
-// with the formula pictures.
+// Formulas on a canvas: measuring and drawing the term tree, the caret, and
+// clicks on what was drawn; with them the font sizes in points, the reduced
+// size of exponents, subscripts, degrees and limits, and the glyphs of text
+// runs, which the formula editor and the formula pictures share.
 namespace formulas {
 
-class TSimpleTerm;
+class TFormula;
+class TTerm;
+
+// Measure gives a term and everything below it Width, Height and Axis and
+// records FontSize, at the canvas font's size; Draw paints it with its top
+// left at (x, y) and records Left and Top. Measure comes first, on the same
+// canvas with the same starting font.
+void Measure(TTerm& term, QPainter& canvas);
+void Draw(TTerm& term, QPainter& canvas, int x, int y);
+// The blue caret of a sequence or a text run where it was last drawn; other
+// terms never hold the caret and draw nothing.
+void DrawCaret(const TTerm& term, QPainter& canvas);
+
+// The formula as a whole. Measure gives the width of the root with the
+// prefix and suffix beside it and the root's height; Draw measures and
+// paints the three with the prefix and suffix on the root's axis; DrawCaret
+// draws the caret of the Current term.
+void Measure(TFormula& formula, QPainter& canvas, int& width, int& height);
+void Draw(TFormula& formula, QPainter& canvas, int x, int y);
+void DrawCaret(const TFormula& formula, QPainter& canvas);
+
+// Puts the caret of a formula being edited where a point of its last
+// drawing lies (clicking.cpp): into the term whose box holds the point,
+// otherwise at the nearest place. canvas is the one the formula was drawn
+// on, for the widths of characters.
+void ClickAt(TFormula& formula, int x, int y, QPainter& canvas);
 
 // The face of formulas; fontconfig gives its metric twin (Liberation Serif).
 inline const QString kFormulaFontFamily = QStringLiteral("Times New Roman");
@@ -75,6 +99,6 @@ std::vector<Glyph> PlanText(const QString& text);
 // The advance of every byte of a text run at the run's recorded font size on
 // this canvas: the same widths that measure, draw and place the caret, so
 // that a click or the caret meets the glyphs where they are drawn.
-std::vector<int> TextRunAdvances(QPainter& canvas, const TSimpleTerm& run);
+std::vector<int> TextRunAdvances(QPainter& canvas, const TTerm& run);
 
 } // namespace formulas

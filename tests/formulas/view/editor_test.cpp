@@ -1,12 +1,15 @@
 // The formula editor window and the data input dialog, offscreen: keys,
 // buttons, OK and cancel, as a pupil drives them.
-#include "formulas/formulaeditor.h"
+#include "formulas/compiler.h"
 #include "formulas/formula.h"
-#include "formulatest.h"
+#include "formulas/view/formulaeditor.h"
+#include "formulas/formulatest.h"
 #include "support/fakedialogs.h"
 #include "ui/inputdialog.h"
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +17,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace formulas;
 
@@ -42,7 +46,7 @@ EditRun EditWith(TFormula& formula, bool restricted, const std::function<void(Tf
         editor.hide();
         return result;
     });
-    run.confirmed = formula.Edit(restricted);
+    run.confirmed = Edit(formula, restricted);
     return run;
 }
 
@@ -189,7 +193,7 @@ TEST(FormulaEditor, SystemButtonAsksForThePositiveNumberOfEquations)
         EXPECT_EQ(editor.Formula()->Notation(), QStringLiteral("[syst[[]][[]][[]]]"));
         return int(QDialog::Accepted);
     });
-    EXPECT_TRUE(formula.Edit(false));
+    EXPECT_TRUE(Edit(formula, false));
     EXPECT_EQ(caption, QStringLiteral("Введите значение"));
     EXPECT_EQ(prompt, QStringLiteral("Число уравнений системы"));
     EXPECT_EQ(formula.Text(), QStringLiteral("[syst[[]][[]][[]]]"));
@@ -229,4 +233,49 @@ TEST(InputDialog, LaysOutFieldsRightOfTheWidestLabelAndReturnsTheirTexts)
     EXPECT_FALSE(dialog.Ask({QStringLiteral("Введите угол поворота: ")}, {QStringLiteral("90")}));
     EXPECT_EQ(dialog.Results(), QStringList({QStringLiteral("90")}));
     EXPECT_TRUE(dialog.Fields().empty());
+}
+
+namespace {
+
+// Records, for every build, whether the wait cursor was up.
+class CursorWatchingCompiler : public TFormulaCompiler {
+public:
+    int AddFunction(const QString&, const QStringList&) override { return 0; }
+    void SetFunction(const QString& expression, int, const QStringList&) override { expressions.append(expression); }
+    void Build() override
+    {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        waitingAtBuild.push_back(cursor && cursor->shape() == Qt::WaitCursor);
+    }
+    long double CallFunction(int, std::span<const long double>) override { return 0; }
+
+    QStringList expressions;
+    std::vector<bool> waitingAtBuild;
+};
+
+} // namespace
+
+// The formula core shows no cursor; the editor puts the wait cursor around
+// the rebuild that confirming a compiled formula starts, and only then.
+TEST(FormulaEditor, ConfirmingACompiledFormulaRebuildsUnderTheWaitCursor)
+{
+    CursorWatchingCompiler compiler;
+    SetCompiler(&compiler);
+    TFormula formula;
+    formula.SetText(QStringLiteral("[x]"));
+    formula.Compile();
+    ASSERT_TRUE(formula.Compiled());
+    ASSERT_EQ(compiler.waitingAtBuild, std::vector<bool>({false}));
+
+    EditWith(formula, false, [](TffEditFormula& editor) { editor.btCancel->click(); });
+    EXPECT_EQ(compiler.waitingAtBuild.size(), 1u);
+
+    EditWith(formula, false, [](TffEditFormula& editor) {
+        QTest::keyClicks(&editor, QStringLiteral("+1"));
+        editor.btOK->click();
+    });
+    EXPECT_EQ(compiler.expressions, QStringList({QStringLiteral("+1x")}));
+    EXPECT_EQ(compiler.waitingAtBuild, std::vector<bool>({false, true}));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    SetCompiler(nullptr);
 }

@@ -2,8 +2,9 @@
 // every term its Width, Height and Axis (the middle line, from its top, on
 // which neighbours are aligned); Draw places the terms top-down. Every term
 // records its font size when measured and draws at that size, so a drawing
-// does not depend on what the canvas font was left at.
-#include "formulas/drawing.h"
+// does not depend on what the canvas font was left at. Each kind of term has
+// its own pair of functions below; Measure and Draw choose by Kind().
+#include "formulas/view/drawing.h"
 #include "formulas/formula.h"
 #include "formulas/terms.h"
 #include "base/symbols.h"
@@ -98,7 +99,7 @@ void MeasureReduced(QPainter& canvas, TTerm& argument, int termSize)
 {
     FontKeeper keep(canvas);
     SetCanvasFontSize(canvas, ReducedFontSize(termSize));
-    argument.Measure(canvas);
+    Measure(argument, canvas);
 }
 
 bool IsBlankText(const QString& text)
@@ -190,7 +191,7 @@ std::vector<Glyph> PlanText(const QString& text)
     return glyphs;
 }
 
-std::vector<int> TextRunAdvances(QPainter& canvas, const TSimpleTerm& run)
+std::vector<int> TextRunAdvances(QPainter& canvas, const TTerm& run)
 {
     FontKeeper keep(canvas);
     SetCanvasFontSize(canvas, run.FontSize);
@@ -265,13 +266,11 @@ public:
 void MeasureEnclosed(TTerm& term, QPainter& canvas, int extraWidth, int extraHeight)
 {
     TTerm* contents = term.Child(1);
-    contents->Measure(canvas);
+    Measure(*contents, canvas);
     term.Width = contents->Width + extraWidth * Unit(term);
     term.Height = contents->Height + extraHeight * Unit(term);
     term.Axis = contents->Axis + extraHeight * Unit(term);
 }
-
-} // namespace
 
 // ---- sequence ---------------------------------------------------------------------
 
@@ -279,35 +278,35 @@ void MeasureEnclosed(TTerm& term, QPainter& canvas, int extraWidth, int extraHei
 // above the common axis to the lowest part below it, so that an element with
 // a small axis but a deep lower part (a fraction with a tall denominator
 // beside one with a tall numerator) still lies inside it.
-void TSostTerm::Measure(QPainter& canvas)
+void MeasureSequence(TTerm& term, QPainter& canvas)
 {
-    FontSize = CanvasFontSize(canvas);
-    if (Count() == 0) {
-        Height = QFontMetrics(SizedFont(canvas, FontSize), canvas.device()).height();
-        Width = Axis = Height / 2;
+    term.FontSize = CanvasFontSize(canvas);
+    if (term.Count() == 0) {
+        term.Height = QFontMetrics(SizedFont(canvas, term.FontSize), canvas.device()).height();
+        term.Width = term.Axis = term.Height / 2;
         return;
     }
-    Width = 0;
-    Axis = 0;
+    term.Width = 0;
+    term.Axis = 0;
     int below = 0;
-    for (int k = 1; k <= Count(); ++k) {
-        TTerm* element = Child(k);
-        element->Measure(canvas);
-        Width += element->Width;
-        Axis = std::max(Axis, element->Axis);
+    for (int k = 1; k <= term.Count(); ++k) {
+        TTerm* element = term.Child(k);
+        Measure(*element, canvas);
+        term.Width += element->Width;
+        term.Axis = std::max(term.Axis, element->Axis);
         below = std::max(below, element->Height - element->Axis);
     }
-    Height = Axis + below;
+    term.Height = term.Axis + below;
 }
 
-void TSostTerm::Draw(QPainter& canvas, int x, int y)
+void DrawSequence(TTerm& term, QPainter& canvas, int x, int y)
 {
-    Left = x;
-    Top = y;
-    if (Count() == 0) {
-        if (Owner && Owner->Editing()) {
+    term.Left = x;
+    term.Top = y;
+    if (term.Count() == 0) {
+        if (term.Owner && term.Owner->Editing()) {
             // The place-holder of an empty place while the formula is edited.
-            const int cx = x + Width / 2, cy = y + Height / 2;
+            const int cx = x + term.Width / 2, cy = y + term.Height / 2;
             const QBrush brush = canvas.brush();
             const QPen pen = canvas.pen();
             canvas.setBrush(Qt::black);
@@ -319,58 +318,58 @@ void TSostTerm::Draw(QPainter& canvas, int x, int y)
         return;
     }
     int left = x;
-    for (int k = 1; k <= Count(); ++k) {
-        TTerm* element = Child(k);
-        element->Draw(canvas, left, y + Axis - element->Axis);
+    for (int k = 1; k <= term.Count(); ++k) {
+        TTerm* element = term.Child(k);
+        Draw(*element, canvas, left, y + term.Axis - element->Axis);
         left += element->Width;
     }
 }
 
-void TSostTerm::DrawCaret(QPainter& canvas)
+void DrawCaretSequence(const TTerm& term, QPainter& canvas)
 {
-    if (Caret < 1 || Caret % 2 == 0) return;
-    const int before = std::min((Caret - 1) / 2, Count());
-    int x = Left;
-    for (int k = 1; k <= before; ++k) x += Child(k)->Width;
-    DrawCaretLines(canvas, x, Top, Height, Left - 2, Left + Width + 2);
+    if (term.Caret < 1 || term.Caret % 2 == 0) return;
+    const int before = std::min((term.Caret - 1) / 2, term.Count());
+    int x = term.Left;
+    for (int k = 1; k <= before; ++k) x += term.Child(k)->Width;
+    DrawCaretLines(canvas, x, term.Top, term.Height, term.Left - 2, term.Left + term.Width + 2);
 }
 
 // ---- text run ---------------------------------------------------------------------
 
 // Every byte is measured and drawn on its own; letters are italic, the
 // symbols come from the same face (or its fallback) as Unicode characters.
-void TSimpleTerm::Measure(QPainter& canvas)
+void MeasureTextRun(TTerm& term, QPainter& canvas)
 {
-    FontSize = CanvasFontSize(canvas);
+    term.FontSize = CanvasFontSize(canvas);
     FontKeeper keep(canvas);
-    SetCanvasFontSize(canvas, FontSize);
+    SetCanvasFontSize(canvas, term.FontSize);
     const RunFonts fonts(canvas);
-    if (IsBlankText(Data)) {
-        Height = fonts.Upright().height();
-        Width = Axis = Height / 2;
+    if (IsBlankText(term.Data)) {
+        term.Height = fonts.Upright().height();
+        term.Width = term.Axis = term.Height / 2;
         return;
     }
-    const std::vector<Glyph> glyphs = PlanText(Data);
-    Width = 0;
-    for (const Glyph& glyph : glyphs) Width += fonts.Advance(glyph);
-    Height = fonts.MetricsOf(glyphs.back().kind).height();
-    Axis = Height / 2;
+    const std::vector<Glyph> glyphs = PlanText(term.Data);
+    term.Width = 0;
+    for (const Glyph& glyph : glyphs) term.Width += fonts.Advance(glyph);
+    term.Height = fonts.MetricsOf(glyphs.back().kind).height();
+    term.Axis = term.Height / 2;
 }
 
-void TSimpleTerm::Draw(QPainter& canvas, int x, int y)
+void DrawTextRun(TTerm& term, QPainter& canvas, int x, int y)
 {
-    const DrawScope scope(*this, canvas, x, y);
+    const DrawScope scope(term, canvas, x, y);
     const RunFonts fonts(canvas);
     const int baseline = y + fonts.Upright().ascent();
     const int plusHeight = fonts.Upright().height();
-    const int inset = Unit(*this);
+    const int inset = Unit(term);
     int x0 = x;
-    for (const Glyph& glyph : PlanText(Data)) {
+    for (const Glyph& glyph : PlanText(term.Data)) {
         const int w = fonts.Advance(glyph);
         const int cx = x0 + w / 2;
         switch (glyph.kind) {
         case GlyphKind::Dot:
-            DrawDot(canvas, cx, y + Height / 2, plusHeight);
+            DrawDot(canvas, cx, y + term.Height / 2, plusHeight);
             break;
         case GlyphKind::Minus: {
             const int cy = y + plusHeight / 2;
@@ -394,88 +393,88 @@ void TSimpleTerm::Draw(QPainter& canvas, int x, int y)
     }
 }
 
-void TSimpleTerm::DrawCaret(QPainter& canvas)
+void DrawCaretTextRun(const TTerm& term, QPainter& canvas)
 {
-    if (Caret < 1) return;
-    const std::vector<int> advances = TextRunAdvances(canvas, *this);
-    const int before = std::min<int>(Caret - 1, int(advances.size()));
-    int x = Left;
+    if (term.Caret < 1) return;
+    const std::vector<int> advances = TextRunAdvances(canvas, term);
+    const int before = std::min<int>(term.Caret - 1, int(advances.size()));
+    int x = term.Left;
     for (int i = 0; i < before; ++i) x += advances[size_t(i)];
-    DrawCaretLines(canvas, x, Top, Height, Left, Left + Width);
+    DrawCaretLines(canvas, x, term.Top, term.Height, term.Left, term.Left + term.Width);
 }
 
 // ---- fraction ---------------------------------------------------------------------
 
-void TDrobTerm::Measure(QPainter& canvas)
+void MeasureFraction(TTerm& term, QPainter& canvas)
 {
-    if (!StartMeasure(*this, canvas, 2)) return;
-    TTerm* numerator = Child(1);
-    TTerm* denominator = Child(2);
-    numerator->Measure(canvas);
-    denominator->Measure(canvas);
-    const int u = Unit(*this);
-    Width = std::max(numerator->Width, denominator->Width) + 4 * u;
+    if (!StartMeasure(term, canvas, 2)) return;
+    TTerm* numerator = term.Child(1);
+    TTerm* denominator = term.Child(2);
+    Measure(*numerator, canvas);
+    Measure(*denominator, canvas);
+    const int u = Unit(term);
+    term.Width = std::max(numerator->Width, denominator->Width) + 4 * u;
     // The denominator starts one unit below the bar; beyond one pixel that
     // gap is added to the box.
-    Height = numerator->Height + denominator->Height + u - 1;
-    Axis = numerator->Height;
+    term.Height = numerator->Height + denominator->Height + u - 1;
+    term.Axis = numerator->Height;
 }
 
-void TDrobTerm::Draw(QPainter& canvas, int x, int y)
+void DrawFraction(TTerm& term, QPainter& canvas, int x, int y)
 {
-    const DrawScope scope(*this, canvas, x, y);
-    if (Count() < 2) return;
-    TTerm* numerator = Child(1);
-    TTerm* denominator = Child(2);
-    const int u = Unit(*this);
-    numerator->Draw(canvas, x + Width / 2 - numerator->Width / 2, y);
-    Line(canvas, x + 2 * u, y + Axis, x + Width - 2 * u, y + Axis);
-    denominator->Draw(canvas, x + Width / 2 - denominator->Width / 2, y + Axis + u);
+    const DrawScope scope(term, canvas, x, y);
+    if (term.Count() < 2) return;
+    TTerm* numerator = term.Child(1);
+    TTerm* denominator = term.Child(2);
+    const int u = Unit(term);
+    Draw(*numerator, canvas, x + term.Width / 2 - numerator->Width / 2, y);
+    Line(canvas, x + 2 * u, y + term.Axis, x + term.Width - 2 * u, y + term.Axis);
+    Draw(*denominator, canvas, x + term.Width / 2 - denominator->Width / 2, y + term.Axis + u);
 }
 
 // ---- parentheses, absolute value, vector -----------------------------------------
 
-void TSkobTerm::Measure(QPainter& canvas)
+void MeasureParentheses(TTerm& term, QPainter& canvas)
 {
-    if (StartMeasure(*this, canvas, 1)) MeasureEnclosed(*this, canvas, 10, 0);
+    if (StartMeasure(term, canvas, 1)) MeasureEnclosed(term, canvas, 10, 0);
 }
 
-void TSkobTerm::Draw(QPainter& canvas, int x, int y)
+void DrawParentheses(TTerm& term, QPainter& canvas, int x, int y)
 {
-    const DrawScope scope(*this, canvas, x, y);
-    if (Count() < 1) return;
-    const int u = Unit(*this);
-    Child(1)->Draw(canvas, x + 5 * u, y);
-    Arc(canvas, QRect(x, y, 10 * u, Height), 90, 180);
-    Arc(canvas, QRect(x + Width - 10 * u, y, 10 * u, Height), 270, 180);
+    const DrawScope scope(term, canvas, x, y);
+    if (term.Count() < 1) return;
+    const int u = Unit(term);
+    Draw(*term.Child(1), canvas, x + 5 * u, y);
+    Arc(canvas, QRect(x, y, 10 * u, term.Height), 90, 180);
+    Arc(canvas, QRect(x + term.Width - 10 * u, y, 10 * u, term.Height), 270, 180);
 }
 
-void TModulTerm::Measure(QPainter& canvas)
+void MeasureModulus(TTerm& term, QPainter& canvas)
 {
-    if (StartMeasure(*this, canvas, 1)) MeasureEnclosed(*this, canvas, 6, 0);
+    if (StartMeasure(term, canvas, 1)) MeasureEnclosed(term, canvas, 6, 0);
 }
 
-void TModulTerm::Draw(QPainter& canvas, int x, int y)
+void DrawModulus(TTerm& term, QPainter& canvas, int x, int y)
 {
-    const DrawScope scope(*this, canvas, x, y);
-    if (Count() < 1) return;
-    const int u = Unit(*this);
-    Child(1)->Draw(canvas, x + 3 * u, y);
-    Line(canvas, x + u, y, x + u, y + Height);
-    Line(canvas, x + Width - 2 * u, y, x + Width - 2 * u, y + Height);
+    const DrawScope scope(term, canvas, x, y);
+    if (term.Count() < 1) return;
+    const int u = Unit(term);
+    Draw(*term.Child(1), canvas, x + 3 * u, y);
+    Line(canvas, x + u, y, x + u, y + term.Height);
+    Line(canvas, x + term.Width - 2 * u, y, x + term.Width - 2 * u, y + term.Height);
 }
 
-void TVectorTerm::Measure(QPainter& canvas)
+void MeasureVector(TTerm& term, QPainter& canvas)
 {
-    if (StartMeasure(*this, canvas, 1)) MeasureEnclosed(*this, canvas, 0, 1);
+    if (StartMeasure(term, canvas, 1)) MeasureEnclosed(term, canvas, 0, 1);
 }
 
-void TVectorTerm::Draw(QPainter& canvas, int x, int y)
+void DrawVector(TTerm& term, QPainter& canvas, int x, int y)
 {
-    const DrawScope scope(*this, canvas, x, y);
-    if (Count() < 1) return;
-    Child(1)->Draw(canvas, x, y + Unit(*this));
-    Line(canvas, x, y, x + Width, y);
+    const DrawScope scope(term, canvas, x, y);
+    if (term.Count() < 1) return;
+    Draw(*term.Child(1), canvas, x, y + Unit(term));
+    Line(canvas, x, y, x + term.Width, y);
 }
 
 // ---- root ---------------------------------------------------------------------------
@@ -483,171 +482,163 @@ void TVectorTerm::Draw(QPainter& canvas, int x, int y)
 // of the sign below it raises the sign and the radicand, so that it never
 // sticks out of the term's box.
 
-namespace {
-
 int RootDegreeLift(const TTerm& degree, const TTerm& radicand, int u)
 {
     const int tick = radicand.Height / 2;
     return std::max(0, degree.Height - (radicand.Height + 2 * u - tick));
 }
 
-} // namespace
-
-void TSqrtTerm::Measure(QPainter& canvas)
+void MeasureRoot(TTerm& term, QPainter& canvas)
 {
-    if (!StartMeasure(*this, canvas, 2)) return;
-    TTerm* degree = Child(1);
-    TTerm* radicand = Child(2);
-    MeasureReduced(canvas, *degree, FontSize);
-    radicand->Measure(canvas);
-    const int u = Unit(*this);
+    if (!StartMeasure(term, canvas, 2)) return;
+    TTerm* degree = term.Child(1);
+    TTerm* radicand = term.Child(2);
+    MeasureReduced(canvas, *degree, term.FontSize);
+    Measure(*radicand, canvas);
+    const int u = Unit(term);
     const int lift = RootDegreeLift(*degree, *radicand, u);
-    Width = degree->Width + radicand->Width + 10 * u;
-    Height = radicand->Height + 2 * u + lift;
-    Axis = radicand->Axis + 2 * u + lift;
+    term.Width = degree->Width + radicand->Width + 10 * u;
+    term.Height = radicand->Height + 2 * u + lift;
+    term.Axis = radicand->Axis + 2 * u + lift;
 }
 
-void TSqrtTerm::Draw(QPainter& canvas, int x, int y)
+void DrawRoot(TTerm& term, QPainter& canvas, int x, int y)
 {
-    const DrawScope scope(*this, canvas, x, y);
-    if (Count() < 2) return;
-    TTerm* degree = Child(1);
-    TTerm* radicand = Child(2);
-    const int u = Unit(*this);
+    const DrawScope scope(term, canvas, x, y);
+    if (term.Count() < 2) return;
+    TTerm* degree = term.Child(1);
+    TTerm* radicand = term.Child(2);
+    const int u = Unit(term);
     const int r = radicand->Height / 2;
     const int d = degree->Width;
     const int top = y + RootDegreeLift(*degree, *radicand, u);
-    const int bottom = y + Height;
+    const int bottom = y + term.Height;
     {
         const Smoothing smooth(canvas, true);
         const QPoint sign[] = {{x + 4 * u, bottom - r},     {x + d + 2 * u, bottom - r}, {x + d + 4 * u, bottom - 2 * u},
-                               {x + d + 6 * u, top},        {x + Width - u, top},        {x + Width - u, top + u}};
+                               {x + d + 6 * u, top},        {x + term.Width - u, top},        {x + term.Width - u, top + u}};
         canvas.drawPolyline(sign, 6);
     }
-    degree->Draw(canvas, x + u, bottom - r - degree->Height);
-    radicand->Draw(canvas, x + d + 9 * u, top + 2 * u);
+    Draw(*degree, canvas, x + u, bottom - r - degree->Height);
+    Draw(*radicand, canvas, x + d + 9 * u, top + 2 * u);
 }
 
 // ---- power and subscript ------------------------------------------------------------
 // The exponent sits half its height above the base, the subscript starts at
 // the base's middle; both keep the base's axis.
 
-void TPowerTerm::Measure(QPainter& canvas)
+void MeasurePower(TTerm& term, QPainter& canvas)
 {
-    if (!StartMeasure(*this, canvas, 2)) return;
-    TTerm* base = Child(1);
-    TTerm* exponent = Child(2);
-    MeasureReduced(canvas, *exponent, FontSize);
-    base->Measure(canvas);
+    if (!StartMeasure(term, canvas, 2)) return;
+    TTerm* base = term.Child(1);
+    TTerm* exponent = term.Child(2);
+    MeasureReduced(canvas, *exponent, term.FontSize);
+    Measure(*base, canvas);
     const int e = exponent->Height;
-    Width = base->Width + exponent->Width;
-    Height = e + base->Height - e / 2;
-    Axis = e - e / 2 + base->Axis;
+    term.Width = base->Width + exponent->Width;
+    term.Height = e + base->Height - e / 2;
+    term.Axis = e - e / 2 + base->Axis;
 }
 
-void TPowerTerm::Draw(QPainter& canvas, int x, int y)
+void DrawPower(TTerm& term, QPainter& canvas, int x, int y)
 {
-    const DrawScope scope(*this, canvas, x, y);
-    if (Count() < 2) return;
-    TTerm* base = Child(1);
-    base->Draw(canvas, x, y + Height - base->Height);
-    Child(2)->Draw(canvas, x + base->Width, y);
+    const DrawScope scope(term, canvas, x, y);
+    if (term.Count() < 2) return;
+    TTerm* base = term.Child(1);
+    Draw(*base, canvas, x, y + term.Height - base->Height);
+    Draw(*term.Child(2), canvas, x + base->Width, y);
 }
 
-void TIndexTerm::Measure(QPainter& canvas)
+void MeasureIndex(TTerm& term, QPainter& canvas)
 {
-    if (!StartMeasure(*this, canvas, 2)) return;
-    TTerm* base = Child(1);
-    TTerm* subscript = Child(2);
-    MeasureReduced(canvas, *subscript, FontSize);
-    base->Measure(canvas);
+    if (!StartMeasure(term, canvas, 2)) return;
+    TTerm* base = term.Child(1);
+    TTerm* subscript = term.Child(2);
+    MeasureReduced(canvas, *subscript, term.FontSize);
+    Measure(*base, canvas);
     const int s = subscript->Height;
-    Width = base->Width + subscript->Width;
-    Axis = base->Axis;
-    Height = std::max(s + base->Height - s / 2, Axis + s);
+    term.Width = base->Width + subscript->Width;
+    term.Axis = base->Axis;
+    term.Height = std::max(s + base->Height - s / 2, term.Axis + s);
 }
 
-void TIndexTerm::Draw(QPainter& canvas, int x, int y)
+void DrawIndex(TTerm& term, QPainter& canvas, int x, int y)
 {
-    const DrawScope scope(*this, canvas, x, y);
-    if (Count() < 2) return;
-    TTerm* base = Child(1);
-    base->Draw(canvas, x, y);
-    Child(2)->Draw(canvas, x + base->Width, y + Axis);
+    const DrawScope scope(term, canvas, x, y);
+    if (term.Count() < 2) return;
+    TTerm* base = term.Child(1);
+    Draw(*base, canvas, x, y);
+    Draw(*term.Child(2), canvas, x + base->Width, y + term.Axis);
 }
 
 // ---- logarithm ----------------------------------------------------------------------
 // "log", its base lowered to the word's lower edge, then the argument on the
 // common axis.
 
-namespace {
-
 const QString kLogWord = QStringLiteral("log");
 
-} // namespace
-
-void TLogTerm::Measure(QPainter& canvas)
+void MeasureLog(TTerm& term, QPainter& canvas)
 {
-    if (!StartMeasure(*this, canvas, 2)) return;
-    TTerm* base = Child(1);
-    TTerm* argument = Child(2);
-    MeasureReduced(canvas, *base, FontSize);
-    argument->Measure(canvas);
-    const QFontMetrics word(SizedFont(canvas, FontSize), canvas.device());
+    if (!StartMeasure(term, canvas, 2)) return;
+    TTerm* base = term.Child(1);
+    TTerm* argument = term.Child(2);
+    MeasureReduced(canvas, *base, term.FontSize);
+    Measure(*argument, canvas);
+    const QFontMetrics word(SizedFont(canvas, term.FontSize), canvas.device());
     const int h = word.height() / 2;
     const int p = std::max(h, argument->Axis);
     const int q = std::max(h, argument->Height - argument->Axis);
-    Height = std::max(p + q, p + h + base->Height / 2);
-    Width = word.horizontalAdvance(kLogWord) + base->Width + argument->Width;
-    Axis = p;
+    term.Height = std::max(p + q, p + h + base->Height / 2);
+    term.Width = word.horizontalAdvance(kLogWord) + base->Width + argument->Width;
+    term.Axis = p;
 }
 
-void TLogTerm::Draw(QPainter& canvas, int x, int y)
+void DrawLog(TTerm& term, QPainter& canvas, int x, int y)
 {
-    const DrawScope scope(*this, canvas, x, y);
-    if (Count() < 2) return;
-    TTerm* base = Child(1);
-    TTerm* argument = Child(2);
+    const DrawScope scope(term, canvas, x, y);
+    if (term.Count() < 2) return;
+    TTerm* base = term.Child(1);
+    TTerm* argument = term.Child(2);
     QFont upright = canvas.font();
     upright.setItalic(false);
     canvas.setFont(upright);
     const QFontMetrics word(upright, canvas.device());
     const int wl = word.horizontalAdvance(kLogWord);
     const int h = word.height() / 2;
-    canvas.drawText(QPoint(x, y + Axis - h + word.ascent()), kLogWord);
-    base->Draw(canvas, x + wl, y + Axis + h - base->Height / 2);
-    argument->Draw(canvas, x + wl + base->Width, y + Axis - argument->Axis);
+    canvas.drawText(QPoint(x, y + term.Axis - h + word.ascent()), kLogWord);
+    Draw(*base, canvas, x + wl, y + term.Axis + h - base->Height / 2);
+    Draw(*argument, canvas, x + wl + base->Width, y + term.Axis - argument->Axis);
 }
 
 // ---- integral -------------------------------------------------------------------------
 
-void TIntegralTerm::Measure(QPainter& canvas)
+void MeasureIntegral(TTerm& term, QPainter& canvas)
 {
-    if (!StartMeasure(*this, canvas, 3)) return;
-    TTerm* lower = Child(1);
-    TTerm* upper = Child(2);
-    TTerm* integrand = Child(3);
-    MeasureReduced(canvas, *lower, FontSize);
-    MeasureReduced(canvas, *upper, FontSize);
-    integrand->Measure(canvas);
-    const int d = std::max({lower->Width, upper->Width, 6 * Unit(*this)});
-    Height = lower->Height + upper->Height + integrand->Height;
-    Width = d + integrand->Width;
-    Axis = upper->Height + integrand->Axis;
+    if (!StartMeasure(term, canvas, 3)) return;
+    TTerm* lower = term.Child(1);
+    TTerm* upper = term.Child(2);
+    TTerm* integrand = term.Child(3);
+    MeasureReduced(canvas, *lower, term.FontSize);
+    MeasureReduced(canvas, *upper, term.FontSize);
+    Measure(*integrand, canvas);
+    const int d = std::max({lower->Width, upper->Width, 6 * Unit(term)});
+    term.Height = lower->Height + upper->Height + integrand->Height;
+    term.Width = d + integrand->Width;
+    term.Axis = upper->Height + integrand->Axis;
 }
 
-void TIntegralTerm::Draw(QPainter& canvas, int x, int y)
+void DrawIntegral(TTerm& term, QPainter& canvas, int x, int y)
 {
-    const DrawScope scope(*this, canvas, x, y);
-    if (Count() < 3) return;
-    TTerm* lower = Child(1);
-    TTerm* upper = Child(2);
-    TTerm* integrand = Child(3);
-    const int u = Unit(*this), sign = 6 * u, hook = 3 * u;
+    const DrawScope scope(term, canvas, x, y);
+    if (term.Count() < 3) return;
+    TTerm* lower = term.Child(1);
+    TTerm* upper = term.Child(2);
+    TTerm* integrand = term.Child(3);
+    const int u = Unit(term), sign = 6 * u, hook = 3 * u;
     const int d = std::max({lower->Width, upper->Width, sign});
-    lower->Draw(canvas, x + (d - lower->Width) / 2, y + upper->Height + integrand->Height);
-    upper->Draw(canvas, x + (d - upper->Width) / 2, y);
-    integrand->Draw(canvas, x + d, y + upper->Height);
+    Draw(*lower, canvas, x + (d - lower->Width) / 2, y + upper->Height + integrand->Height);
+    Draw(*upper, canvas, x + (d - upper->Width) / 2, y);
+    Draw(*integrand, canvas, x + d, y + upper->Height);
     const int xl = x + (d - sign) / 2, xr = x + (d + sign) / 2;
     const int yt = y + upper->Height, yb = yt + integrand->Height;
     // The sign is drawn a little bolder than the pen, as the glyph is in print.
@@ -667,38 +658,119 @@ void TIntegralTerm::Draw(QPainter& canvas, int x, int y)
 // ---- system ---------------------------------------------------------------------------
 // The equations one below the other right of a brace six units wide.
 
-void TSystemTerm::Measure(QPainter& canvas)
+void MeasureSystem(TTerm& term, QPainter& canvas)
 {
-    FontSize = CanvasFontSize(canvas);
+    term.FontSize = CanvasFontSize(canvas);
     int widest = 0;
-    Height = 0;
-    for (int k = 1; k <= Count(); ++k) {
-        TTerm* equation = Child(k);
-        equation->Measure(canvas);
+    term.Height = 0;
+    for (int k = 1; k <= term.Count(); ++k) {
+        TTerm* equation = term.Child(k);
+        Measure(*equation, canvas);
         widest = std::max(widest, equation->Width);
-        Height += equation->Height;
+        term.Height += equation->Height;
     }
-    Width = widest + 6 * Unit(*this);
-    Axis = Height / 2;
+    term.Width = widest + 6 * Unit(term);
+    term.Axis = term.Height / 2;
 }
 
-void TSystemTerm::Draw(QPainter& canvas, int x, int y)
+void DrawSystem(TTerm& term, QPainter& canvas, int x, int y)
 {
-    const DrawScope scope(*this, canvas, x, y);
-    const int u = Unit(*this), width = 6 * u, half = 3 * u;
+    const DrawScope scope(term, canvas, x, y);
+    const int u = Unit(term), width = 6 * u, half = 3 * u;
     int top = y;
-    for (int k = 1; k <= Count(); ++k) {
-        TTerm* equation = Child(k);
-        equation->Draw(canvas, x + width, top);
+    for (int k = 1; k <= term.Count(); ++k) {
+        TTerm* equation = term.Child(k);
+        Draw(*equation, canvas, x + width, top);
         top += equation->Height;
     }
-    if (Height < 2 * width) return;
-    const int m = Height / 2;
+    if (term.Height < 2 * width) return;
+    const int m = term.Height / 2;
     const Smoothing smooth(canvas, true);
     const QPoint brace[] = {{x + width, y},        {x + half, y + half},          {x + half, y + m - half},
-                            {x, y + m},            {x + half, y + m + half},      {x + half, y + Height - half},
-                            {x + width, y + Height}};
+                            {x, y + m},            {x + half, y + m + half},      {x + half, y + term.Height - half},
+                            {x + width, y + term.Height}};
     canvas.drawPolyline(brace, 7);
+}
+
+} // namespace
+
+// ---- every kind ---------------------------------------------------------------------
+
+void Measure(TTerm& term, QPainter& canvas)
+{
+    switch (term.Kind()) {
+    case TermKind::Sequence: MeasureSequence(term, canvas); return;
+    case TermKind::Text: MeasureTextRun(term, canvas); return;
+    case TermKind::Fraction: MeasureFraction(term, canvas); return;
+    case TermKind::Parentheses: MeasureParentheses(term, canvas); return;
+    case TermKind::Modulus: MeasureModulus(term, canvas); return;
+    case TermKind::Vector: MeasureVector(term, canvas); return;
+    case TermKind::Root: MeasureRoot(term, canvas); return;
+    case TermKind::Power: MeasurePower(term, canvas); return;
+    case TermKind::Index: MeasureIndex(term, canvas); return;
+    case TermKind::Log: MeasureLog(term, canvas); return;
+    case TermKind::Integral: MeasureIntegral(term, canvas); return;
+    case TermKind::System: MeasureSystem(term, canvas); return;
+    }
+}
+
+void Draw(TTerm& term, QPainter& canvas, int x, int y)
+{
+    switch (term.Kind()) {
+    case TermKind::Sequence: DrawSequence(term, canvas, x, y); return;
+    case TermKind::Text: DrawTextRun(term, canvas, x, y); return;
+    case TermKind::Fraction: DrawFraction(term, canvas, x, y); return;
+    case TermKind::Parentheses: DrawParentheses(term, canvas, x, y); return;
+    case TermKind::Modulus: DrawModulus(term, canvas, x, y); return;
+    case TermKind::Vector: DrawVector(term, canvas, x, y); return;
+    case TermKind::Root: DrawRoot(term, canvas, x, y); return;
+    case TermKind::Power: DrawPower(term, canvas, x, y); return;
+    case TermKind::Index: DrawIndex(term, canvas, x, y); return;
+    case TermKind::Log: DrawLog(term, canvas, x, y); return;
+    case TermKind::Integral: DrawIntegral(term, canvas, x, y); return;
+    case TermKind::System: DrawSystem(term, canvas, x, y); return;
+    }
+}
+
+// Only sequences and text runs hold the caret.
+void DrawCaret(const TTerm& term, QPainter& canvas)
+{
+    if (term.Kind() == TermKind::Sequence) DrawCaretSequence(term, canvas);
+    else if (term.Kind() == TermKind::Text) DrawCaretTextRun(term, canvas);
+}
+
+// ---- the formula with its prefix and suffix ------------------------------------------
+
+void Measure(TFormula& formula, QPainter& canvas, int& width, int& height)
+{
+    TTerm& root = *formula.Root();
+    Measure(root, canvas);
+    Measure(*formula.Prefix(), canvas);
+    Measure(*formula.Suffix(), canvas);
+    width = root.Width;
+    if (!formula.PrefixText().isEmpty()) width += formula.Prefix()->Width;
+    if (!formula.SuffixText().isEmpty()) width += formula.Suffix()->Width;
+    height = root.Height;
+}
+
+void Draw(TFormula& formula, QPainter& canvas, int x, int y)
+{
+    int width = 0, height = 0;
+    Measure(formula, canvas, width, height);
+    TTerm& root = *formula.Root();
+    TTerm& prefix = *formula.Prefix();
+    TTerm& suffix = *formula.Suffix();
+    if (!formula.PrefixText().isEmpty()) {
+        Draw(prefix, canvas, x, y + root.Axis - prefix.Axis);
+        x += prefix.Width;
+    }
+    Draw(root, canvas, x, y);
+    if (!formula.SuffixText().isEmpty()) Draw(suffix, canvas, x + root.Width, y + root.Axis - suffix.Axis);
+}
+
+void DrawCaret(const TFormula& formula, QPainter& canvas)
+{
+    if (formula.Current()) DrawCaret(*formula.Current(), canvas);
 }
 
 } // namespace formulas

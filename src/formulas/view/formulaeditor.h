@@ -11,10 +11,16 @@ class QToolButton;
 
 // The formula editor: a modal window that shows the formula in mathematical
 // layout with a caret, a toolbar of structures and symbols, and OK and
-// "Отмена". One window serves the whole run; TFormula::Edit opens it.
+// "Отмена". One window serves the whole run; Edit opens it.
 namespace formulas {
 
 class TFormula;
+
+// Opens the formula editor on a formula, modal. Restricted editing offers
+// only the characters and structures of function formulas. True when the
+// edit was confirmed (the formula then holds the new text); false when it
+// was cancelled (the text is as before).
+bool Edit(TFormula& formula, bool restricted);
 
 // The character a key press types, whatever keyboard layout is active: the
 // Latin character of the key (the key of x gives x with a Russian layout

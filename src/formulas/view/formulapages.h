@@ -21,8 +21,8 @@ void ExpandFormulaTags(QString& line, int& counter);
 // Builds a formula from bracket text and writes its picture at the picture
 // font size: a GIF whose transparent colour is the background when the file
 // name contains ".gif" in any letter case, a Windows bitmap otherwise. The
-// file name is a program path or a real path. (TFormula::SaveImage tells
-// whether the file could be written.)
+// file name is a program path or a real path. (SaveImage of picture.h
+// tells whether the file could be written.)
 void RenderFormulaGif(const QString& bracketText, const QString& fileName,
                       const QColor& textColour, const QColor& backgroundColour);
 

@@ -1,5 +1,6 @@
 // Formula tags of pages become pictures in the temporary folder.
-#include "formulas/formulapages.h"
+#include "formulas/view/formulapages.h"
+#include "formulas/view/picture.h"
 #include "formulas/formula.h"
 #include "base/folders.h"
 #include "base/paths.h"
@@ -30,7 +31,7 @@ void RenderFormulaGif(const QString& bracketText, const QString& fileName, const
 {
     TFormula formula;
     formula.SetText(bracketText);
-    formula.SaveImage(fileName, textColour, backgroundColour);
+    SaveImage(formula, fileName, textColour, backgroundColour);
 }
 
 // The search goes on after each picture tag put in, so that text of the

@@ -1,7 +1,8 @@
 // Layout of formulas: sizes, axes and where the bars, signs and caret land.
-#include "formulas/drawing.h"
 #include "formulas/formula.h"
-#include "formulatest.h"
+#include "formulas/view/drawing.h"
+#include "formulas/view/picture.h"
+#include "formulas/formulatest.h"
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -28,7 +29,7 @@ public:
         QPainter canvas(&image);
         canvas.setFont(FormulaFont(size));
         canvas.setPen(Qt::black);
-        formula.Draw(canvas, x, y);
+        Draw(formula, canvas, x, y);
     }
 
     TTerm* Element(int k) const { return formula.Root()->Child(k); }
@@ -217,17 +218,17 @@ TEST(FormulaLayout, PrefixAndSuffixSitOnTheRootsAxis)
     QPainter canvas(&image);
     canvas.setFont(FormulaFont(kSize));
     int width = 0, height = 0;
-    formula.Measure(canvas, width, height);
+    Measure(formula, canvas, width, height);
     EXPECT_EQ(width, formula.Prefix()->Width + formula.Root()->Width + formula.Suffix()->Width);
     EXPECT_EQ(height, formula.Root()->Height);
-    formula.Draw(canvas, 5, 7);
+    Draw(formula, canvas, 5, 7);
     EXPECT_EQ(formula.Root()->Left, 5 + formula.Prefix()->Width);
     EXPECT_EQ(Middle(formula.Prefix()), Middle(formula.Root()));
     EXPECT_EQ(Middle(formula.Suffix()), Middle(formula.Root()));
     EXPECT_EQ(formula.Suffix()->Left, formula.Root()->Left + formula.Root()->Width);
 
     formula.SetSuffix(QString());
-    formula.Measure(canvas, width, height);
+    Measure(formula, canvas, width, height);
     EXPECT_EQ(width, formula.Prefix()->Width + formula.Root()->Width);
 }
 
@@ -247,7 +248,7 @@ TEST(FormulaLayout, CaretIsBlueAtTheMeasuredPosition)
     canvas.setFont(FormulaFont(kSize)); // the font the formula was measured with
     run->Caret = 3;
     drawn.formula.SetCurrent(run);
-    drawn.formula.DrawCaret(canvas);
+    DrawCaret(drawn.formula, canvas);
     const std::vector<int> advances = TextRunAdvances(canvas, *run);
     ASSERT_EQ(advances.size(), 3u);
     EXPECT_EQ(advances[0] + advances[1] + advances[2], run->Width);
@@ -262,7 +263,7 @@ TEST(FormulaLayout, CaretIsBlueAtTheMeasuredPosition)
     TSostTerm* root = sequence.formula.Root();
     root->Caret = 3;
     sequence.formula.SetCurrent(root);
-    sequence.formula.DrawCaret(sequenceCanvas);
+    DrawCaret(sequence.formula, sequenceCanvas);
     EXPECT_EQ(blueColumns(sequence.image, root->Top + root->Height / 3),
               std::vector<int>{root->Left + sequence.Element(1)->Width});
 }
@@ -280,7 +281,7 @@ TEST(FormulaLayout, PixelSizedCanvasFontMeasuresAsItDraws)
     canvas.setFont(font);
     TFormula formula;
     formula.SetText(QStringLiteral("[mmmmmmmmmmmmmmmmmmmm]"));
-    formula.Draw(canvas, 0, 0);
+    Draw(formula, canvas, 0, 0);
     const auto* run = static_cast<TSimpleTerm*>(formula.Root()->Child(1));
     EXPECT_EQ(run->FontSize, 17);
     int drawnRight = 0;
@@ -303,7 +304,7 @@ TEST(FormulaLayout, IncompleteTermsAndEndlessFormulasAreHarmless)
     QImage image(200, 100, QImage::Format_RGB32);
     QPainter canvas(&image);
     canvas.setFont(FormulaFont(kSize));
-    formula.Draw(canvas, 0, 0);
+    Draw(formula, canvas, 0, 0);
     EXPECT_EQ(formula.Root()->Child(2)->Width, 0);
     EXPECT_EQ(formula.Root()->Width, formula.Root()->Child(1)->Width);
     canvas.end();
@@ -312,7 +313,7 @@ TEST(FormulaLayout, IncompleteTermsAndEndlessFormulasAreHarmless)
     for (int i = 0; i < 3000; ++i) endless += QStringLiteral("[drob[1][x]][+]");
     TFormula wide;
     wide.SetText(endless);
-    const QImage picture = wide.Picture(Qt::black, Qt::white);
+    const QImage picture = Picture(wide, Qt::black, Qt::white);
     EXPECT_EQ(picture.width(), 16000);
     EXPECT_FALSE(picture.isNull());
 }

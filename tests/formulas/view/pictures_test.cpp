@@ -1,7 +1,8 @@
 // Formula pictures and the formula tags of pages.
 #include "formulas/formula.h"
-#include "formulas/formulapages.h"
-#include "formulatest.h"
+#include "formulas/view/formulapages.h"
+#include "formulas/view/picture.h"
+#include "formulas/formulatest.h"
 #include "base/paths.h"
 #include "support/testsupport.h"
 #include <QDir>
@@ -52,7 +53,7 @@ TEST_F(FormulaPictures, AxisIsOnThePicturesMiddleWhicheverHalfIsTaller)
     for (const char* text : {"[drob[1][drob[1][drob[1][drob[1][2]]]]]", "[drob[drob[drob[drob[1][2]][3]][4]][5]]"}) {
         TFormula formula;
         formula.SetText(QString::fromLatin1(text));
-        const QImage picture = formula.Picture(Qt::black, Qt::white);
+        const QImage picture = Picture(formula, Qt::black, Qt::white);
         const TTerm* fraction = formula.Root()->Child(1);
         EXPECT_EQ(picture.width(), fraction->Width + 6) << text;
         // The outer bar is the one row inked across the whole fraction.
@@ -66,7 +67,7 @@ TEST_F(FormulaPictures, EmptyFormulaIsASmallBoxWithMargins)
 {
     TFormula empty;
     empty.SetText(QString());
-    const QImage picture = empty.Picture(Qt::black, Qt::white);
+    const QImage picture = Picture(empty, Qt::black, Qt::white);
     const int height = empty.Root()->Height;
     EXPECT_EQ(picture.width(), height / 2 + 6);
     EXPECT_EQ(picture.height(), 2 * (height - height / 2) + 6);
@@ -77,9 +78,9 @@ TEST_F(FormulaPictures, LargerPictureFontSizeGivesLargerPicturesWithinBounds)
 {
     TFormula formula;
     formula.SetText(QStringLiteral("[drob[sin(x)][cos(x)]]"));
-    const QSize normal = formula.Picture(Qt::black, Qt::white).size();
+    const QSize normal = Picture(formula, Qt::black, Qt::white).size();
     SetPictureFontSize(24);
-    const QSize large = formula.Picture(Qt::black, Qt::white).size();
+    const QSize large = Picture(formula, Qt::black, Qt::white).size();
     EXPECT_GT(large.width(), normal.width() * 3 / 2);
     EXPECT_GT(large.height(), normal.height() * 3 / 2);
     SetPictureFontSize(0);
@@ -114,7 +115,7 @@ TEST_F(FormulaPictures, GifNamesGiveTransparentGifsOtherNamesBitmaps)
 
     // A picture that cannot be written says so.
     TFormula formula;
-    EXPECT_FALSE(formula.SaveImage(Temp(QStringLiteral("missing/folder/x.gif")), Qt::black, Qt::white));
+    EXPECT_FALSE(SaveImage(formula, Temp(QStringLiteral("missing/folder/x.gif")), Qt::black, Qt::white));
 }
 
 TEST_F(FormulaPictures, TagsBecomeNumberedPicturesOfTheTemporaryFolder)
@@ -152,7 +153,7 @@ TEST_F(FormulaPictures, UnclosedTagEndsTheExpansionAndEmptyTagGivesTheSmallPictu
     counter = 0;
     ExpandFormulaTags(empty, counter);
     TFormula blank;
-    const QImage expected = blank.Picture(Qt::black, Qt::white);
+    const QImage expected = Picture(blank, Qt::black, Qt::white);
     const QImage picture = QImage::fromData(Bytes(Temp(QStringLiteral("1.GIF"))), "GIF");
     EXPECT_EQ(picture.size(), expected.size());
     EXPECT_NE(picture.size(), QSize(16, 20));

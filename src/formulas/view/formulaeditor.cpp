@@ -1,5 +1,5 @@
-#include "formulas/formulaeditor.h"
-#include "formulas/drawing.h"
+#include "formulas/view/formulaeditor.h"
+#include "formulas/view/drawing.h"
 #include "formulas/formula.h"
 #include "base/symbols.h"
 #include "base/textutil.h"
@@ -79,7 +79,7 @@ QIcon FormulaIcon(const QString& notation)
     {
         QPainter canvas(&probe);
         canvas.setFont(FormulaFont(18));
-        formula.Measure(canvas, width, height);
+        Measure(formula, canvas, width, height);
     }
     QImage image(width + 4, height + 4, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -88,7 +88,7 @@ QIcon FormulaIcon(const QString& notation)
         canvas.setRenderHint(QPainter::TextAntialiasing);
         canvas.setFont(FormulaFont(18));
         canvas.setPen(Qt::black);
-        formula.Draw(canvas, 2, 2);
+        Draw(formula, canvas, 2, 2);
     }
     QImage icon(kIconSize, kIconSize, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
@@ -171,7 +171,7 @@ QSize TFormulaBox::FormulaSize() const
     if (!m_formula) return {};
     ProbeCanvas probe(*this);
     int width = 0, height = 0;
-    m_formula->Measure(probe.canvas(), width, height);
+    Measure(*m_formula, probe.canvas(), width, height);
     return {width + 2 * kMargin + 4, height + 2 * kMargin};
 }
 
@@ -182,7 +182,7 @@ QRect TFormulaBox::CaretRect() const
     int x = current->Left;
     if (current->Kind() == TermKind::Text) {
         ProbeCanvas probe(*this);
-        const std::vector<int> advances = TextRunAdvances(probe.canvas(), static_cast<const TSimpleTerm&>(*current));
+        const std::vector<int> advances = TextRunAdvances(probe.canvas(), *current);
         for (int i = 0; i + 1 < current->Caret && i < int(advances.size()); ++i) x += advances[size_t(i)];
     } else {
         for (int k = 1; k <= current->Count() && 2 * k < current->Caret; ++k) x += current->Child(k)->Width;
@@ -198,8 +198,8 @@ void TFormulaBox::paintEvent(QPaintEvent*)
     canvas.setRenderHint(QPainter::TextAntialiasing);
     canvas.setFont(font());
     canvas.setPen(Qt::black);
-    m_formula->Draw(canvas, kMargin, kMargin);
-    m_formula->DrawCaret(canvas);
+    Draw(*m_formula, canvas, kMargin, kMargin);
+    DrawCaret(*m_formula, canvas);
 }
 
 void TFormulaBox::mousePressEvent(QMouseEvent* event)
@@ -207,7 +207,7 @@ void TFormulaBox::mousePressEvent(QMouseEvent* event)
     if (!m_formula) return;
     // The terms' places are those of the last painting.
     ProbeCanvas probe(*this);
-    m_formula->ClickAt(event->position().toPoint().x(), event->position().toPoint().y(), probe.canvas());
+    ClickAt(*m_formula, event->position().toPoint().x(), event->position().toPoint().y(), probe.canvas());
 }
 
 // ---- the window -----------------------------------------------------------------
@@ -372,7 +372,7 @@ void TffEditFormula::FormulaChanged()
     {
         // Lays the terms out where the box will paint them, for the caret's place.
         ProbeCanvas probe(*Box);
-        m_formula->Draw(probe.canvas(), kMargin, kMargin);
+        Draw(*m_formula, probe.canvas(), kMargin, kMargin);
     }
     const QRect caret = Box->CaretRect();
     if (!caret.isNull()) m_scroll->ensureVisible(caret.center().x(), caret.center().y(), 40, caret.height());

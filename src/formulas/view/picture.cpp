@@ -1,8 +1,8 @@
-// A formula as a whole on a canvas (with its prefix and suffix) and as a
-// picture file.
-#include "formulas/drawing.h"
+// A formula as a picture and as a picture file.
+#include "formulas/view/picture.h"
+#include "formulas/view/drawing.h"
+#include "formulas/view/formulapages.h"
 #include "formulas/formula.h"
-#include "formulas/formulapages.h"
 #include "base/paths.h"
 #include "base/textfile.h"
 #include "ui/gifwriter.h"
@@ -10,34 +10,6 @@
 #include <algorithm>
 
 namespace formulas {
-
-void TFormula::Measure(QPainter& canvas, int& width, int& height)
-{
-    m_root->Measure(canvas);
-    m_prefix->Measure(canvas);
-    m_suffix->Measure(canvas);
-    width = m_root->Width;
-    if (!m_prefixText.isEmpty()) width += m_prefix->Width;
-    if (!m_suffixText.isEmpty()) width += m_suffix->Width;
-    height = m_root->Height;
-}
-
-void TFormula::Draw(QPainter& canvas, int x, int y)
-{
-    int width = 0, height = 0;
-    Measure(canvas, width, height);
-    if (!m_prefixText.isEmpty()) {
-        m_prefix->Draw(canvas, x, y + m_root->Axis - m_prefix->Axis);
-        x += m_prefix->Width;
-    }
-    m_root->Draw(canvas, x, y);
-    if (!m_suffixText.isEmpty()) m_suffix->Draw(canvas, x + m_root->Width, y + m_root->Axis - m_suffix->Axis);
-}
-
-void TFormula::DrawCaret(QPainter& canvas)
-{
-    if (m_current) m_current->DrawCaret(canvas);
-}
 
 namespace {
 
@@ -69,30 +41,30 @@ void PrepareCanvas(QPainter& canvas, const QColor& colour)
 
 } // namespace
 
-QImage TFormula::Picture(const QColor& colour, const QColor& background)
+QImage Picture(TFormula& formula, const QColor& colour, const QColor& background)
 {
     int width = 0, height = 0;
     {
         QImage probe = Canvas(1, 1, background);
         QPainter canvas(&probe);
         PrepareCanvas(canvas, colour);
-        Measure(canvas, width, height);
+        Measure(formula, canvas, width, height);
     }
     if (width <= 0) return Canvas(16, 20, background);
     // The axis goes to the vertical middle, so that a picture centred in a
     // line of text sits on the text's middle.
-    const int axis = m_root->Axis;
+    const int axis = formula.Root()->Axis;
     const bool axisLow = axis > height / 2;
     QImage image = Canvas(width + 6, axisLow ? 2 * axis + 6 : 2 * (height - axis) + 6, background);
     QPainter canvas(&image);
     PrepareCanvas(canvas, colour);
-    Draw(canvas, 3, axisLow ? 3 : height - 2 * axis + 3);
+    Draw(formula, canvas, 3, axisLow ? 3 : height - 2 * axis + 3);
     return image;
 }
 
-bool TFormula::SaveImage(const QString& fileName, const QColor& colour, const QColor& background)
+bool SaveImage(TFormula& formula, const QString& fileName, const QColor& colour, const QColor& background)
 {
-    const QImage image = Picture(colour, background);
+    const QImage image = Picture(formula, colour, background);
     QByteArray bytes;
     if (fileName.toLower().contains(QLatin1String(".gif"))) {
         ui::GifOptions options;
