@@ -152,18 +152,16 @@ void TfmLab::ClearLab()
     lbExample->clear();
 }
 
-void TfmLab::ReadLab(LabFileReader& in)
+void TfmLab::ReadLab(const LabFileData& data)
 {
-    const auto number = ParseLabNumber(in.readLine());
-    if (!number || *number != m_number) throw LabFormatError();
-    ReadWindowLines(m_components, in);
+    if (data.number != m_number) throw LabFormatError();
+    ApplyWindowLines(m_components, data.controls);
 }
 
-void TfmLab::WriteLab(LabFileWriter& out)
+void TfmLab::WriteLab(LabFileData& data)
 {
-    out.writeLine(QString::number(m_number));
-    WriteWindowLines(m_components, out);
-    out.writeLine(QStringLiteral("#"));
+    data.number = m_number;
+    data.controls = WindowLines(m_components);
 }
 
 bool TfmLab::LoadLabFile(const QString& file)
@@ -179,9 +177,8 @@ bool TfmLab::LoadLabFile(const QString& file)
 bool TfmLab::LoadLabText(const QString& text)
 {
     ClearLab();
-    LabFileReader in = LabFileReader::FromText(text);
     try {
-        ReadLab(in);
+        ReadLab(ReadLabData(text));
         return true;
     } catch (const base::AppError& error) {
         ui::ShowMessage(error.message());
@@ -193,9 +190,9 @@ bool TfmLab::LoadLabText(const QString& text)
 
 bool TfmLab::SaveLabFile(const QString& file)
 {
-    LabFileWriter out;
-    WriteLab(out);
-    if (base::WriteText(file, out.text())) return true;
+    LabFileData data;
+    WriteLab(data);
+    if (base::WriteText(file, LabDataText(data))) return true;
     ui::ShowMessage(QStringLiteral("Не удается сохранить файл \"") + file + u'"');
     return false;
 }

@@ -24,9 +24,9 @@ TestLab* g_lab = nullptr;
 
 QString Saved(TestLab& lab)
 {
-    labframe::LabFileWriter out;
-    lab.WriteLab(out);
-    return out.text();
+    labframe::LabFileData data;
+    lab.WriteLab(data);
+    return labframe::LabDataText(data);
 }
 
 } // namespace

@@ -16,8 +16,8 @@ public:
     explicit TestLab(int number = 6);
 
     void ClearLab() override;
-    void ReadLab(labframe::LabFileReader& in) override;
-    void WriteLab(labframe::LabFileWriter& out) override;
+    void ReadLab(const labframe::LabFileData& data) override;
+    void WriteLab(labframe::LabFileData& data) override;
 
     QToolButton* btTool;  // can stay pressed
     QToolButton* btPlain; // cannot

@@ -488,23 +488,21 @@ void TfmLab16::ClearLab()
     grGet->update();
 }
 
-void TfmLab16::ReadLab(labframe::LabFileReader& in)
+void TfmLab16::ReadLab(const labframe::LabFileData& data)
 {
-    TfmLab::ReadLab(in);
+    TfmLab::ReadLab(data);
     Relayout(workArea());
-    QStringList records;
-    while (!in.atEnd()) records.append(in.readLine());
-    Laplas->LoadModel(records);
+    Laplas->LoadModel(data.engineLines);
     // A loaded scene repeats the same experiments every time it is opened.
     base::SetRandomSeed(kSeedAfterLoad);
     Laplas->SetMode(ComboBox1->currentIndex());
     if (!edMaxExp->text().isEmpty()) Laplas->StartSeries();
 }
 
-void TfmLab16::WriteLab(labframe::LabFileWriter& out)
+void TfmLab16::WriteLab(labframe::LabFileData& data)
 {
-    TfmLab::WriteLab(out);
-    for (const QString& record : Laplas->SaveModel()) out.writeLine(record);
+    TfmLab::WriteLab(data);
+    data.engineLines = Laplas->SaveModel();
 }
 
 void TfmLab16::FormShow()
