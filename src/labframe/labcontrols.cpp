@@ -1,6 +1,7 @@
 #include "labframe/labcontrols.h"
 #include "labframe/file/labdata.h"
 #include "labframe/file/labfile.h"
+#include "labframe/file/labformats.h"
 #include "labframe/radiogroup.h"
 #include "base/numfmt.h"
 #include "base/textutil.h"
@@ -254,6 +255,13 @@ QList<LabControlLine> WindowLines(const LabComponents& components)
         if (!value.isEmpty()) lines.append({component.object->objectName(), value});
     }
     return lines;
+}
+
+QList<LabControlFormat> ControlFormats(const LabComponents& components)
+{
+    QList<LabControlFormat> formats;
+    for (const LabComponent& component : components.all()) formats.append({component.object->objectName(), component.kind});
+    return formats;
 }
 
 void ApplyWindowLines(const LabComponents& components, const QList<LabControlLine>& lines)

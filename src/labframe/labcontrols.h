@@ -25,6 +25,7 @@ class QTreeWidgetItem;
 // Labels, pictures, menus and engines keep nothing here.
 namespace labframe {
 
+struct LabControlFormat;
 struct LabControlLine;
 class RadioGroup;
 
@@ -66,6 +67,9 @@ void ClearValue(const LabComponent& component);
 
 // The window lines of every component with a value, in creation order.
 QList<LabControlLine> WindowLines(const LabComponents& components);
+// The names and kinds of the components, in creation order: what a lab's
+// registered format must list (labframe/file/labformats.h).
+QList<LabControlFormat> ControlFormats(const LabComponents& components);
 // Applies window lines in file order; lines naming no component are skipped.
 void ApplyWindowLines(const LabComponents& components, const QList<LabControlLine>& lines);
 

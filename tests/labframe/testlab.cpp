@@ -50,6 +50,7 @@ void TestLab::ClearLab()
 void TestLab::ReadLab(const labframe::LabFileData& data)
 {
     TfmLab::ReadLab(data);
+    if (readEngine) readEngine(data.engineLines);
     engineRecords = data.engineLines;
 }
 

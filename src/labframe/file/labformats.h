@@ -15,6 +15,7 @@ namespace labframe {
 struct LabControlFormat {
     QString name;
     ControlKind kind;
+    friend bool operator==(const LabControlFormat&, const LabControlFormat&) = default;
 };
 
 struct LabFormat {
