@@ -303,22 +303,29 @@ void TfmLab::btClearClick() { ClearLab(); }
 QString TfmLab::openDialogStart() const
 {
     const QString task = ui::hooks().visibleTaskCode ? ui::hooks().visibleTaskCode() : QString();
-    if (task.isEmpty()) return base::RealPath(exampleFolder());
+    if (task.isEmpty()) return m_lastFolder.isEmpty() ? base::RealPath(exampleFolder()) : m_lastFolder;
     const QString topic = base::ExtractFolder(task);
     const QString name = task.mid(topic.size()).left(12);
     return base::RealPath(QStringLiteral("ZADS\\") + topic) + name;
 }
 
+QString TfmLab::saveDialogStart() const { return m_lastFolder.isEmpty() ? UserFolderReal() : m_lastFolder; }
+
+void TfmLab::rememberFolder(const QString& file)
+{
+    m_lastFolder = QFileInfo(file).absolutePath() + u'/';
+}
+
 void TfmLab::btLoadClick()
 {
     const QString file = ui::dialogs().openFile(kLabFileFilter, kLabFileExt, openDialogStart());
-    if (!file.isEmpty()) LoadLabFile(file);
+    if (!file.isEmpty() && LoadLabFile(file)) rememberFolder(file);
 }
 
 void TfmLab::btSaveClick()
 {
-    const QString file = ui::dialogs().saveFile(kLabFileFilter, kLabFileExt, UserFolderReal());
-    if (!file.isEmpty()) SaveLabFile(WithDefaultExtension(file));
+    const QString file = ui::dialogs().saveFile(kLabFileFilter, kLabFileExt, saveDialogStart());
+    if (!file.isEmpty() && SaveLabFile(WithDefaultExtension(file))) rememberFolder(file);
 }
 
 void TfmLab::btExampleClick()

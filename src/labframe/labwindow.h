@@ -125,12 +125,20 @@ private:
     QLabel* makeStripLabel(const QString& name, const QFont& font, const QString& style);
     QToolButton* addToolbarButton(const QString& name, const QString& hint, const QString& picture);
     void buildExampleMenu();
-    // Where the open dialog starts: the visible task's folder and name, or the examples.
+    // Where the open dialog starts: the visible task's folder and name, else
+    // the folder last saved to or opened from, else the examples.
     QString openDialogStart() const;
+    // Where the save dialog starts: the folder last saved to or opened from,
+    // else the user's folder.
+    QString saveDialogStart() const;
+    void rememberFolder(const QString& file);
 
     int m_number;
     bool m_prepared = false;
     LabComponents m_components;
+    // The real folder of the file last saved or opened with the buttons, so
+    // that a pupil finds her own file again; empty until then.
+    QString m_lastFolder;
     QWidget* m_toolBar;
     QWidget* m_workArea;
 };
