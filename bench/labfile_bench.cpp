@@ -33,9 +33,9 @@ GridLab& Lab()
 
 QString SavedText()
 {
-    labframe::LabFileWriter out;
-    Lab().WriteLab(out);
-    return out.text();
+    labframe::LabFileData data;
+    Lab().WriteLab(data);
+    return labframe::LabDataText(data);
 }
 
 void BM_Baseline_EncodeDecodeLines(benchmark::State& state)
@@ -53,9 +53,9 @@ void BM_WriteLab(benchmark::State& state)
 {
     GridLab& lab = Lab();
     for (auto _ : state) {
-        labframe::LabFileWriter out;
-        lab.WriteLab(out);
-        benchmark::DoNotOptimize(base::EncodeCp1251(out.text()).size());
+        labframe::LabFileData data;
+        lab.WriteLab(data);
+        benchmark::DoNotOptimize(base::EncodeCp1251(labframe::LabDataText(data)).size());
     }
     state.SetBytesProcessed(state.iterations() * SavedText().size());
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "base/virtualkeys.h"
 #include <QString>
 #include <QStringView>
 #include <Qt>
@@ -80,12 +81,12 @@ enum StructureKind : int {
 };
 
 // The key codes of KeyDown and KeyAction (the platform's virtual keys).
-inline constexpr int kKeyBackspace = 8;
-inline constexpr int kKeyLeft = 37;
-inline constexpr int kKeyUp = 38;
-inline constexpr int kKeyRight = 39;
-inline constexpr int kKeyDown = 40;
-inline constexpr int kKeyDelete = 46;
+inline constexpr int kKeyBackspace = base::kVkBackspace;
+inline constexpr int kKeyLeft = base::kVkLeft;
+inline constexpr int kKeyUp = base::kVkUp;
+inline constexpr int kKeyRight = base::kVkRight;
+inline constexpr int kKeyDown = base::kVkDown;
+inline constexpr int kKeyDelete = base::kVkDelete;
 
 class TTerm {
 public:

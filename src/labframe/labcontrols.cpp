@@ -1,5 +1,7 @@
 #include "labframe/labcontrols.h"
-#include "labframe/labfile.h"
+#include "labframe/file/labdata.h"
+#include "labframe/file/labfile.h"
+#include "labframe/file/labformats.h"
 #include "labframe/radiogroup.h"
 #include "base/numfmt.h"
 #include "base/textutil.h"
@@ -17,15 +19,6 @@ namespace labframe {
 namespace {
 
 const char* const kTagProperty = "tag";
-
-// A number field of a window line; anything else ends the reading.
-int ToInt(const QString& text, int minimum = std::numeric_limits<int>::min(),
-          int maximum = std::numeric_limits<int>::max())
-{
-    const auto number = base::ParseInt(text);
-    if (!number || *number < minimum || *number > maximum) throw LabFormatError();
-    return int(*number);
-}
 
 // A value must stay on its own line.
 QString OneLine(QString text)
@@ -114,14 +107,12 @@ private:
 
 void ApplyGrid(QTableWidget& grid, QString value)
 {
-    const int rows = ToInt(base::SplitLeft(value, u' '), 0, kMaxGridSide);
-    const int columns = ToInt(base::SplitLeft(value, u' '), 0, kMaxGridSide);
-    if (qint64(rows) * columns > kMaxGridCells) throw LabFormatError();
-    grid.setRowCount(rows);
-    grid.setColumnCount(columns);
+    const GridSize size = TakeGridSize(value);
+    grid.setRowCount(size.rows);
+    grid.setColumnCount(size.columns);
     CellSplitter cells(value);
-    for (int row = 0; row < rows; ++row)
-        for (int column = 0; column < columns; ++column) SetGridCell(grid, row, column, cells.next());
+    for (int row = 0; row < size.rows; ++row)
+        for (int column = 0; column < size.columns; ++column) SetGridCell(grid, row, column, cells.next());
 }
 
 void ClearGrid(QTableWidget& grid)
@@ -139,7 +130,7 @@ QString TreeText(const QTreeWidget& tree)
 
 void ApplyTree(QTreeWidget& tree, const QString& value)
 {
-    QTreeWidgetItem* item = ItemAtAbsoluteIndex(tree, ToInt(value));
+    QTreeWidgetItem* item = ItemAtAbsoluteIndex(tree, ValueNumber(value));
     if (item) {
         tree.setCurrentItem(item);
     } else {
@@ -148,11 +139,10 @@ void ApplyTree(QTreeWidget& tree, const QString& value)
     }
 }
 
-void ApplyPanel(QFrame& panel, QString value)
+void ApplyPanel(QFrame& panel, const QString& value)
 {
-    const int width = ToInt(base::SplitLeft(value, u' '), 0, kMaxPanelSide);
-    const int height = ToInt(base::SplitLeft(value, u' '), 0, kMaxPanelSide);
-    panel.resize(width, height);
+    const PanelSize size = ParsePanelSize(value);
+    panel.resize(size.width, size.height);
 }
 
 int SelectableIndex(int index, int count) { return index >= 0 && index < count ? index : -1; }
@@ -229,10 +219,10 @@ void ApplyValue(const LabComponent& component, const QString& value)
     }
     case ControlKind::ComboBox: {
         auto* combo = static_cast<QComboBox*>(object);
-        combo->setCurrentIndex(SelectableIndex(ToInt(value), combo->count()));
+        combo->setCurrentIndex(SelectableIndex(ValueNumber(value), combo->count()));
         break;
     }
-    case ControlKind::RadioGroup: static_cast<RadioGroup*>(object)->setItemIndex(ToInt(value)); break;
+    case ControlKind::RadioGroup: static_cast<RadioGroup*>(object)->setItemIndex(ValueNumber(value)); break;
     case ControlKind::StringGrid: ApplyGrid(*static_cast<QTableWidget*>(object), value); break;
     case ControlKind::TreeView: ApplyTree(*static_cast<QTreeWidget*>(object), value); break;
     case ControlKind::Timer: {
@@ -257,24 +247,27 @@ void ClearValue(const LabComponent& component)
     }
 }
 
-void WriteWindowLines(const LabComponents& components, LabFileWriter& out)
+QList<LabControlLine> WindowLines(const LabComponents& components)
 {
+    QList<LabControlLine> lines;
     for (const LabComponent& component : components.all()) {
         const QString value = ValueText(component);
-        if (!value.isEmpty()) out.writeLine(component.object->objectName() + u'=' + value);
+        if (!value.isEmpty()) lines.append({component.object->objectName(), value});
     }
+    return lines;
 }
 
-void ReadWindowLines(const LabComponents& components, LabFileReader& in)
+QList<LabControlFormat> ControlFormats(const LabComponents& components)
 {
-    while (!in.atEnd()) {
-        const QString line = in.readLine();
-        if (line == u"#") return;
-        const qsizetype equals = line.indexOf(u'=');
-        if (equals < 0) continue;
-        if (const LabComponent* component = components.find(line.left(equals)))
-            ApplyValue(*component, line.mid(equals + 1));
-    }
+    QList<LabControlFormat> formats;
+    for (const LabComponent& component : components.all()) formats.append({component.object->objectName(), component.kind});
+    return formats;
+}
+
+void ApplyWindowLines(const LabComponents& components, const QList<LabControlLine>& lines)
+{
+    for (const LabControlLine& line : lines)
+        if (const LabComponent* component = components.find(line.name)) ApplyValue(*component, line.value);
 }
 
 int AbsoluteIndex(const QTreeWidgetItem* item)

@@ -1,4 +1,5 @@
 #pragma once
+#include "labframe/file/controlvalues.h"
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -24,11 +25,9 @@ class QTreeWidgetItem;
 // Labels, pictures, menus and engines keep nothing here.
 namespace labframe {
 
-class LabFileReader;
-class LabFileWriter;
+struct LabControlFormat;
+struct LabControlLine;
 class RadioGroup;
-
-enum class ControlKind { SpeedButton, EditField, SpinEdit, ComboBox, RadioGroup, StringGrid, TreeView, Timer, Panel };
 
 template <class Control> struct ControlKindOf;
 template <> struct ControlKindOf<QToolButton> { static constexpr ControlKind value = ControlKind::SpeedButton; };
@@ -40,18 +39,6 @@ template <> struct ControlKindOf<QTableWidget> { static constexpr ControlKind va
 template <> struct ControlKindOf<QTreeWidget> { static constexpr ControlKind value = ControlKind::TreeView; };
 template <> struct ControlKindOf<QTimer> { static constexpr ControlKind value = ControlKind::Timer; };
 template <> struct ControlKindOf<QFrame> { static constexpr ControlKind value = ControlKind::Panel; };
-
-// Limits that keep a damaged file from making absurd controls: a grid side, the
-// cells of a grid, a panel side. Larger values are a format error.
-constexpr int kMaxGridSide = 100000;
-constexpr qint64 kMaxGridCells = 1000000;
-constexpr int kMaxPanelSide = 10000;
-
-// A string grid cannot store "|" in a cell, because the bar ends the cell in
-// the file. It is written as this broken bar (Windows-1251 0xA6), which keeps
-// every later cell in its place, and read back as "|", so that cells such as
-// "|x-2|" survive; a broken bar typed into a cell comes back as "|".
-constexpr QChar kGridBarStandIn = QChar(0x00A6);
 
 struct LabComponent {
     QPointer<QObject> object;
@@ -72,17 +59,19 @@ private:
 
 // The value text of a window line; empty means the control writes no line.
 QString ValueText(const LabComponent& component);
-// Applies a value text as the lab file's reader does; a number field that is
-// not a number, or a size beyond the limits, throws LabFormatError.
+// Applies a value text as the lab file's reader does; values that
+// CheckControlValue refuses throw LabFormatError.
 void ApplyValue(const LabComponent& component, const QString& value);
 // The base clearing: speed buttons enabled, edit fields and grid cells emptied.
 void ClearValue(const LabComponent& component);
 
-// The window lines of every component, in creation order.
-void WriteWindowLines(const LabComponents& components, LabFileWriter& out);
-// Reads window lines up to and including "#" (or the end of the file); lines
-// naming no component are skipped.
-void ReadWindowLines(const LabComponents& components, LabFileReader& in);
+// The window lines of every component with a value, in creation order.
+QList<LabControlLine> WindowLines(const LabComponents& components);
+// The names and kinds of the components, in creation order: what a lab's
+// registered format must list (labframe/file/labformats.h).
+QList<LabControlFormat> ControlFormats(const LabComponents& components);
+// Applies window lines in file order; lines naming no component are skipped.
+void ApplyWindowLines(const LabComponents& components, const QList<LabControlLine>& lines);
 
 // Tree nodes by absolute index: depth first, parents before their children,
 // collapsed branches included.

@@ -1,4 +1,5 @@
 #pragma once
+#include "labframe/file/labtable.h"
 #include <QList>
 #include <QString>
 #include <functional>
@@ -11,17 +12,6 @@
 namespace labframe {
 
 class TfmLab;
-
-struct LabInfo {
-    int number;
-    QString caption;
-};
-
-// The twelve labs of the course, in number order.
-const QList<LabInfo>& LabTable();
-bool IsLabNumber(int number);
-// The caption of a lab number; empty outside the table.
-QString LabCaption(int number);
 
 using LabFactory = std::function<TfmLab*()>;
 // Registers the window factory of a lab number; false (and nothing kept) for a

@@ -152,18 +152,16 @@ void TfmLab::ClearLab()
     lbExample->clear();
 }
 
-void TfmLab::ReadLab(LabFileReader& in)
+void TfmLab::ReadLab(const LabFileData& data)
 {
-    const auto number = ParseLabNumber(in.readLine());
-    if (!number || *number != m_number) throw LabFormatError();
-    ReadWindowLines(m_components, in);
+    if (data.number != m_number) throw LabFormatError();
+    ApplyWindowLines(m_components, data.controls);
 }
 
-void TfmLab::WriteLab(LabFileWriter& out)
+void TfmLab::WriteLab(LabFileData& data)
 {
-    out.writeLine(QString::number(m_number));
-    WriteWindowLines(m_components, out);
-    out.writeLine(QStringLiteral("#"));
+    data.number = m_number;
+    data.controls = WindowLines(m_components);
 }
 
 bool TfmLab::LoadLabFile(const QString& file)
@@ -179,9 +177,8 @@ bool TfmLab::LoadLabFile(const QString& file)
 bool TfmLab::LoadLabText(const QString& text)
 {
     ClearLab();
-    LabFileReader in = LabFileReader::FromText(text);
     try {
-        ReadLab(in);
+        ReadLab(ReadLabData(text));
         return true;
     } catch (const base::AppError& error) {
         ui::ShowMessage(error.message());
@@ -193,9 +190,9 @@ bool TfmLab::LoadLabText(const QString& text)
 
 bool TfmLab::SaveLabFile(const QString& file)
 {
-    LabFileWriter out;
-    WriteLab(out);
-    if (base::WriteText(file, out.text())) return true;
+    LabFileData data;
+    WriteLab(data);
+    if (base::WriteText(file, LabDataText(data))) return true;
     ui::ShowMessage(QStringLiteral("Не удается сохранить файл \"") + file + u'"');
     return false;
 }
@@ -306,22 +303,29 @@ void TfmLab::btClearClick() { ClearLab(); }
 QString TfmLab::openDialogStart() const
 {
     const QString task = ui::hooks().visibleTaskCode ? ui::hooks().visibleTaskCode() : QString();
-    if (task.isEmpty()) return base::RealPath(exampleFolder());
+    if (task.isEmpty()) return m_lastFolder.isEmpty() ? base::RealPath(exampleFolder()) : m_lastFolder;
     const QString topic = base::ExtractFolder(task);
     const QString name = task.mid(topic.size()).left(12);
     return base::RealPath(QStringLiteral("ZADS\\") + topic) + name;
 }
 
+QString TfmLab::saveDialogStart() const { return m_lastFolder.isEmpty() ? UserFolderReal() : m_lastFolder; }
+
+void TfmLab::rememberFolder(const QString& file)
+{
+    m_lastFolder = QFileInfo(file).absolutePath() + u'/';
+}
+
 void TfmLab::btLoadClick()
 {
     const QString file = ui::dialogs().openFile(kLabFileFilter, kLabFileExt, openDialogStart());
-    if (!file.isEmpty()) LoadLabFile(file);
+    if (!file.isEmpty() && LoadLabFile(file)) rememberFolder(file);
 }
 
 void TfmLab::btSaveClick()
 {
-    const QString file = ui::dialogs().saveFile(kLabFileFilter, kLabFileExt, UserFolderReal());
-    if (!file.isEmpty()) SaveLabFile(WithDefaultExtension(file));
+    const QString file = ui::dialogs().saveFile(kLabFileFilter, kLabFileExt, saveDialogStart());
+    if (!file.isEmpty() && SaveLabFile(WithDefaultExtension(file))) rememberFolder(file);
 }
 
 void TfmLab::btExampleClick()

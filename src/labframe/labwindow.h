@@ -1,6 +1,7 @@
 #pragma once
 #include "labframe/labcontrols.h"
-#include "labframe/labfile.h"
+#include "labframe/file/labdata.h"
+#include "labframe/file/labfile.h"
 #include "ui/fullsizewindow.h"
 #include <QToolButton>
 #include <optional>
@@ -18,7 +19,8 @@ class QMenu;
 // A concrete lab creates its controls with addControl (which fixes the order
 // of the file's lines), lays them out in workArea() and toolBar(), and extends
 // ClearLab, ReadLab and WriteLab to clear, read and write its engine after the
-// base part.
+// base part. Files are read and written as LabFileData (labframe/file), the
+// form tools check them in without a window.
 namespace labframe {
 
 class TfmLab : public ui::FullSizeWindow {
@@ -35,11 +37,12 @@ public:
     // The five operations every lab may extend.
     // Enables every speed button, empties edit fields and grid cells and lbExample.
     virtual void ClearLab();
-    // Reads the lab number and the window lines; a wrong or missing number
-    // throws LabFormatError, so that no engine part is read after it.
-    virtual void ReadLab(LabFileReader& in);
-    // Writes the lab number, the window lines and "#".
-    virtual void WriteLab(LabFileWriter& out);
+    // Checks the lab number and applies the window lines; a wrong number
+    // throws LabFormatError, so that no engine section is read after it.
+    // A lab reads data.engineLines after this.
+    virtual void ReadLab(const LabFileData& data);
+    // Fills in the lab number and the window lines; a lab adds its engine lines.
+    virtual void WriteLab(LabFileData& data);
     // Clears the lab and reads the file (program or real path). False, after a
     // message, when the file cannot be read or is not a file of this lab; a
     // file that cannot be opened leaves the lab untouched.
@@ -122,12 +125,20 @@ private:
     QLabel* makeStripLabel(const QString& name, const QFont& font, const QString& style);
     QToolButton* addToolbarButton(const QString& name, const QString& hint, const QString& picture);
     void buildExampleMenu();
-    // Where the open dialog starts: the visible task's folder and name, or the examples.
+    // Where the open dialog starts: the visible task's folder and name, else
+    // the folder last saved to or opened from, else the examples.
     QString openDialogStart() const;
+    // Where the save dialog starts: the folder last saved to or opened from,
+    // else the user's folder.
+    QString saveDialogStart() const;
+    void rememberFolder(const QString& file);
 
     int m_number;
     bool m_prepared = false;
     LabComponents m_components;
+    // The real folder of the file last saved or opened with the buttons, so
+    // that a pupil finds her own file again; empty until then.
+    QString m_lastFolder;
     QWidget* m_toolBar;
     QWidget* m_workArea;
 };

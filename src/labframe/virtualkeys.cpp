@@ -1,4 +1,5 @@
 #include "labframe/virtualkeys.h"
+#include "base/virtualkeys.h"
 #include <array>
 
 namespace labframe {
@@ -13,21 +14,21 @@ struct KeyRow {
 
 // Keys other than letters, digits, the numeric pad and F1-F12.
 constexpr std::array kKeys{
-    KeyRow{8, Qt::Key_Backspace, "\b", "\b"},   KeyRow{9, Qt::Key_Tab, "\t", ""},
-    KeyRow{13, Qt::Key_Return, "\r", "\r"},     KeyRow{16, Qt::Key_Shift, "", ""},
-    KeyRow{17, Qt::Key_Control, "", ""},        KeyRow{18, Qt::Key_Alt, "", ""},
-    KeyRow{27, Qt::Key_Escape, "\x1b", "\x1b"}, KeyRow{32, Qt::Key_Space, " ", " "},
-    KeyRow{33, Qt::Key_PageUp, "", ""},         KeyRow{34, Qt::Key_PageDown, "", ""},
-    KeyRow{35, Qt::Key_End, "", ""},            KeyRow{36, Qt::Key_Home, "", ""},
-    KeyRow{37, Qt::Key_Left, "", ""},           KeyRow{38, Qt::Key_Up, "", ""},
-    KeyRow{39, Qt::Key_Right, "", ""},          KeyRow{40, Qt::Key_Down, "", ""},
-    KeyRow{45, Qt::Key_Insert, "", ""},         KeyRow{46, Qt::Key_Delete, "", ""},
-    KeyRow{106, Qt::Key_Asterisk, "*", "*"},    KeyRow{107, Qt::Key_Plus, "+", "+"},
-    KeyRow{109, Qt::Key_Minus, "-", "-"},       KeyRow{110, Qt::Key_Period, ".", "."},
-    KeyRow{111, Qt::Key_Slash, "/", "/"},       KeyRow{160, Qt::Key_Shift, "", ""},
-    KeyRow{161, Qt::Key_Shift, "", ""},         KeyRow{162, Qt::Key_Control, "", ""},
-    KeyRow{163, Qt::Key_Control, "", ""},       KeyRow{164, Qt::Key_Alt, "", ""},
-    KeyRow{165, Qt::Key_Alt, "", ""},           KeyRow{186, Qt::Key_Semicolon, ";", ":"},
+    KeyRow{base::kVkBackspace, Qt::Key_Backspace, "\b", "\b"},   KeyRow{base::kVkTab, Qt::Key_Tab, "\t", ""},
+    KeyRow{base::kVkReturn, Qt::Key_Return, "\r", "\r"},     KeyRow{base::kVkShift, Qt::Key_Shift, "", ""},
+    KeyRow{base::kVkControl, Qt::Key_Control, "", ""},        KeyRow{base::kVkAlt, Qt::Key_Alt, "", ""},
+    KeyRow{base::kVkEscape, Qt::Key_Escape, "\x1b", "\x1b"}, KeyRow{base::kVkSpace, Qt::Key_Space, " ", " "},
+    KeyRow{base::kVkPageUp, Qt::Key_PageUp, "", ""},         KeyRow{base::kVkPageDown, Qt::Key_PageDown, "", ""},
+    KeyRow{base::kVkEnd, Qt::Key_End, "", ""},            KeyRow{base::kVkHome, Qt::Key_Home, "", ""},
+    KeyRow{base::kVkLeft, Qt::Key_Left, "", ""},           KeyRow{base::kVkUp, Qt::Key_Up, "", ""},
+    KeyRow{base::kVkRight, Qt::Key_Right, "", ""},          KeyRow{base::kVkDown, Qt::Key_Down, "", ""},
+    KeyRow{base::kVkInsert, Qt::Key_Insert, "", ""},         KeyRow{base::kVkDelete, Qt::Key_Delete, "", ""},
+    KeyRow{base::kVkMultiply, Qt::Key_Asterisk, "*", "*"},    KeyRow{base::kVkAdd, Qt::Key_Plus, "+", "+"},
+    KeyRow{base::kVkSubtract, Qt::Key_Minus, "-", "-"},       KeyRow{base::kVkDecimal, Qt::Key_Period, ".", "."},
+    KeyRow{base::kVkDivide, Qt::Key_Slash, "/", "/"},       KeyRow{base::kVkLeftShift, Qt::Key_Shift, "", ""},
+    KeyRow{base::kVkRightShift, Qt::Key_Shift, "", ""},         KeyRow{base::kVkLeftControl, Qt::Key_Control, "", ""},
+    KeyRow{base::kVkRightControl, Qt::Key_Control, "", ""},       KeyRow{base::kVkLeftAlt, Qt::Key_Alt, "", ""},
+    KeyRow{base::kVkRightAlt, Qt::Key_Alt, "", ""},           KeyRow{186, Qt::Key_Semicolon, ";", ":"},
     KeyRow{187, Qt::Key_Equal, "=", "+"},       KeyRow{188, Qt::Key_Comma, ",", "<"},
     KeyRow{189, Qt::Key_Minus, "-", "_"},       KeyRow{190, Qt::Key_Period, ".", ">"},
     KeyRow{191, Qt::Key_Slash, "/", "?"},       KeyRow{192, Qt::Key_QuoteLeft, "`", "~"},
@@ -47,8 +48,9 @@ VirtualKey TranslateVirtualKey(int code, bool shift)
     }
     if (code >= '0' && code <= '9')
         return {Qt::Key(Qt::Key_0 + (code - '0')), QString(QChar(shift ? kShiftedDigits[code - '0'] : code))};
-    if (code >= 96 && code <= 105) return {Qt::Key(Qt::Key_0 + (code - 96)), QString(QChar('0' + code - 96))};
-    if (code >= 112 && code <= 123) return {Qt::Key(Qt::Key_F1 + (code - 112)), QString()};
+    if (code >= base::kVkNumPad0 && code <= base::kVkNumPad9)
+        return {Qt::Key(Qt::Key_0 + (code - base::kVkNumPad0)), QString(QChar('0' + code - base::kVkNumPad0))};
+    if (code >= base::kVkF1 && code <= base::kVkF12) return {Qt::Key(Qt::Key_F1 + (code - base::kVkF1)), QString()};
     for (const KeyRow& row : kKeys)
         if (row.code == code) return {row.key, QString::fromLatin1(shift ? row.shifted : row.text)};
     return {};
@@ -57,9 +59,9 @@ VirtualKey TranslateVirtualKey(int code, bool shift)
 Qt::KeyboardModifier ModifierOfVirtualKey(int code)
 {
     switch (code) {
-    case 16: case 160: case 161: return Qt::ShiftModifier;
-    case 17: case 162: case 163: return Qt::ControlModifier;
-    case 18: case 164: case 165: return Qt::AltModifier;
+    case base::kVkShift: case base::kVkLeftShift: case base::kVkRightShift: return Qt::ShiftModifier;
+    case base::kVkControl: case base::kVkLeftControl: case base::kVkRightControl: return Qt::ControlModifier;
+    case base::kVkAlt: case base::kVkLeftAlt: case base::kVkRightAlt: return Qt::AltModifier;
     default: return Qt::NoModifier;
     }
 }

@@ -1,6 +1,8 @@
 // Lab files of any content, loaded into a lab with a control of every kind.
 // Besides never crashing, hanging or allocating without bound, what a file
-// leaves in the lab must survive a save and a reload unchanged.
+// leaves in the lab must survive a save and a reload unchanged, and the check
+// without a window must refuse exactly the files the window refuses.
+#include "labframe/file/labformats.h"
 #include "labframe/labwindow.h"
 #include "labframe/testlab.h" // the test lab of tests/labframe
 #include "base/textfile.h"
@@ -24,9 +26,9 @@ TestLab* g_lab = nullptr;
 
 QString Saved(TestLab& lab)
 {
-    labframe::LabFileWriter out;
-    lab.WriteLab(out);
-    return out.text();
+    labframe::LabFileData data;
+    lab.WriteLab(data);
+    return labframe::LabDataText(data);
 }
 
 } // namespace
@@ -47,7 +49,11 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString text = base::DecodeCp1251(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    g_lab->LoadLabText(text);
+    const bool loaded = g_lab->LoadLabText(text);
+    labframe::LabFormat format;
+    format.number = g_lab->number();
+    format.controls = labframe::ControlFormats(g_lab->components());
+    if (labframe::CheckLabText(format, text).has_value() == loaded) std::abort();
     const QString first = Saved(*g_lab);
     if (!g_lab->LoadLabText(first) || Saved(*g_lab) != first) std::abort();
     return 0;

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QDir>
 #include <QTest>
 
 using labframe::TfmLab;
@@ -100,6 +101,29 @@ TEST_F(TfmLabTest, SaveButtonWritesIntoTheUserFolderAddingTheExtension)
     EXPECT_EQ(dialogs.fileFilters.value(0), QStringLiteral("Laboratory|*.LAB"));
     EXPECT_EQ(dialogs.fileFolders.value(0), real(QStringLiteral("USERS\\12345678\\")));
     EXPECT_TRUE(readBytes(QStringLiteral("USERS\\12345678\\scene.LAB")).contains("\r\nedName=saved\r\n"));
+}
+
+// A pupil who saved her scene finds it again: both dialogs then start in the
+// folder she saved to, and later in the one she opened from.
+TEST_F(TfmLabTest, DialogsStartWhereTheLastFileWasSavedOrOpened)
+{
+    base::App().userFolder = QStringLiteral("USERS\\12345678\\");
+    writeLines(QStringLiteral("USERS\\12345678\\own\\keep.txt"), {});
+    writeLines(QStringLiteral("OTHER\\other.LAB"), {QStringLiteral("6"), QStringLiteral("#")});
+    TestLab lab;
+    const QString own = real(QStringLiteral("USERS\\12345678\\own\\"));
+    dialogs.files.push_back(own + QStringLiteral("scene"));
+    QTest::mouseClick(lab.btSave, Qt::LeftButton);
+    QTest::mouseClick(lab.btLoad, Qt::LeftButton); // cancelled
+    QTest::mouseClick(lab.btSave, Qt::LeftButton); // cancelled
+    EXPECT_EQ(QDir(dialogs.fileFolders.value(1)), QDir(own));
+    EXPECT_EQ(QDir(dialogs.fileFolders.value(2)), QDir(own));
+
+    const QString other = real(QStringLiteral("OTHER\\"));
+    dialogs.files.push_back(other + QStringLiteral("other.LAB"));
+    QTest::mouseClick(lab.btLoad, Qt::LeftButton);
+    QTest::mouseClick(lab.btSave, Qt::LeftButton); // cancelled
+    EXPECT_EQ(QDir(dialogs.fileFolders.value(4)), QDir(other));
 }
 
 TEST_F(TfmLabTest, OpenButtonStartsAtTheVisibleTaskOrTheExamples)

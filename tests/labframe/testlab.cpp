@@ -47,14 +47,15 @@ void TestLab::ClearLab()
     engineRecords.clear();
 }
 
-void TestLab::ReadLab(labframe::LabFileReader& in)
+void TestLab::ReadLab(const labframe::LabFileData& data)
 {
-    TfmLab::ReadLab(in);
-    while (!in.atEnd()) engineRecords.append(in.readLine());
+    TfmLab::ReadLab(data);
+    if (readEngine) readEngine(data.engineLines);
+    engineRecords = data.engineLines;
 }
 
-void TestLab::WriteLab(labframe::LabFileWriter& out)
+void TestLab::WriteLab(labframe::LabFileData& data)
 {
-    TfmLab::WriteLab(out);
-    for (const QString& record : engineRecords) out.writeLine(record);
+    TfmLab::WriteLab(data);
+    data.engineLines = engineRecords;
 }

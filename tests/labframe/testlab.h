@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
+#include <functional>
 
 // A lab with one control of every kind the lab file keeps, and a stand-in
 // engine that keeps the lines after "#" as its records.
@@ -16,8 +17,8 @@ public:
     explicit TestLab(int number = 6);
 
     void ClearLab() override;
-    void ReadLab(labframe::LabFileReader& in) override;
-    void WriteLab(labframe::LabFileWriter& out) override;
+    void ReadLab(const labframe::LabFileData& data) override;
+    void WriteLab(labframe::LabFileData& data) override;
 
     QToolButton* btTool;  // can stay pressed
     QToolButton* btPlain; // cannot
@@ -31,6 +32,8 @@ public:
     QFrame* pnPicture;
 
     QStringList engineRecords;
+    // Called with the engine lines before they are kept; may throw as an engine's reader does.
+    std::function<void(const QStringList&)> readEngine;
     int toolClicks = 0;
     int plainClicks = 0;
 };

@@ -23,9 +23,9 @@ namespace {
 class CountingLab : public labframe::TfmLab {
 public:
     CountingLab() : labframe::TfmLab(3) {}
-    void ReadLab(labframe::LabFileReader& in) override
+    void ReadLab(const labframe::LabFileData& data) override
     {
-        labframe::TfmLab::ReadLab(in);
+        labframe::TfmLab::ReadLab(data);
         ++reads;
     }
     int reads = 0;

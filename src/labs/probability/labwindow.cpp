@@ -1,6 +1,7 @@
 #include "labs/probability/labwindow.h"
 #include "labs/probability/paintedcontrols.h"
 #include "probability/laplas.h"
+#include "labframe/labpanel.h"
 #include "base/numfmt.h"
 #include "base/paths.h"
 #include "base/random.h"
@@ -25,6 +26,10 @@
 namespace probabilitylab {
 
 using namespace probability;
+using labframe::Caption;
+using labframe::Relayout;
+using labframe::RowLayout;
+using labframe::ToolRow;
 
 namespace {
 
@@ -52,53 +57,6 @@ const std::array<QString, kColorCount> kColourNames = {
     QStringLiteral("белый"), QStringLiteral("серый"), QStringLiteral("красный"), QStringLiteral("желтый"),
     QStringLiteral("зеленый"), QStringLiteral("синий"), QStringLiteral("розовый"), QStringLiteral("оранжевый"),
     QStringLiteral("голубой"), QStringLiteral("сиреневый")};
-
-QHBoxLayout* RowLayout(QWidget* owner, int margin = 4)
-{
-    auto* row = new QHBoxLayout(owner);
-    row->setContentsMargins(margin, 2, margin, 2);
-    row->setSpacing(6);
-    return row;
-}
-
-QLabel* Caption(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setStyleSheet(QStringLiteral("color: rgb(31, 63, 122);"));
-    return label;
-}
-
-// A row of controls under a caption, as the toolbars of the two tables.
-QWidget* ToolRow(const QString& caption, QWidget* parent)
-{
-    auto* tools = new QWidget(parent);
-    RowLayout(tools, 0)->addWidget(Caption(caption, tools));
-    return tools;
-}
-
-QIcon Swatch(int colour)
-{
-    QPixmap swatch(48, 14);
-    swatch.fill(BgrColor(BallPalette[size_t(colour)]));
-    QPainter painter(&swatch);
-    painter.setPen(Qt::black);
-    painter.drawRect(swatch.rect().adjusted(0, 0, -1, -1));
-    return QIcon(swatch);
-}
-
-// Lays out again every layout below widget, so that sizes a lab file gave its
-// panels yield to the window's layout.
-void Relayout(QWidget* widget)
-{
-    for (QWidget* child : widget->findChildren<QWidget*>())
-        if (child->layout()) child->layout()->invalidate();
-    if (widget->layout()) {
-        widget->layout()->invalidate();
-        widget->layout()->activate();
-    }
-    for (QWidget* child : widget->findChildren<QWidget*>())
-        if (child->layout()) child->layout()->activate();
-}
 
 } // namespace
 
@@ -190,9 +148,10 @@ QWidget* TfmLab16::makeModelHeader()
         button->setIcon(QIcon(base::RealPath(QStringLiteral("JPG\\Lab16bt%1.png").arg(i + 1))));
         button->setIconSize(QSize(56, 56));
         button->setFixedSize(170, 92);
-        button->setStyleSheet(QStringLiteral("QToolButton { color: rgb(31, 63, 122); font-weight: bold; }"
+        button->setStyleSheet(QStringLiteral("QToolButton { color: %1; font-weight: bold; }"
                                              "QToolButton:checked { background: rgba(255, 214, 120, 170);"
-                                             " border: 1px solid rgb(242, 169, 59); border-radius: 6px; }"));
+                                             " border: 1px solid rgb(242, 169, 59); border-radius: 6px; }")
+                                  .arg(labframe::kCaptionColour.name()));
         connect(button, &QToolButton::clicked, this, [this, button, i](bool checked) {
             // The button of the model shown stays down: pressing it again, or
             // a lab file releasing it, changes nothing. The model set next
@@ -253,9 +212,9 @@ void TfmLab16::makeColourPanel()
     lbColor = Caption(QStringLiteral("Цвет: "), Panel3);
     row->addWidget(lbColor);
     ComboColor = addControl<QComboBox>(QStringLiteral("ComboColor"), Panel3);
-    ComboColor->setIconSize(QSize(48, 14));
+    ComboColor->setIconSize(labframe::kSwatchSize);
     for (int colour = 0; colour < kColorCount; ++colour) {
-        ComboColor->addItem(Swatch(colour), QString());
+        ComboColor->addItem(labframe::Swatch(BgrColor(BallPalette[size_t(colour)])), QString());
         ComboColor->setItemData(colour, kColourNames[size_t(colour)], Qt::ToolTipRole);
     }
     connect(ComboColor, &QComboBox::currentIndexChanged, this, [this] { ComboColorChange(); });
@@ -278,7 +237,7 @@ void TfmLab16::makeExperimentPanel()
     Panel5->setFrameShape(QFrame::StyledPanel);
     auto* row = RowLayout(Panel5, 8);
     QLabel* title = Caption(QStringLiteral("Эксперимент:"), Panel5);
-    title->setStyleSheet(QStringLiteral("color: rgb(31, 63, 122); font-weight: bold;"));
+    title->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(labframe::kCaptionColour.name()));
     row->addWidget(title);
     btDo = addButton(QStringLiteral("btDo"), QString(), QStringLiteral("Провести один эксперимент"), Panel5);
     btDo->setIcon(style()->standardIcon(QStyle::SP_MediaSkipForward));
@@ -488,23 +447,21 @@ void TfmLab16::ClearLab()
     grGet->update();
 }
 
-void TfmLab16::ReadLab(labframe::LabFileReader& in)
+void TfmLab16::ReadLab(const labframe::LabFileData& data)
 {
-    TfmLab::ReadLab(in);
+    TfmLab::ReadLab(data);
     Relayout(workArea());
-    QStringList records;
-    while (!in.atEnd()) records.append(in.readLine());
-    Laplas->LoadModel(records);
+    Laplas->LoadModel(data.engineLines);
     // A loaded scene repeats the same experiments every time it is opened.
     base::SetRandomSeed(kSeedAfterLoad);
     Laplas->SetMode(ComboBox1->currentIndex());
     if (!edMaxExp->text().isEmpty()) Laplas->StartSeries();
 }
 
-void TfmLab16::WriteLab(labframe::LabFileWriter& out)
+void TfmLab16::WriteLab(labframe::LabFileData& data)
 {
-    TfmLab::WriteLab(out);
-    for (const QString& record : Laplas->SaveModel()) out.writeLine(record);
+    TfmLab::WriteLab(data);
+    data.engineLines = Laplas->SaveModel();
 }
 
 void TfmLab16::FormShow()

@@ -39,8 +39,8 @@ public:
     explicit TfmLab16(QWidget* parent = nullptr);
 
     void ClearLab() override;
-    void ReadLab(labframe::LabFileReader& in) override;
-    void WriteLab(labframe::LabFileWriter& out) override;
+    void ReadLab(const labframe::LabFileData& data) override;
+    void WriteLab(labframe::LabFileData& data) override;
 
     // The ball colour (palette index 0 ... 9) that a click on the urn gives.
     int CurrentColor() const { return m_currentColor; }

@@ -3,6 +3,7 @@
 // started by a loaded file, malformed files refused with a message, and the
 // examples of the course.
 #include "probabilitylabtest.h"
+#include "labs/probability/format/labformat.h"
 #include "labs/probability/paintedcontrols.h"
 #include "probability/laplas.h"
 #include "base/paths.h"
@@ -169,11 +170,17 @@ TEST_F(Lab16FileTest, MalformedFilesAreRefusedWithAMessage)
         {"2 6 2 1", "", " 99999999999999"},  // beyond any integer
         {"2 6 2 1", "", "", "", "", "", "", ""}, // six events
     };
+    const labframe::LabFormat format = probabilitylab::Lab16Format();
     for (const QStringList& engine : engines) {
         dialogs.messages.clear();
         writeLines("bad.LAB", window + engine);
         EXPECT_FALSE(lab->LoadLabFile(real("bad.LAB"))) << engine.join('|').toStdString();
         EXPECT_EQ(dialogs.messages.size(), 1) << engine.join('|').toStdString();
+        // Checked without the window: the same message, at the engine's first line.
+        const auto refusal = labframe::CheckLabText(format, (window + engine).join("\r\n") + "\r\n");
+        ASSERT_TRUE(refusal.has_value()) << engine.join('|').toStdString();
+        EXPECT_EQ(refusal->message, dialogs.lastMessage());
+        EXPECT_EQ(refusal->line, 4);
         EXPECT_LE(lab->Laplas->EventCount(), 5);
         // The lab goes on working.
         lab->Laplas->RunOne();
@@ -207,6 +214,19 @@ TEST_F(Lab16FileTest, EveryExampleOfTheCourseLoadsWithoutMessage)
         EXPECT_EQ(lab->lbExample->text(), "( " + item->text() + " )");
         EXPECT_NE(lab->Laplas->ModelKind(), kNoModel);
     }
+    // The same files checked without a window.
+    for (int i = 0; i < items.size(); ++i) {
+        const QString text = base::ReadText(QString("LABS\\LAB16\\%1.LAB").arg(i));
+        const auto refusal = labframe::CheckLabText(probabilitylab::Lab16Format(), text);
+        EXPECT_FALSE(refusal) << i << ": " << refusal->message.toStdString();
+    }
+}
+
+// The format the course checker reads lab 16 files with lists the window's
+// own controls, in the window's order.
+TEST_F(Lab16FileTest, FormatListsTheControlsOfTheWindow)
+{
+    EXPECT_EQ(probabilitylab::Lab16Format().controls, labframe::ControlFormats(lab->components()));
 }
 
 TEST_F(Lab16FileTest, SceneWithoutModelShowsNoModelUntilAButtonIsPressed)

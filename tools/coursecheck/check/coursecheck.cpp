@@ -5,13 +5,13 @@
 #include "coursecheck/check/messages.h"
 #include "coursecheck/check/structure.h"
 #include "coursecheck/check/taskcheck.h"
-#include "labframe/labregistry.h"
+#include "labframe/file/labformats.h"
 #include "base/appstate.h"
 #include "base/coursefiles.h"
 #include "base/paths.h"
 #include "base/random.h"
 #include "base/textfile.h"
-#include "shell/labs.h"
+#include "labs/formats/labformats.h"
 #include "tasks/taskpage.h"
 #include <QDir>
 #include <QSet>
@@ -49,13 +49,13 @@ public:
         for (const CoursePage& page : walk.pages) CheckPage(page);
         // Tasks that pages open by "ZAD:" links without listing them as exercises.
         for (const QString& code : m_linkedTasks) CheckTaskOnce(code);
-        CheckLabExamples(m_report, m_messages);
-        CheckIllustrations(m_report, m_messages);
+        CheckLabExamples(m_report);
+        CheckIllustrations(m_report);
         for (const QString& folder : walk.topicFolders)
             if (base::FileExists(folder + kDefaultLab)) m_labFiles.insert(folder + kDefaultLab);
         QStringList labs = m_labFiles.values();
         labs.sort();
-        for (const QString& lab : labs) CheckLabFile(m_report, m_messages, lab);
+        for (const QString& lab : labs) CheckLabFile(m_report, lab);
         return std::move(m_report);
     }
 
@@ -113,10 +113,10 @@ Report CheckCourse()
     base::ResetAppState();
     base::App().currentUserId = kCheckerUserId;
     base::SetRandomSeed(kRandomSeed);
-    labframe::ReleaseLabs();
-    shell::RegisterLabs();
+    labframe::ReleaseLabFormats();
+    labformats::RegisterLabFormats();
     Report report = CourseCheck().Run();
-    labframe::ReleaseLabs();
+    labframe::ReleaseLabFormats();
     return report;
 }
 

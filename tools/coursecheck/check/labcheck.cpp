@@ -1,7 +1,7 @@
 #include "coursecheck/check/labcheck.h"
-#include "labframe/labfile.h"
-#include "labframe/labregistry.h"
-#include "labframe/labwindow.h"
+#include "labframe/file/labfile.h"
+#include "labframe/file/labformats.h"
+#include "labframe/file/labtable.h"
 #include "base/folders.h"
 #include "base/paths.h"
 #include "base/textfile.h"
@@ -16,25 +16,23 @@ const QString kLabsFolder = QStringLiteral("LABS\\");
 const QString kIllustrationFolder = QStringLiteral("RIS\\");
 const QString kExampleList = QStringLiteral("examples.txt");
 
-// Loads file into lab number's window and reports what the lab frame says.
-void LoadInto(Report& report, MessageCollector& messages, const QString& file, int number)
+// Reads file as lab number's window would and reports where it stops.
+void CheckAgainstLab(Report& report, const QString& file, int number)
 {
-    labframe::TfmLab* lab = labframe::CreateLab(number);
-    if (!lab) {
+    const labframe::LabFormat* format = labframe::FindLabFormat(number);
+    if (!format) {
         report.Add(file, 1, MissingLabMessage(number));
         return;
     }
     ++report.coverage.labFiles;
-    messages.Take();
-    const bool loaded = lab->LoadLabFile(file);
-    const QStringList shown = messages.Take();
-    if (!loaded || !shown.isEmpty()) {
-        const QString why = shown.isEmpty() ? QStringLiteral("файл не загружается") : shown.join(QStringLiteral("; "));
-        report.Add(file, 1, QStringLiteral("лаборатория %1 не принимает файл: %2").arg(number).arg(why));
-    }
+    const labframe::LabFileText content = labframe::ReadLabFileText(file);
+    const std::optional<labframe::LabRefusal> refusal =
+        content.text ? labframe::CheckLabText(*format, *content.text) : labframe::LabRefusal{1, content.error};
+    if (refusal)
+        report.Add(file, refusal->line, QStringLiteral("лаборатория %1 не принимает файл: %2").arg(number).arg(refusal->message));
 }
 
-void CheckExampleFolder(Report& report, MessageCollector& messages, const QString& folder, int number)
+void CheckExampleFolder(Report& report, const QString& folder, int number)
 {
     const QString listFile = folder + kExampleList;
     const std::optional<QStringList> lines = base::TryReadLines(listFile);
@@ -50,13 +48,13 @@ void CheckExampleFolder(Report& report, MessageCollector& messages, const QStrin
             report.Add(listFile, i + 1, QStringLiteral("у примера «%1» нет файла %2").arg(base::Trim(lines->at(i)), file));
             continue;
         }
-        LoadInto(report, messages, file, number);
+        CheckAgainstLab(report, file, number);
     }
 }
 
 } // namespace
 
-bool LabImplemented(int number) { return labframe::CreateLab(number) != nullptr; }
+bool LabImplemented(int number) { return labframe::FindLabFormat(number) != nullptr; }
 
 QString MissingLabMessage(int number)
 {
@@ -65,31 +63,31 @@ QString MissingLabMessage(int number)
     return {};
 }
 
-void CheckLabFile(Report& report, MessageCollector& messages, const QString& file)
+void CheckLabFile(Report& report, const QString& file)
 {
     const std::optional<int> number = labframe::ReadLabNumber(file);
     if (!number) {
         report.Add(file, 1, QStringLiteral("в первой строке нет номера лаборатории"));
         return;
     }
-    LoadInto(report, messages, file, *number);
+    CheckAgainstLab(report, file, *number);
 }
 
-void CheckLabExamples(Report& report, MessageCollector& messages)
+void CheckLabExamples(Report& report)
 {
     static const QRegularExpression labFolder(QStringLiteral("^LAB(\\d+)$"), QRegularExpression::CaseInsensitiveOption);
     for (const QString& name : base::ListFiles(kLabsFolder + u'*')) {
         const QString folder = kLabsFolder + name + u'\\';
         const QRegularExpressionMatch match = labFolder.match(name);
         if (match.hasMatch() && base::FolderExists(folder))
-            CheckExampleFolder(report, messages, folder, match.captured(1).toInt());
+            CheckExampleFolder(report, folder, match.captured(1).toInt());
     }
 }
 
-void CheckIllustrations(Report& report, MessageCollector& messages)
+void CheckIllustrations(Report& report)
 {
     for (const QString& name : base::ListFiles(kIllustrationFolder + QStringLiteral("*.LAB")))
-        CheckLabFile(report, messages, kIllustrationFolder + name);
+        CheckLabFile(report, kIllustrationFolder + name);
 }
 
 } // namespace coursecheck

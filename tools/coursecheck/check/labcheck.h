@@ -1,27 +1,27 @@
 #pragma once
-#include "coursecheck/check/messages.h"
 #include "coursecheck/check/report.h"
 #include <QString>
 
-// Lab files of the course loaded into the real lab windows (created
-// offscreen), the way the program opens them: lab examples, the
-// illustrations of "SPR:" links, the tasks' labs.
+// Lab files of the course read as the lab windows read them, without
+// creating a window: lab examples, the illustrations of "SPR:" links, the
+// tasks' labs. What each lab accepts comes from the lab formats registered by
+// labformats::RegisterLabFormats.
 namespace coursecheck {
 
-// Whether the program has a window for the lab number (creates it).
+// Whether the program has the lab of the number (its format is registered).
 bool LabImplemented(int number);
 // "нет лаборатории с номером N" or "лаборатория N в программе не реализована";
 // empty when the lab exists.
 QString MissingLabMessage(int number);
 
-// Loads the file into the lab its first line names and reports a refusal,
-// at the file's first line.
-void CheckLabFile(Report& report, MessageCollector& messages, const QString& file);
+// Reports what the lab its first line names would refuse, at the line where
+// the window stops reading.
+void CheckLabFile(Report& report, const QString& file);
 
 // "LABS\LAB{n}\examples.txt": every example line has its "{i}.LAB", and each
-// loads into lab n. A lab without a window is told once, at the list.
-void CheckLabExamples(Report& report, MessageCollector& messages);
+// loads into lab n. A lab the program does not have is told once, at the list.
+void CheckLabExamples(Report& report);
 // Every "RIS\*.LAB".
-void CheckIllustrations(Report& report, MessageCollector& messages);
+void CheckIllustrations(Report& report);
 
 } // namespace coursecheck

@@ -1,4 +1,4 @@
-#include "labframe/labfile.h"
+#include "labframe/file/labfile.h"
 #include "base/numfmt.h"
 #include "base/paths.h"
 #include "base/textfile.h"

@@ -1,0 +1,33 @@
+#pragma once
+#include <QColor>
+#include <QIcon>
+#include <QSize>
+#include <QString>
+
+class QHBoxLayout;
+class QLabel;
+class QWidget;
+
+// Building blocks of a lab's panels, so that every lab window lays out its
+// rows, captions and tool rows alike.
+namespace labframe {
+
+// The colour of captions on the lab's panels.
+inline const QColor kCaptionColour(31, 63, 122);
+// The size of a colour swatch in a colour combo box.
+constexpr QSize kSwatchSize(48, 14);
+
+// A horizontal row of controls filling owner, margin pixels left and right.
+QHBoxLayout* RowLayout(QWidget* owner, int margin = 4);
+// A caption in the panels' caption colour.
+QLabel* Caption(const QString& text, QWidget* parent);
+// A row of controls that starts with a caption, as the toolbar of a table;
+// its layout is a QHBoxLayout the lab appends to.
+QWidget* ToolRow(const QString& caption, QWidget* parent);
+// A framed swatch of a colour, for the items of a colour combo box.
+QIcon Swatch(const QColor& colour);
+// Lays out again every layout below widget, so that sizes a lab file gave the
+// panels yield to the window's layout (after TfmLab::ReadLab).
+void Relayout(QWidget* widget);
+
+} // namespace labframe
