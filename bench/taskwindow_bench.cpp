@@ -8,7 +8,6 @@
 #include "base/paths.h"
 #include "base/textfile.h"
 #include "tasks/taskwindow.h"
-#include "ui/hooks.h"
 #include "ui/htmlscheme.h"
 #include "ui/htmlview.h"
 #include <QApplication>

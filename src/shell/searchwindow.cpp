@@ -7,10 +7,9 @@
 #include "base/coursefiles.h"
 #include "base/paths.h"
 #include "base/textutil.h"
-#include "shell/courseplugs.h"
 #include "shell/search.h"
 #include "ui/dialogs.h"
-#include "ui/hooks.h"
+#include "shellcalls/shellcalls.h"
 #include "ui/htmlview.h"
 #include "ui/waitcursor.h"
 #include "ui/windowstack.h"
@@ -173,16 +172,14 @@ bool TfmSearch::HTMLHotSpotClick(const QString& href)
 
 void TfmSearch::OpenTopic(const QString& topic)
 {
-    CoursePlugs& plugs = coursePlugs();
-    if (!plugs.openTopicPage || !plugs.openTopicPage(topic, 1)) return;
-    if (plugs.findInTopicPage) plugs.findInTopicPage(m_searched);
+    shellcalls::Navigation& navigation = shellcalls::navigation();
+    if (navigation.OpenTopicPage(topic, 1)) navigation.FindInTopicPage(m_searched);
 }
 
 void TfmSearch::OpenTask(const QString& code)
 {
-    if (!ui::hooks().openTask) return;
     const QString name = code.mid(base::LastCharPos(u'\\', code));
-    ui::hooks().openTask({base::App().currentUserId, code, QStringLiteral("Упражнение №") + name + QStringLiteral(" :"),
+    shellcalls::navigation().OpenTask({base::App().currentUserId, code, QStringLiteral("Упражнение №") + name + QStringLiteral(" :"),
                           QString(), m_searched});
 }
 

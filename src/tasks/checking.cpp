@@ -1,5 +1,4 @@
 #include "tasks/checking.h"
-#include "labframe/labregistry.h"
 #include "labframe/labwindow.h"
 #include "base/appstate.h"
 #include "base/folders.h"
@@ -8,7 +7,7 @@
 #include "tasks/answerarea.h"
 #include "ui/waitcursor.h"
 #include "ui/dialogs.h"
-#include "ui/hooks.h"
+#include "shellcalls/shellcalls.h"
 #include "ui/music.h"
 #include "users/results.h"
 #include <functional>
@@ -23,14 +22,14 @@ void AnnounceVerdict(int verdict)
     switch (verdict) {
     case 1:
         ui::PlaySound(QStringLiteral("WAV\\right.wav"));
-        ui::ShowNote(kRightNote, kNoteSeconds);
+        shellcalls::guide().ShowNote(kRightNote, kNoteSeconds);
         break;
     case 2:
         ui::PlaySound(QStringLiteral("WAV\\error.wav"));
-        ui::ShowNote(kWrongNote, kNoteSeconds);
+        shellcalls::guide().ShowNote(kWrongNote, kNoteSeconds);
         break;
     default:
-        ui::ShowNote(kWaitsNote, kNoteSeconds);
+        shellcalls::guide().ShowNote(kWaitsNote, kNoteSeconds);
         break;
     }
 }
@@ -57,7 +56,7 @@ std::optional<QStringList> ReadExpected(const TaskState& state)
 
 CheckResult Stop(CheckStatus status, const QString& note)
 {
-    if (!note.isEmpty()) ui::ShowNote(note, kNoteSeconds);
+    if (!note.isEmpty()) shellcalls::guide().ShowNote(note, kNoteSeconds);
     return {status, 0, {}};
 }
 
@@ -99,31 +98,32 @@ CheckResult CheckAnswers(TaskState& state, const PageAnswers& page)
     return state.hasContainer ? CheckArea(state, page) : CheckForm(state, page);
 }
 
-bool RecordResult(TaskState& state, int verdict, const TConteiner* area)
+bool RecordResult(TaskState& state, int verdict, const ResultPlaces& places)
 {
     AnnounceVerdict(verdict);
     bool saved = true;
-    if (!state.HasUserFolder()) return users::RecordAttempt(state.taskCode, verdict, ElapsedSeconds(state.startTime));
+    const double seconds = ElapsedSeconds(state.startTime);
+    if (!state.HasUserFolder()) return users::RecordAttempt(places.app, state.taskCode, verdict, seconds);
     if (!state.answers.isEmpty())
         saved &= SaveUserFile(state.UserFile(kAnswersExt),
                               [&](const QString& file) { return base::WriteLines(file, state.answers); });
-    if (state.hasContainer && area)
-        saved &= SaveUserFile(state.UserFile(kAreaExt), [&](const QString& file) { return area->Save(file); });
-    if (labframe::TfmLab* lab = labframe::CurrentLab()) {
+    if (state.hasContainer && places.area)
+        saved &= SaveUserFile(state.UserFile(kAreaExt), [&](const QString& file) { return places.area->Save(file); });
+    if (labframe::TfmLab* lab = places.lab) {
         // The lab reports its own failures.
         base::ForceFolder(base::ExtractFolder(state.UserFile(kLabExt)));
         saved &= lab->SaveLabFile(state.UserFile(kLabExt));
     }
-    const QString& resultsFolder = base::App().userFolder;
-    if (!users::RecordAttempt(state.taskCode, verdict, ElapsedSeconds(state.startTime)) && !resultsFolder.isEmpty())
+    const QString& resultsFolder = places.app.userFolder;
+    if (!users::RecordAttempt(places.app, state.taskCode, verdict, seconds) && !resultsFolder.isEmpty())
         saved = ReportUnsaved(resultsFolder + users::kResultsFile);
     return saved;
 }
 
-bool SendAnswers(TaskState& state, const PageAnswers& page, const TConteiner* area)
+bool SendAnswers(TaskState& state, const PageAnswers& page, const ResultPlaces& places)
 {
     state.answers = page.hasForm ? page.formValues : QStringList();
-    return RecordResult(state, 0, area);
+    return RecordResult(state, 0, places);
 }
 
 QString FaceFile(int verdict) { return QStringLiteral("GIF\\Face%1.GIF").arg(verdict); }

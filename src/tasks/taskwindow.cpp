@@ -16,7 +16,7 @@
 #include "tasks/taskpage.h"
 #include "ui/waitcursor.h"
 #include "ui/dialogs.h"
-#include "ui/hooks.h"
+#include "shellcalls/shellcalls.h"
 #include "ui/htmlview.h"
 #include "ui/imagebuttons.h"
 #include "ui/windowstack.h"
@@ -161,7 +161,7 @@ QString TffZad::PictureFolder() { return base::TempFolder(); }
 
 // --- opening ---
 
-bool TffZad::Open(const ui::TaskOpening& opening)
+bool TffZad::Open(const shellcalls::TaskOpening& opening)
 {
     if (!IsSafeTaskCode(opening.taskCode)) {
         ui::ShowMessage(QStringLiteral("Неверный код упражнения \"%1\"").arg(opening.taskCode));
@@ -296,7 +296,7 @@ void TffZad::closeTask()
     RxGIF->setAnimate(false);
     RxGIF->hide();
     PanelButton->show();
-    if (ui::hooks().closeHintPage) ui::hooks().closeHintPage();
+    shellcalls::guide().CloseHintPage();
     Timer1->stop();
     edFocus->setFocus();
     LoadTask(QString());
@@ -389,7 +389,7 @@ void TffZad::editFormulaField(const QString& name)
 {
     // Another pupil's answers are looked at, never changed.
     if (!m_state.IsShownUserCurrent()) {
-        ui::ShowNote(kWrongUserNote, kNoteSeconds);
+        shellcalls::guide().ShowNote(kWrongUserNote, kNoteSeconds);
         return;
     }
     formulas::TFormula formula;
@@ -438,16 +438,21 @@ void TffZad::btReadyClick()
 void TffZad::btSendClick()
 {
     if (m_judged) return;
-    SendAnswers(m_state, collectPage(), m_state.hasContainer ? Conteiner : nullptr);
+    SendAnswers(m_state, collectPage(), resultPlaces());
     m_judged = true;
     HTML->setEnabled(false);
     Panel2->setEnabled(false);
     ShowFace(0);
 }
 
+ResultPlaces TffZad::resultPlaces() const
+{
+    return {base::App(), m_state.hasContainer ? Conteiner : nullptr, labframe::CurrentLab()};
+}
+
 void TffZad::finishAttempt(int verdict)
 {
-    RecordResult(m_state, verdict, m_state.hasContainer ? Conteiner : nullptr);
+    RecordResult(m_state, verdict, resultPlaces());
     m_judged = true;
     HTML->setEnabled(false);
     Panel2->setEnabled(false);
@@ -486,14 +491,14 @@ void TffZad::btLoadClick()
 
 void TffZad::btHelpClick()
 {
-    if (ui::hooks().showHintPage) ui::hooks().showHintPage(m_state.TaskFile(kHintExt));
+    shellcalls::guide().ShowHintPage(m_state.TaskFile(kHintExt));
 }
 
 void TffZad::btCalcClick() { m_calculator->Show(); }
 
 void TffZad::overrule(int verdict)
 {
-    if (!users::OverruleVerdict(m_state.shownUserFolder, m_state.taskCode, verdict))
+    if (!users::OverruleVerdict(base::App(), m_state.shownUserFolder, m_state.taskCode, verdict))
         ui::ShowMessage(QStringLiteral("Не удается сохранить файл \"%1\"").arg(m_state.shownUserFolder + users::kResultsFile));
 }
 
