@@ -13,7 +13,7 @@
 #include "base/textutil.h"
 #include "tasks/calculator.h"
 #include "tasks/answerarea.h"
-#include "tasks/taskpage.h"
+#include "taskfiles/taskpage.h"
 #include "ui/waitcursor.h"
 #include "ui/dialogs.h"
 #include "shellcalls/shellcalls.h"
@@ -427,6 +427,7 @@ void TffZad::btReadyClick()
 {
     if (m_judged) return;
     const CheckResult result = CheckAnswers(m_state, collectPage());
+    if (!result.message.isEmpty()) ui::ShowMessage(result.message);
     if (result.status != CheckStatus::Judged) return;
     for (const FormulaMark& mark : result.formulas)
         writeFormulaPicture(mark.name, mark.value, kPageColor, mark.right ? QColor(Qt::black) : kWrongFormulaColor);

@@ -1,6 +1,6 @@
 #pragma once
-#include "tasks/checking.h"
-#include "tasks/taskstate.h"
+#include "tasks/recording.h"
+#include "taskfiles/taskstate.h"
 #include <QWidget>
 
 class QLineEdit;

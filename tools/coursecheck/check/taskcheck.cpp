@@ -7,11 +7,11 @@
 #include "base/paths.h"
 #include "base/textfile.h"
 #include "base/textutil.h"
-#include "tasks/answerpage.h"
-#include "tasks/checking.h"
-#include "tasks/containerfile.h"
-#include "tasks/taskpage.h"
-#include "tasks/taskstate.h"
+#include "taskfiles/answerpage.h"
+#include "taskfiles/checking.h"
+#include "taskfiles/containerfile.h"
+#include "taskfiles/taskpage.h"
+#include "taskfiles/taskstate.h"
 #include "ui/htmlform.h"
 #include <QRegularExpression>
 #include <QSet>
@@ -276,7 +276,8 @@ private:
         const QStringList assembled = m_state.pageLines;
         m_messages.Take();
         const tasks::CheckResult result = tasks::CheckAnswers(m_state, page);
-        const QStringList shown = m_messages.Take();
+        QStringList shown = m_messages.Take();
+        if (!result.message.isEmpty()) shown.append(result.message);
         m_judged = m_state.answers;
         m_state.pageLines = assembled;
         const int line = m_expected.isEmpty() ? 0 : m_expected.first().line;

@@ -1,17 +1,15 @@
-#include "tasks/checking.h"
+#include "tasks/recording.h"
 #include "labframe/labwindow.h"
 #include "base/appstate.h"
 #include "base/folders.h"
-#include "base/textfile.h"
 #include "base/textutil.h"
+#include "base/textfile.h"
 #include "tasks/answerarea.h"
-#include "ui/waitcursor.h"
-#include "ui/dialogs.h"
 #include "shellcalls/shellcalls.h"
+#include "ui/dialogs.h"
 #include "ui/music.h"
 #include "users/results.h"
 #include <functional>
-#include <optional>
 
 namespace tasks {
 
@@ -46,57 +44,7 @@ bool SaveUserFile(const QString& file, const std::function<bool(const QString&)>
     return write(file) || ReportUnsaved(file);
 }
 
-std::optional<QStringList> ReadExpected(const TaskState& state)
-{
-    const QString file = state.TaskFile(kAnswersExt);
-    std::optional<QStringList> lines = base::TryReadLines(file);
-    if (!lines) ui::ShowMessage(QStringLiteral("Не удается открыть файл \"%1\"").arg(file));
-    return lines;
-}
-
-CheckResult Stop(CheckStatus status, const QString& note)
-{
-    if (!note.isEmpty()) shellcalls::guide().ShowNote(note, kNoteSeconds);
-    return {status, 0, {}};
-}
-
-CheckResult CheckArea(TaskState& state, const PageAnswers& page)
-{
-    for (const QString& line : page.areaAnswers) {
-        const qsizetype eq = line.indexOf(u'=');
-        if (eq < 0 || eq == line.size() - 1) return Stop(CheckStatus::Incomplete, kIncompleteNote);
-    }
-    const std::optional<QStringList> expected = ReadExpected(state);
-    if (!expected) return Stop(CheckStatus::NoAnswerFile, {});
-    state.answers = page.areaAnswers;
-    state.expectedAnswers = *expected;
-    return {CheckStatus::Judged, JudgeArea(state.answers, state.expectedAnswers), {}};
-}
-
-CheckResult CheckForm(TaskState& state, const PageAnswers& page)
-{
-    QStringList answers = NormalizeAnswers(page.formValues);
-    if (!AnswersComplete(answers)) return Stop(CheckStatus::Incomplete, kIncompleteNote);
-    const std::optional<QStringList> read = ReadExpected(state);
-    if (!read) return Stop(CheckStatus::NoAnswerFile, {});
-    QStringList expected = *read;
-    FillMissingAnswers(answers, expected, page.controlNames);
-    state.answers = answers;
-    state.expectedAnswers = expected;
-
-    FormJudgement judged = JudgeForm(answers, expected, state.pageLines.join(QStringLiteral("\r\n")));
-    state.pageLines = base::SplitLines(judged.page);
-    return {CheckStatus::Judged, judged.verdict, std::move(judged.formulas)};
-}
-
 } // namespace
-
-CheckResult CheckAnswers(TaskState& state, const PageAnswers& page)
-{
-    if (!state.IsShownUserCurrent()) return Stop(CheckStatus::WrongUser, kWrongUserNote);
-    ui::WaitCursor wait;
-    return state.hasContainer ? CheckArea(state, page) : CheckForm(state, page);
-}
 
 bool RecordResult(TaskState& state, int verdict, const ResultPlaces& places)
 {

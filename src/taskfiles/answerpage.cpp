@@ -1,7 +1,7 @@
-#include "tasks/answerpage.h"
+#include "taskfiles/answerpage.h"
 #include "base/namevalue.h"
 #include "base/textutil.h"
-#include "tasks/formulacompare.h"
+#include "taskfiles/formulacompare.h"
 #include <algorithm>
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "tasks/taskpage.h"
+#include "taskfiles/taskpage.h"
 #include "base/numfmt.h"
 #include "base/paths.h"
 #include "base/textutil.h"
