@@ -7,6 +7,7 @@
 #include "base/folders.h"
 #include "base/paths.h"
 #include "base/textfile.h"
+#include "shellcalls/shellcalls.h"
 #include "tasks/taskwindow.h"
 #include "ui/htmlscheme.h"
 #include "ui/htmlview.h"
