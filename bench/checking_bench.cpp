@@ -5,7 +5,7 @@
 // once, and normalising the 50 answers without judging them.
 #include "formulas/formula.h"
 #include "base/random.h"
-#include "tasks/answerpage.h"
+#include "taskfiles/answerpage.h"
 #include <benchmark/benchmark.h>
 
 namespace {

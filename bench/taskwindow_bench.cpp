@@ -7,8 +7,8 @@
 #include "base/folders.h"
 #include "base/paths.h"
 #include "base/textfile.h"
+#include "shellcalls/shellcalls.h"
 #include "tasks/taskwindow.h"
-#include "ui/hooks.h"
 #include "ui/htmlscheme.h"
 #include "ui/htmlview.h"
 #include <QApplication>

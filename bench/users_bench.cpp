@@ -103,7 +103,7 @@ void RecordAttempt(benchmark::State& state)
 {
     TheFolder();
     base::SetRandomSeed(1);
-    for (auto _ : state) users::RecordAttempt(RandomCode(), 1, 12.0);
+    for (auto _ : state) users::RecordAttempt(base::App(), RandomCode(), 1, 12.0);
 }
 BENCHMARK(RecordAttempt)->Unit(benchmark::kMillisecond);
 

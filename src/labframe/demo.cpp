@@ -5,7 +5,7 @@
 #include "base/numfmt.h"
 #include "base/paths.h"
 #include "base/textfile.h"
-#include "ui/hooks.h"
+#include "shellcalls/shellcalls.h"
 #include "ui/music.h"
 #include <QApplication>
 #include <QCursor>
@@ -162,7 +162,7 @@ void TDemo::StartScript(const QString& path)
 {
     if (m_playing || !m_target) return;
     prepareTarget();
-    if (ui::hooks().closeLabHelp) ui::hooks().closeLabHelp();
+    shellcalls::guide().CloseLabHelp();
     m_scriptPath = path;
     m_playing = true;
     m_expected.reset();
@@ -189,8 +189,8 @@ void TDemo::StopScript()
     m_lastKey = 0;
     ui::StopSound();
     if (TfmLab* lab = CurrentLab()) lab->lbExample->clear();
-    if (ui::hooks().showLabHelpAgain) ui::hooks().showLabHelpAgain();
-    ui::ShowNote(kClosingNote, kClosingNoteSeconds);
+    shellcalls::guide().ShowLabHelpAgain();
+    shellcalls::guide().ShowNote(kClosingNote, kClosingNoteSeconds);
 }
 
 void TDemo::replayEnded(quint64 run)

@@ -6,7 +6,7 @@
 #include "base/textfile.h"
 #include "base/textutil.h"
 #include "ui/dialogs.h"
-#include "ui/hooks.h"
+#include "shellcalls/shellcalls.h"
 #include "ui/music.h"
 #include <QColorDialog>
 #include <QFileInfo>
@@ -256,8 +256,8 @@ void TfmLab::hideEvent(QHideEvent* event)
 {
     FullSizeWindow::hideEvent(event);
     if (event->spontaneous()) return;
-    if (ui::hooks().closeTaskWindows) ui::hooks().closeTaskWindows();
-    ui::SetStatusText(QString());
+    shellcalls::navigation().CloseTaskWindows();
+    shellcalls::statusLine().ShowStatus(QString());
 }
 
 void TfmLab::resizeEvent(QResizeEvent* event)
@@ -302,7 +302,7 @@ void TfmLab::btClearClick() { ClearLab(); }
 
 QString TfmLab::openDialogStart() const
 {
-    const QString task = ui::hooks().visibleTaskCode ? ui::hooks().visibleTaskCode() : QString();
+    const QString task = shellcalls::navigation().VisibleTaskCode();
     if (task.isEmpty()) return m_lastFolder.isEmpty() ? base::RealPath(exampleFolder()) : m_lastFolder;
     const QString topic = base::ExtractFolder(task);
     const QString name = task.mid(topic.size()).left(12);

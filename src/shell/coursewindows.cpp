@@ -1,6 +1,5 @@
 #include "shell/coursewindows.h"
 #include "shell/contentswindow.h"
-#include "shell/courseplugs.h"
 #include "shell/lessonbuilder.h"
 #include "shell/mainwindow.h"
 #include "shell/startmode.h"
@@ -10,6 +9,20 @@
 #include "ui/windowstack.h"
 
 namespace shell {
+namespace {
+
+// Opened from outside the contents (the search, the command line): the
+// topic's own section comes into the contents window first, so the topic
+// page shows that section's picture and the bold entry.
+bool OpenTopic(TfmCont* contents, TfmWork* work, const QString& topic, int page)
+{
+    if (!contents || !work) return false;
+    const int section = contents->contents().SectionOfTopic(topic);
+    if (section >= 0 && section != contents->section()) contents->ShowContents(section);
+    return work->OpenTopicOnPage(topic, contents->TopicTitleOf(topic), page);
+}
+
+} // namespace
 
 void CreateCourseWindows(Workspace& windows)
 {
@@ -26,24 +39,17 @@ void CreateCourseWindows(Workspace& windows)
         contents->ShowContents(section);
     };
 
-    // Opened from outside the contents (the search, the command line): the
-    // topic's own section comes into the contents window first, so the topic
-    // page shows that section's picture and the bold entry.
-    const auto openTopicPage = [contents, work](const QString& topic, int page) {
-        const int section = contents->contents().SectionOfTopic(topic);
-        if (section >= 0 && section != contents->section()) contents->ShowContents(section);
-        return work->OpenTopicOnPage(topic, contents->TopicTitleOf(topic), page);
-    };
     const auto showContents = [contents](int section) { contents->ShowContents(section); };
     if (windows.fmMain) {
         windows.fmMain->plugs().contents = contents;
         windows.fmMain->plugs().showContents = showContents;
     }
-    CoursePlugs& plugs = coursePlugs();
-    plugs.openTopicPage = openTopicPage;
-    plugs.findInTopicPage = [work](const QString& text) { work->HTML->FindText(text); };
-    plugs.showContents = showContents;
-    startModeTargets().openTopic = [openTopicPage](const QString& topic) { return openTopicPage(topic, 1); };
+    startModeTargets().openTopic = [contents, work](const QString& topic) { return OpenTopic(contents, work, topic, 1); };
+}
+
+bool OpenTopicOnPage(const Workspace& windows, const QString& topic, int page)
+{
+    return OpenTopic(windows.fmCont, windows.fmWork, topic, page);
 }
 
 } // namespace shell

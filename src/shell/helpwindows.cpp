@@ -6,7 +6,8 @@
 #include "shell/helplab.h"
 #include "shell/messagepopup.h"
 #include "ui/dialogs.h"
-#include "ui/hooks.h"
+#include "shellcalls/shellcalls.h"
+#include "shell/windowcalls.h"
 #include "ui/htmlview.h"
 #include "ui/windowstack.h"
 #include <QGuiApplication>
@@ -76,8 +77,7 @@ QStringList ReadPageWithFormulas(const QString& file, int& counter)
 
 QPoint BelowGuideFigure()
 {
-    if (ui::hooks().guideFigure)
-        if (QWidget* figure = ui::hooks().guideFigure()) return figure->mapToGlobal(QPoint(0, kBelowFigure));
+    if (QWidget* figure = shellcalls::guide().Figure()) return figure->mapToGlobal(QPoint(0, kBelowFigure));
     if (QWidget* top = ui::WindowStack::instance().top()) return top->mapToGlobal(QPoint(0, kBelowFigure));
     const QScreen* screen = QGuiApplication::primaryScreen();
     return (screen ? screen->availableGeometry().topLeft() : QPoint()) + QPoint(0, kBelowFigure);
@@ -169,40 +169,13 @@ void CreateHelpWindows()
     if (!all.labHelp) all.labHelp = new TffHelp1;
     if (!all.history) all.history = new TffHist;
 
-    ui::ShellHooks& hooks = ui::hooks();
-    hooks.showNote = [](const QString& text, int seconds) {
-        if (TffMess* mess = MessageWindow()) mess->ShowNote(text, seconds);
-    };
-    hooks.showLabHelp = [](const QString& page) {
-        if (TffHelp1* help = LabHelpWindow()) help->ShowPage(page);
-    };
-    hooks.closeLabHelp = [] {
-        if (TffHelp1* help = LabHelpWindow()) help->close();
-    };
-    hooks.showLabHelpAgain = [] {
-        if (TffHelp1* help = LabHelpWindow()) help->ShowAgain();
-    };
-    hooks.showHintPage = [](const QString& file) {
-        if (TffHelp* hint = HintWindow()) hint->ShowHintPage(file);
-    };
-    hooks.showHistoryPage = [](const QString& file) {
-        if (TffHist* history = HistoryWindow()) history->ShowHistoryPage(file);
-    };
-    hooks.closeHistoryPage = [] {
-        if (TffHist* history = HistoryWindow()) history->close();
-    };
+    // They serve the calls from below, with the other windows of the workspace.
+    InstallWindowCalls();
 }
 
 void ReleaseHelpWindows()
 {
-    ui::ShellHooks& hooks = ui::hooks();
-    hooks.showNote = nullptr;
-    hooks.showLabHelp = nullptr;
-    hooks.closeLabHelp = nullptr;
-    hooks.showLabHelpAgain = nullptr;
-    hooks.showHintPage = nullptr;
-    hooks.showHistoryPage = nullptr;
-    hooks.closeHistoryPage = nullptr;
+    shellcalls::InstallNone();
     Windows& all = windows();
     delete all.mess.data();
     delete all.hint.data();

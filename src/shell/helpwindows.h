@@ -15,10 +15,10 @@ namespace shell {
 class TffMess;
 class TffHelp1;
 
-// Makes the four windows (once) and connects ui::hooks() to them: showNote,
-// showLabHelp, closeLabHelp, showLabHelpAgain, showHintPage, showHistoryPage.
+// Makes the four windows (once) and installs the shell's answers to the calls
+// from below (InstallWindowCalls), which reach them and the workspace.
 void CreateHelpWindows();
-// Deletes the windows and empties those hooks (end of the run, tests).
+// Deletes the windows and puts back the do-nothing calls (end of the run, tests).
 void ReleaseHelpWindows();
 
 class TffHelp;

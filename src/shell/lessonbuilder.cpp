@@ -2,7 +2,7 @@
 #include "base/apperror.h"
 #include "base/textutil.h"
 #include "ui/dialogs.h"
-#include "ui/hooks.h"
+#include "shellcalls/shellcalls.h"
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -95,7 +95,7 @@ void TffOwn::btSaveClick()
 {
     const QString title = base::Trim(Edit1->text());
     if (title.isEmpty()) {
-        ui::ShowNote(QStringLiteral("Урок должен иметь название!"), 1000);
+        shellcalls::guide().ShowNote(QStringLiteral("Урок должен иметь название!"), 1000);
         return;
     }
     const LessonSaved saved = SaveLesson(m_section, title, pages());
@@ -104,7 +104,7 @@ void TffOwn::btSaveClick()
         return;
     }
     hide();
-    ui::ShowNote(QStringLiteral("Урок сохранен"), 5);
+    shellcalls::guide().ShowNote(QStringLiteral("Урок сохранен"), 5);
     if (onSaved) onSaved(m_section);
 }
 

@@ -6,7 +6,7 @@
 #include "shell/mainlayout.h"
 #include "ui/dialogs.h"
 #include "ui/helpmenu.h"
-#include "ui/hooks.h"
+#include "shellcalls/shellcalls.h"
 #include "ui/htmlview.h"
 #include "ui/imagebuttons.h"
 #include "ui/pictureset.h"
@@ -129,7 +129,6 @@ TfmMain::TfmMain(QWidget* parent) : ui::FullSizeWindow(QStringLiteral("fmMain"),
     createCentre();
     createStatusBar();
     connectControls();
-    fillHooks();
     layOut();
     // The guide figure and the navigation buttons lie over everything.
     for (QWidget* control : std::initializer_list<QWidget*>{Fig, btBack, btMain}) control->raise();
@@ -137,12 +136,6 @@ TfmMain::TfmMain(QWidget* parent) : ui::FullSizeWindow(QStringLiteral("fmMain"),
 
 TfmMain::~TfmMain()
 {
-    ui::ShellHooks& hooks = ui::hooks();
-    hooks.setStatusText = nullptr;
-    hooks.guideFigure = nullptr;
-    hooks.setGuideFrame = nullptr;
-    hooks.showWindowHelp = nullptr;
-    hooks.showControlHelp = nullptr;
     ui::WindowStack& stack = ui::WindowStack::instance();
     stack.setTravellingControls({});
     stack.setTopChangedHandler(nullptr);
@@ -244,16 +237,6 @@ void TfmMain::connectControls()
     m_travelling = {btBack, btMain, pBott, Fig};
     stack.setTravellingControls({btBack, btMain, pBott, Fig});
     stack.setTopChangedHandler([this](QWidget* top) { topChanged(top); });
-}
-
-void TfmMain::fillHooks()
-{
-    ui::ShellHooks& hooks = ui::hooks();
-    hooks.setStatusText = [this](const QString& text) { lbRegim->setText(text); };
-    hooks.guideFigure = [this]() -> QWidget* { return Fig; };
-    hooks.setGuideFrame = [this](int frame) { Fig->setFrame(frame); };
-    hooks.showWindowHelp = [this] { FigClick(); };
-    hooks.showControlHelp = [this](QWidget* control) { ShowControlHelp(control); };
 }
 
 // --- layout -------------------------------------------------------------------------------
@@ -361,7 +344,7 @@ void TfmMain::ShowSection(int n)
     m_section = n;
     HTML->setVisible(n != kSectionTimeLine && n != kSectionTable);
     HTML->ClearHistory();
-    if (ui::hooks().closeHistoryPage) ui::hooks().closeHistoryPage();
+    shellcalls::guide().CloseHistoryPage();
     if (m_plugs.startTableTimer) m_plugs.startTableTimer();
     btBook->setEnabled(n != kSectionStart);
     btLabs->setEnabled(n != kSectionLabs);
@@ -420,7 +403,7 @@ bool TfmMain::HTMLHotSpotClick(const QString& href)
 
 void TfmMain::btBackClick()
 {
-    if (ui::hooks().closeLabHelp) ui::hooks().closeLabHelp();
+    shellcalls::guide().CloseLabHelp();
     ui::WindowStack& stack = ui::WindowStack::instance();
     if (stack.count() >= 3) {
         stack.closeTopWindow();
@@ -433,7 +416,7 @@ void TfmMain::btBackClick()
 
 void TfmMain::btMainClick()
 {
-    if (ui::hooks().closeLabHelp) ui::hooks().closeLabHelp();
+    shellcalls::guide().CloseLabHelp();
     ui::WindowStack& stack = ui::WindowStack::instance();
     if (!stack.contains(this)) return;
     while (stack.top() != this && stack.count() > 1) stack.closeTopWindow();
@@ -443,16 +426,16 @@ void TfmMain::btMainClick()
 void TfmMain::FigClick()
 {
     const QWidget* holder = Fig->window();
-    const bool taskVisible = ui::hooks().visibleTaskCode && !ui::hooks().visibleTaskCode().isEmpty();
+    const bool taskVisible = !shellcalls::navigation().VisibleTaskCode().isEmpty();
     const QString file = WindowHelpFile(holder->objectName(), m_section, taskVisible);
-    if (!file.isEmpty() && ui::hooks().showLabHelp) ui::hooks().showLabHelp(file);
+    if (!file.isEmpty()) shellcalls::guide().ShowLabHelp(file);
 }
 
 void TfmMain::ShowControlHelp(QWidget* control)
 {
     if (!control) return;
     const QString file = ControlHelpFile(control->window()->objectName(), control->objectName());
-    if (!file.isEmpty() && ui::hooks().showLabHelp) ui::hooks().showLabHelp(file);
+    if (!file.isEmpty()) shellcalls::guide().ShowLabHelp(file);
 }
 
 void TfmMain::HideNavigation()

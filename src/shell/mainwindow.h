@@ -136,7 +136,6 @@ private:
     void createCentre();
     void createStatusBar();
     void connectControls();
-    void fillHooks();
     void layOut();
     void FormShow();
     void loadFirstPictures();

@@ -1,6 +1,6 @@
 #include "shell/messagepopup.h"
 #include "shell/messagecloud.h"
-#include "ui/hooks.h"
+#include "shellcalls/shellcalls.h"
 #include "ui/imagebuttons.h"
 #include "ui/windowstack.h"
 #include <QApplication>
@@ -20,7 +20,7 @@ constexpr int kMaxSeconds = INT_MAX / 1000;
 
 void SetGuideFrame(int frame)
 {
-    if (ui::hooks().setGuideFrame) ui::hooks().setGuideFrame(frame);
+    shellcalls::guide().SetFigureFrame(frame);
 }
 } // namespace
 
@@ -78,8 +78,7 @@ void TffMess::loadPicture()
 QPoint TffMess::placement() const
 {
     QWidget* holder = nullptr;
-    if (ui::hooks().guideFigure)
-        if (QWidget* figure = ui::hooks().guideFigure()) holder = figure->window();
+    if (QWidget* figure = shellcalls::guide().Figure()) holder = figure->window();
     if (!holder) holder = ui::WindowStack::instance().top();
     if (holder) return holder->mapToGlobal(QPoint(kOffsetRight, 0));
     const QScreen* screen = QGuiApplication::primaryScreen();

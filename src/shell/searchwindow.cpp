@@ -7,10 +7,9 @@
 #include "base/coursefiles.h"
 #include "base/paths.h"
 #include "base/textutil.h"
-#include "shell/courseplugs.h"
 #include "shell/search.h"
 #include "ui/dialogs.h"
-#include "ui/hooks.h"
+#include "shellcalls/shellcalls.h"
 #include "ui/htmlview.h"
 #include "ui/waitcursor.h"
 #include "ui/windowstack.h"
@@ -173,20 +172,18 @@ bool TfmSearch::HTMLHotSpotClick(const QString& href)
 
 void TfmSearch::OpenTopic(const QString& topic)
 {
-    CoursePlugs& plugs = coursePlugs();
-    if (!plugs.openTopicPage || !plugs.openTopicPage(topic, 1)) return;
-    if (plugs.findInTopicPage) plugs.findInTopicPage(m_searched);
+    shellcalls::Navigation& navigation = shellcalls::navigation();
+    if (navigation.OpenTopicPage(topic, 1)) navigation.FindInTopicPage(m_searched);
 }
 
 void TfmSearch::OpenTask(const QString& link)
 {
-    if (!ui::hooks().openTask) return;
     // "code number", as the exercises page numbers the task; a page without
     // a number is named by its own name.
     const qsizetype blank = link.indexOf(u' ');
     const QString code = blank < 0 ? link : link.left(blank);
     const QString number = blank < 0 ? code.mid(base::LastCharPos(u'\\', code)) : base::Trim(link.mid(blank + 1));
-    ui::hooks().openTask({base::App().currentUserId, code, QStringLiteral("Упражнение №") + number + QStringLiteral(" :"),
+    shellcalls::navigation().OpenTask({base::App().currentUserId, code, QStringLiteral("Упражнение №") + number + QStringLiteral(" :"),
                           QString(), m_searched});
 }
 

@@ -15,7 +15,7 @@
 #include "ui/cursors.h"
 #include "ui/fullsizewindow.h"
 #include "ui/htmlscheme.h"
-#include "ui/hooks.h"
+#include "shell/windowcalls.h"
 #include "ui/music.h"
 #include "users/regwindow.h"
 #include <QApplication>
@@ -129,10 +129,8 @@ int RunProgram(int argc, char** argv)
     login.setStartModeHandler([] { RunStartMode(); });
     SetGlobalFormats();
 
-    ui::hooks().quitConfirmed = [&login] {
-        if (TffMess* popup = MessageWindow()) popup->hide();
-        login.close();
-    };
+    // The quit question of a full-size window reaches the login window from now on.
+    InstallWindowCalls();
     QObject::connect(&login, &TfmZast::closed, &app, [&fonts] {
         ui::FullSizeWindow::SetQuitting(true);
         ui::StopSound();
@@ -152,7 +150,6 @@ int RunProgram(int argc, char** argv)
     delete workspace().fmMain;
     labframe::ReleaseLabs();
     workspace() = {};
-    ui::hooks().quitConfirmed = nullptr;
     return code;
 }
 

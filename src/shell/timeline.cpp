@@ -3,7 +3,7 @@
 #include "base/textfile.h"
 #include "ui/cursors.h"
 #include "ui/dialogs.h"
-#include "ui/hooks.h"
+#include "shellcalls/shellcalls.h"
 #include "ui/pictureset.h"
 #include <QApplication>
 #include <QEvent>
@@ -167,7 +167,7 @@ void TfmOs::mouseRelease(const QPoint& pos)
     setCurrentArea(HitTest(pos.x(), pos.y())); // also gives back the open hand
     if (m_moved || m_current == 0) return;
     const QString page = m_areas[size_t(m_current - 1)].page;
-    if (ui::hooks().showHistoryPage) ui::hooks().showHistoryPage(QStringLiteral("OS\\") + page);
+    shellcalls::guide().ShowHistoryPage(QStringLiteral("OS\\") + page);
 }
 
 void TfmOs::setCurrentArea(int area)

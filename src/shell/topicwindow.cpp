@@ -10,7 +10,7 @@
 #include "shell/courselayout.h"
 #include "shell/lessonbuilder.h"
 #include "ui/dialogs.h"
-#include "ui/hooks.h"
+#include "shellcalls/shellcalls.h"
 #include "ui/htmlview.h"
 #include "ui/imagebuttons.h"
 #include "ui/windowstack.h"
@@ -80,7 +80,7 @@ void TffSpr::closeEvent(QCloseEvent* event)
     // would close it: back to the topic page.
     labframe::TfmLab* lab = labframe::CurrentLab();
     if (lab && lab->isVisible() && ui::WindowStack::instance().top() == lab) {
-        if (ui::hooks().closeLabHelp) ui::hooks().closeLabHelp();
+        shellcalls::guide().CloseLabHelp();
         ui::CloseTopWindow();
     }
     m_work->TakeViewBack();
@@ -173,7 +173,7 @@ void TfmWork::hideEvent(QHideEvent* event)
 {
     CourseFrame::hideEvent(event);
     // A reference window beside a lab keeps the page view; it is not ours to close.
-    if (!ffSpr->isVisible() && ui::hooks().closeTaskWindows) ui::hooks().closeTaskWindows();
+    if (!ffSpr->isVisible()) shellcalls::navigation().CloseTaskWindows();
     if (m_contents) m_contents->RefreshContents();
 }
 
@@ -229,7 +229,7 @@ void TfmWork::ChangeFontSize(int delta)
     formulas::SetPictureFontSize(m_fontSize + 2);
     HTML->SetDefaultFont(QStringLiteral("Times New Roman"), m_fontSize);
     if (m_page != 0) ShowPage(m_page);
-    if (ui::hooks().setTaskFontSize) ui::hooks().setTaskFontSize(m_fontSize);
+    shellcalls::navigation().SetTaskFontSize(m_fontSize);
 }
 
 void TfmWork::btPrintClick()
@@ -250,8 +250,7 @@ bool TfmWork::HTMLHotSpotClick(const QString& href)
         if (m_builder) m_builder->AddToLesson(m_page, link.target);
         break;
     case PageLink::Kind::Task:
-        if (ui::hooks().openTask)
-            ui::hooks().openTask({base::App().currentUserId, link.target,
+        shellcalls::navigation().OpenTask({base::App().currentUserId, link.target,
                                   QStringLiteral("Упражнение №") + link.number + QStringLiteral(" :"), {}, {}});
         break;
     case PageLink::Kind::Other: break;
@@ -264,7 +263,7 @@ void TfmWork::openLabWithHelp(int number, const QString& helpPage)
     labframe::TfmLab* lab = labframe::CreateLab(number);
     if (!lab) return;
     ui::OpenWindow(lab);
-    if (ui::hooks().showLabHelp) ui::hooks().showLabHelp(helpPage);
+    shellcalls::guide().ShowLabHelp(helpPage);
 }
 
 void TfmWork::openReference(const QString& labFile)

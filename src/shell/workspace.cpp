@@ -13,7 +13,7 @@
 #include "users/regwindow.h"
 #include "users/tablewindow.h"
 #include "tasks/taskwindow.h"
-#include "ui/hooks.h"
+#include "shellcalls/shellcalls.h"
 #include <QApplication>
 #include <QLineEdit>
 #include <QTimer>
@@ -21,21 +21,10 @@
 namespace shell {
 namespace {
 
-// The task window answers the topic pages, the search, the results table,
-// the labs and the command-line modes.
+// The task window answers the command-line modes; the topic pages, the
+// search, the results table and the labs reach it through WindowCalls.
 void PlugTaskWindow(tasks::TffZad* zad)
 {
-    ui::ShellHooks& hooks = ui::hooks();
-    hooks.openTask = [zad](const ui::TaskOpening& opening) { zad->Open(opening); };
-    hooks.setTaskFontSize = [zad](int points) { zad->SetPageFontSize(points); };
-    hooks.visibleTaskCode = [zad] { return zad->VisibleTaskCode(); };
-    hooks.closeTaskWindows = [zad, others = hooks.closeTaskWindows] {
-        if (zad->isVisible()) zad->close();
-        if (others) others();
-    };
-    hooks.closeHintPage = [] {
-        if (TffHelp* hint = HintWindow()) hint->close();
-    };
     startModeTargets().openTask = [zad](const QString& task, const QString& caption) {
         return zad->Open({base::App().currentUserId, task, caption, {}});
     };

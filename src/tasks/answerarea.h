@@ -1,6 +1,6 @@
 #pragma once
 #include "formulas/formula.h"
-#include "tasks/containerfile.h"
+#include "taskfiles/containerfile.h"
 #include <QFont>
 #include <QList>
 #include <QPoint>

@@ -15,11 +15,11 @@
 #include "base/textutil.h"
 #include "tasks/calculator.h"
 #include "tasks/answerarea.h"
-#include "tasks/answerfile.h"
-#include "tasks/taskpage.h"
+#include "taskfiles/answerfile.h"
+#include "taskfiles/taskpage.h"
 #include "ui/waitcursor.h"
 #include "ui/dialogs.h"
-#include "ui/hooks.h"
+#include "shellcalls/shellcalls.h"
 #include "ui/htmlview.h"
 #include "ui/imagebuttons.h"
 #include "ui/windowstack.h"
@@ -164,7 +164,7 @@ QString TffZad::PictureFolder() { return base::TempFolder(); }
 
 // --- opening ---
 
-bool TffZad::Open(const ui::TaskOpening& opening)
+bool TffZad::Open(const shellcalls::TaskOpening& opening)
 {
     if (!IsSafeTaskCode(opening.taskCode)) {
         ui::ShowMessage(QStringLiteral("Неверный код упражнения \"%1\"").arg(opening.taskCode));
@@ -301,7 +301,7 @@ void TffZad::closeTask()
     RxGIF->setAnimate(false);
     RxGIF->hide();
     PanelButton->show();
-    if (ui::hooks().closeHintPage) ui::hooks().closeHintPage();
+    shellcalls::guide().CloseHintPage();
     Timer1->stop();
     edFocus->setFocus();
     LoadTask(QString());
@@ -394,7 +394,7 @@ void TffZad::editFormulaField(const QString& name)
 {
     // Another pupil's answers are looked at, never changed.
     if (!m_state.IsShownUserCurrent()) {
-        ui::ShowNote(kWrongUserNote, kNoteSeconds);
+        shellcalls::guide().ShowNote(kWrongUserNote, kNoteSeconds);
         return;
     }
     formulas::TFormula formula;
@@ -432,6 +432,7 @@ void TffZad::btReadyClick()
 {
     if (m_judged) return;
     const CheckResult result = CheckAnswers(m_state, collectPage());
+    if (!result.message.isEmpty()) ui::ShowMessage(result.message);
     if (result.status != CheckStatus::Judged) return;
     for (const FormulaMark& mark : result.formulas)
         writeFormulaPicture(mark.name, mark.value, kPageColor, mark.right ? QColor(Qt::black) : kWrongFormulaColor);
@@ -443,16 +444,21 @@ void TffZad::btReadyClick()
 void TffZad::btSendClick()
 {
     if (m_judged) return;
-    SendAnswers(m_state, collectPage(), m_state.hasContainer ? Conteiner : nullptr);
+    SendAnswers(m_state, collectPage(), resultPlaces());
     m_judged = true;
     HTML->setEnabled(false);
     Panel2->setEnabled(false);
     ShowFace(0);
 }
 
+ResultPlaces TffZad::resultPlaces() const
+{
+    return {base::App(), m_state.hasContainer ? Conteiner : nullptr, labframe::CurrentLab()};
+}
+
 void TffZad::finishAttempt(int verdict)
 {
-    RecordResult(m_state, verdict, m_state.hasContainer ? Conteiner : nullptr);
+    RecordResult(m_state, verdict, resultPlaces());
     m_judged = true;
     HTML->setEnabled(false);
     Panel2->setEnabled(false);
@@ -499,14 +505,14 @@ void TffZad::btLoadClick()
 
 void TffZad::btHelpClick()
 {
-    if (ui::hooks().showHintPage) ui::hooks().showHintPage(m_state.TaskFile(kHintExt));
+    shellcalls::guide().ShowHintPage(m_state.TaskFile(kHintExt));
 }
 
 void TffZad::btCalcClick() { m_calculator->Show(); }
 
 void TffZad::overrule(int verdict)
 {
-    if (!users::OverruleVerdict(m_state.shownUserFolder, m_state.taskCode, verdict))
+    if (!users::OverruleVerdict(base::App(), m_state.shownUserFolder, m_state.taskCode, verdict))
         ui::ShowMessage(QStringLiteral("Не удается сохранить файл \"%1\"").arg(m_state.shownUserFolder + users::kResultsFile));
 }
 

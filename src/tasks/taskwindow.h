@@ -1,6 +1,6 @@
 #pragma once
-#include "tasks/checking.h"
-#include "tasks/taskstate.h"
+#include "tasks/recording.h"
+#include "taskfiles/taskstate.h"
 #include <QWidget>
 
 class QLineEdit;
@@ -10,6 +10,8 @@ class QTimer;
 namespace ui {
 class HtmlView;
 class TGifImage;
+}
+namespace shellcalls {
 struct TaskOpening;
 }
 
@@ -37,7 +39,7 @@ public:
     // RestoreState; a teacher's look at a pupil's verdict presses "Верно"
     // ("1") or "Неверно" ("2") down. A code that would leave the tasks folder,
     // or a task without its page, is refused with a message (false).
-    bool Open(const ui::TaskOpening& opening);
+    bool Open(const shellcalls::TaskOpening& opening);
 
     void ShowUser(const QString& userId);
     // Assembles and shows the page of the task; an empty code only clears it.
@@ -109,6 +111,8 @@ private:
                              const QColor& colour = Qt::black);
     void restoreLab();
     void finishAttempt(int verdict);
+    // The run's state, the area (when the task has one) and the lab on screen.
+    ResultPlaces resultPlaces() const;
     void overrule(int verdict);
     void closeTask();
     PageAnswers collectPage() const;

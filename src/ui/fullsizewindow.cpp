@@ -1,7 +1,7 @@
 #include "ui/fullsizewindow.h"
 #include "base/appstate.h"
 #include "ui/dialogs.h"
-#include "ui/hooks.h"
+#include "shellcalls/shellcalls.h"
 #include <QCloseEvent>
 #include <QShortcut>
 
@@ -17,7 +17,7 @@ FullSizeWindow::FullSizeWindow(const QString& name, QWidget* parent) : QWidget(p
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, [] {
-        if (hooks().showWindowHelp) hooks().showWindowHelp();
+        shellcalls::guide().ShowWindowHelp();
     });
 }
 
@@ -62,7 +62,7 @@ void FullSizeWindow::closeEvent(QCloseEvent* event)
     }
     event->accept();
     g_quitting = true;
-    if (hooks().quitConfirmed) hooks().quitConfirmed();
+    shellcalls::navigation().QuitConfirmed();
 }
 
 } // namespace ui

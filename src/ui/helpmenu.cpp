@@ -1,5 +1,5 @@
 #include "ui/helpmenu.h"
-#include "ui/hooks.h"
+#include "shellcalls/shellcalls.h"
 #include <QAction>
 #include <QPointer>
 #include <QWidget>
@@ -11,7 +11,7 @@ QAction* AttachHelpMenu(QWidget* control)
     auto* item = new QAction(QStringLiteral("Что это такое?"), control);
     item->setObjectName(QStringLiteral("PopupMenu1"));
     QObject::connect(item, &QAction::triggered, control, [target = QPointer<QWidget>(control)] {
-        if (target && hooks().showControlHelp) hooks().showControlHelp(target);
+        if (target) shellcalls::guide().ShowControlHelp(target);
     });
     control->addAction(item);
     control->setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -4,7 +4,7 @@ class QAction;
 class QWidget;
 
 // The context menu "Что это такое?" of selected controls: its one item asks
-// the shell for the control's own help page (ui::hooks().showControlHelp).
+// the shell for the control's own help page (shellcalls::guide().ShowControlHelp).
 namespace ui {
 
 // Gives control the menu; returns its item (named "PopupMenu1").

@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/htmlform.h"
+#include "base/htmlform.h"
 #include <QColor>
 #include <QStringList>
 #include <QUrl>
@@ -107,7 +107,7 @@ public:
     // --- the first form of the page ---
     bool HasForm() const { return m_page.hasForm; }
     // "name=value" lines as the form reports them (ticked boxes only).
-    QStringList FormValues() const { return ui::FormValues(m_page.fields); }
+    QStringList FormValues() const { return base::FormValues(m_page.fields); }
     // Names of all fields in page order, one per control.
     QStringList FormFieldNames() const;
     const QList<FormField>& FormFields() const { return m_page.fields; }

@@ -52,9 +52,8 @@ bool SaveResults(const QString& folder, const base::NameValueList& list)
     return base::WriteLines(folder + kResultsFile, list.lines());
 }
 
-bool RecordAttempt(const QString& taskCode, int verdict, double seconds)
+bool RecordAttempt(base::AppState& app, const QString& taskCode, int verdict, double seconds)
 {
-    auto& app = base::App();
     const long long spent = std::llround(std::max(0.0, seconds));
     const QDate today = base::Today();
     const int index = app.userResults.indexOfName(taskCode);
@@ -70,7 +69,7 @@ bool RecordAttempt(const QString& taskCode, int verdict, double seconds)
     return saved;
 }
 
-bool OverruleVerdict(const QString& pupilFolder, const QString& taskCode, int verdict)
+bool OverruleVerdict(base::AppState& app, const QString& pupilFolder, const QString& taskCode, int verdict)
 {
     if (verdict != 1 && verdict != 2) return false;
     base::NameValueList pupil;
@@ -84,7 +83,6 @@ bool OverruleVerdict(const QString& pupilFolder, const QString& taskCode, int ve
         pupil.setValue(index, value);
         saved = SaveResults(pupilFolder, pupil);
     }
-    auto& app = base::App();
     if (!app.userFolder.isEmpty() && SameFolder(pupilFolder, app.userFolder)) app.userResults = pupil;
     app.resultsChanged = true;
     return saved;

@@ -7,6 +7,10 @@
 // "<task code>=<value>". The value has fixed columns: the verdict (1
 // character), the attempts (3, right-aligned), the seconds spent (6,
 // right-aligned), a space and the date of the last attempt (dd.mm.yyyy).
+namespace base {
+struct AppState;
+}
+
 namespace users {
 
 inline const QString kResultsFile = QStringLiteral("results.txt");
@@ -34,15 +38,16 @@ void LoadResults(const QString& folder, base::NameValueList& list);
 // (nobody logged in) writes nothing.
 bool SaveResults(const QString& folder, const base::NameValueList& list);
 
-// One attempt of the current user: updates App().userResults, saves it to
-// App().userFolder and sets App().resultsChanged. verdict is 0, 1 or 2;
+// One attempt of the logged-in user of app: updates app.userResults, saves
+// it to app.userFolder and sets app.resultsChanged. verdict is 0, 1 or 2;
 // seconds are rounded to the nearest whole number.
-bool RecordAttempt(const QString& taskCode, int verdict, double seconds);
+bool RecordAttempt(base::AppState& app, const QString& taskCode, int verdict, double seconds);
 
 // A teacher's verdict (1 or 2) on a pupil's entry: only column 1 changes.
 // The current user's own list is not disturbed (unless the pupil folder is
-// the current user's). Sets App().resultsChanged. False when the verdict is
-// not 1 or 2 or the pupil's file could not be written.
-bool OverruleVerdict(const QString& pupilFolder, const QString& taskCode, int verdict);
+// the current user's, whose list in app then follows). Sets
+// app.resultsChanged. False when the verdict is not 1 or 2 or the pupil's
+// file could not be written.
+bool OverruleVerdict(base::AppState& app, const QString& pupilFolder, const QString& taskCode, int verdict);
 
 } // namespace users

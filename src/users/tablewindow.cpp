@@ -2,7 +2,7 @@
 #include "base/apperror.h"
 #include "base/appstate.h"
 #include "ui/dialogs.h"
-#include "ui/hooks.h"
+#include "shellcalls/shellcalls.h"
 #include "ui/pictureset.h"
 #include "ui/waitcursor.h"
 #include "users/register.h"
@@ -378,8 +378,7 @@ void TfmTable::GridCellPressed(int column, int row)
     const ui::WaitCursor wait;
     const QChar verdict = value[0];
     const bool pressed = verdict == kVerdictRight || verdict == kVerdictWrong;
-    if (ui::hooks().openTask)
-        ui::hooks().openTask({m_grid.ids.value(row - 1), m_grid.codes.value(column - 1),
+    shellcalls::navigation().OpenTask({m_grid.ids.value(row - 1), m_grid.codes.value(column - 1),
                               QStringLiteral("Упражнение №") + QString::number(m_grid.number(column)),
                               pressed ? QString(verdict) : QString(), QString()});
 }
@@ -396,7 +395,7 @@ void TfmTable::SpeedButton1Click()
     if (!error.isEmpty())
         ui::ShowMessage(error);
     else
-        ui::ShowNote(ExportSavedNote(file), kSavedNoteSeconds);
+        shellcalls::guide().ShowNote(ExportSavedNote(file), kSavedNoteSeconds);
 }
 
 } // namespace users

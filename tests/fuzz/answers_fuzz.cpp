@@ -1,7 +1,7 @@
 // Any bytes as a task page and two answer files (separated by zero bytes):
 // judging must neither crash nor hang, and gives a verdict of 0, 1 or 2.
 #include "base/textfile.h"
-#include "tasks/answerpage.h"
+#include "taskfiles/answerpage.h"
 #include <cstdint>
 #include <cstdlib>
 

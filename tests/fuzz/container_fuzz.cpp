@@ -2,7 +2,7 @@
 // reader must neither crash nor hang, and what it read must survive being
 // written and read again unchanged.
 #include "base/textfile.h"
-#include "tasks/containerfile.h"
+#include "taskfiles/containerfile.h"
 #include <cstdint>
 #include <cstdlib>
 

@@ -5,7 +5,6 @@
 #include "labframe/virtualkeys.h"
 #include "support/fakedialogs.h"
 #include "labtest.h"
-#include "ui/hooks.h"
 #include "ui/music.h"
 #include <QApplication>
 #include <QCursor>
@@ -42,11 +41,6 @@ protected:
         labframe::RegisterLab(6, [] { return new TestLab(6); });
         lab = static_cast<TestLab*>(labframe::CreateLab(6));
         lab->show();
-        ui::hooks().closeLabHelp = [this] { ++helpHidden; };
-        ui::hooks().showLabHelpAgain = [this] { ++helpShown; };
-        ui::hooks().showNote = [this](const QString& text, int seconds) {
-            notes.append(text + u'/' + QString::number(seconds));
-        };
     }
     void TearDown() override
     {
@@ -73,9 +67,16 @@ protected:
 
     FakeDialogs dialogs;
     TestLab* lab = nullptr;
-    int helpHidden = 0;
-    int helpShown = 0;
-    QStringList notes;
+    qsizetype helpHidden() const { return shellCalls.calls.count(QStringLiteral("close lab help")); }
+    qsizetype helpShown() const { return shellCalls.calls.count(QStringLiteral("lab help again")); }
+    // The notes as "text/seconds".
+    QStringList notes() const
+    {
+        QStringList texts;
+        for (const QString& call : shellCalls.calls)
+            if (call.startsWith(QStringLiteral("note "))) texts.append(call.mid(5));
+        return texts;
+    }
 };
 
 const QString kClosingNote = QStringLiteral("А теперь попробуйте сами!/3");
@@ -139,7 +140,7 @@ TEST_F(DemoTest, OneMoveReplaysThenEndsWithTheClosingNote)
     writeScript(QStringLiteral("one"), {QStringLiteral("0 512 10 10")});
     lab->PlayDemo(QStringLiteral("DEMO\\one"));
     EXPECT_TRUE(DemoPlayer().playing());
-    EXPECT_EQ(helpHidden, 1);
+    EXPECT_EQ(helpHidden(), 1);
     EXPECT_EQ(lab->lbExample->text(), QStringLiteral("Прервать ролик - Esc"));
     EXPECT_EQ(ui::TffMusic::instance().CurrentSound(), QStringLiteral("WAV\\Fon.mid"));
     EXPECT_EQ(lab->size(), QSize(800, 600));
@@ -147,8 +148,8 @@ TEST_F(DemoTest, OneMoveReplaysThenEndsWithTheClosingNote)
     ASSERT_TRUE(waitUntilIdle());
     EXPECT_EQ(QCursor::pos(), lab->mapToGlobal(QPoint(10, 10)));
     EXPECT_TRUE(ui::TffMusic::instance().CurrentSound().isEmpty());
-    EXPECT_EQ(helpShown, 1);
-    EXPECT_EQ(notes, QStringList{kClosingNote});
+    EXPECT_EQ(helpShown(), 1);
+    EXPECT_EQ(notes(), QStringList{kClosingNote});
     EXPECT_TRUE(lab->lbExample->text().isEmpty());
 }
 
@@ -169,7 +170,7 @@ TEST_F(DemoTest, WithoutScriptOnlyTheStartingStateIsLoaded)
     lab->PlayDemo(QStringLiteral("DEMO\\nothing"));
     EXPECT_FALSE(DemoPlayer().playing());
     EXPECT_EQ(lab->edName->text(), QStringLiteral("state"));
-    EXPECT_EQ(helpHidden, 0);
+    EXPECT_EQ(helpHidden(), 0);
 }
 
 TEST_F(DemoTest, EscEndsTheReplayAndNeverReachesTheLab)
@@ -182,24 +183,23 @@ TEST_F(DemoTest, EscEndsTheReplayAndNeverReachesTheLab)
     QTest::keyClick(lab->edName, Qt::Key_Escape);
     EXPECT_FALSE(DemoPlayer().playing());
     EXPECT_FALSE(log.keys.contains(std::pair{QEvent::KeyPress, int(Qt::Key_Escape)}));
-    EXPECT_EQ(notes, QStringList{kClosingNote});
-    EXPECT_EQ(helpShown, 1);
+    EXPECT_EQ(notes(), QStringList{kClosingNote});
+    EXPECT_EQ(helpShown(), 1);
 }
 
 TEST_F(DemoTest, ForeignKeyFiresNoShortcut)
 {
-    int helps = 0;
-    ui::hooks().showWindowHelp = [&] { ++helps; };
+    const auto helps = [this] { return shellCalls.calls.count(QStringLiteral("window help")); };
     lab->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(lab));
     QTest::keyClick(lab, Qt::Key_F1);
-    ASSERT_EQ(helps, 1); // F1 asks for help while nothing plays
+    ASSERT_EQ(helps(), 1); // F1 asks for help while nothing plays
 
     writeScript(QStringLiteral("long"), {QStringLiteral("0 512 10 10"), QStringLiteral("20000 512 30 30")});
     lab->PlayDemo(QStringLiteral("DEMO\\long"));
     ASSERT_TRUE(waitForPointer());
     QTest::keyClick(lab, Qt::Key_F1);
-    EXPECT_EQ(helps, 1);
+    EXPECT_EQ(helps(), 1);
     EXPECT_FALSE(DemoPlayer().playing());
 }
 
@@ -219,7 +219,7 @@ TEST_F(DemoTest, PointerMayStrayFortyPixelsButNotMore)
     moveRealMouse(expected + QPoint(0, 41));
     EXPECT_FALSE(DemoPlayer().playing());
     EXPECT_EQ(log.mouseEvents, 2); // the move that ended it was swallowed
-    EXPECT_EQ(notes, QStringList{kClosingNote});
+    EXPECT_EQ(notes(), QStringList{kClosingNote});
 }
 
 TEST_F(DemoTest, ScriptClicksAndTypesIntoTheLab)
@@ -238,7 +238,7 @@ TEST_F(DemoTest, ScriptClicksAndTypesIntoTheLab)
     // Flags 2 release the key, whatever the event code says.
     EXPECT_EQ(log.keys.count(std::pair{QEvent::KeyRelease, int(Qt::Key_B)}), 1);
     EXPECT_EQ(log.keys.count(std::pair{QEvent::KeyPress, int(Qt::Key_B)}), 1);
-    EXPECT_EQ(notes, QStringList{kClosingNote});
+    EXPECT_EQ(notes(), QStringList{kClosingNote});
 }
 
 TEST_F(DemoTest, OutOfRangeValuesEndTheReplayNormally)
@@ -248,13 +248,13 @@ TEST_F(DemoTest, OutOfRangeValuesEndTheReplayNormally)
     lab->PlayDemo(QStringLiteral("DEMO\\range"));
     ASSERT_TRUE(waitUntilIdle());
     EXPECT_EQ(QCursor::pos(), lab->mapToGlobal(QPoint(10, 10)));
-    EXPECT_EQ(notes, QStringList{kClosingNote});
+    EXPECT_EQ(notes(), QStringList{kClosingNote});
 
     writeScript(QStringLiteral("offscreen"), {QStringLiteral("0 512 -5000 10"), QStringLiteral("0 512 60 60")});
     lab->PlayDemo(QStringLiteral("DEMO\\offscreen"));
     ASSERT_TRUE(waitUntilIdle());
     EXPECT_EQ(QCursor::pos(), lab->mapToGlobal(QPoint(10, 10)));
-    EXPECT_EQ(notes.size(), 2);
+    EXPECT_EQ(notes().size(), 2);
 }
 
 TEST_F(DemoTest, StartingWhilePlayingDoesNothing)
@@ -266,7 +266,7 @@ TEST_F(DemoTest, StartingWhilePlayingDoesNothing)
     lab->PlayDemo(QStringLiteral("DEMO\\second"));
     EXPECT_EQ(DemoPlayer().scriptPath(), QStringLiteral("DEMO\\first.SCI"));
     EXPECT_TRUE(lab->edName->text().isEmpty());
-    EXPECT_EQ(helpHidden, 1);
+    EXPECT_EQ(helpHidden(), 1);
 
     // Stopped, the first thread's late end must not end the next replay.
     DemoPlayer().StopScript();

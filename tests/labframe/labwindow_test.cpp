@@ -4,7 +4,6 @@
 #include "base/appstate.h"
 #include "support/fakedialogs.h"
 #include "labtest.h"
-#include "ui/hooks.h"
 #include <QAction>
 #include <QBuffer>
 #include <QColorDialog>
@@ -136,7 +135,7 @@ TEST_F(TfmLabTest, OpenButtonStartsAtTheVisibleTaskOrTheExamples)
     EXPECT_EQ(dialogs.fileFolders.value(0), real(QStringLiteral("LABS\\LAB6\\")));
     EXPECT_EQ(lab.edName->text(), QStringLiteral("opened"));
 
-    ui::hooks().visibleTaskCode = [] { return QStringLiteral("A05\\task-with-a-long-name"); };
+    shellCalls.visibleTaskCode = QStringLiteral("A05\\task-with-a-long-name");
     QTest::mouseClick(lab.btLoad, Qt::LeftButton); // cancelled
     EXPECT_EQ(dialogs.fileFolders.value(1), real(QStringLiteral("ZADS\\A05\\")) + QStringLiteral("task-with-a-"));
     EXPECT_EQ(lab.edName->text(), QStringLiteral("opened"));
@@ -144,15 +143,11 @@ TEST_F(TfmLabTest, OpenButtonStartsAtTheVisibleTaskOrTheExamples)
 
 TEST_F(TfmLabTest, HidingClosesTheTaskWindowsAndEmptiesTheStatusText)
 {
-    int closed = 0;
-    QStringList status;
-    ui::hooks().closeTaskWindows = [&] { ++closed; };
-    ui::hooks().setStatusText = [&](const QString& text) { status.append(text); };
     TestLab lab;
     lab.show();
+    shellCalls.calls.clear();
     lab.hide();
-    EXPECT_EQ(closed, 1);
-    EXPECT_EQ(status, QStringList{QString()});
+    EXPECT_EQ(shellCalls.calls, (QStringList{"close task windows", "status "}));
 }
 
 TEST_F(TfmLabTest, MenuChoiceGoesOntoTheToolButton)

@@ -4,7 +4,6 @@
 #include "base/appstate.h"
 #include "base/paths.h"
 #include "shell/contentswindow.h"
-#include "shell/courseplugs.h"
 #include "shell/coursewindows.h"
 #include "shell/startmode.h"
 #include "shell/workspace.h"
@@ -13,7 +12,7 @@
 #include "support/fakedialogs.h"
 #include "support/htmlclick.h"
 #include "support/testsupport.h"
-#include "ui/hooks.h"
+#include "support/shellcallsrecorder.h"
 #include "ui/htmlview.h"
 #include "ui/imagebuttons.h"
 #include "ui/windowstack.h"
@@ -50,9 +49,6 @@ protected:
         writeLines("ZADS\\A01\\011.HTM", {"<COMMON>", "<P>Запишите число", "</COMMON>", "<P>сорок два"});
         writeLines("ZADS\\A01\\012.HTM", {"<COMMON>", "<P>Запишите число", "</COMMON>", "<P>семьдесят"});
         writeLines("ZADS\\00000000\\USER0001.CFG", {" A01\\T01", "", ""});
-        hooks.showNote = [this](const QString& text, int) { notes.append(text); };
-        hooks.openTask = [this](const ui::TaskOpening& opening) { tasks.append(opening.taskCode + "|" + opening.caption); };
-        hooks.setTaskFontSize = [this](int size) { taskFont = size; };
         base::App().currentUserId = "00000007";
         login = std::make_unique<StandIn>("fmZast");
         ui::WindowStack::instance().push(login.get());
@@ -75,7 +71,6 @@ protected:
         contents.reset();
         login.reset();
         ui::WindowStack::instance().clear();
-        ui::hooks() = {};
         ProgramFolderTest::TearDown();
     }
 
@@ -94,11 +89,21 @@ protected:
     }
 
 
-    ui::ShellHooks& hooks = ui::hooks();
+    ShellCallsRecorder shellCalls;
+    const QStringList& notes = shellCalls.notes;
+    // The tasks asked for, as "code|caption", and the last font size given to the task window.
+    QStringList tasks() const
+    {
+        QStringList asked;
+        for (const shellcalls::TaskOpening& opening : shellCalls.openings) asked.append(opening.taskCode + "|" + opening.caption);
+        return asked;
+    }
+    int taskFont() const
+    {
+        const QStringList sizes = shellCalls.calls.filter(QStringLiteral("task font "));
+        return sizes.isEmpty() ? 0 : sizes.last().mid(10).toInt();
+    }
     FakeDialogs dialogs;
-    QStringList notes;
-    QStringList tasks;
-    int taskFont = 0;
     std::unique_ptr<StandIn> login;
     std::unique_ptr<TfmCont> contents;
     std::unique_ptr<TfmWork> work;
@@ -167,7 +172,7 @@ TEST_F(CourseWindowsTest, LessonOpensFromItsOwnPageListAndTaskLinksReachTheTaskW
     work->ShowPage(1);
     EXPECT_TRUE(PageText(work->HTML).contains("Цифры и разряды"));
     EXPECT_TRUE(work->HTMLHotSpotClick("ZAD:A01\\011 1"));
-    EXPECT_EQ(tasks, QStringList{"A01\\011|Упражнение №1 :"});
+    EXPECT_EQ(tasks(), QStringList{"A01\\011|Упражнение №1 :"});
     EXPECT_FALSE(work->HTMLHotSpotClick("T02.HTM")); // followed by the view itself
 }
 
@@ -180,7 +185,7 @@ TEST_F(CourseWindowsTest, FontButtonsEnlargeTextAndFormulaPictures)
     EXPECT_EQ(work->pageFontSize(), start + 2);
     EXPECT_EQ(work->HTML->DefaultFontSize(), start + 2);
     EXPECT_EQ(formulas::PictureFontSize(), start + 4);
-    EXPECT_EQ(taskFont, start + 2);
+    EXPECT_EQ(taskFont(), start + 2);
     QTest::mouseClick(work->btDown, Qt::LeftButton);
     EXPECT_EQ(work->pageFontSize(), start + 1);
 }
@@ -262,7 +267,7 @@ TEST_F(CourseWindowsTest, IllustrationLabTakesThePageViewIntoTheReferenceWindow)
     EXPECT_EQ(ui::WindowStack::instance().top(), work.get());
 }
 
-TEST_F(CourseWindowsTest, CoursePlugsOpenTopicsWithTheirTitlesOnTheAskedPage)
+TEST_F(CourseWindowsTest, TopicsOpenFromOutsideWithTheirTitlesOnTheAskedPage)
 {
     Workspace windows;
     CreateCourseWindows(windows);
@@ -271,16 +276,15 @@ TEST_F(CourseWindowsTest, CoursePlugsOpenTopicsWithTheirTitlesOnTheAskedPage)
     const std::unique_ptr<TfmWork> ownWork(windows.fmWork);
     const std::unique_ptr<TffOwn> ownBuilder(windows.ffOwn);
 
-    ASSERT_TRUE(coursePlugs().openTopicPage("A01", 2));
+    ASSERT_TRUE(OpenTopicOnPage(windows, "A01", 2));
     EXPECT_EQ(windows.fmWork->currentPage(), 2);
     EXPECT_EQ(windows.fmWork->lbTitle->text(), "Запись чисел");
     EXPECT_TRUE(PageText(windows.fmWork->HTML).contains("Счёты"));
-    EXPECT_FALSE(coursePlugs().openTopicPage("A02", 1));
+    EXPECT_FALSE(OpenTopicOnPage(windows, "A02", 1));
     EXPECT_EQ(windows.fmWork->currentPage(), 2);
 
     // The command line's topic mode opens on the theory page.
     ASSERT_TRUE(startModeTargets().openTopic("A01"));
     EXPECT_EQ(windows.fmWork->currentPage(), 1);
-    coursePlugs() = {};
     startModeTargets() = {};
 }

@@ -1,4 +1,4 @@
-// The hint, lab help and history page windows, and the hooks that reach them.
+// The hint, lab help and history page windows, and the shell calls that reach them.
 #include "shell/helplab.h"
 #include "shell/helpwindows.h"
 #include "shell/messagepopup.h"
@@ -10,7 +10,7 @@
 #include "support/fakedialogs.h"
 #include "support/htmlclick.h"
 #include "support/testsupport.h"
-#include "ui/hooks.h"
+#include "shell/windowcalls.h"
 #include "ui/htmlview.h"
 #include "ui/music.h"
 #include "ui/windowstack.h"
@@ -38,7 +38,6 @@ protected:
         shell::ReleaseHelpWindows();
         labframe::ReleaseLabs();
         ui::WindowStack::instance().clear();
-        ui::hooks() = {};
         ProgramFolderTest::TearDown();
     }
 
@@ -122,23 +121,23 @@ TEST_F(HelpWindowsTest, FollowedHelpPagesShowTheirFormulas)
     EXPECT_EQ(pictures, 1);
 }
 
-TEST_F(HelpWindowsTest, CreatedOnceAndReachedThroughTheHooks)
+TEST_F(HelpWindowsTest, CreatedOnceAndReachedThroughTheShellCalls)
 {
     shell::TffMess* mess = shell::MessageWindow();
     shell::CreateHelpWindows();
     EXPECT_EQ(shell::MessageWindow(), mess);
     EXPECT_EQ(shell::LabHelpWindow(), help);
 
-    ui::ShowNote(QStringLiteral("ОТЛИЧНО!"), 5);
+    shellcalls::guide().ShowNote(QStringLiteral("ОТЛИЧНО!"), 5);
     EXPECT_TRUE(mess->isVisible());
     EXPECT_EQ(mess->text(), QStringLiteral("ОТЛИЧНО!"));
 
     writeLines(QStringLiteral("HELP\\Main.HTM"), page(QStringLiteral("Главное окно"), QStringLiteral("<P>Справка</P>")));
-    ui::hooks().showLabHelp(QStringLiteral("HELP\\Main.HTM"));
+    shellcalls::guide().ShowLabHelp(QStringLiteral("HELP\\Main.HTM"));
     EXPECT_TRUE(help->isVisible());
-    ui::hooks().closeLabHelp();
+    shellcalls::guide().CloseLabHelp();
     EXPECT_FALSE(help->isVisible());
-    ui::hooks().showLabHelpAgain();
+    shellcalls::guide().ShowLabHelpAgain();
     EXPECT_TRUE(help->isVisible());
 
     // A page without a title does not keep the caption of the one before.
@@ -175,7 +174,12 @@ TEST_F(HelpWindowsTest, HelpWindowOpensBelowTheGuideFigure)
     QWidget* figure = new QWidget(&window);
     figure->setGeometry(10, 0, 125, 107);
     window.show();
-    ui::hooks().guideFigure = [figure] { return figure; };
+    struct FigureAt : shell::WindowCalls {
+        QWidget* figure = nullptr;
+        QWidget* Figure() const override { return figure; }
+    } calls;
+    calls.figure = figure;
+    const shellcalls::Installed<shellcalls::Guide> installed(&calls);
     writeLines(QStringLiteral("HELP\\Main.HTM"), page(QStringLiteral("Помощь"), QStringLiteral("<P>Текст</P>")));
     ASSERT_TRUE(help->ShowPage(QStringLiteral("HELP\\Main.HTM")));
     EXPECT_EQ(help->pos(), figure->mapToGlobal(QPoint(0, 107)));
@@ -281,7 +285,7 @@ TEST_F(HelpWindowsTest, HintPageFitsItsContentBelowTheFigure)
 TEST_F(HelpWindowsTest, HistoryPageTakesItsTitleAndResolvesBesideItsFile)
 {
     writeLines(QStringLiteral("OS\\Koord.htm"), page(QStringLiteral("Метод координат"), QStringLiteral("<FORMULA=[y = kx + b]>")));
-    ui::hooks().showHistoryPage(QStringLiteral("OS\\Koord.htm"));
+    shellcalls::guide().ShowHistoryPage(QStringLiteral("OS\\Koord.htm"));
     shell::TffHist* history = shell::HistoryWindow();
     EXPECT_TRUE(history->isVisible());
     EXPECT_EQ(history->windowTitle(), QStringLiteral("Метод координат"));

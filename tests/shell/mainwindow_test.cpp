@@ -5,7 +5,8 @@
 #include "support/fakedialogs.h"
 #include "support/htmlclick.h"
 #include "support/testsupport.h"
-#include "ui/hooks.h"
+#include "shell/windowcalls.h"
+#include "shell/workspace.h"
 #include "ui/htmlview.h"
 #include "ui/imagebuttons.h"
 #include "ui/windowstack.h"
@@ -46,9 +47,9 @@ protected:
         for (int n = 0; n < tops.size(); ++n) savePicture("JPG\\" + tops[n] + ".JPG", 300 + n, 117);
         for (const char* name : {"MainLeft", "MainLeOn", "MainLeOf", "LabsLeft"}) savePicture(QString("JPG\\%1.JPG").arg(name), 170, 600);
         for (const char* name : {"MainBott", "MainBoOn", "MainBoOf", "Bottom"}) savePicture(QString("JPG\\%1.JPG").arg(name), 900, 56);
-        hooks.showLabHelp = [this](const QString& file) { helpShown.append(file); };
-        hooks.closeLabHelp = [this] { ++helpClosed; };
-        hooks.quitConfirmed = [this] { ++quits; };
+        shellcalls::Install(static_cast<shellcalls::Navigation*>(&calls));
+        shellcalls::Install(static_cast<shellcalls::Guide*>(&calls));
+        shellcalls::Install(static_cast<shellcalls::StatusLine*>(&calls));
         login = std::make_unique<Window>("fmZast");
         ui::WindowStack::instance().push(login.get());
         login->show();
@@ -61,7 +62,8 @@ protected:
         main.reset();
         login.reset();
         ui::WindowStack::instance().clear();
-        ui::hooks() = {};
+        shellcalls::InstallNone();
+        shell::workspace() = {};
         ui::FullSizeWindow::SetQuitting(false);
         ProgramFolderTest::TearDown();
     }
@@ -78,6 +80,7 @@ protected:
     void openMain()
     {
         main = std::make_unique<TfmMain>();
+        shell::workspace().fmMain = main.get();
         ui::OpenWindow(main.get());
     }
 
@@ -89,14 +92,25 @@ protected:
         return windows.back().get();
     }
 
-    ui::ShellHooks& hooks = ui::hooks();
+    // The shell's own answers, but the lab help, the quit and the task window
+    // are written down.
+    struct Calls : shell::WindowCalls {
+        void ShowLabHelp(const QString& file) override { helpShown.append(file); }
+        void CloseLabHelp() override { ++helpClosed; }
+        void QuitConfirmed() override { ++quits; }
+        QString VisibleTaskCode() const override { return task; }
+        QStringList helpShown;
+        int helpClosed = 0;
+        int quits = 0;
+        QString task;
+    } calls;
+    QStringList& helpShown = calls.helpShown;
+    int& helpClosed = calls.helpClosed;
+    int& quits = calls.quits;
     FakeDialogs dialogs;
     std::unique_ptr<Window> login;
     std::unique_ptr<TfmMain> main;
     std::vector<std::unique_ptr<Window>> windows;
-    QStringList helpShown;
-    int helpClosed = 0;
-    int quits = 0;
 };
 
 TEST_F(MainWindowTest, FirstShowingLoadsTheStartPageAndItsPictures)
@@ -324,13 +338,12 @@ TEST_F(MainWindowTest, ALabLinkClickedOnTheLabsPageOpensTheLab)
 TEST_F(MainWindowTest, HelpOfTheWindowThatHoldsTheFigure)
 {
     for (const char* name : {"Main", "Labs", "Meth", "Work", "Zad"}) writeLines(QString("HELP\\%1.HTM").arg(name), {"x"});
-    QString task;
-    hooks.visibleTaskCode = [&] { return task; };
+    QString& task = calls.task;
     openMain();
     main->ShowSection(shell::kSectionLabs);
     QTest::mouseClick(main->Fig, Qt::LeftButton);
     main->ShowSection(shell::kSectionAbout); // about has the main help
-    hooks.showWindowHelp();                  // F1
+    shellcalls::guide().ShowWindowHelp();    // F1
     main->ShowSection(shell::kSectionTimeLine); // "Os.HTM" is missing: nothing
     main->FigClick();
     openWindow("fmWork");
@@ -370,21 +383,23 @@ TEST_F(MainWindowTest, WhatIsThisOpensTheControlsOwnHelpPage)
     writeLines("HELP\\Lab3\\btFig.HTM", {"x"});
     auto* btFig = new QWidget(lab);
     btFig->setObjectName("btFig");
-    hooks.showControlHelp(btFig);
+    shellcalls::guide().ShowControlHelp(btFig);
     EXPECT_EQ(helpShown, QStringList({"HELP\\Main\\btLabs.HTM", "HELP\\Lab3\\btFig.HTM"}));
 }
 
-TEST_F(MainWindowTest, StatusTextAndGuideFigureAreReachedThroughTheHooks)
+TEST_F(MainWindowTest, StatusTextAndGuideFigureAreReachedThroughTheShellCalls)
 {
     openMain();
-    ui::SetStatusText("Точка");
+    shellcalls::statusLine().ShowStatus("Точка");
     EXPECT_EQ(main->lbRegim->text(), QStringLiteral("Точка"));
-    EXPECT_EQ(hooks.guideFigure(), main->Fig);
-    hooks.setGuideFrame(2);
+    EXPECT_EQ(shellcalls::guide().Figure(), main->Fig);
+    shellcalls::guide().SetFigureFrame(2);
     EXPECT_EQ(main->Fig->frame(), 2);
+    shell::workspace().fmMain = nullptr; // the window is gone from the workspace
     main.reset();
-    EXPECT_FALSE(hooks.setStatusText); // a destroyed window leaves no hook behind
-    ui::SetStatusText("после"); // and calls do nothing
+    EXPECT_EQ(shellcalls::guide().Figure(), nullptr);
+    shellcalls::statusLine().ShowStatus("после"); // and calls do nothing
+    shellcalls::guide().SetFigureFrame(1);
 }
 
 TEST(MainWindowNames, HelpNamesAndLinkNumbers)

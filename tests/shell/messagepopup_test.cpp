@@ -1,7 +1,7 @@
 // The message popup of the guide figure.
 #include "shell/messagepopup.h"
 #include "support/testsupport.h"
-#include "ui/hooks.h"
+#include "support/shellcallsrecorder.h"
 #include "ui/windowstack.h"
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,7 +17,6 @@ protected:
     void SetUp() override
     {
         ProgramFolderTest::SetUp();
-        ui::hooks().setGuideFrame = [this](int frame) { frames.append(frame); };
         window.setObjectName(QStringLiteral("fmWork"));
         auto* layout = new QVBoxLayout(&window);
         edit = new QLineEdit(&window);
@@ -31,12 +30,18 @@ protected:
     }
     void TearDown() override
     {
-        ui::hooks() = {};
         ui::WindowStack::instance().clear();
         ProgramFolderTest::TearDown();
     }
 
-    QList<int> frames;
+    ShellCallsRecorder shellCalls;
+    // The frames the guide figure was given.
+    QList<int> frames() const
+    {
+        QList<int> given;
+        for (const QString& call : shellCalls.calls.filter(QStringLiteral("frame "))) given.append(call.mid(6).toInt());
+        return given;
+    }
     QWidget window;
     QLineEdit* edit = nullptr;
     shell::TffMess popup;
@@ -66,13 +71,13 @@ TEST_F(MessagePopupTest, SecondNoteReplacesTextAndDuration)
     EXPECT_TRUE(popup.isVisible());
     EXPECT_EQ(popup.text(), QStringLiteral("ОТЛИЧНО!"));
     EXPECT_EQ(popup.timer()->interval(), 1000);
-    EXPECT_EQ(frames.last(), 2);
+    EXPECT_EQ(frames().last(), 2);
     // The second duration, not the first, hides it.
     QElapsedTimer clock;
     clock.start();
     ASSERT_TRUE(WaitUntil([&] { return !popup.isVisible(); }, 4000));
     EXPECT_LT(clock.elapsed(), 3000);
-    EXPECT_EQ(frames.last(), 0);
+    EXPECT_EQ(frames().last(), 0);
 }
 
 TEST_F(MessagePopupTest, KeyboardStaysWithTheWindowTheUserTypesIn)
@@ -93,12 +98,12 @@ TEST_F(MessagePopupTest, ClickOrKeyHidesAndStopsTheTimer)
     QTest::mouseClick(popup.findChild<QWidget*>(QStringLiteral("Label1")), Qt::LeftButton);
     EXPECT_FALSE(popup.isVisible());
     EXPECT_FALSE(popup.timer()->isActive());
-    EXPECT_EQ(frames, (QList<int>{2, 0}));
+    EXPECT_EQ(frames(), (QList<int>{2, 0}));
 
     popup.ShowNote(QStringLiteral("снова"), 3);
     QTest::keyClick(&popup, Qt::Key_Space);
     EXPECT_FALSE(popup.isVisible());
-    EXPECT_EQ(frames, (QList<int>{2, 0, 2, 0}));
+    EXPECT_EQ(frames(), (QList<int>{2, 0, 2, 0}));
 }
 
 TEST_F(MessagePopupTest, CloudComesOutOfTheGuideFigure)
@@ -113,7 +118,7 @@ TEST_F(MessagePopupTest, CloudComesOutOfTheGuideFigure)
     QWidget* figure = new QWidget(&other);
     figure->setGeometry(0, 0, 125, 107);
     other.show();
-    ui::hooks().guideFigure = [figure] { return figure; };
+    shellCalls.figure = figure;
     popup.ShowNote(QStringLiteral("ОТЛИЧНО!"), 3);
     EXPECT_EQ(popup.pos(), other.mapToGlobal(QPoint(84, 0)));
 }

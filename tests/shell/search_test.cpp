@@ -5,7 +5,6 @@
 #include "labframe/labwindow.h"
 #include "base/apperror.h"
 #include "base/appstate.h"
-#include "shell/courseplugs.h"
 #include "shell/mainwindow.h"
 #include "ui/imagebuttons.h"
 #include "shell/timeline.h"
@@ -14,7 +13,7 @@
 #include "shell/searchwindow.h"
 #include "support/fakedialogs.h"
 #include "support/testsupport.h"
-#include "ui/hooks.h"
+#include "support/shellcallsrecorder.h"
 #include "ui/htmlview.h"
 #include "ui/windowstack.h"
 #include "users/regwindow.h"
@@ -218,10 +217,10 @@ protected:
     {
         labframe::ReleaseLabs();
         ui::WindowStack::instance().clear();
-        ui::hooks() = {};
-        coursePlugs() = {};
+        shellcalls::InstallNone();
         SearchTest::TearDown();
     }
+    ShellCallsRecorder shellCalls;
     FakeDialogs dialogs;
     TfmSearch search;
 };
@@ -281,23 +280,17 @@ TEST_F(SearchPanelTest, LinksOpenTheTopicTheTaskAndTheLabExample)
     search.Edit1->setText("дроб");
     search.btFindClick();
 
-    QString openedTopic;
-    int openedPage = 0;
-    QString found;
-    coursePlugs().openTopicPage = [&](const QString& topic, int page) {
-        openedTopic = topic;
-        openedPage = page;
-        return true;
-    };
-    coursePlugs().findInTopicPage = [&](const QString& text) { found = text; };
     EXPECT_TRUE(search.HTMLHotSpotClick("SPR:A01"));
-    EXPECT_EQ(openedTopic, "A01");
-    EXPECT_EQ(openedPage, 1);
-    EXPECT_EQ(found, "дроб");
+    EXPECT_EQ(shellCalls.calls, (QStringList{"topic A01/1", "find дроб"}));
+    // A topic that does not open is not searched in.
+    shellCalls.topicOpens = false;
+    shellCalls.calls.clear();
+    EXPECT_TRUE(search.HTMLHotSpotClick("SPR:A01"));
+    EXPECT_EQ(shellCalls.calls, QStringList{"topic A01/1"});
 
-    ui::TaskOpening opening;
-    ui::hooks().openTask = [&](const ui::TaskOpening& o) { opening = o; };
-    EXPECT_TRUE(search.HTMLHotSpotClick("ZAD:A01\\0101 8"));
+    EXPECT_TRUE(search.HTMLHotSpotClick("ZAD:A01\0101 8"));
+    ASSERT_EQ(shellCalls.openings.size(), 1);
+    const shellcalls::TaskOpening& opening = shellCalls.openings[0];
     EXPECT_EQ(opening.userId, "12345678");
     EXPECT_EQ(opening.taskCode, "A01\\0101");
     EXPECT_EQ(opening.caption, "Упражнение №8 :");
@@ -336,7 +329,7 @@ protected:
         delete windows.fmMain;
         windows = {};
         ui::WindowStack::instance().clear();
-        ui::hooks() = {};
+        shellcalls::InstallNone();
         SearchTest::TearDown();
     }
     FakeDialogs dialogs;

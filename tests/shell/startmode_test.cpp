@@ -9,7 +9,7 @@
 #include "support/fakedialogs.h"
 #include "support/testsupport.h"
 #include "tasks/taskwindow.h"
-#include "ui/hooks.h"
+#include "shellcalls/shellcalls.h"
 #include "ui/imagebuttons.h"
 #include "ui/windowstack.h"
 #include <QFile>
@@ -82,7 +82,7 @@ protected:
         shell::startModeTargets() = {};
         login.reset();
         ui::WindowStack::instance().clear();
-        ui::hooks() = {};
+        shellcalls::InstallNone();
         ProgramFolderTest::TearDown();
     }
 
@@ -189,14 +189,14 @@ TEST_F(StartModeTest, TaskModeOpensTheTaskWindowAndLinksCannotLeaveTheTasks)
     ASSERT_NE(zad, nullptr);
     EXPECT_TRUE(zad->isVisible());
     EXPECT_EQ(zad->windowTitle(), QStringLiteral("Упражнение №012 :"));
-    EXPECT_EQ(ui::hooks().visibleTaskCode(), QStringLiteral("A05\\012"));
+    EXPECT_EQ(shellcalls::navigation().VisibleTaskCode(), QStringLiteral("A05\\012"));
 
-    ui::hooks().openTask({QString(), QStringLiteral("A05\\..\\..\\USERS\\x"), QStringLiteral("Упражнение :"), {}});
+    shellcalls::navigation().OpenTask({QString(), QStringLiteral("A05\\..\\..\\USERS\\x"), QStringLiteral("Упражнение :"), {}});
     EXPECT_EQ(dialogs.lastMessage(), QStringLiteral("Неверный код упражнения \"A05\\..\\..\\USERS\\x\""));
-    EXPECT_EQ(ui::hooks().visibleTaskCode(), QStringLiteral("A05\\012"));
-    ui::hooks().closeTaskWindows();
+    EXPECT_EQ(shellcalls::navigation().VisibleTaskCode(), QStringLiteral("A05\\012"));
+    shellcalls::navigation().CloseTaskWindows();
     EXPECT_FALSE(zad->isVisible());
-    EXPECT_TRUE(ui::hooks().visibleTaskCode().isEmpty());
+    EXPECT_TRUE(shellcalls::navigation().VisibleTaskCode().isEmpty());
 }
 
 TEST_F(StartModeTest, OtherModesDoNothing)
@@ -222,7 +222,7 @@ TEST_F(StartModeTest, PreparingTheWorkspaceTwiceCreatesNothingTwice)
     shell::PrepareWorkspace();
     EXPECT_EQ(main(), first);
     EXPECT_TRUE(QFile::exists(base::TempFolder() + "compile.bat")); // the tools are copied again
-    EXPECT_EQ(ui::hooks().guideFigure(), first->Fig);
+    EXPECT_EQ(shellcalls::guide().Figure(), first->Fig);
 }
 
 } // namespace

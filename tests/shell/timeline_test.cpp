@@ -4,7 +4,7 @@
 #include "base/textfile.h"
 #include "support/fakedialogs.h"
 #include "support/testsupport.h"
-#include "ui/hooks.h"
+#include "support/shellcallsrecorder.h"
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -125,12 +125,6 @@ protected:
         ASSERT_TRUE(strip.save(real("JPG\\OsTime.JPG"), "JPG", 100));
         writeLines("OS\\action.txt", {"Левый Верхний Правый Нижний Страница", "110 20 190 120 Pifagor.htm",
                                       "510 20 590 120 Evklid.htm"});
-        ui::hooks().showHistoryPage = [this](const QString& file) { pages << file; };
-    }
-    void TearDown() override
-    {
-        ui::hooks() = {};
-        ProgramFolderTest::TearDown();
     }
 
     // The window with its panel 400 pixels wide, shown as section 2 shows it.
@@ -155,7 +149,14 @@ protected:
     }
 
     FakeDialogs dialogs;
-    QStringList pages;
+    ShellCallsRecorder shellCalls;
+    // The history pages asked for.
+    QStringList pages() const
+    {
+        QStringList asked;
+        for (const QString& call : shellCalls.calls.filter(QStringLiteral("history "))) asked.append(call.mid(8));
+        return asked;
+    }
 };
 
 TEST_F(TimeLineWindowTest, DraggingFollowsTheHandWithinTheStrip)
@@ -172,7 +173,7 @@ TEST_F(TimeLineWindowTest, DraggingFollowsTheHandWithinTheStrip)
     drag(*os, 390, 0);
     EXPECT_EQ(os->scrollOffset(), 600); // the strip's right edge at the view's right edge
     EXPECT_NEAR(shownGrey(*os, 399), 180, 3);
-    EXPECT_TRUE(pages.isEmpty()); // drags open nothing
+    EXPECT_TRUE(pages().isEmpty()); // drags open nothing
     EXPECT_TRUE(dialogs.messages.isEmpty());
 
     // The offset survives leaving and re-entering the section.
@@ -191,19 +192,19 @@ TEST_F(TimeLineWindowTest, ClickOnAnAreaOpensItsPage)
     EXPECT_EQ(os->currentArea(), 1);
     EXPECT_EQ(os->imOs->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(os->imOs, Qt::LeftButton, {}, QPoint(150, 50));
-    EXPECT_EQ(pages, QStringList{"OS\\Pifagor.htm"});
+    EXPECT_EQ(pages(), QStringList{"OS\\Pifagor.htm"});
 
     // After scrolling, the view point maps onto the strip further right.
     drag(*os, 300, 0);
     QTest::mouseMove(os->imOs, QPoint(250, 50));
     EXPECT_EQ(os->currentArea(), 2);
     QTest::mouseClick(os->imOs, Qt::LeftButton, {}, QPoint(250, 50));
-    EXPECT_EQ(pages.last(), "OS\\Evklid.htm");
+    EXPECT_EQ(pages().last(), "OS\\Evklid.htm");
 
     // A drag that starts on a card only moves the strip.
-    const qsizetype opened = pages.size();
+    const qsizetype opened = pages().size();
     drag(*os, 250, 200);
-    EXPECT_EQ(pages.size(), opened);
+    EXPECT_EQ(pages().size(), opened);
     EXPECT_EQ(os->scrollOffset(), 350);
 }
 
@@ -218,7 +219,7 @@ TEST_F(TimeLineWindowTest, MissingFilesAreReportedAndHarmless)
     drag(*os, 300, 0);
     QTest::mouseClick(os->imOs, Qt::LeftButton, {}, QPoint(150, 50));
     EXPECT_EQ(os->scrollOffset(), 0);
-    EXPECT_TRUE(pages.isEmpty());
+    EXPECT_TRUE(pages().isEmpty());
     os->FormShow(); // the strip is tried once; no second message
     EXPECT_EQ(dialogs.messages.size(), 2);
 }

@@ -2,7 +2,7 @@
 #include "base/appstate.h"
 #include "support/testsupport.h"
 #include "tasks/itemcontent.h"
-#include "tasks/taskpage.h"
+#include "taskfiles/taskpage.h"
 #include <QFile>
 #include <QFontMetrics>
 #include <QImage>

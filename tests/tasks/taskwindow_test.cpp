@@ -8,7 +8,7 @@
 #include "support/testsupport.h"
 #include "tasks/answerarea.h"
 #include "tasks/taskwindow.h"
-#include "ui/hooks.h"
+#include "support/shellcallsrecorder.h"
 #include "ui/htmlview.h"
 #include "ui/gifwriter.h"
 #include "ui/imagebuttons.h"
@@ -35,14 +35,12 @@ protected:
     {
         ProgramFolderTest::SetUp();
         logIn(kPupil, false);
-        ui::hooks().showNote = [this](const QString& text, int) { notes.append(text); };
         zad = std::make_unique<TffZad>();
     }
     void TearDown() override
     {
         zad.reset();
         labframe::ReleaseLabs();
-        ui::hooks().showNote = nullptr;
         ProgramFolderTest::TearDown();
     }
     void logIn(const QString& id, bool teacher)
@@ -79,7 +77,8 @@ protected:
     }
 
     FakeDialogs dialogs;
-    QStringList notes;
+    ShellCallsRecorder shellCalls;
+    const QStringList& notes = shellCalls.notes;
     std::unique_ptr<TffZad> zad;
 };
 
@@ -496,9 +495,7 @@ TEST_F(TaskWindowTest, WithNobodyLoggedInTheWorkIsJudgedButKeptNowhere)
 
 TEST_F(TaskWindowTest, HintAndEscapeAndClosingTakeTheirWindowsAlong)
 {
-    QStringList calls;
-    ui::hooks().showHintPage = [&](const QString& file) { calls.append("hint " + file); };
-    ui::hooks().closeHintPage = [&] { calls.append("close hint"); };
+    const auto hintCalls = [this] { return shellCalls.calls.filter("hint"); };
     writePage(kFormPage);
     writeLines(kTaskFile + ".HLP", {"<p>Подсказка <FORMULA=[drob[1][2]]></p>"});
     writeLines("ZADS\\A05\\default.lab", {"6", "#", "folder"});
@@ -512,10 +509,10 @@ TEST_F(TaskWindowTest, HintAndEscapeAndClosingTakeTheirWindowsAlong)
     EXPECT_EQ(zad->VisibleTaskCode(), kCode);
 
     QTest::mouseClick(zad->btHelp, Qt::LeftButton);
-    EXPECT_EQ(calls, QStringList{"hint ZADS\\A05\\012.HLP"});
+    EXPECT_EQ(hintCalls(), QStringList{"hint ZADS\\A05\\012.HLP"});
     QTest::keyClick(zad->HTML, Qt::Key_Escape);
     EXPECT_FALSE(zad->isVisible());
-    EXPECT_EQ(calls.last(), "close hint");
+    EXPECT_EQ(hintCalls().last(), "close hint");
     // The task's lab closed with it, by the way back of the window stack.
     EXPECT_FALSE(lab->isVisible());
     EXPECT_EQ(ui::WindowStack::instance().top(), &main);
@@ -525,6 +522,4 @@ TEST_F(TaskWindowTest, HintAndEscapeAndClosingTakeTheirWindowsAlong)
     zad->SetPageFontSize(14);
     EXPECT_EQ(zad->HTML->DefaultFontSize(), 14);
     ui::WindowStack::instance().clear();
-    ui::hooks().showHintPage = nullptr;
-    ui::hooks().closeHintPage = nullptr;
 }

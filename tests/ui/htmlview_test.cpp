@@ -228,7 +228,7 @@ TEST_F(HtmlViewTest, FormFieldsAreReadAndWrittenBeforeAndAfterThePageIsThere)
     EXPECT_EQ(view->FormValues(), QStringList({"x1=7", "F1=[x]", "r=a", QStringLiteral("c2=ю"), QStringLiteral("s=нет"),
                                                QStringLiteral("comment_=старый\nтекст")}));
     EXPECT_EQ(view->FormFieldNames(), QStringList({"x1", "F1", "r", "r", "c1", "c2", "s", "comment_"}));
-    const QList<ui::FormField> scanned = view->FormFields();
+    const QList<base::FormField> scanned = view->FormFields();
 
     // Written while the browser is still loading: the mirror changes at once.
     view->SetFormValues({"X1=12", "f1=[drob[1][x]]", "r=b", QStringLiteral("c1=ю"), QStringLiteral("c2=Ё"),
@@ -238,7 +238,7 @@ TEST_F(HtmlViewTest, FormFieldsAreReadAndWrittenBeforeAndAfterThePageIsThere)
     ASSERT_TRUE(waitReady());
 
     // The browser read the page as the scan did, and the writes reached it.
-    QList<ui::FormField> browser = view->FormFields();
+    QList<base::FormField> browser = view->FormFields();
     EXPECT_EQ(js("document.forms[0].x1.value").toString(), "12");
     EXPECT_EQ(js("document.forms[0].F1.value").toString(), "[drob[1][x]]");
     EXPECT_EQ(js("document.forms[0].r.value").toString(), "b");

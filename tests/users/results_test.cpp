@@ -38,9 +38,9 @@ TEST(ResultValue, FixedColumnsAndTheirReading)
 TEST_F(ResultsTest, AttemptsAddUpInTheFileByteForByte)
 {
     FixedClock clock(QStringLiteral("2004-03-07T10:00:00"));
-    EXPECT_TRUE(users::RecordAttempt(QStringLiteral("A05\\012"), 2, 60.4));
-    EXPECT_TRUE(users::RecordAttempt(QStringLiteral("A05\\013"), 0, 0.6));
-    EXPECT_TRUE(users::RecordAttempt(QStringLiteral("a05\\012"), 1, 65.0)); // another letter case, same task
+    EXPECT_TRUE(users::RecordAttempt(App(), QStringLiteral("A05\\012"), 2, 60.4));
+    EXPECT_TRUE(users::RecordAttempt(App(), QStringLiteral("A05\\013"), 0, 0.6));
+    EXPECT_TRUE(users::RecordAttempt(App(), QStringLiteral("a05\\012"), 1, 65.0)); // another letter case, same task
     EXPECT_TRUE(App().resultsChanged);
     EXPECT_EQ(resultsBytes(), QByteArray("A05\\012=1  2   125 07.03.2004\r\n"
                                          "A05\\013=0  1     1 07.03.2004\r\n"));
@@ -50,10 +50,10 @@ TEST_F(ResultsTest, RoundingAndBrokenValues)
 {
     FixedClock clock(QStringLiteral("2004-03-08T10:00:00"));
     App().userResults.setLines({QStringLiteral("A01\\001=2 zz     x 01.01.2004"), QStringLiteral("garbage line")});
-    users::RecordAttempt(QStringLiteral("A01\\001"), 1, 0.4);
+    users::RecordAttempt(App(), QStringLiteral("A01\\001"), 1, 0.4);
     EXPECT_EQ(App().userResults.value(QStringLiteral("A01\\001")), QStringLiteral("1  1     0 08.03.2004"));
     EXPECT_EQ(App().userResults.lines().value(1), QStringLiteral("garbage line")); // kept as it was
-    users::RecordAttempt(QStringLiteral("A01\\001"), 1, -5); // a clock that went back adds nothing
+    users::RecordAttempt(App(), QStringLiteral("A01\\001"), 1, -5); // a clock that went back adds nothing
     EXPECT_EQ(App().userResults.value(QStringLiteral("A01\\001")), QStringLiteral("1  2     0 08.03.2004"));
 }
 
@@ -70,7 +70,7 @@ TEST_F(ResultsTest, LoadingReplacesTheListAndMissingFilesEmptyIt)
 TEST_F(ResultsTest, NobodyLoggedInWritesNoFile)
 {
     App().userFolder.clear();
-    EXPECT_FALSE(users::RecordAttempt(QStringLiteral("A05\\012"), 1, 10));
+    EXPECT_FALSE(users::RecordAttempt(App(), QStringLiteral("A05\\012"), 1, 10));
     EXPECT_EQ(App().userResults.count(), 1);
     EXPECT_FALSE(QFileInfo::exists(real(QStringLiteral("results.txt"))));
 }
@@ -78,15 +78,15 @@ TEST_F(ResultsTest, NobodyLoggedInWritesNoFile)
 TEST_F(ResultsTest, FailedSaveKeepsThePreviousFileAndTheListInMemory)
 {
     FixedClock clock(QStringLiteral("2004-03-07T10:00:00"));
-    users::RecordAttempt(QStringLiteral("A05\\012"), 1, 10);
+    users::RecordAttempt(App(), QStringLiteral("A05\\012"), 1, 10);
     const QByteArray before = resultsBytes();
     // The file's place is taken by a folder: the write cannot succeed.
     QFile::remove(real(QStringLiteral("USERS\\10000501\\results.txt")));
     QDir().mkpath(real(QStringLiteral("USERS\\10000501\\results.txt")));
-    EXPECT_FALSE(users::RecordAttempt(QStringLiteral("A05\\013"), 2, 20));
+    EXPECT_FALSE(users::RecordAttempt(App(), QStringLiteral("A05\\013"), 2, 20));
     EXPECT_EQ(App().userResults.count(), 2);
     QDir(real(QStringLiteral("USERS\\10000501\\results.txt"))).removeRecursively();
-    EXPECT_TRUE(users::RecordAttempt(QStringLiteral("A05\\014"), 1, 5));
+    EXPECT_TRUE(users::RecordAttempt(App(), QStringLiteral("A05\\014"), 1, 5));
     EXPECT_EQ(resultsBytes(), before + "A05\\013=2  1    20 07.03.2004\r\nA05\\014=1  1     5 07.03.2004\r\n");
 }
 
@@ -96,15 +96,15 @@ TEST_F(ResultsTest, OverrulingChangesOnlyTheVerdictOfThePupil)
                {QStringLiteral("A05\\012=0  3   200 05.03.2004"), QStringLiteral("A05\\013=1  1    10 05.03.2004")});
     App().userFolder = QStringLiteral("USERS\\27182818\\");
     App().userResults.setLines({QStringLiteral("T\\1=1  1     1 01.03.2004")});
-    EXPECT_TRUE(users::OverruleVerdict(QStringLiteral("USERS\\10000502\\"), QStringLiteral("a05\\012"), 2));
+    EXPECT_TRUE(users::OverruleVerdict(App(), QStringLiteral("USERS\\10000502\\"), QStringLiteral("a05\\012"), 2));
     EXPECT_EQ(resultsBytes(QStringLiteral("USERS\\10000502\\")),
               cp1251Lines({QStringLiteral("A05\\012=2  3   200 05.03.2004"), QStringLiteral("A05\\013=1  1    10 05.03.2004")}));
     EXPECT_EQ(App().userResults.lines(), QStringList{QStringLiteral("T\\1=1  1     1 01.03.2004")});
     EXPECT_TRUE(App().resultsChanged);
 
-    EXPECT_FALSE(users::OverruleVerdict(QStringLiteral("USERS\\10000502\\"), QStringLiteral("A05\\013"), 0));
+    EXPECT_FALSE(users::OverruleVerdict(App(), QStringLiteral("USERS\\10000502\\"), QStringLiteral("A05\\013"), 0));
     // A code without an entry changes nothing and creates no file.
-    EXPECT_TRUE(users::OverruleVerdict(QStringLiteral("USERS\\10000503\\"), QStringLiteral("A05\\012"), 1));
+    EXPECT_TRUE(users::OverruleVerdict(App(), QStringLiteral("USERS\\10000503\\"), QStringLiteral("A05\\012"), 1));
     EXPECT_FALSE(QFileInfo::exists(real(QStringLiteral("USERS\\10000503"))));
 }
 
@@ -112,6 +112,6 @@ TEST_F(ResultsTest, OverrulingOnesOwnEntryShowsInTheOwnList)
 {
     writeLines(QStringLiteral("USERS\\10000501\\results.txt"), {QStringLiteral("A05\\012=0  1    10 05.03.2004")});
     users::LoadResults(App().userFolder, App().userResults);
-    users::OverruleVerdict(QStringLiteral("USERS\\10000501\\"), QStringLiteral("A05\\012"), 1);
+    users::OverruleVerdict(App(), QStringLiteral("USERS\\10000501\\"), QStringLiteral("A05\\012"), 1);
     EXPECT_EQ(App().userResults.value(QStringLiteral("A05\\012")), QStringLiteral("1  1    10 05.03.2004"));
 }

@@ -6,7 +6,7 @@
 #include "base/textfile.h"
 #include "support/fakedialogs.h"
 #include "support/testsupport.h"
-#include "ui/hooks.h"
+#include "support/shellcallsrecorder.h"
 #include "users/register.h"
 #include "users/resultstable.h"
 #include "users/tablewindow.h"
@@ -235,11 +235,7 @@ protected:
         results("27182818", {"A05\\0101=0  1   150 07.03.2004"});
         base::App().currentUserName = "Ольга Смирнова";
     }
-    void TearDown() override
-    {
-        ui::hooks() = {};
-        ResultsTableTest::TearDown();
-    }
+    void TearDown() override { ResultsTableTest::TearDown(); }
     QColor pixel(TfmTable& table, int column, int row)
     {
         const QImage image = table.Grid->grab().toImage();
@@ -314,8 +310,8 @@ TEST_F(TableWindowTest, CellPressOpensThePupilsWorkWithItsVerdict)
 {
     TfmTable table(reg);
     table.ComboBox2Change(1);
-    QList<ui::TaskOpening> openings;
-    ui::hooks().openTask = [&](const ui::TaskOpening& o) { openings.append(o); };
+    ShellCallsRecorder shellCalls;
+    const QList<shellcalls::TaskOpening>& openings = shellCalls.openings;
 
     QTest::mouseClick(table.Grid, Qt::LeftButton, {}, table.Grid->cellRect(2, 1).center());
     ASSERT_EQ(openings.size(), 1);
@@ -352,8 +348,8 @@ TEST_F(TableWindowTest, MissingPageListIsReportedOnceNotEverySecond)
 
 TEST_F(TableWindowTest, ExportButtonWritesTheChosenFile)
 {
-    QStringList notes;
-    ui::hooks().showNote = [&](const QString& text, int) { notes.append(text); };
+    ShellCallsRecorder shellCalls;
+    const QStringList& notes = shellCalls.notes;
     TfmTable table(reg);
     table.SpeedButton1Click(); // cancelled
     ASSERT_EQ(dialogs.fileFilters, QStringList{"XML|*.XML"});

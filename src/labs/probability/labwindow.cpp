@@ -6,7 +6,7 @@
 #include "base/paths.h"
 #include "base/random.h"
 #include "ui/dialogs.h"
-#include "ui/hooks.h"
+#include "shellcalls/shellcalls.h"
 #include "ui/htmlview.h"
 #include <QComboBox>
 #include <QFrame>
@@ -120,7 +120,7 @@ void TfmLab16::addHelpMenu(QWidget* control)
         auto* menu = new QMenu(this);
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->addAction(QStringLiteral("Что это такое?"), this, [control] {
-            if (ui::hooks().showControlHelp) ui::hooks().showControlHelp(control);
+            shellcalls::guide().ShowControlHelp(control);
         });
         menu->popup(control->mapToGlobal(at));
     });
@@ -508,7 +508,7 @@ void TfmLab16::btStopClick() { Laplas->ResetExperiments(); }
 void TfmLab16::btAddClick()
 {
     Laplas->AddEvent();
-    ui::ShowNote(kEventNote, kNoteSeconds);
+    shellcalls::guide().ShowNote(kEventNote, kNoteSeconds);
 }
 
 void TfmLab16::btDelClick() { Laplas->DeleteEvent(); }

@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QMenu>
-#include "ui/hooks.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -234,8 +233,7 @@ TEST_F(Lab16Test, ModeComboAndScaleButtonsStayWithinTheirBounds)
 
 TEST_F(Lab16Test, WhatIsThisOnAControlAsksForItsHelp)
 {
-    QList<QWidget*> asked;
-    ui::hooks().showControlHelp = [&](QWidget* control) { asked.append(control); };
+    const QList<QWidget*>& asked = shellCalls.controlsAsked;
     for (QWidget* control : {static_cast<QWidget*>(lab->btOK), static_cast<QWidget*>(lab->Grid1),
                              static_cast<QWidget*>(lab->bt3)}) {
         emit control->customContextMenuRequested(QPoint(2, 2));

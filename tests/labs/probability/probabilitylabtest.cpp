@@ -1,7 +1,6 @@
 #include "probabilitylabtest.h"
 #include "labframe/labregistry.h"
 #include "labs/probability/paintedcontrols.h"
-#include "ui/hooks.h"
 #include "ui/htmlview.h"
 #include <QBuffer>
 #include <QPainter>
@@ -28,7 +27,6 @@ void Lab16Test::SetUp()
     ProgramFolderTest::SetUp();
     for (int kind = 1; kind <= 4; ++kind) writeModelPage(kind);
     writeBytes(QStringLiteral("JPG\\Lab16Dice.png"), DiceStrip());
-    ui::hooks().showNote = [this](const QString& text, int) { notes.append(text); };
     lab = std::make_unique<probabilitylab::TfmLab16>();
     lab->resize(1200, 860);
     lab->show();
@@ -38,7 +36,6 @@ void Lab16Test::TearDown()
 {
     lab.reset();
     labframe::ReleaseLabs();
-    ui::hooks() = {};
     ProgramFolderTest::TearDown();
 }
 

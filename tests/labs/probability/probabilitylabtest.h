@@ -1,11 +1,12 @@
 #pragma once
 #include "labs/probability/labwindow.h"
 #include "support/fakedialogs.h"
+#include "support/shellcallsrecorder.h"
 #include "support/testsupport.h"
 #include <memory>
 
 // A fresh program folder with the four model pages and a shown probability
-// lab window for every test; the shell's hooks are released afterwards.
+// lab window for every test, with a recorder in the shell's place.
 class Lab16Test : public ProgramFolderTest {
 protected:
     void SetUp() override;
@@ -22,6 +23,7 @@ protected:
     void confirm(const QStringList& fields);
 
     FakeDialogs dialogs;
-    QStringList notes;
+    ShellCallsRecorder shellCalls;
+    const QStringList& notes = shellCalls.notes;
     std::unique_ptr<probabilitylab::TfmLab16> lab;
 };

@@ -12,7 +12,7 @@
 #include "base/random.h"
 #include "base/textfile.h"
 #include "labs/formats/labformats.h"
-#include "tasks/taskpage.h"
+#include "taskfiles/taskpage.h"
 #include <QDir>
 #include <QSet>
 

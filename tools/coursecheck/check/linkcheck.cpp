@@ -4,7 +4,7 @@
 #include "base/paths.h"
 #include "base/textutil.h"
 #include "shell/coursepages.h"
-#include "ui/htmlform.h"
+#include "base/htmlform.h"
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -106,7 +106,7 @@ QStringList CheckLinks(Report& report, const QString& file, const QStringList& l
         while (it.hasNext()) {
             const QRegularExpressionMatch match = it.next();
             const QString raw = match.captured(1) + match.captured(2) + match.captured(3);
-            const QString address = base::Trim(ui::DecodeEntities(raw));
+            const QString address = base::Trim(base::DecodeEntities(raw));
             const QString problem = CheckAddress(address, view);
             if (!problem.isEmpty()) report.Add(file, i + 1, problem);
             else if (const QRegularExpressionMatch task = taskLink.match(address); task.hasMatch()) tasks.append(task.captured(1));

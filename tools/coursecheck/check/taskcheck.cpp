@@ -7,12 +7,12 @@
 #include "base/paths.h"
 #include "base/textfile.h"
 #include "base/textutil.h"
-#include "tasks/answerpage.h"
-#include "tasks/checking.h"
-#include "tasks/containerfile.h"
-#include "tasks/taskpage.h"
-#include "tasks/taskstate.h"
-#include "ui/htmlform.h"
+#include "taskfiles/answerpage.h"
+#include "taskfiles/checking.h"
+#include "taskfiles/containerfile.h"
+#include "taskfiles/taskpage.h"
+#include "taskfiles/taskstate.h"
+#include "base/htmlform.h"
 #include <QRegularExpression>
 #include <QSet>
 
@@ -47,10 +47,10 @@ QList<ExpectedLine> ReadExpected(Report& report, const QString& file, const QStr
 QString GroupPrefix(const QString& name) { return name.chopped(1); }
 
 // Field names of the form, each once (radio buttons share theirs), in page order.
-QStringList UniqueFieldNames(const QList<ui::FormField>& fields)
+QStringList UniqueFieldNames(const QList<base::FormField>& fields)
 {
     QStringList names;
-    for (const ui::FormField& field : fields)
+    for (const base::FormField& field : fields)
         if (!field.name.isEmpty() && !names.contains(field.name, Qt::CaseInsensitive)) names.append(field.name);
     return names;
 }
@@ -87,7 +87,7 @@ public:
     {
         m_pageLines = base::TryReadLines(m_pageFile).value_or(QStringList());
         m_state.pageLines = tasks::AssembleTaskPage(m_pageLines, base::TempFolder());
-        m_summary = ui::ScanPage(m_state.pageLines.join(QStringLiteral("\r\n")));
+        m_summary = base::ScanPage(m_state.pageLines.join(QStringLiteral("\r\n")));
         m_state.hasContainer = base::FileExists(m_areaFile);
 
         CheckHint();
@@ -123,7 +123,7 @@ private:
     // The formulas hidden formula fields start with.
     void CheckFormulaFields()
     {
-        for (const ui::FormField& field : m_summary.fields)
+        for (const base::FormField& field : m_summary.fields)
             if (field.type == u"hidden" && field.name.startsWith(u'F') && !field.value.isEmpty())
                 CheckNotation(m_report, m_pageFile, FieldLine(m_pageLines, field.name), field.value);
     }
@@ -169,7 +169,7 @@ private:
     void CheckFormNames()
     {
         // A control without a name is never reported by the form, so never judged.
-        if (std::any_of(m_summary.fields.begin(), m_summary.fields.end(), [](const ui::FormField& field) { return field.name.isEmpty(); }))
+        if (std::any_of(m_summary.fields.begin(), m_summary.fields.end(), [](const base::FormField& field) { return field.name.isEmpty(); }))
             m_report.Add(m_pageFile, 0, QStringLiteral("на странице есть поле без имени (NAME=): его не проверить"));
         const QStringList fieldNames = UniqueFieldNames(m_summary.fields);
         QStringList groupPrefixes;
@@ -187,7 +187,7 @@ private:
                 return name.left(prefix.size()) == prefix;
             });
             // A check box without a line of its own is expected to stay unticked.
-            const bool checkBox = m_summary.fields[ui::FieldsNamed(m_summary.fields, name).first()].type == u"checkbox";
+            const bool checkBox = m_summary.fields[base::FieldsNamed(m_summary.fields, name).first()].type == u"checkbox";
             if (!judged && !checkBox)
                 m_report.Add(m_pageFile, FieldLine(m_pageLines, name),
                              QStringLiteral("поле «%1» не проверяется: в %2 нет строки для него").arg(name, m_answerFile));
@@ -271,12 +271,13 @@ private:
             page.areaAnswers = AreaAnswers();
         } else {
             page.formValues = RightFormValues(m_state.pageLines.join(QStringLiteral("\r\n")), m_expected);
-            for (const ui::FormField& field : m_summary.fields) page.controlNames.append(field.name);
+            for (const base::FormField& field : m_summary.fields) page.controlNames.append(field.name);
         }
         const QStringList assembled = m_state.pageLines;
         m_messages.Take();
         const tasks::CheckResult result = tasks::CheckAnswers(m_state, page);
-        const QStringList shown = m_messages.Take();
+        QStringList shown = m_messages.Take();
+        if (!result.message.isEmpty()) shown.append(result.message);
         m_judged = m_state.answers;
         m_state.pageLines = assembled;
         const int line = m_expected.isEmpty() ? 0 : m_expected.first().line;
@@ -301,7 +302,7 @@ private:
     QString m_answerFile;
     QString m_areaFile;
     QStringList m_pageLines;
-    ui::PageSummary m_summary;
+    base::PageSummary m_summary;
     tasks::ContainerData m_area;
     QList<ExpectedLine> m_expected;
     QStringList m_judged;
@@ -311,7 +312,7 @@ private:
 
 QStringList RightFormValues(const QString& pageHtml, const QList<ExpectedLine>& expected)
 {
-    QList<ui::FormField> fields = ui::ScanPage(pageHtml).fields;
+    QList<base::FormField> fields = base::ScanPage(pageHtml).fields;
     const QStringList names = UniqueFieldNames(fields);
     QStringList given;
     for (const ExpectedLine& line : expected) {
@@ -330,8 +331,8 @@ QStringList RightFormValues(const QString& pageHtml, const QList<ExpectedLine>& 
         default: given.append(line.name + u'=' + line.value); break;
         }
     }
-    ui::ApplyFormValues(fields, given);
-    return ui::FormValues(fields);
+    base::ApplyFormValues(fields, given);
+    return base::FormValues(fields);
 }
 
 QString CheckTask(Report& report, MessageCollector& messages, const QString& code)

@@ -1,5 +1,5 @@
 #include "base/random.h"
-#include "tasks/answerpage.h"
+#include "taskfiles/answerpage.h"
 #include <gtest/gtest.h>
 
 using namespace tasks;

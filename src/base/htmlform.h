@@ -9,7 +9,7 @@
 // fields without waiting for the browser. Right after a page is handed to the
 // view they come from ScanPage (read from the page text the way a browser's
 // parser would); from then on the browser's own reports replace them.
-namespace ui {
+namespace base {
 
 // One control of the first form. Buttons (submit, reset, button, image) and
 // file inputs are not fields.
@@ -57,4 +57,4 @@ QList<int> ApplyFormValues(QList<FormField>& fields, const QStringList& lines);
 // "&amp;", "&lt;", "&#1040;", "&#x410;" ... to their characters.
 QString DecodeEntities(const QString& text);
 
-} // namespace ui
+} // namespace base

@@ -1,6 +1,6 @@
 #include "base/textfile.h"
 #include "support/testsupport.h"
-#include "tasks/answerfile.h"
+#include "taskfiles/answerfile.h"
 #include <gtest/gtest.h>
 
 using namespace tasks;

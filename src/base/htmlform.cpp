@@ -1,8 +1,8 @@
-#include "ui/htmlform.h"
+#include "base/htmlform.h"
 #include <QHash>
 #include <optional>
 
-namespace ui {
+namespace base {
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -445,4 +445,4 @@ QList<int> ApplyFormValues(QList<FormField>& fields, const QStringList& lines)
     return changed;
 }
 
-} // namespace ui
+} // namespace base

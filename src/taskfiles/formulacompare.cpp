@@ -1,4 +1,4 @@
-#include "tasks/formulacompare.h"
+#include "taskfiles/formulacompare.h"
 #include "formulas/formula.h"
 #include "base/random.h"
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "tasks/taskpage.h"
+#include "taskfiles/taskpage.h"
 #include "base/textfile.h"
-#include "tasks/answerpage.h"
+#include "taskfiles/answerpage.h"
 #include "base/numfmt.h"
 #include "base/paths.h"
 #include "base/textutil.h"

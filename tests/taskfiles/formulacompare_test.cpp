@@ -1,5 +1,5 @@
 #include "base/random.h"
-#include "tasks/formulacompare.h"
+#include "taskfiles/formulacompare.h"
 #include <gtest/gtest.h>
 
 using tasks::FormulasEquivalent;

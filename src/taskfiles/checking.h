@@ -1,16 +1,13 @@
 #pragma once
-#include "tasks/answerpage.h"
-#include "tasks/taskstate.h"
+#include "taskfiles/answerpage.h"
+#include "taskfiles/taskstate.h"
 #include <QList>
 #include <QStringList>
 
 // "Готово" in the task window: judging the answers against the task's answer
-// file, announcing the verdict, saving the pupil's work and recording the
-// attempt. The window passes in what its page and area hold and shows what
-// comes out; nothing here touches a widget except the area it is given.
+// file. The window passes in what its page and area hold and shows what comes
+// out; nothing here touches a widget (recording.h saves and records).
 namespace tasks {
-
-class TConteiner;
 
 // What the page and the area hold when the pupil presses "Готово".
 struct PageAnswers {
@@ -24,7 +21,7 @@ enum class CheckStatus {
     Judged,        // verdict, page and formulas are set; the window shows them and records
     WrongUser,     // the shown user is not the one logged in: nothing judged
     Incomplete,    // a field is empty: nothing judged; the pupil may complete and retry
-    NoAnswerFile,  // the task's answer file could not be read (a message was shown)
+    NoAnswerFile,  // the task's answer file could not be read (message says so)
 };
 
 struct CheckResult {
@@ -33,6 +30,8 @@ struct CheckResult {
     // Formula fields whose pictures are drawn again (black on light lilac when
     // right, red when wrong).
     QList<FormulaMark> formulas;
+    // For the message box: why nothing was judged (NoAnswerFile).
+    QString message = {};
 };
 
 inline const QString kWrongUserNote = QStringLiteral("Вы не можете отвечать за другого ученика!");
@@ -45,24 +44,10 @@ inline constexpr int kNoteSeconds = 5;
 // CheckAnswers: judges the page (or, when state.hasContainer, the area) and
 // on success sets state.answers, state.expectedAnswers and state.pageLines
 // (judged controls replaced by their coloured values). The wrong-user and
-// incomplete notes are shown here. The caller then shows state.pageLines,
+// incomplete notes are shown here; the message of an unreadable answer file
+// is left to the caller. The caller then shows state.pageLines,
 // scrolled to its end, draws the formula pictures, calls RecordResult with
 // the verdict, disables the page and shows the face.
 CheckResult CheckAnswers(TaskState& state, const PageAnswers& page);
-
-// RecordResult: announces the verdict (sound and note), writes the answers,
-// the area (when the task has one and area is given) and the current lab to
-// the shown user's folder, and records the attempt with the seconds since
-// state.startTime. False when a file could not be written (a message says
-// which); the attempt is recorded all the same.
-// Without a shown user (nobody logged in) no file is written.
-bool RecordResult(TaskState& state, int verdict, const TConteiner* area);
-
-// "Готово" of a task without an answer file: the form's values (none without
-// a form) are saved unjudged and the attempt is recorded with verdict 0.
-bool SendAnswers(TaskState& state, const PageAnswers& page, const TConteiner* area);
-
-// "GIF\Face" + verdict + ".GIF": the animation shown after a verdict.
-QString FaceFile(int verdict);
 
 } // namespace tasks

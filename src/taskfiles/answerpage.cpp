@@ -1,8 +1,8 @@
-#include "tasks/answerpage.h"
+#include "taskfiles/answerpage.h"
 #include "base/namevalue.h"
 #include "base/textutil.h"
-#include "tasks/formulacompare.h"
-#include "ui/htmlform.h"
+#include "taskfiles/formulacompare.h"
+#include "base/htmlform.h"
 #include <algorithm>
 #include <utility>
 
@@ -213,9 +213,9 @@ QString OptionText(const QString& selectHtml, const QString& value)
         const QString tag = selectHtml.mid(p, tagEnd - p);
         const qsizetype textEnd = selectHtml.indexOf(u'<', tagEnd);
         const QString text =
-            base::Trim(ui::DecodeEntities(selectHtml.mid(tagEnd + 1, textEnd < 0 ? -1 : textEnd - tagEnd - 1)));
+            base::Trim(base::DecodeEntities(selectHtml.mid(tagEnd + 1, textEnd < 0 ? -1 : textEnd - tagEnd - 1)));
         const bool hasValue = tag.contains(QLatin1String("VALUE="), Qt::CaseInsensitive);
-        if ((hasValue ? ui::DecodeEntities(TagAttribute(tag, QStringLiteral("VALUE"))) : text) == value) return text;
+        if ((hasValue ? base::DecodeEntities(TagAttribute(tag, QStringLiteral("VALUE"))) : text) == value) return text;
     }
     return value;
 }
@@ -258,7 +258,7 @@ void ShowRadioGroup(QString& page, const QString& name, const QString& value, Ma
     for (ControlSpan span = FindControl(page, Key(name)); span.start >= 0; span = FindControl(page, Key(name))) {
         const QString tag = OpeningTag(page, span);
         if (!IsRadio(tag)) return;
-        const bool chosen = ui::DecodeEntities(TagAttribute(tag, QStringLiteral("VALUE"))) == value;
+        const bool chosen = base::DecodeEntities(TagAttribute(tag, QStringLiteral("VALUE"))) == value;
         const QString shown = chosen ? Marked(kChosenOption, mark)
                                      : noChoice ? Marked(kOtherOption, mark) : EscapeHtml(kOtherOption);
         page.replace(span.start, span.end - span.start, shown);

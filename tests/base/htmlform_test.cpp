@@ -1,7 +1,7 @@
-#include "ui/htmlform.h"
+#include "base/htmlform.h"
 #include <gtest/gtest.h>
 
-using ui::FormField;
+using base::FormField;
 
 namespace {
 
@@ -29,7 +29,7 @@ FormField List(const QString& name, const QStringList& options, const QList<bool
 
 TEST(HtmlForm, ScanReadsEveryKindOfControlOfTheFirstFormOnly)
 {
-    const ui::PageSummary page = ui::ScanPage(QStringLiteral(
+    const base::PageSummary page = base::ScanPage(QStringLiteral(
         "<HTML><BODY><INPUT NAME=outside VALUE=1>\n"
         "<TITLE>  520/10\n 20/300 </TITLE>\n"
         "<FORM><INPUT TYPE=TEXT NAME=x1 VALUE=\"a &amp; b\"> <input name='plain'>\n"
@@ -65,17 +65,17 @@ TEST(HtmlForm, ScanReadsEveryKindOfControlOfTheFirstFormOnly)
 
 TEST(HtmlForm, ScanOfPagesWithoutFormOrWithBrokenMarkup)
 {
-    EXPECT_FALSE(ui::ScanPage(QStringLiteral("<P>Текст <B>без</B> формы")).hasForm);
-    EXPECT_TRUE(ui::ScanPage(QString()).fields.isEmpty());
+    EXPECT_FALSE(base::ScanPage(QStringLiteral("<P>Текст <B>без</B> формы")).hasForm);
+    EXPECT_TRUE(base::ScanPage(QString()).fields.isEmpty());
 
     // An unclosed form runs to the end of the page; an unclosed quote to the end of the text.
-    const ui::PageSummary open = ui::ScanPage(QStringLiteral("<FORM><INPUT NAME=a VALUE=\"1\"><SELECT NAME=s><OPTION>x"));
+    const base::PageSummary open = base::ScanPage(QStringLiteral("<FORM><INPUT NAME=a VALUE=\"1\"><SELECT NAME=s><OPTION>x"));
     ASSERT_EQ(open.fields.size(), 2);
     EXPECT_EQ(open.fields[1], List("s", {"x"}, {true}));
-    const ui::PageSummary quote = ui::ScanPage(QStringLiteral("<FORM><INPUT NAME=a VALUE=\"1>"));
+    const base::PageSummary quote = base::ScanPage(QStringLiteral("<FORM><INPUT NAME=a VALUE=\"1>"));
     ASSERT_EQ(quote.fields.size(), 1);
     EXPECT_EQ(quote.fields[0].value, QStringLiteral("1>"));
-    EXPECT_TRUE(ui::ScanPage(QStringLiteral("<FORM><<<>>< INPUT<")).fields.isEmpty());
+    EXPECT_TRUE(base::ScanPage(QStringLiteral("<FORM><<<>>< INPUT<")).fields.isEmpty());
 }
 
 TEST(HtmlForm, ValuesAreWhatTheFormReports)
@@ -86,7 +86,7 @@ TEST(HtmlForm, ValuesAreWhatTheFormReports)
         Field("r", "radio", "2", true),   List("s", {"a", "b"}, {false, true}),
         List("m", {"a", "b", "c"}, {true, false, true}, true), Field("", "text", "nameless"),
     };
-    EXPECT_EQ(ui::FormValues(fields),
+    EXPECT_EQ(base::FormValues(fields),
               QStringList({"x= 5 ", QStringLiteral("c1=ю"), "r=2", "s=b", "m=a", "m=c"}));
 }
 
@@ -98,7 +98,7 @@ TEST(HtmlForm, ApplyingValuesSetsTextTicksBoxesAndSelectsOptions)
         List("s", {"a", "b"}, {true, false}), List("m", {"a", "b", "c"}, {false, false, false}, true),
         Field("t", "textarea", ""),
     };
-    const QList<int> changed = ui::ApplyFormValues(
+    const QList<int> changed = base::ApplyFormValues(
         fields, {"X=42", QStringLiteral("c1=Ё"), QStringLiteral("C2=ю"), "r=2", "s=b", "m=a", "m=c", "t=a=b", "unknown=1"});
 
     EXPECT_EQ(fields[0].value, "42");          // names without regard to letter case
@@ -113,8 +113,8 @@ TEST(HtmlForm, ApplyingValuesSetsTextTicksBoxesAndSelectsOptions)
     EXPECT_EQ(changed, QList<int>({0, 2, 3, 4, 5, 6, 7, 8}));
 
     // Applying the same values again changes nothing; a value no option has clears the list.
-    EXPECT_TRUE(ui::ApplyFormValues(fields, {"X=42", "r=2"}).isEmpty());
-    ui::ApplyFormValues(fields, {"s=zz", "r=9"});
+    EXPECT_TRUE(base::ApplyFormValues(fields, {"X=42", "r=2"}).isEmpty());
+    base::ApplyFormValues(fields, {"s=zz", "r=9"});
     EXPECT_EQ(fields[6].selected, QList<bool>({false, false}));
     EXPECT_FALSE(fields[4].checked || fields[5].checked);
 }
@@ -123,7 +123,7 @@ TEST(HtmlForm, OneRadioButtonPerNameAndTextFieldsTakeValuesInTurn)
 {
     QList<FormField> fields = {Field("r", "radio", "1"), Field("r", "radio", "1"), Field("g", "text", ""),
                                Field("g", "text", ""), Field("g", "text", "keep")};
-    ui::ApplyFormValues(fields, {"r=1", "g=first", "g=second"});
+    base::ApplyFormValues(fields, {"r=1", "g=first", "g=second"});
     EXPECT_TRUE(fields[0].checked);
     EXPECT_FALSE(fields[1].checked);
     EXPECT_EQ(fields[2].value, "first");
@@ -133,7 +133,7 @@ TEST(HtmlForm, OneRadioButtonPerNameAndTextFieldsTakeValuesInTurn)
 
 TEST(HtmlForm, EntitiesDecodeAndUnknownOnesStay)
 {
-    EXPECT_EQ(ui::DecodeEntities(QStringLiteral("a&lt;b&gt;&amp;&quot;&#1040;&#x0411;&nbsp;")),
+    EXPECT_EQ(base::DecodeEntities(QStringLiteral("a&lt;b&gt;&amp;&quot;&#1040;&#x0411;&nbsp;")),
               QStringLiteral("a<b>&\"АБ\u00A0"));
-    EXPECT_EQ(ui::DecodeEntities(QStringLiteral("&unknown; & &#xZZ; &#0; &")), QStringLiteral("&unknown; & &#xZZ; &#0; &"));
+    EXPECT_EQ(base::DecodeEntities(QStringLiteral("&unknown; & &#xZZ; &#0; &")), QStringLiteral("&unknown; & &#xZZ; &#0; &"));
 }

@@ -1,4 +1,4 @@
-#include "tasks/taskstate.h"
+#include "taskfiles/taskstate.h"
 #include "base/appstate.h"
 #include "base/clock.h"
 #include "base/coursefiles.h"

@@ -1,4 +1,4 @@
-#include "tasks/answerfile.h"
+#include "taskfiles/answerfile.h"
 #include "base/textfile.h"
 
 namespace tasks {

@@ -1,4 +1,4 @@
-#include "tasks/containerfile.h"
+#include "taskfiles/containerfile.h"
 #include "base/numfmt.h"
 #include "base/textutil.h"
 

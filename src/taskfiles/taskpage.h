@@ -1,5 +1,5 @@
 #pragma once
-#include "tasks/taskstate.h"
+#include "taskfiles/taskstate.h"
 #include <QString>
 #include <QStringList>
 
