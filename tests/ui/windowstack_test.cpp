@@ -22,18 +22,20 @@ protected:
 TEST_F(WindowStackTest, AWindowOpenedOverAMaximisedOneOpensMaximisedAndCoversTheSameArea)
 {
     ui::WindowStack& stack = ui::WindowStack::instance();
-    QWidget* main = window({800, 576});
+    // Smaller than the test screen, so that maximised differs from made.
+    const QSize made(480, 360);
+    QWidget* main = window(made);
     stack.push(main);
     main->showMaximized();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
-    ASSERT_TRUE(WaitUntil([&] { return main->isMaximized() && main->width() > 800; }));
+    ASSERT_TRUE(WaitUntil([&] { return main->isMaximized() && main->width() > made.width(); }));
 
-    QWidget* contents = window({800, 576});
+    QWidget* contents = window(made);
     stack.openWindow(contents);
     EXPECT_TRUE(contents->isMaximized());
     EXPECT_TRUE(WaitUntil([&] { return contents->geometry() == main->geometry(); }))
         << contents->width() << "x" << contents->height();
-    QWidget* lab = window({640, 480});
+    QWidget* lab = window({320, 240});
     stack.openWindow(lab);
     EXPECT_TRUE(lab->isMaximized());
     EXPECT_TRUE(WaitUntil([&] { return lab->geometry() == main->geometry(); }));
@@ -42,11 +44,11 @@ TEST_F(WindowStackTest, AWindowOpenedOverAMaximisedOneOpensMaximisedAndCoversThe
     stack.closeTopWindow();
     EXPECT_TRUE(contents->isVisible() && contents->isMaximized());
     contents->showNormal();
-    contents->setGeometry(60, 50, 820, 600);
-    QWidget* topic = window({800, 576});
+    contents->setGeometry(60, 50, 500, 400);
+    QWidget* topic = window(made);
     stack.openWindow(topic);
     EXPECT_FALSE(topic->isMaximized());
-    EXPECT_EQ(topic->geometry(), QRect(60, 50, 820, 600));
+    EXPECT_EQ(topic->geometry(), QRect(60, 50, 500, 400));
 }
 
 } // namespace

@@ -197,7 +197,7 @@ TEST_F(RegisterTest, IdentifiersThatNameNoOneFolderAreRefusedWhenRead)
     const QByteArray before = registerBytes();
     // Hand-edited lines whose identifiers would send a user's files to
     // "USERS\" itself, the program folder or above it.
-    for (const char* bad : {"..", "..\\..\\x", "/tmp", "a.b", ""}) {
+    for (const char* bad : {"..", "..\\..\\x", "/tmp", "a.b", "x$y"}) {
         writeLines(QStringLiteral("DATA\\users.txt"),
                    {QStringLiteral("R"), QStringLiteral("\tA"), QStringLiteral("\t\t00000000 SYSADMIN$1"),
                     QStringLiteral("\tB"), QString::fromUtf8("\t\t") + QString::fromUtf8(bad) + QStringLiteral(" Злой$1")});
