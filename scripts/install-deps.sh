@@ -10,6 +10,7 @@ packages=(
   qt6-multimedia-dev gstreamer1.0-plugins-good gstreamer1.0-plugins-base
   qt6-charts-dev libqt6svg6
   qt6-l10n-tools qt6-tools-dev-tools
+  qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   libgif-dev
   fonts-liberation fonts-dejavu-core

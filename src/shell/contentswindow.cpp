@@ -29,6 +29,7 @@ QString TopPictureFile(int n) { return QStringLiteral("JPG\\Cont%1.JPG").arg(n);
 
 TfmCont::TfmCont(QWidget* parent) : CourseFrame(QStringLiteral("fmCont"), parent)
 {
+    setWindowTitle(ui::kAppCaption + QStringLiteral(" — Содержание"));
     HTML->SetDefaultFont(QStringLiteral("Arial Narrow"), 12);
     HTML->SetLinkColors(QColor(0, 0, 128), QColor(255, 0, 0));
     HTML->SetLinkHandler([this](const QString& href) { return HTMLHotSpotClick(href); });

@@ -10,10 +10,13 @@
 #include "shell/windowcalls.h"
 #include "ui/htmlview.h"
 #include "ui/windowstack.h"
+#include <QApplication>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace shell {
 namespace {
@@ -87,10 +90,40 @@ int AvailableScreenHeight(const QWidget* widget)
 {
     const QScreen* screen = ScreenOf(widget);
     if (!screen) return 600;
-    // From where the window stands down to the screen's bottom, so that it
-    // never runs off the screen.
+    // From the top of the window's client area down to the screen's bottom,
+    // less the frame's bottom edge, so that it never runs off the screen.
+    // (pos() is the frame's corner: counting from there would let the
+    // client area run a title bar's height past the bottom.)
     const QRect area = screen->availableGeometry();
-    return qMax(kMinimumHeight, area.bottom() + 1 - qMax(widget->y(), area.top()));
+    const int clientTop = qMax(widget->geometry().top(), area.top());
+    const int bottomEdge = qMax(0, widget->frameGeometry().bottom() - widget->geometry().bottom());
+    return qMax(kMinimumHeight, area.bottom() + 1 - bottomEdge - clientTop);
+}
+
+QPoint PlaceClearOf(const QRect& window, const QRect& obstacle, const QRect& screen)
+{
+    if (!window.intersects(obstacle)) return window.topLeft();
+    const auto onScreen = [&](QPoint place) {
+        place.setX(qBound(screen.left(), place.x(), qMax(screen.left(), screen.right() + 1 - window.width())));
+        place.setY(qBound(screen.top(), place.y(), qMax(screen.top(), screen.bottom() + 1 - window.height())));
+        return place;
+    };
+    const QPoint candidates[] = {
+        onScreen({obstacle.right() + 1, window.y()}),
+        onScreen({obstacle.left() - window.width(), window.y()}),
+        onScreen({window.x(), obstacle.bottom() + 1}),
+        onScreen({window.x(), obstacle.top() - window.height()}),
+    };
+    const auto covered = [&](QPoint place) {
+        const QRect overlap = QRect(place, window.size()).intersected(obstacle);
+        return qint64(overlap.width()) * overlap.height();
+    };
+    QPoint best = candidates[0];
+    for (const QPoint place : candidates) {
+        if (covered(place) == 0) return place;
+        if (covered(place) < covered(best)) best = place;
+    }
+    return best;
 }
 
 // --- the hint window ---
@@ -110,6 +143,20 @@ TffHelp::TffHelp(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::WindowStays
     HTML->SetBaseFolder(QStringLiteral("ZADS\\00000000\\"));
     BareLayout(this)->addWidget(HTML);
     connect(HTML, &ui::HtmlView::documentHeightChanged, this, &TffHelp::fitHeight);
+    // Once the window that took the focus is fully shown and registered as modal.
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
+            [this] { QTimer::singleShot(0, this, &TffHelp::keepClearOfModalWindow); });
+}
+
+void TffHelp::keepClearOfModalWindow()
+{
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (!isVisible() || !modal || modal == this) return;
+    const QScreen* screen = ScreenOf(modal);
+    if (!screen) return;
+    const QRect frame = frameGeometry();
+    const QPoint place = PlaceClearOf(frame, modal->frameGeometry(), screen->availableGeometry());
+    if (place != frame.topLeft()) move(place);
 }
 
 bool TffHelp::ShowHintPage(const QString& file)
@@ -128,6 +175,7 @@ void TffHelp::fitHeight()
     const int document = HTML->DocumentHeight();
     if (document <= 0) return;
     resize(width(), qMin(document + kHintMargin, AvailableScreenHeight(this)));
+    keepClearOfModalWindow();
 }
 
 // --- the history page window ---

@@ -44,6 +44,12 @@ QPoint BelowGuideFigure();
 // The height a window may have at most: from its top to the bottom of its screen.
 int AvailableScreenHeight(const QWidget* widget);
 
+// Where a window (its frame) goes so that it leaves obstacle free and stays
+// on screen: right of the obstacle, left of it, below it or above it, the
+// first place where it fits whole; where none does, the place that covers
+// the least of the obstacle. A window clear of the obstacle stays where it is.
+QPoint PlaceClearOf(const QRect& window, const QRect& obstacle, const QRect& screen);
+
 // The hint window of the tasks ("ПОДСКАЗКА:"): a page without scroll bars on
 // a cream background, as high as its content.
 class TffHelp : public QWidget {
@@ -61,6 +67,10 @@ public:
 
 private:
     void fitHeight();
+    // Moves the hint off a modal window (the formula editor) that it would
+    // cover: the modal window takes all input, so a hint over it could
+    // neither be read past nor closed.
+    void keepClearOfModalWindow();
 
     ui::HtmlView* HTML;
 };

@@ -1,5 +1,7 @@
 #include "shell/labs.h"
+#include "labframe/labregistry.h"
 #include "labs/probability/registration.h"
+#include "shellcalls/shellcalls.h"
 
 namespace shell {
 
@@ -7,6 +9,13 @@ namespace shell {
 void RegisterLabs()
 {
     probabilitylab::RegisterLab16();
+}
+
+labframe::TfmLab* CreateLabOrSay(int number)
+{
+    labframe::TfmLab* lab = labframe::CreateLab(number);
+    if (!lab) shellcalls::guide().ShowNote(kLabNotReadyNote, kLabNotReadyNoteSeconds);
+    return lab;
 }
 
 } // namespace shell

@@ -1,6 +1,8 @@
 #include "shell/lessonbuilder.h"
 #include "base/apperror.h"
 #include "base/textutil.h"
+#include "shell/helpwindows.h"
+#include "shell/messagepopup.h"
 #include "ui/dialogs.h"
 #include "shellcalls/shellcalls.h"
 #include <QHBoxLayout>
@@ -13,6 +15,16 @@
 #include <QVBoxLayout>
 
 namespace shell {
+namespace {
+const QString kNoTitleNote = QStringLiteral("Урок должен иметь название!");
+const QString kSavedNote = QStringLiteral("Урок сохранен");
+// The warning waits as long as the teacher may need to think of a title; it
+// goes as soon as one is typed.
+constexpr int kNoTitleNoteSeconds = 1000;
+constexpr int kSavedNoteSeconds = 5;
+// Where a page item keeps its full code; the item shows the topic's title.
+constexpr int kCodeRole = Qt::UserRole;
+} // namespace
 
 TffOwn::TffOwn(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
@@ -28,6 +40,18 @@ TffOwn::TffOwn(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTo
     btSave->setObjectName(QStringLiteral("btSave"));
     btCancel = new QPushButton(QStringLiteral("Отмена"), this);
     btCancel->setObjectName(QStringLiteral("btCancel"));
+    btRemove = new QPushButton(QStringLiteral("Убрать"), this);
+    btRemove->setObjectName(QStringLiteral("btRemove"));
+    btRemove->setToolTip(QStringLiteral("Убрать выбранную страницу из урока"));
+    btUp = new QPushButton(QStringLiteral("Выше"), this);
+    btUp->setObjectName(QStringLiteral("btUp"));
+    btDown = new QPushButton(QStringLiteral("Ниже"), this);
+    btDown->setObjectName(QStringLiteral("btDown"));
+    auto* order = new QHBoxLayout;
+    order->addWidget(btRemove);
+    order->addWidget(btUp);
+    order->addWidget(btDown);
+    order->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(btSave);
@@ -36,10 +60,17 @@ TffOwn::TffOwn(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTo
     layout->addWidget(label);
     layout->addWidget(Edit1);
     layout->addWidget(TreeView1, 1);
+    layout->addLayout(order);
     layout->addLayout(buttons);
     resize(320, 360);
     connect(btSave, &QPushButton::clicked, this, &TffOwn::btSaveClick);
     connect(btCancel, &QPushButton::clicked, this, &TffOwn::btCancelClick);
+    connect(btRemove, &QPushButton::clicked, this, &TffOwn::btRemoveClick);
+    connect(btUp, &QPushButton::clicked, this, &TffOwn::btUpClick);
+    connect(btDown, &QPushButton::clicked, this, &TffOwn::btDownClick);
+    connect(Edit1, &QLineEdit::textEdited, this, [] {
+        if (TffMess* note = MessageWindow()) note->HideNote(kNoTitleNote);
+    });
 }
 
 bool TffOwn::Open(int section)
@@ -72,12 +103,38 @@ bool TffOwn::Open(int section)
     return true;
 }
 
-void TffOwn::AddToLesson(int page, const QString& code)
+void TffOwn::AddToLesson(int page, const QString& code, const QString& caption)
 {
     QTreeWidgetItem* group = TreeView1->topLevelItem(page - 1);
     if (!group || page < 1 || page > 3) return;
-    group->addChild(new QTreeWidgetItem({code}));
+    auto* item = new QTreeWidgetItem({caption.isEmpty() ? code : caption});
+    item->setData(0, kCodeRole, code);
+    item->setToolTip(0, code);
+    group->addChild(item);
     group->setExpanded(true);
+    TreeView1->setCurrentItem(item);
+}
+
+void TffOwn::btRemoveClick()
+{
+    QTreeWidgetItem* item = TreeView1->currentItem();
+    if (!item || !item->parent()) return; // the groups stay
+    delete item;
+}
+
+void TffOwn::btUpClick() { moveChosen(-1); }
+void TffOwn::btDownClick() { moveChosen(+1); }
+
+void TffOwn::moveChosen(int step)
+{
+    QTreeWidgetItem* item = TreeView1->currentItem();
+    QTreeWidgetItem* group = item ? item->parent() : nullptr;
+    if (!group) return;
+    const int from = group->indexOfChild(item);
+    const int to = from + step;
+    if (to < 0 || to >= group->childCount()) return;
+    group->insertChild(to, group->takeChild(from));
+    TreeView1->setCurrentItem(item);
 }
 
 LessonPages TffOwn::pages() const
@@ -86,7 +143,7 @@ LessonPages TffOwn::pages() const
     for (int g = 0; g < 3; ++g) {
         const QTreeWidgetItem* group = TreeView1->topLevelItem(g);
         if (!group) continue;
-        for (int i = 0; i < group->childCount(); ++i) pages[g].append(group->child(i)->text(0));
+        for (int i = 0; i < group->childCount(); ++i) pages[g].append(group->child(i)->data(0, kCodeRole).toString());
     }
     return pages;
 }
@@ -95,7 +152,7 @@ void TffOwn::btSaveClick()
 {
     const QString title = base::Trim(Edit1->text());
     if (title.isEmpty()) {
-        shellcalls::guide().ShowNote(QStringLiteral("Урок должен иметь название!"), 1000);
+        shellcalls::guide().ShowNote(kNoTitleNote, kNoTitleNoteSeconds);
         return;
     }
     const LessonSaved saved = SaveLesson(m_section, title, pages());
@@ -104,8 +161,9 @@ void TffOwn::btSaveClick()
         return;
     }
     hide();
-    shellcalls::guide().ShowNote(QStringLiteral("Урок сохранен"), 5);
+    // The windows change first: a window shown after the note would cover it.
     if (onSaved) onSaved(m_section);
+    shellcalls::guide().ShowNote(kSavedNote, kSavedNoteSeconds);
 }
 
 void TffOwn::btCancelClick() { hide(); }

@@ -21,14 +21,20 @@ public:
     // the section and shows the window. False after a message when the
     // groups file cannot be read or has fewer than three groups.
     bool Open(int section);
-    // Adds a full page code under group page (1..3).
-    void AddToLesson(int page, const QString& code);
+    // Adds a full page code under group page (1..3), shown by its caption
+    // (the topic's title; the code when there is none).
+    void AddToLesson(int page, const QString& code, const QString& caption = {});
     // The codes gathered so far, per group.
     LessonPages pages() const;
     int section() const { return m_section; }
 
     void btSaveClick();
     void btCancelClick();
+    // The chosen page leaves the lesson / moves one place up or down within
+    // its group.
+    void btRemoveClick();
+    void btUpClick();
+    void btDownClick();
 
     // Runs after a lesson was saved, with its section (the contents window
     // shows it again); and when the window is shown or hidden (the topic
@@ -40,12 +46,17 @@ public:
     QTreeWidget* TreeView1;
     QPushButton* btSave;
     QPushButton* btCancel;
+    QPushButton* btRemove;
+    QPushButton* btUp;
+    QPushButton* btDown;
 
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void moveChosen(int step);
+
     int m_section = 0;
     bool m_placed = false;
 };

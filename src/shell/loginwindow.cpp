@@ -200,6 +200,21 @@ void TfmZast::ReleaseAnimations()
     for (ui::TGifImage* gif : {Gif3, GIF1, Gif2}) gif->release();
 }
 
+void TfmZast::AwaitNextUser()
+{
+    base::AppState& app = base::App();
+    app.currentUserName.clear();
+    app.currentUserId.clear();
+    app.userFolder.clear();
+    app.userResults.clear();
+    app.resultsChanged = false;
+    setEnabled(true);
+    ComboBox1Change(); // the role of the chosen class, empty name and password
+    showPanel();
+    activateWindow();
+    (ListBox1->count() > 0 ? static_cast<QWidget*>(ListBox1) : edName)->setFocus();
+}
+
 void TfmZast::keyPressEvent(QKeyEvent* event)
 {
     if (!Panel->isVisible()) {
@@ -244,6 +259,9 @@ void TfmZast::ComboBox1Change()
     const QSignalBlocker blocker(ListBox1);
     ListBox1->clear();
     ListBox1->addItems(m_users.names);
+    // A name and password typed for another class belong to someone else.
+    edName->clear();
+    edPass->clear();
 }
 
 void TfmZast::ListBox1Click()
@@ -265,6 +283,9 @@ void TfmZast::fillClasses(int select)
 
 void TfmZast::takeSelectionBack(int classIndex, int userIndex)
 {
+    // The administrator's password opened the register; left in the field it
+    // would let the next person in as administrator.
+    edPass->clear();
     fillClasses(classIndex);
     if (userIndex >= 0 && userIndex < ListBox1->count()) {
         const QSignalBlocker blocker(ListBox1);

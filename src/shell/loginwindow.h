@@ -47,6 +47,10 @@ public:
     void SkipIntro();
     // Frees the intro animations (after login they are not needed).
     void ReleaseAnimations();
+    // "Сменить пользователя": forgets the user who was logged in and makes the
+    // login panel usable again for the next one (the caller has put this
+    // window back on screen).
+    void AwaitNextUser();
 
     // The identifiers, names and passwords of the chosen class.
     const users::ClassUsers& classUsers() const { return m_users; }

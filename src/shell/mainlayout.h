@@ -22,6 +22,7 @@ inline constexpr int kNavTop = 12;
 // pBott, the status bar along the bottom edge.
 inline constexpr int kStatusHeight = 23;
 inline constexpr int kAboutWidth = 110;
+inline constexpr int kChangeUserWidth = 150;
 
 // MyPanel2 on the left with its three section buttons (panel coordinates).
 inline constexpr int kLeftWidth = 170;

@@ -1,9 +1,12 @@
 #include "shell/mainwindow.h"
+#include "shell/labs.h"
 #include "labframe/labregistry.h"
 #include "labframe/labwindow.h"
 #include "base/appstate.h"
 #include "base/paths.h"
+#include "shell/loginwindow.h"
 #include "shell/mainlayout.h"
+#include "shell/workspace.h"
 #include "ui/dialogs.h"
 #include "ui/helpmenu.h"
 #include "shellcalls/shellcalls.h"
@@ -208,7 +211,12 @@ void TfmMain::createStatusBar()
     lbAbout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lbAbout->setCursor(Qt::PointingHandCursor);
     lbAbout->installEventFilter(this);
-    for (QLabel* label : {lbRegim, lbAbout}) {
+    lbChangeUser = new QLabel(QStringLiteral("Сменить пользователя"), pBott);
+    lbChangeUser->setObjectName(QStringLiteral("lbChangeUser"));
+    lbChangeUser->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lbChangeUser->setCursor(Qt::PointingHandCursor);
+    lbChangeUser->installEventFilter(this);
+    for (QLabel* label : {lbRegim, lbAbout, lbChangeUser}) {
         label->setFont(QFont(QStringLiteral("Arial Narrow"), 10));
         label->setStyleSheet(QStringLiteral("color: rgb(255, 244, 214); background: transparent;"));
     }
@@ -265,11 +273,18 @@ bool TfmMain::eventFilter(QObject* watched, QEvent* event)
     if (watched == pBott && event->type() == QEvent::Resize) {
         const int w = pBott->width();
         lbAbout->setGeometry(w - L::kAboutWidth - 8, 0, L::kAboutWidth, L::kStatusHeight);
-        lbRegim->setGeometry(8, 0, std::max(0, w - L::kAboutWidth - 24), L::kStatusHeight);
+        lbChangeUser->setGeometry(w - L::kAboutWidth - L::kChangeUserWidth - 16, 0, L::kChangeUserWidth,
+                                  L::kStatusHeight);
+        lbRegim->setGeometry(8, 0, std::max(0, w - L::kAboutWidth - L::kChangeUserWidth - 32), L::kStatusHeight);
     }
-    if (watched == lbAbout && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    const bool leftClick = event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    if (watched == lbAbout && leftClick) {
         ShowSection(kSectionAbout);
+        return true;
+    }
+    if (watched == lbChangeUser && leftClick) {
+        ChangeUser();
         return true;
     }
     return ui::FullSizeWindow::eventFilter(watched, event);
@@ -325,7 +340,29 @@ void TfmMain::applyRole()
     btMethod->setEnabled(teacher);
 }
 
-void TfmMain::topChanged(QWidget* top) { lbAbout->setVisible(top == this); }
+void TfmMain::topChanged(QWidget* top)
+{
+    lbAbout->setVisible(top == this);
+    lbChangeUser->setVisible(top == this);
+}
+
+void TfmMain::ChangeUser()
+{
+    TfmZast* login = workspace().fmZast;
+    if (!login) return;
+    ui::WindowStack& stack = ui::WindowStack::instance();
+    // The small windows of the work (task, hints, lab help, lesson builder,
+    // note) close as their own close buttons would close them.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || window == login || stack.contains(window)) continue;
+        // A full-size window's close would ask the quit question.
+        if (qobject_cast<ui::FullSizeWindow*>(window)) window->hide();
+        else window->close();
+    }
+    ShowSection(kSectionStart);
+    stack.returnToFirst();
+    login->AwaitNextUser();
+}
 
 void TfmMain::loadPage(const QString& file) { HTML->LoadFile(file); }
 
@@ -397,7 +434,7 @@ bool TfmMain::HTMLHotSpotClick(const QString& href)
         if (m_plugs.showContents) m_plugs.showContents(*number);
         return true;
     }
-    if (labframe::TfmLab* lab = labframe::CreateLab(*number)) ui::OpenWindow(lab);
+    if (labframe::TfmLab* lab = CreateLabOrSay(*number)) ui::OpenWindow(lab);
     return true;
 }
 

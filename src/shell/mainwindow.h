@@ -100,6 +100,10 @@ public:
     void ShowControlHelp(QWidget* control);
     // Hides "Назад" and "В главное окно" (the command-line modes).
     void HideNavigation();
+    // "Сменить пользователя": closes the work of the user (task, help and
+    // other small windows, every full-size window) and returns to the login
+    // window, without ending the program.
+    void ChangeUser();
 
     ui::TMyPanel* MyPanel2;
     ui::TMyPanel* MyPanel1;
@@ -124,6 +128,7 @@ public:
     QLabel* imBottom;
     QLabel* lbRegim;
     QLabel* lbAbout;
+    QLabel* lbChangeUser;
 
 protected:
     void showEvent(QShowEvent* event) override;

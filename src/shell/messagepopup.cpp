@@ -8,7 +8,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QFontMetrics>
 #include <climits>
+#include <cmath>
 #include <iterator>
 
 namespace shell {
@@ -24,10 +26,11 @@ void SetGuideFrame(int frame)
 }
 } // namespace
 
-QRegion TffMess::CloudRegion()
+QRegion TffMess::CloudRegion(double scale)
 {
     QRegion cloud;
-    for (int i = 0; i < int(std::size(messagecloud::kEllipses)); ++i) cloud += QRegion(messagecloud::EllipseRect(i), QRegion::Ellipse);
+    for (int i = 0; i < int(std::size(messagecloud::kEllipses)); ++i)
+        cloud += QRegion(messagecloud::EllipseRect(i, scale), QRegion::Ellipse);
     return cloud;
 }
 
@@ -49,6 +52,7 @@ TffMess::TffMess(QWidget* parent)
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(rect());
+    Image1->setScaledContents(true); // the picture grows with the cloud
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -85,12 +89,27 @@ QPoint TffMess::placement() const
     return screen ? screen->availableGeometry().topLeft() + QPoint(kOffsetRight, 0) : QPoint(kOffsetRight, 0);
 }
 
+void TffMess::fitCloudTo(const QString& text)
+{
+    const QFontMetrics metrics(Label1->font());
+    m_scale = messagecloud::CloudScale([&](int width) {
+        return metrics.boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), Qt::AlignCenter | Qt::TextWordWrap, text).height();
+    });
+    const QSize size(int(std::lround(messagecloud::kSize.width() * m_scale)),
+                     int(std::lround(messagecloud::kSize.height() * m_scale)));
+    setFixedSize(size);
+    setMask(CloudRegion(m_scale));
+    Image1->setGeometry(rect());
+    Label1->setGeometry(messagecloud::Scaled(messagecloud::kText, m_scale));
+}
+
 void TffMess::ShowNote(const QString& text, int seconds)
 {
     move(placement());
     hide();
     SetGuideFrame(2);
     Label1->setText(text);
+    fitCloudTo(text);
     loadPicture();
 
     QPointer<QWidget> active = QApplication::activeWindow();
@@ -103,6 +122,11 @@ void TffMess::ShowNote(const QString& text, int seconds)
         active->activateWindow();
         if (focused && focused->window() == active) focused->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void TffMess::HideNote(const QString& text)
+{
+    if (isVisible() && Label1->text() == text) hide();
 }
 
 void TffMess::hideEvent(QHideEvent* event)

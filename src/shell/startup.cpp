@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
 #include <clocale>
@@ -91,6 +92,16 @@ void SetGlobalFormats()
     std::setlocale(LC_NUMERIC, "C");
 }
 
+std::unique_ptr<QTranslator> InstallQtTranslations()
+{
+    auto translator = std::make_unique<QTranslator>();
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"), folder))
+        return nullptr;
+    if (!QCoreApplication::installTranslator(translator.get())) return nullptr;
+    return translator;
+}
+
 void RegisterCursors()
 {
     for (int number = ui::kFirstNumberedCursor; number <= ui::kLastNumberedCursor; ++number) ui::NumberedCursor(number);
@@ -112,6 +123,7 @@ int RunProgram(int argc, char** argv)
     QApplication app(argc, argv);
     // The login window ends the program; hiding or closing the others does not.
     QApplication::setQuitOnLastWindowClosed(false);
+    const std::unique_ptr<QTranslator> qtTexts = InstallQtTranslations();
     base::Randomize();
     base::SetProgramFolder(QCoreApplication::applicationDirPath());
     base::SetTempFolder(ProgramTempFolder());

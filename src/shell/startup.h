@@ -3,6 +3,8 @@
 #include <QLockFile>
 #include <QString>
 #include <QStringList>
+#include <QTranslator>
+#include <memory>
 
 // Start-up and shut-down of the program: one copy per user, the program
 // and temporary folders, fonts, the number formats, the command line, the
@@ -38,6 +40,12 @@ void RemoveFonts(const QList<int>& ids);
 // Decimal comma and dd.mm.yyyy dates for the program's own texts; the C
 // library keeps the point so that the engines' sections read and write it.
 void SetGlobalFormats();
+
+// Qt's own Russian texts (standard buttons "Да"/"Нет"/"Отмена", the file
+// dialogs) from the system's Qt translations, installed into the
+// application; null when they are not installed (the texts stay English).
+// Destroying the translator takes it out again.
+std::unique_ptr<QTranslator> InstallQtTranslations();
 
 // Draws the numbered cursors 11 to 28 once, before any window needs one.
 void RegisterCursors();

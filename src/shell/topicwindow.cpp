@@ -1,15 +1,20 @@
 #include "shell/topicwindow.h"
+#include "shell/labs.h"
 #include "formulas/view/formulapages.h"
 #include "labframe/labfile.h"
 #include "labframe/labregistry.h"
 #include "labframe/labwindow.h"
 #include "base/appstate.h"
 #include "base/paths.h"
+#include "base/textutil.h"
 #include "shell/contentswindow.h"
 #include "shell/coursepages.h"
 #include "shell/courselayout.h"
 #include "shell/lessonbuilder.h"
 #include "ui/dialogs.h"
+#include <QDir>
+#include <QPrinterInfo>
+#include <QWebEngineView>
 #include "shellcalls/shellcalls.h"
 #include "ui/htmlview.h"
 #include "ui/imagebuttons.h"
@@ -105,7 +110,11 @@ TfmWork::TfmWork(TfmCont* contents, QWidget* parent)
     connect(btUp, &ui::TMyButton::clicked, this, [this] { ChangeFontSize(1); });
     connect(btDown, &ui::TMyButton::clicked, this, [this] { ChangeFontSize(-1); });
     connect(btPrint, &ui::TMyButton::clicked, this, &TfmWork::btPrintClick);
+    connect(HTML->engineView(), &QWebEngineView::pdfPrintingFinished, this, [](const QString& file, bool success) {
+        if (!success) ui::ShowMessage(QStringLiteral("Не удается записать файл ") + file);
+    });
 
+    setWindowTitle(ui::kAppCaption);
     lbTitle = new QLabel(this);
     lbTitle->setObjectName(QStringLiteral("lbTitle"));
     lbTitle->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
@@ -140,6 +149,7 @@ bool TfmWork::OpenTopic(const QString& code, const QString& title)
     m_pages = *pages;
     if (m_contents) m_contents->setCurrentTopic(code);
     lbTitle->setText(title);
+    setWindowTitle(ui::kAppCaption + QStringLiteral(" — ") + title);
     if (m_page != 0) ShowPage(m_page);
     ui::OpenWindow(this);
     return true;
@@ -234,7 +244,23 @@ void TfmWork::ChangeFontSize(int delta)
 
 void TfmWork::btPrintClick()
 {
-    if (!HTML->Print()) ui::ShowMessage(QStringLiteral("Печать невозможна: принтер не найден или занят."));
+    // Without a printer the page goes into a PDF file the user can print
+    // elsewhere.
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        PrintToPdf();
+        return;
+    }
+    if (!HTML->Print()) ui::ShowMessage(QStringLiteral("Печать невозможна: принтер занят."));
+}
+
+void TfmWork::PrintToPdf()
+{
+    QString name = base::Trim(lbTitle->text());
+    name.replace(u'/', u'-'); // a title, not a path
+    const QString suggested = QDir::homePath() + u'/' + name + QStringLiteral(".pdf");
+    const QString file = ui::dialogs().saveFile(kPdfFilter, QStringLiteral("pdf"), suggested);
+    if (file.isEmpty()) return;
+    HTML->engineView()->printToPdf(file);
 }
 
 bool TfmWork::HTMLHotSpotClick(const QString& href)
@@ -247,7 +273,7 @@ bool TfmWork::HTMLHotSpotClick(const QString& href)
     case PageLink::Kind::Lab: openLabWithHelp(link.lab, link.target); break;
     case PageLink::Kind::Reference: openReference(link.target); break;
     case PageLink::Kind::AddToLesson:
-        if (m_builder) m_builder->AddToLesson(m_page, link.target);
+        if (m_builder) m_builder->AddToLesson(m_page, link.target, lbTitle->text());
         break;
     case PageLink::Kind::Task:
         shellcalls::navigation().OpenTask({base::App().currentUserId, link.target,
@@ -260,7 +286,7 @@ bool TfmWork::HTMLHotSpotClick(const QString& href)
 
 void TfmWork::openLabWithHelp(int number, const QString& helpPage)
 {
-    labframe::TfmLab* lab = labframe::CreateLab(number);
+    labframe::TfmLab* lab = CreateLabOrSay(number);
     if (!lab) return;
     ui::OpenWindow(lab);
     shellcalls::guide().ShowLabHelp(helpPage);
@@ -273,7 +299,7 @@ void TfmWork::openReference(const QString& labFile)
         ui::ShowMessage(QStringLiteral("Не удается открыть файл ") + labFile);
         return;
     }
-    labframe::TfmLab* lab = labframe::CreateLab(*number);
+    labframe::TfmLab* lab = CreateLabOrSay(*number);
     if (!lab) return;
     lab->LoadLabFile(labFile);
     if (lab->isVisible()) return;

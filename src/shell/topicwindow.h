@@ -52,7 +52,10 @@ public:
     bool HTMLHotSpotClick(const QString& href);
     // btUp (+1) and btDown (-1).
     void ChangeFontSize(int delta);
+    // Prints the page; without a printer, asks for a PDF file to write it to.
     void btPrintClick();
+    void PrintToPdf();
+    static inline const QString kPdfFilter = QStringLiteral("Документы PDF|*.pdf");
     // The window became active: rebuilds pages 3 and 4 when a verdict was
     // recorded meanwhile, keeping the scroll position.
     void FormActivate();

@@ -18,7 +18,8 @@ public:
     virtual void message(const QString& text, const QString& caption) = 0;
     virtual Answer question(const QString& text, const QString& caption, Choice choice,
                             Answer defaultAnswer) = 0;
-    // filter as "Laboratory|*.LAB"; returns the real path, empty when cancelled
+    // filter as "Файлы лабораторий|*.LAB" (a Russian name, then the patterns);
+    // returns the real path, empty when cancelled
     virtual QString openFile(const QString& filter, const QString& defaultExt,
                              const QString& folder) = 0;
     virtual QString saveFile(const QString& filter, const QString& defaultExt,
@@ -37,7 +38,7 @@ inline const QString kAppCaption = QStringLiteral("Ориндо");
 // Shorthands.
 inline void ShowMessage(const QString& text) { dialogs().message(text, kAppCaption); }
 
-// Converts "Laboratory|*.LAB|All|*.*" to Qt's "Laboratory (*.LAB);;All (*.*)".
+// Converts "Файлы лабораторий|*.LAB|Все файлы|*.*" to Qt's "Файлы лабораторий (*.LAB);;Все файлы (*.*)".
 QString QtFilter(const QString& filter);
 
 } // namespace ui

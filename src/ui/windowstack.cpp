@@ -23,9 +23,15 @@ bool WindowStack::contains(const QWidget* window) const
 void WindowStack::replace(QWidget* from, QWidget* to)
 {
     if (from && to != from) {
+        // The new window covers what the old one covered: its bounds, and
+        // its maximised state. A maximised old window passes its bounds as
+        // well, because the window system may not maximise a window that
+        // is only being mapped, and the new window would then keep the
+        // size it was made with.
         const bool maximized = from->isMaximized();
-        if (!maximized) to->setGeometry(from->geometry());
-        to->setWindowState(maximized ? Qt::WindowMaximized : Qt::WindowNoState);
+        to->setWindowState(Qt::WindowNoState);
+        to->setGeometry(from->geometry());
+        if (maximized) to->setWindowState(Qt::WindowMaximized);
     }
     to->show();
     if (from && from != to) from->hide();
@@ -62,6 +68,17 @@ void WindowStack::closeTopWindow()
     if (current && below) replace(current, below);
     m_windows.removeLast();
     if (m_topChanged) m_topChanged(below);
+}
+
+void WindowStack::returnToFirst()
+{
+    if (m_windows.size() < 2) return;
+    QWidget* first = m_windows.first();
+    if (first) first->show();
+    for (qsizetype i = m_windows.size() - 1; i >= 1; --i)
+        if (m_windows[i]) m_windows[i]->hide();
+    m_windows.resize(1);
+    if (m_topChanged) m_topChanged(first);
 }
 
 void WindowStack::setTravellingControls(QList<QWidget*> controls)

@@ -16,12 +16,16 @@ public:
 
     // Appends without showing or hiding anything (the login window at start).
     void push(QWidget* window);
-    // Shows window in place of the top one (taking its bounds when the top is
-    // not maximised, and its window state), moves the travelling controls into
-    // it and pushes it.
+    // Shows window in place of the top one (taking its bounds and its window
+    // state, so that a window opened over a maximised one opens maximised),
+    // moves the travelling controls into it and pushes it.
     void openWindow(QWidget* window);
     // Pops the top window and shows the one below it the same way.
     void closeTopWindow();
+    // Hides every window above the first and shows the first (the login
+    // window, when the user changes). The travelling controls stay where
+    // they are: the next openWindow takes them along.
+    void returnToFirst();
 
     QWidget* top() const;
     int count() const { return int(m_windows.size()); }

@@ -14,6 +14,20 @@ const QString kDefaultRoot = QStringLiteral("Пользователи");
 constexpr int kIdDigits = 8;
 
 QString UserFolderOf(const QString& id) { return QStringLiteral("USERS\\") + id + u'\\'; }
+
+// The refusal for the first user (depth 2) whose identifier is not plain.
+// Only identifiers count here: the name of a stored entry ends at its first
+// "$" by definition.
+QString FirstBadIdentifier(const std::vector<base::TreeNode>& roots)
+{
+    for (const auto& root : roots)
+        for (const auto& klass : root.children)
+            for (const auto& user : klass.children) {
+                const UserEntry entry = SplitUserEntry(user.text);
+                if (!IsPlainIdentifier(entry.id)) return UserRefusal(entry.id, entry.name);
+            }
+    return {};
+}
 } // namespace
 
 QString RegisterFile()
@@ -47,6 +61,15 @@ bool IsPlainIdentifier(const QString& id)
     return true;
 }
 
+QString UserRefusal(const QString& id, const QString& name)
+{
+    if (!IsPlainIdentifier(id))
+        return QStringLiteral("Идентификатор \"%1\" пользователя %2 не годится для имени папки: допустимы только "
+                              "латинские буквы, цифры, \"-\" и \"_\"").arg(id, name);
+    if (name.contains(u'$')) return QStringLiteral("В имени пользователя \"%1\" не может быть знака \"$\"").arg(name);
+    return {};
+}
+
 bool IsStaffClass(const QString& className)
 {
     return className == QStringLiteral("Администратор") || className == QStringLiteral("Преподаватель")
@@ -59,11 +82,15 @@ void Register::LoadRegister()
 {
     const QString file = RegisterFile();
     const QStringList lines = base::ReadLines(file);
+    std::vector<base::TreeNode> roots;
     try {
-        m_roots = base::ReadTreeText(lines);
+        roots = base::ReadTreeText(lines);
     } catch (const base::AppError& error) {
         throw base::AppError(QStringLiteral("Ошибка в списке пользователей (%1): %2").arg(file, error.message()));
     }
+    if (const QString refusal = FirstBadIdentifier(roots); !refusal.isEmpty())
+        throw base::AppError(QStringLiteral("Ошибка в списке пользователей (%1): %2").arg(file, refusal));
+    m_roots = std::move(roots);
 }
 
 void Register::SaveRegister() const
@@ -241,6 +268,7 @@ void Register::DeleteClass(int k)
 
 void Register::AddUser(int k, const QString& id, const QString& password, const QString& name)
 {
+    if (const QString refusal = UserRefusal(id, name); !refusal.isEmpty()) throw base::AppError(refusal);
     classNodeOrThrow(k).children.push_back({JoinUserEntry(id, name, password), {}});
     SaveRegister();
 }
@@ -250,7 +278,9 @@ void Register::UpdateUser(int k, int m, const QString& name, const QString& pass
     if (const QString refusal = CheckUpdateUser(k, m); !refusal.isEmpty()) throw base::AppError(refusal);
     auto& users = classNodeOrThrow(k).children;
     if (m < 0 || m >= int(users.size())) throw base::AppError(QStringLiteral("Пользователь не выбран"));
-    users[m].text = JoinUserEntry(SplitUserEntry(users[m].text).id, name, password);
+    const QString id = SplitUserEntry(users[m].text).id;
+    if (const QString refusal = UserRefusal(id, name); !refusal.isEmpty()) throw base::AppError(refusal);
+    users[m].text = JoinUserEntry(id, name, password);
     SaveRegister();
 }
 

@@ -36,12 +36,19 @@ struct ClassUsers {
 // "-" and "_" only (no separators, dots, spaces or "$").
 bool IsPlainIdentifier(const QString& id);
 
+// Why a user node cannot be taken into the register: its identifier would not
+// name exactly one folder under "USERS\", or its name holds the "$" that ends
+// names in the register. Empty when the user is acceptable.
+QString UserRefusal(const QString& id, const QString& name);
+
 // Staff classes: their users may see the teachers' sections.
 bool IsStaffClass(const QString& className);
 
 class Register {
 public:
-    // Reads RegisterFile(). A missing file or a broken indentation raises
+    // Reads RegisterFile(). A missing file, a broken indentation or a user
+    // whose identifier is not a plain folder name (a hand-edited "..", "\\"
+    // or "/" would send the user's files out of "USERS\\") raises
     // base::AppError with a Russian message; the previous tree is kept.
     void LoadRegister();
     // Writes the tree to RegisterFile() atomically; raises base::AppError
@@ -69,6 +76,7 @@ public:
     void AddClass(const QString& name);
     void RenameClass(int k, const QString& name);
     void DeleteClass(int k);
+    // Refuses (AppError) an identifier that is not plain and a name with "$".
     void AddUser(int k, const QString& id, const QString& password, const QString& name);
     void UpdateUser(int k, int m, const QString& name, const QString& password);
     // Deletes the user's folder "USERS\<id>\" and the node. The folder is left

@@ -14,6 +14,7 @@ namespace users {
 namespace {
 const QString kCaption = QStringLiteral("Список пользователей");
 constexpr int kSkippedShown = 10;
+const QString kImportFilter = QStringLiteral("Списки пользователей Вельта|*.XML");
 
 QListWidget* List(QWidget* parent, const char* name, const QRect& place)
 {
@@ -34,13 +35,27 @@ template <typename F> void Guarded(F step)
     }
 }
 
-QString SkippedMessage(const QStringList& skipped)
+// One paragraph of the import report: why, then the first users it concerns.
+QString SkippedParagraph(const QString& reason, const QStringList& skipped)
 {
     QStringList shown = skipped.mid(0, kSkippedShown);
     if (skipped.size() > kSkippedShown) shown.append(QStringLiteral("... (всего %1)").arg(skipped.size()));
-    return QStringLiteral("Не импортированы пользователи, чей идентификатор не годится для имени папки "
-                          "или уже занят:\n")
-        + shown.join(u'\n');
+    return reason + u'\n' + shown.join(u'\n');
+}
+
+// Empty when every user was imported.
+QString SkippedMessage(const ImportReport& report)
+{
+    QStringList paragraphs;
+    if (!report.skipped.isEmpty())
+        paragraphs.append(SkippedParagraph(QStringLiteral("Не импортированы пользователи, чей идентификатор не годится "
+                                                          "для имени папки или уже занят:"),
+                                           report.skipped));
+    if (!report.dollarNames.isEmpty())
+        paragraphs.append(SkippedParagraph(QStringLiteral("Не импортированы пользователи, в чьем имени есть знак \"$\" "
+                                                          "(он отделяет имя от пароля):"),
+                                           report.dollarNames));
+    return paragraphs.join(QStringLiteral("\n\n"));
 }
 } // namespace
 
@@ -274,7 +289,7 @@ void TffReg::editUser(int k, int m)
 void TffReg::btImportClick()
 {
     const QString file = modal([&] {
-        return ui::dialogs().openFile(QStringLiteral("XML|*.XML"), QStringLiteral("XML"), base::ProgramFolder());
+        return ui::dialogs().openFile(kImportFilter, QStringLiteral("XML"), base::ProgramFolder());
     });
     if (file.isEmpty()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -288,7 +303,7 @@ void TffReg::btImportClick()
     }
     fillClasses(0);
     QApplication::restoreOverrideCursor();
-    if (!report.skipped.isEmpty()) modal([&] { ui::ShowMessage(SkippedMessage(report.skipped)); });
+    if (const QString skipped = SkippedMessage(report); !skipped.isEmpty()) modal([&] { ui::ShowMessage(skipped); });
 }
 
 // --- closing ----------------------------------------------------------------------------

@@ -87,7 +87,7 @@ QList<const base::ContentsSection*> TableSections(const base::CourseContents& co
 // --- XML export -------------------------------------------------------------------------------
 
 inline const QString kExportHandler = QStringLiteral("3A7F2C90-6B1E-4D52-9C48-1E0B7D5A6F23");
-inline const QString kExportFilter = QStringLiteral("XML|*.XML");
+inline const QString kExportFilter = QStringLiteral("Результаты в формате XML|*.XML");
 inline const QString kExportExt = QStringLiteral("XML");
 inline const QString kExportName = QStringLiteral("TestFormat");
 

@@ -124,8 +124,13 @@ ImportReport ImportVelta(Register& reg, const QString& realPath)
                                              QStringLiteral("46802135")), {}}}});
     ImportReport report;
     for (const ImportedUser& user : users) {
+        const QString shown = base::Trim(user.id + u' ' + user.name);
         if (!IsPlainIdentifier(user.id) || IdInTree(root, user.id)) {
-            report.skipped.append(base::Trim(user.id + u' ' + user.name));
+            report.skipped.append(shown);
+            continue;
+        }
+        if (user.name.contains(u'$')) {
+            report.dollarNames.append(shown);
             continue;
         }
         ClassFor(root, user.className).children.push_back({JoinUserEntry(user.id, user.name, user.password), {}});

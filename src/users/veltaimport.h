@@ -28,9 +28,12 @@ QString DecodeImportFile(const QByteArray& bytes);
 
 struct ImportReport {
     int imported = 0;
-    // "<id> <name>" of the users left out (identifier not a plain folder name,
-    // or already given to an earlier user).
+    // "<id> <name>" of the users left out: identifier not a plain folder name,
+    // or already given to an earlier user...
     QStringList skipped;
+    // ... and name holding "$", which would end the name in the register and
+    // make the rest of it part of the password.
+    QStringList dollarNames;
 };
 
 // Replaces the register by the administrator class with SYSADMIN and the

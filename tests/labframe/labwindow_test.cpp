@@ -97,7 +97,7 @@ TEST_F(TfmLabTest, SaveButtonWritesIntoTheUserFolderAddingTheExtension)
     lab.edName->setText(QStringLiteral("saved"));
     dialogs.files.push_back(real(QStringLiteral("USERS\\12345678\\")) + QStringLiteral("scene"));
     QTest::mouseClick(lab.btSave, Qt::LeftButton);
-    EXPECT_EQ(dialogs.fileFilters.value(0), QStringLiteral("Laboratory|*.LAB"));
+    EXPECT_EQ(dialogs.fileFilters.value(0), QStringLiteral("Файлы лабораторий|*.LAB"));
     EXPECT_EQ(dialogs.fileFolders.value(0), real(QStringLiteral("USERS\\12345678\\")));
     EXPECT_TRUE(readBytes(QStringLiteral("USERS\\12345678\\scene.LAB")).contains("\r\nedName=saved\r\n"));
 }

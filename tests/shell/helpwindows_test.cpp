@@ -14,7 +14,9 @@
 #include "ui/htmlview.h"
 #include "ui/music.h"
 #include "ui/windowstack.h"
+#include <QApplication>
 #include <QCursor>
+#include <QDialog>
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -280,6 +282,49 @@ TEST_F(HelpWindowsTest, HintPageFitsItsContentBelowTheFigure)
     EXPECT_FALSE(hint->ShowHintPage(QStringLiteral("ZADS\\A05\\013.HLP")));
     EXPECT_FALSE(hint->isVisible());
     EXPECT_TRUE(dialogs.lastMessage().startsWith(QStringLiteral("Не удается открыть файл")));
+}
+
+TEST(PlaceClearOf, PutsAWindowBesideAnObstacleOnScreen)
+{
+    const QRect screen(0, 0, 1280, 800);
+    const QRect editor(260, 230, 760, 340); // the formula editor, centred
+    struct Case {
+        const char* what;
+        QRect window;
+        QRect obstacle;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {"already clear", {10, 10, 200, 100}, editor, {10, 10}},
+        {"room on the right", {300, 300, 200, 100}, {100, 250, 700, 300}, {800, 300}},
+        {"room on the left only", {900, 300, 200, 100}, {300, 250, 900, 300}, {100, 300}},
+        {"room below only", {300, 300, 360, 150}, editor, {300, 570}},
+        {"room above only", {300, 600, 360, 150}, {0, 200, 1280, 600}, {300, 50}},
+        {"the right runs off the screen", {1050, 300, 200, 100}, {1000, 250, 200, 300}, {800, 300}},
+        {"nowhere whole: the least covered", {300, 300, 500, 300}, {0, 100, 1280, 550}, {300, 500}},
+    };
+    for (const Case& c : cases) {
+        const QPoint place = shell::PlaceClearOf(c.window, c.obstacle, screen);
+        EXPECT_EQ(place, c.expected) << c.what << ": " << place.x() << "," << place.y();
+        EXPECT_TRUE(screen.contains(QRect(place, c.window.size()))) << c.what;
+    }
+}
+
+TEST_F(HelpWindowsTest, HintMovesOffAModalWindowItWouldCover)
+{
+    shell::TffHelp* hint = shell::HintWindow();
+    writeLines(QStringLiteral("ZADS\A05\012.HLP"), {QStringLiteral("<P>Дробь вводится кнопкой на панели.</P>")});
+    ASSERT_TRUE(hint->ShowHintPage(QStringLiteral("ZADS\A05\012.HLP")));
+    ASSERT_TRUE(WaitUntil([&] { return hint->view()->IsReady() && hint->view()->DocumentHeight() > 0; }));
+    QDialog editor; // stands for the formula editor: modal, over the hint
+    editor.setModal(true);
+    editor.setGeometry(QRect(hint->geometry().center() - QPoint(200, 100), QSize(400, 200)));
+    editor.show();
+    editor.activateWindow();
+    ASSERT_TRUE(WaitUntil([&] { return QApplication::activeModalWidget() == &editor; }));
+    EXPECT_TRUE(WaitUntil([&] { return !hint->frameGeometry().intersects(editor.frameGeometry()); }))
+        << hint->x() << "," << hint->y();
+    EXPECT_TRUE(hint->isVisible());
 }
 
 TEST_F(HelpWindowsTest, HistoryPageTakesItsTitleAndResolvesBesideItsFile)

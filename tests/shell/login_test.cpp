@@ -158,6 +158,40 @@ TEST_F(LoginTest, SuccessfulLoginFillsTheStateAndOpensTheMainWindow)
     EXPECT_TRUE(QFileInfo::exists(real(QStringLiteral("tmp\\tools\\cc.txt"))));
 }
 
+TEST_F(LoginTest, ChangingUserReturnsToTheLoginWindowForTheNextOne)
+{
+    start();
+    chooseClass(0);
+    typeLogin(QStringLiteral("SYSADMIN"), QStringLiteral("46802135"));
+    login->btOKClick();
+    shell::TfmMain* main = shell::workspace().fmMain;
+    ASSERT_NE(main, nullptr);
+    QWidget note(nullptr, Qt::Tool); // a small window of the work, left open
+    note.show();
+    main->ShowSection(shell::kSectionTable);
+
+    main->ChangeUser();
+    EXPECT_EQ(ui::WindowStack::instance().count(), 1);
+    EXPECT_EQ(ui::WindowStack::instance().top(), login.get());
+    EXPECT_TRUE(login->isVisible());
+    EXPECT_TRUE(login->isEnabled());
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_FALSE(note.isVisible());
+    EXPECT_TRUE(App().currentUserId.isEmpty());
+    EXPECT_TRUE(App().userFolder.isEmpty());
+    EXPECT_TRUE(login->edPass->text().isEmpty());
+    EXPECT_TRUE(App().isTeacher); // the class still chosen is staff
+
+    chooseClass(2);
+    EXPECT_FALSE(App().isTeacher);
+    typeLogin(QStringLiteral("Алексей Иванов"), QStringLiteral("1111"));
+    login->btOKClick();
+    EXPECT_EQ(App().currentUserId, QStringLiteral("10000501"));
+    EXPECT_EQ(ui::WindowStack::instance().top(), main);
+    EXPECT_EQ(main->section(), shell::kSectionStart); // not the previous user's section
+    EXPECT_EQ(main->btBack->parentWidget(), main);
+}
+
 TEST_F(LoginTest, EmptyPasswordMatchesAnEmptyField)
 {
     start();
@@ -207,7 +241,18 @@ TEST_F(LoginTest, ClosingTheRegisterWindowShowsItsSelection)
     EXPECT_EQ(login->ComboBox1->currentIndex(), 3);
     EXPECT_EQ(login->ListBox1->currentRow(), 0);
     EXPECT_EQ(login->edName->text(), QStringLiteral("Мария Кузнецова"));
+    EXPECT_TRUE(login->edPass->text().isEmpty()); // the administrator's password is gone
     EXPECT_FALSE(App().isTeacher);
+}
+
+TEST_F(LoginTest, ChangingTheClassClearsTheNameAndPassword)
+{
+    start();
+    chooseClass(2);
+    typeLogin(QStringLiteral("Алексей Иванов"), QStringLiteral("1111"));
+    chooseClass(3);
+    EXPECT_TRUE(login->edName->text().isEmpty());
+    EXPECT_TRUE(login->edPass->text().isEmpty());
 }
 
 TEST_F(LoginTest, IntroPlaysTheThreeAnimationsThenShowsThePanel)

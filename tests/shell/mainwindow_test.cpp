@@ -309,15 +309,19 @@ TEST_F(MainWindowTest, LinksOfTheStartAndLabsPages)
         return new labframe::TfmLab(3);
     });
     main->ShowSection(shell::kSectionLabs);
-    EXPECT_TRUE(main->HTMLHotSpotClick("LAB_05")); // a lab without a window
-    EXPECT_TRUE(main->HTMLHotSpotClick("LAB_07")); // not a lab at all
-    EXPECT_TRUE(main->HTMLHotSpotClick("LAB"));
+    QStringList notes;
+    hooks.showNote = [&](const QString& text, int) { notes.append(text); };
+    EXPECT_TRUE(main->HTMLHotSpotClick("LAB_05")); // a lab without a window says so
+    EXPECT_EQ(notes, QStringList{"Эта лаборатория ещё не готова."});
+    EXPECT_TRUE(main->HTMLHotSpotClick("LAB")); // not a link to a lab at all
+    EXPECT_EQ(notes.size(), 1);
     EXPECT_EQ(ui::WindowStack::instance().top(), main.get());
     EXPECT_TRUE(main->HTMLHotSpotClick("LAB_03"));
     EXPECT_EQ(ui::WindowStack::instance().top(), labframe::ExistingLab(3));
     main->btBackClick();
     EXPECT_TRUE(main->HTMLHotSpotClick("LAB_03"));
     EXPECT_EQ(made, 1); // created once, opened twice
+    EXPECT_EQ(notes.size(), 1);
 
     // Elsewhere the view follows links itself.
     main->btMainClick();

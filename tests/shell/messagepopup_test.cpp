@@ -1,4 +1,5 @@
 // The message popup of the guide figure.
+#include "shell/messagecloud.h"
 #include "shell/messagepopup.h"
 #include "support/testsupport.h"
 #include "support/shellcallsrecorder.h"
@@ -6,6 +7,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <climits>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
@@ -132,3 +134,64 @@ TEST_F(MessagePopupTest, NegativeOrHugeDurationsDoNotOverflow)
 }
 
 } // namespace
+
+namespace {
+// A stand-in for the label's font: every character is 10 pixels wide and a
+// line 20 high; words break at spaces.
+int WrappedHeight(const QString& text, int width)
+{
+    int lines = 1;
+    int used = 0;
+    for (const QString& word : text.split(u' ')) {
+        const int needed = int(word.size()) * 10 + (used > 0 ? 10 : 0);
+        if (used > 0 && used + needed > width) {
+            ++lines;
+            used = int(word.size()) * 10;
+        } else {
+            used += needed;
+        }
+    }
+    return lines * 20;
+}
+} // namespace
+
+TEST(MessageCloud, GrowsUntilTheTextFits)
+{
+    namespace cloud = shell::messagecloud;
+    // Two lines fit the text area of 145 x 41 as it is.
+    EXPECT_DOUBLE_EQ(cloud::CloudScale([](int width) { return WrappedHeight(QStringLiteral("ОТЛИЧНО!"), width); }), 1.0);
+    const QString three = QStringLiteral("Ответ отправлен учителю на проверку по исходам");
+    const double scale = cloud::CloudScale([&](int width) { return WrappedHeight(three, width); });
+    EXPECT_GT(scale, 1.0);
+    const QRect area = cloud::Scaled(cloud::kText, scale);
+    EXPECT_LE(WrappedHeight(three, area.width()), area.height());
+    // One step less would cut the text.
+    const QRect smaller = cloud::Scaled(cloud::kText, scale - cloud::kScaleStep);
+    EXPECT_GT(WrappedHeight(three, smaller.width()), smaller.height());
+    // A text that never fits stops at the largest cloud.
+    EXPECT_DOUBLE_EQ(cloud::CloudScale([](int) { return 100000; }), cloud::kLargestScale);
+    // The outline grows with it.
+    EXPECT_TRUE(shell::TffMess::CloudRegion(2.0).contains(QPoint(388, 108)));
+}
+
+TEST_F(MessagePopupTest, ALongTextGetsABiggerCloudAndAShortOneTheFirstSize)
+{
+    popup.ShowNote(QStringLiteral("Ответ записан и отправлен учителю на проверку. Результат появится в таблице по исходам"), 5);
+    EXPECT_GT(popup.scale(), 1.0);
+    const auto* label = popup.findChild<QLabel*>(QStringLiteral("Label1"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_LE(label->heightForWidth(label->width()), label->height());
+    EXPECT_TRUE(popup.rect().contains(label->geometry()));
+    popup.ShowNote(QStringLiteral("ОТЛИЧНО!"), 5);
+    EXPECT_EQ(popup.size(), shell::messagecloud::kSize);
+}
+
+TEST_F(MessagePopupTest, HidingANoteLeavesAnotherTextAlone)
+{
+    popup.ShowNote(QStringLiteral("ОТЛИЧНО!"), 5);
+    popup.HideNote(QStringLiteral("Урок должен иметь название!"));
+    EXPECT_TRUE(popup.isVisible());
+    popup.HideNote(QStringLiteral("ОТЛИЧНО!"));
+    EXPECT_FALSE(popup.isVisible());
+    EXPECT_FALSE(popup.timer()->isActive());
+}

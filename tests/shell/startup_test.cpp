@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <clocale>
 #include <unistd.h>
 
@@ -104,4 +105,18 @@ TEST(ProgramRun, LoginPanelBecomesUsableAndASecondCopyEndsSilently)
     ASSERT_TRUE(third.waitForFinished(30000));
     EXPECT_EQ(third.exitCode(), 0);
     EXPECT_EQ(third.readAllStandardOutput(), QByteArray("ready\n"));
+}
+
+TEST(QtTranslations, StandardButtonsAndFileDialogsSpeakRussian)
+{
+    const char* yes = "&Yes";
+    {
+        const std::unique_ptr<QTranslator> translator = shell::InstallQtTranslations();
+        if (!translator) GTEST_SKIP() << "Qt's Russian translations are not installed (qt6-translations-l10n)";
+        EXPECT_TRUE(QCoreApplication::translate("QPlatformTheme", yes).contains(QStringLiteral("Да")));
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
+        EXPECT_NE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Look in:"));
+    }
+    // Gone with its translator.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", yes), QString::fromLatin1(yes));
 }

@@ -110,6 +110,23 @@ TEST_F(ImportTest, IdentifiersThatAreNotPlainOrAlreadyGivenAreSkipped)
     EXPECT_EQ(reg.classUsers(0).names, QStringList{QStringLiteral("SYSADMIN")});
 }
 
+TEST_F(ImportTest, NamesWithADollarAreKeptOutOfTheRegister)
+{
+    // "$" ends a name in the register: the rest would become the password.
+    const auto report = import(QStringLiteral(
+        "<USER ID=\"30000001\" NAME=\"Иван$Петров\" PASSWORD=\"p\"><ROLE>Ученик</ROLE></USER>"
+        "<USER ID=\"30000002\" NAME=\"Анна\" PASSWORD=\"a$b\"><ROLE>Ученик</ROLE></USER>"));
+    EXPECT_EQ(report.imported, 1);
+    EXPECT_EQ(report.dollarNames, QStringList{QStringLiteral("30000001 Иван$Петров")});
+    EXPECT_TRUE(report.skipped.isEmpty());
+    const users::ClassUsers pupils = reg.classUsers(1);
+    EXPECT_EQ(pupils.names, QStringList{QStringLiteral("Анна")});
+    EXPECT_EQ(pupils.passwords, QStringList{QStringLiteral("a$b")}); // a "$" in a password is harmless
+    users::Register reread;
+    reread.LoadRegister();
+    EXPECT_EQ(reread.classUsers(1).ids, QStringList{QStringLiteral("30000002")});
+}
+
 TEST_F(ImportTest, AFileWithoutUsersChangesNothing)
 {
     const QByteArray before = readBytes(QStringLiteral("DATA\\users.txt"));

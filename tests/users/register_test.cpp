@@ -192,16 +192,42 @@ TEST_F(RegisterTest, DeletingAUserRemovesOnlyThatUsersFolder)
     EXPECT_EQ(reg.userCount(1), 0);
 }
 
+TEST_F(RegisterTest, IdentifiersThatNameNoOneFolderAreRefusedWhenRead)
+{
+    const QByteArray before = registerBytes();
+    // Hand-edited lines whose identifiers would send a user's files to
+    // "USERS\" itself, the program folder or above it.
+    for (const char* bad : {"..", "..\\..\\x", "/tmp", "a.b", "x$y"}) {
+        writeLines(QStringLiteral("DATA\\users.txt"),
+                   {QStringLiteral("R"), QStringLiteral("\tA"), QStringLiteral("\t\t00000000 SYSADMIN$1"),
+                    QStringLiteral("\tB"), QString::fromUtf8("\t\t") + QString::fromUtf8(bad) + QStringLiteral(" Злой$1")});
+        const QString message = failure([&] { reg.LoadRegister(); });
+        EXPECT_TRUE(message.contains(QStringLiteral("не годится для имени папки"))) << bad << message.toStdString();
+        EXPECT_EQ(reg.classNames(), QStringList({QStringLiteral("Администратор"), QStringLiteral("Преподаватель"),
+                                                 QStringLiteral("5 А"), QStringLiteral("6 Б")})) << bad;
+    }
+    writeBytes(QStringLiteral("DATA\\users.txt"), before);
+    // Typed by a caller: refused before anything is written, as is a "$" in a name.
+    EXPECT_FALSE(failure([&] { reg.AddUser(2, QStringLiteral(".."), QString(), QStringLiteral("Злой")); }).isEmpty());
+    EXPECT_FALSE(failure([&] { reg.AddUser(2, QStringLiteral("77"), QString(), QStringLiteral("Иван$1")); }).isEmpty());
+    EXPECT_FALSE(failure([&] { reg.UpdateUser(2, 0, QStringLiteral("Иван$1"), QString()); }).isEmpty());
+    EXPECT_EQ(registerBytes(), before);
+    EXPECT_EQ(reg.userCount(2), 2);
+}
+
 TEST_F(RegisterTest, IdentifiersThatAreNotOneUsersFolderKeepEveryFolder)
 {
-    // Hand-edited lines: identifiers that would name "USERS\" itself, the
-    // program folder or a folder shared with another user.
-    writeLines(QStringLiteral("DATA\\users.txt"),
-               {QStringLiteral("R"), QStringLiteral("\tA"), QStringLiteral("\t\t00000000 SYSADMIN$1"),
-                QStringLiteral("\tB"), QStringLiteral("\t\t..  Точки$1"), QStringLiteral("\t\t\\ Черта$1"),
-                QStringLiteral("\t\t/ Дробь$1"), QStringLiteral("\t\t"), QStringLiteral("\t\t55 Первый$1"),
-                QStringLiteral("\t\t55 Второй$1")});
-    reg.LoadRegister();
+    // A tree that did not come through the reader: identifiers that would
+    // name "USERS\" itself, the program folder or a folder shared with
+    // another user.
+    const auto user = [](const char* text) { return base::TreeNode{QString::fromUtf8(text), {}}; };
+    std::vector<base::TreeNode> tree{
+        {QStringLiteral("R"),
+         {{QStringLiteral("A"), {user("00000000 SYSADMIN$1")}},
+          {QStringLiteral("B"),
+           {user("..  Точки$1"), user("\\ Черта$1"), user("/ Дробь$1"), user(""), user("55 Первый$1"),
+            user("55 Второй$1")}}}}};
+    reg.setTree(std::move(tree));
     writeLines(QStringLiteral("USERS\\55\\results.txt"), {QStringLiteral("x=y")});
     writeLines(QStringLiteral("keep.txt"), {QStringLiteral("program folder file")});
     for (int i = 0; i < 4; ++i) EXPECT_FALSE(reg.DeleteUser(1, 0)) << i;

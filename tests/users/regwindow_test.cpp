@@ -197,14 +197,17 @@ TEST_F(RegWindowTest, ImportReplacesTheRegisterAndReportsSkippedUsers)
 {
     writeBytes(QStringLiteral("in.xml"), cp1251Lines({QStringLiteral(
         "<USERS><USER ID=\"1\" NAME=\"Вера\" PASSWORD=\"v\"><ROLE>Ученик</ROLE><CLASS>7А</CLASS></USER>"
-        "<USER ID=\"..\" NAME=\"Злой\"><ROLE>Ученик</ROLE></USER></USERS>")}));
+        "<USER ID=\"..\" NAME=\"Злой\"><ROLE>Ученик</ROLE></USER>"
+        "<USER ID=\"2\" NAME=\"Иван$Петров\"><ROLE>Ученик</ROLE></USER></USERS>")}));
     dialogs.files.push_back(real(QStringLiteral("in.xml")));
     QTest::mouseClick(window->btImport, Qt::LeftButton);
-    EXPECT_EQ(dialogs.fileFilters, QStringList{QStringLiteral("XML|*.XML")});
+    EXPECT_EQ(dialogs.fileFilters, QStringList{QStringLiteral("Списки пользователей Вельта|*.XML")});
     EXPECT_EQ(items(window->List1), QStringList({QStringLiteral("Администратор"), QStringLiteral("Ученик 7А")}));
     EXPECT_EQ(window->selectedClass(), 0);
     EXPECT_EQ(items(window->List2), QStringList{QStringLiteral("SYSADMIN")});
     EXPECT_TRUE(dialogs.lastMessage().contains(QStringLiteral(".. Злой"))) << dialogs.lastMessage().toStdString();
+    EXPECT_TRUE(dialogs.lastMessage().contains(QStringLiteral("знак \"$\"")));
+    EXPECT_TRUE(dialogs.lastMessage().contains(QStringLiteral("2 Иван$Петров")));
 
     dialogs.files.push_back(real(QStringLiteral("DATA\\users.txt"))); // not an import file
     QTest::mouseClick(window->btImport, Qt::LeftButton);

@@ -352,7 +352,7 @@ TEST_F(TableWindowTest, ExportButtonWritesTheChosenFile)
     const QStringList& notes = shellCalls.notes;
     TfmTable table(reg);
     table.SpeedButton1Click(); // cancelled
-    ASSERT_EQ(dialogs.fileFilters, QStringList{"XML|*.XML"});
+    ASSERT_EQ(dialogs.fileFilters, QStringList{"Результаты в формате XML|*.XML"});
     EXPECT_TRUE(dialogs.fileFolders[0].endsWith("TestFormat"));
 
     dialogs.files.push_back(real("out.XML"));

@@ -13,7 +13,7 @@ namespace labframe {
 // The message of every lab file that cannot be read as one.
 inline const QString kWrongFormatText = QStringLiteral("Неверный формат файла");
 // File dialogs of lab files.
-inline const QString kLabFileFilter = QStringLiteral("Laboratory|*.LAB");
+inline const QString kLabFileFilter = QStringLiteral("Файлы лабораторий|*.LAB");
 inline const QString kLabFileExt = QStringLiteral("LAB");
 
 // Lab files are small text files; anything larger is not one, and is refused
