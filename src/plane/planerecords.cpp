@@ -1,5 +1,6 @@
 #include "plane/planerecords.h"
 #include "base/numfmt.h"
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -19,19 +20,29 @@ constexpr QChar kParamMark = u'=';
 QString BoolText(bool value) { return value ? kTrue : kFalse; }
 
 // One record line being read: its words, and the line number for messages.
+// Words are taken by position, so a long polygon line costs its length once.
 class RecordLine {
 public:
-    RecordLine(QString rest, int line) : m_rest(std::move(rest)), m_line(line) {}
+    RecordLine(QString text, int line) : m_text(std::move(text)), m_line(line) { SkipBlanks(); }
 
     [[noreturn]] void Fail(const QString& reason) const { throw SceneFormatError(m_line, reason); }
 
-    bool AtEnd() const { return m_rest.isEmpty(); }
-    const QString& Rest() const { return m_rest; }
+    bool AtEnd() const { return m_pos >= m_end; }
+    bool RestStartsWith(QChar c) const { return !AtEnd() && m_text[m_pos] == c; }
+    // What is left of the line, without blanks at either end.
+    QString Rest() const { return m_text.mid(m_pos, m_end - m_pos); }
+
+    int LineNumber() const { return m_line; }
 
     QString Word()
     {
-        if (m_rest.isEmpty()) Fail(QStringLiteral("не хватает значений"));
-        return base::SplitLeft(m_rest, u' ');
+        if (AtEnd()) Fail(QStringLiteral("не хватает значений"));
+        qsizetype stop = m_pos;
+        while (stop < m_end && m_text[stop] != u' ') ++stop;
+        const QString word = base::Trim(m_text.mid(m_pos, stop - m_pos));
+        m_pos = stop;
+        SkipBlanks();
+        return word;
     }
 
     double Real()
@@ -69,7 +80,15 @@ public:
     }
 
 private:
-    QString m_rest;
+    void SkipBlanks()
+    {
+        while (m_end > m_pos && m_text[m_end - 1].unicode() <= 32) --m_end;
+        while (m_pos < m_end && m_text[m_pos].unicode() <= 32) ++m_pos;
+    }
+
+    QString m_text;
+    qsizetype m_pos = 0;
+    qsizetype m_end = m_text.size();
     int m_line;
 };
 
@@ -79,6 +98,9 @@ public:
 
     void Header(RecordLine record);
     void Record(const QString& tag, RecordLine record);
+    // Refuses a section whose dependencies go round in a cycle, naming the
+    // record that closed it.
+    void CheckCycles() const;
 
 private:
     TPoint* PointAt(RecordLine& record)
@@ -96,9 +118,32 @@ private:
     void ReadParents(RecordLine& record);
     void ReadMorphing(RecordLine& record);
 
+    void NoteDependency(const TPoint* point, const RecordLine& record);
+
     PlaneSection& m_section;
     PlaneScene& m_scene;
+    // For each point the line of the last record that made it depend on others.
+    std::vector<int> m_dependencyLine;
 };
+
+void SectionReader::NoteDependency(const TPoint* point, const RecordLine& record)
+{
+    if (m_dependencyLine.size() < size_t(m_scene.PointCount())) m_dependencyLine.resize(size_t(m_scene.PointCount()), 0);
+    m_dependencyLine[size_t(point->Index())] = record.LineNumber();
+}
+
+void SectionReader::CheckCycles() const
+{
+    const std::vector<TPoint*> cycle = m_scene.FindCycle();
+    if (cycle.empty()) return;
+    // The point whose dependency was read last closed the cycle.
+    auto lineOf = [this](const TPoint* p) {
+        return size_t(p->Index()) < m_dependencyLine.size() ? m_dependencyLine[size_t(p->Index())] : 0;
+    };
+    const TPoint* closing = *std::max_element(cycle.begin(), cycle.end(),
+                                              [&](const TPoint* a, const TPoint* b) { return lineOf(a) < lineOf(b); });
+    throw SceneFormatError(lineOf(closing), QStringLiteral("точка %1 зависела бы сама от себя").arg(closing->Index()));
+}
 
 void SectionReader::Header(RecordLine record)
 {
@@ -162,9 +207,13 @@ void SectionReader::ReadFigure(FigureKind kind, RecordLine& record)
     case FigureKind::Segment: figure = m_scene.AddSegment(first, PointAt(record)); break;
     case FigureKind::Vector: figure = m_scene.AddVector(first, PointAt(record)); break;
     case FigureKind::Segment0:
-        figure = m_scene.AddSegment0(first, PointAt(record));
-        if (!figure) record.Fail(QStringLiteral("концы отрезка постоянной длины совпадают или зависят друг от друга"));
+    {
+        TPoint* second = PointAt(record);
+        figure = m_scene.AddSegment0(first, second);
+        if (!figure) record.Fail(QStringLiteral("концы отрезка постоянной длины совпадают"));
+        NoteDependency(second, record);
         break;
+    }
     case FigureKind::Circle1: {
         const double radius = record.Real();
         figure = m_scene.AddCircle1(first, radius);
@@ -185,9 +234,9 @@ void SectionReader::ReadFigure(FigureKind kind, RecordLine& record)
 void SectionReader::ReadPolygon(RecordLine& record, bool visible, base::Bgr colour)
 {
     std::vector<geometry::Vec2> vertices;
-    while (!record.AtEnd() && !record.Rest().startsWith(kCaptionMark)) {
+    while (!record.AtEnd() && !record.RestStartsWith(kCaptionMark)) {
         const QString xText = record.Word();
-        if (record.AtEnd() || record.Rest().startsWith(kCaptionMark)) break;
+        if (record.AtEnd() || record.RestStartsWith(kCaptionMark)) break;
         const QString yText = record.Word();
         const auto x = base::ParseReal(xText, base::Decimal::Point);
         const auto y = base::ParseReal(yText, base::Decimal::Point);
@@ -199,7 +248,7 @@ void SectionReader::ReadPolygon(RecordLine& record, bool visible, base::Bgr colo
     if (!polygon) record.Fail(QStringLiteral("у многоугольника меньше трёх вершин"));
     polygon->Color = colour;
     polygon->Visible = visible;
-    if (record.Rest().startsWith(kCaptionMark)) {
+    if (record.RestStartsWith(kCaptionMark)) {
         QString caption = record.Rest().mid(1);
         for (QChar& c : caption)
             if (c.unicode() < 32) c = u' ';
@@ -229,6 +278,7 @@ void SectionReader::ReadParents(RecordLine& record)
     if (!base && base2) record.Fail(QStringLiteral("вторая фигура пересечения без первой"));
     if (!m_scene.SetParents(point, base, base2, int(rootChoice)))
         record.Fail(QStringLiteral("точка %1 зависела бы сама от себя").arg(point->Index()));
+    NoteDependency(point, record);
 }
 
 void SectionReader::ReadMorphing(RecordLine& record)
@@ -268,6 +318,7 @@ void SectionReader::ReadMorphing(RecordLine& record)
     }
     if (!m_scene.SetMorph(point, source, morph))
         record.Fail(QStringLiteral("точка %1 зависела бы сама от себя").arg(point->Index()));
+    NoteDependency(point, record);
 }
 
 QString FigureRecord(const TFigure& figure)
@@ -346,14 +397,17 @@ PlaneSection ReadPlaneSection(const QStringList& lines, int firstLine)
     PlaneSection section;
     if (lines.isEmpty() || base::Trim(lines.front()).isEmpty())
         throw SceneFormatError(firstLine, QStringLiteral("нет строки с масштабом и центром"));
+    section.Scene.SetCycleChecks(false);
     SectionReader reader(section);
     reader.Header(RecordLine(lines.front(), firstLine));
     for (qsizetype i = 1; i < lines.size(); ++i) {
-        QString rest = lines[i];
-        if (base::Trim(rest).isEmpty()) break;
-        const QString tag = base::SplitLeft(rest, u' ');
-        reader.Record(tag, RecordLine(rest, firstLine + int(i)));
+        RecordLine record(lines[i], firstLine + int(i));
+        if (record.AtEnd()) break;
+        const QString tag = record.Word();
+        reader.Record(tag, std::move(record));
     }
+    reader.CheckCycles();
+    section.Scene.SetCycleChecks(true);
     section.Scene.RefreshExistence();
     return section;
 }

@@ -224,6 +224,7 @@ bool PlaneScene::WouldCycle(const TPoint& point, const std::vector<TPoint*>& par
 {
     if (parents.empty()) return false;
     if (std::find(parents.begin(), parents.end(), &point) != parents.end()) return true;
+    if (!m_cycleChecks) return false;
     // A cycle closes when a new parent already depends on the point.
     m_seen.resize(m_points.size());
     const unsigned stamp = ++m_seenStamp;
@@ -239,6 +240,36 @@ bool PlaneScene::WouldCycle(const TPoint& point, const std::vector<TPoint*>& par
         }
     }
     return false;
+}
+
+std::vector<TPoint*> PlaneScene::FindCycle() const
+{
+    std::vector<int> indegree(m_points.size(), 0);
+    for (const std::vector<int>& list : m_dependants)
+        for (int dependant : list) ++indegree[size_t(dependant)];
+    std::vector<int> queue;
+    for (size_t i = 0; i < indegree.size(); ++i)
+        if (indegree[i] == 0) queue.push_back(int(i));
+    for (size_t head = 0; head < queue.size(); ++head)
+        for (int dependant : m_dependants[size_t(queue[head])])
+            if (--indegree[size_t(dependant)] == 0) queue.push_back(dependant);
+    if (queue.size() == m_points.size()) return {};
+    // Every point left over has a parent left over; walking up from one of
+    // them must come round to a point already passed, and that closes a cycle.
+    const auto left = std::find_if(indegree.begin(), indegree.end(), [](int d) { return d > 0; });
+    std::vector<int> placeOnPath(m_points.size(), -1);
+    std::vector<TPoint*> path;
+    TPoint* current = Point(int(left - indegree.begin()));
+    while (placeOnPath[size_t(current->m_index)] < 0) {
+        placeOnPath[size_t(current->m_index)] = int(path.size());
+        path.push_back(current);
+        for (TPoint* parent : ParentPoints(*current))
+            if (indegree[size_t(parent->m_index)] > 0) {
+                current = parent;
+                break;
+            }
+    }
+    return {path.begin() + placeOnPath[size_t(current->m_index)], path.end()};
 }
 
 void PlaneScene::Link(TPoint& point)

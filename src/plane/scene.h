@@ -104,6 +104,13 @@ public:
     // element, an element has the wrong kind (an axis must be line-like, a
     // shift a vector), a value is not finite, or the point would depend on itself.
     bool SetMorph(TPoint* point, TPoint* source, const TMorph& morph);
+    // A reader that sets many dependencies at once switches the cycle checks
+    // of each change off (a point depending directly on itself is still
+    // refused) and asks FindCycle once at the end.
+    void SetCycleChecks(bool on) { m_cycleChecks = on; }
+    // The points of a dependency cycle, each a parent of the one before it;
+    // empty when there is none.
+    std::vector<TPoint*> FindCycle() const;
 
     // --- transformations -------------------------------------------------
     // The image of a point by the chosen element (rotation, axial symmetry,
@@ -177,6 +184,7 @@ private:
     std::vector<std::vector<int>> m_dependants;
     std::vector<int> m_rank;
     bool m_orderStale = false;
+    bool m_cycleChecks = true;
     mutable std::vector<unsigned> m_seen;
     mutable unsigned m_seenStamp = 0;
 };

@@ -191,9 +191,9 @@ TEST(PlaneRecords, HostileSectionsAreRefusedWithTheirLine)
         {{header, kA, QStringLiteral("TLine: TRUE 0 0 1")}, QStringLiteral("Строка 12: нет точки с номером 1 среди прочитанных выше (их 1)")},
         {{header, kA, QStringLiteral("TLine: TRUE 0 -1 0")}, QStringLiteral("Строка 12: нет точки с номером -1 среди прочитанных выше (их 1)")},
         {{header, kA, kB, QStringLiteral("TLine: TRUE 16777216 0 1")}, QStringLiteral("Строка 13: цвет 16777216 вне диапазона")},
-        {{header, kA, kB, QStringLiteral("TSegment0: TRUE 0 1 1")}, QStringLiteral("Строка 13: концы отрезка постоянной длины совпадают или зависят друг от друга")},
+        {{header, kA, kB, QStringLiteral("TSegment0: TRUE 0 1 1")}, QStringLiteral("Строка 13: концы отрезка постоянной длины совпадают")},
         {{header, kA, kB, QStringLiteral("TSegment0: TRUE 0 0 1"), QStringLiteral("TSegment0: TRUE 0 1 0")},
-         QStringLiteral("Строка 14: концы отрезка постоянной длины совпадают или зависят друг от друга")},
+         QStringLiteral("Строка 14: точка 0 зависела бы сама от себя")},
         {{header, kA, QStringLiteral("TCircle1: TRUE 0 0 -1")}, QStringLiteral("Строка 12: радиус окружности меньше нуля")},
         {{header, kA, QStringLiteral("TCircle2: TRUE 0 0 0")}, QStringLiteral("Строка 12: окружность проходит через свой центр")},
         {{header, QStringLiteral("TPolygon: TRUE 0 0 0 1 0 nan 1 0 0 &x")}, QStringLiteral("Строка 11: у многоугольника меньше трёх вершин")},
@@ -242,8 +242,13 @@ TEST(PlaneRecords, LongDependencyChainsReadWithoutRecursion)
     QStringList lines{QStringLiteral("40 0 0")};
     const int count = 20000;
     for (int i = 0; i < count; ++i) lines << QStringLiteral("TPoint: %1 0 TRUE").arg(i);
-    for (int i = 1; i < count; ++i) lines << QStringLiteral("Morphing: %1 %2 5 1 0").arg(i).arg(i - 1);
+    // Links from the far end back: each new link lands on a long chain.
+    for (int i = count - 1; i > 0; --i) lines << QStringLiteral("Morphing: %1 %2 5 1 0").arg(i).arg(i - 1);
     PlaneSection read = ReadPlaneSection(lines);
     read.Scene.MovePoint(read.Scene.Point(0), {10, 1});
     EXPECT_EQ(read.Scene.Point(count - 1)->Position(), (Vec2{10 + count - 1, 1}));
+    // Closing the chain into a ring is refused at the record that closed it.
+    lines << QStringLiteral("Parents: 0 0 -1 0");
+    lines.insert(count + 1, QStringLiteral("TSegment: TRUE 0 %1 %2").arg(count - 2).arg(count - 1));
+    EXPECT_EQ(ReadError(lines), QStringLiteral("Строка %1: точка 0 зависела бы сама от себя").arg(10 + lines.size() - 1));
 }
