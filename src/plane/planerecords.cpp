@@ -210,7 +210,7 @@ void SectionReader::ReadFigure(FigureKind kind, RecordLine& record)
     {
         TPoint* second = PointAt(record);
         figure = m_scene.AddSegment0(first, second);
-        if (!figure) record.Fail(QStringLiteral("концы отрезка постоянной длины совпадают"));
+        if (!figure) record.Fail(QStringLiteral("концы отрезка постоянной длины совпадают или слишком далеки друг от друга"));
         NoteDependency(second, record);
         break;
     }

@@ -191,7 +191,7 @@ TEST(PlaneRecords, HostileSectionsAreRefusedWithTheirLine)
         {{header, kA, QStringLiteral("TLine: TRUE 0 0 1")}, QStringLiteral("Строка 12: нет точки с номером 1 среди прочитанных выше (их 1)")},
         {{header, kA, QStringLiteral("TLine: TRUE 0 -1 0")}, QStringLiteral("Строка 12: нет точки с номером -1 среди прочитанных выше (их 1)")},
         {{header, kA, kB, QStringLiteral("TLine: TRUE 16777216 0 1")}, QStringLiteral("Строка 13: цвет 16777216 вне диапазона")},
-        {{header, kA, kB, QStringLiteral("TSegment0: TRUE 0 1 1")}, QStringLiteral("Строка 13: концы отрезка постоянной длины совпадают")},
+        {{header, kA, kB, QStringLiteral("TSegment0: TRUE 0 1 1")}, QStringLiteral("Строка 13: концы отрезка постоянной длины совпадают или слишком далеки друг от друга")},
         {{header, kA, kB, QStringLiteral("TSegment0: TRUE 0 0 1"), QStringLiteral("TSegment0: TRUE 0 1 0")},
          QStringLiteral("Строка 14: точка 0 зависела бы сама от себя")},
         {{header, kA, QStringLiteral("TCircle1: TRUE 0 0 -1")}, QStringLiteral("Строка 12: радиус окружности меньше нуля")},
