@@ -1,7 +1,11 @@
-// The plane engine: dragging a point with 300 dependants (a chain and a fan),
-// and writing and reading a lab-file section of 1,000 objects, each beside a
-// baseline of the same run.
+// The plane engine: a repaint of 300 objects with the grid and labels,
+// dragging a point with 300 dependants (a chain and a fan), and writing and
+// reading a lab-file section of 1,000 objects, each beside a baseline of the
+// same run.
+#include "plane/planepainter.h"
 #include "plane/planerecords.h"
+#include <QImage>
+#include <QPainter>
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <vector>
@@ -144,5 +148,61 @@ void BM_Baseline_SplitAndConvertWords(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Baseline_SplitAndConvertWords)->Unit(benchmark::kMillisecond);
+
+// 300 objects: 120 named points, 60 segments and lines, 40 circles,
+// 40 intersection points, 20 measures, 10 regular polygons, 10 images.
+void BuildPicture(PlaneScene& scene)
+{
+    std::vector<TPoint*> points;
+    for (int i = 0; i < 120; ++i) {
+        points.push_back(scene.AddPoint({(i % 12) * 1.7 - 10, (i / 12) * 1.3 - 7}));
+        points.back()->SetName(QStringLiteral("A%1").arg(i));
+    }
+    std::vector<TFigure*> lines;
+    for (int i = 0; i < 60; ++i) {
+        TPoint* a = points[size_t(i)];
+        TPoint* b = points[size_t((i * 13 + 5) % 120)];
+        lines.push_back(i % 4 ? static_cast<TFigure*>(scene.AddSegment(a, b)) : scene.AddLine(a, b));
+    }
+    for (int i = 0; i < 40; ++i) scene.AddCircle1(points[size_t(i * 3)], 0.5 + i % 3);
+    for (int i = 0; i < 40; ++i) scene.AddPointOn({0, 0}, lines[size_t(i)], lines[size_t(i + 20)]);
+    for (int i = 0; i < 10; ++i) {
+        scene.AddDistance(points[size_t(i)], points[size_t(i + 30)]);
+        scene.AddAngle(points[size_t(i)], points[size_t(i + 40)], points[size_t(i + 80)]);
+    }
+    for (int i = 0; i < 10; ++i) scene.AddRegularPolygon({i * 2.0 - 9, 6}, 3 + i, 0.8);
+    scene.RotationCenter = points[0];
+    for (int i = 0; i < 10; ++i) scene.MakeImage(points[size_t(i + 60)], MorphKind::Rotation);
+}
+
+void BM_RepaintScene300(benchmark::State& state)
+{
+    PlaneScene scene;
+    BuildPicture(scene);
+    PlaneView view(800, 600);
+    view.SetScale(30);
+    PaintOptions options;
+    options.AxesVisible = false;
+    QImage image(view.Width(), view.Height(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PlanePainter(painter, view, options).Paint(scene);
+    }
+}
+BENCHMARK(BM_RepaintScene300)->Unit(benchmark::kMillisecond);
+
+// Baseline: the same image cleared and 300 plain lines and 120 short texts drawn on it.
+void BM_Baseline_Draw300LinesAnd120Texts(benchmark::State& state)
+{
+    QImage image(800, 600, QImage::Format_RGB32);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        for (int i = 0; i < 300; ++i) painter.drawLine(i, 0, 800 - i, 600);
+        for (int i = 0; i < 120; ++i) painter.drawText(i * 6, (i % 20) * 30, QStringLiteral("A%1").arg(i));
+    }
+}
+BENCHMARK(BM_Baseline_Draw300LinesAnd120Texts)->Unit(benchmark::kMillisecond);
 
 } // namespace
