@@ -226,8 +226,16 @@ bool PlaneScene::WouldCycle(const TPoint& point, const std::vector<TPoint*>& par
     if (std::find(parents.begin(), parents.end(), &point) != parents.end()) return true;
     if (!m_cycleChecks) return false;
     // A cycle closes when a new parent already depends on the point.
+    for (int dependant : Descendants(point))
+        if (std::find(parents.begin(), parents.end(), Point(dependant)) != parents.end()) return true;
+    return false;
+}
+
+std::vector<int> PlaneScene::Descendants(const TPoint& point) const
+{
     m_seen.resize(m_points.size());
     const unsigned stamp = ++m_seenStamp;
+    std::vector<int> reached;
     std::vector<int> stack{point.m_index};
     while (!stack.empty()) {
         const int current = stack.back();
@@ -235,11 +243,11 @@ bool PlaneScene::WouldCycle(const TPoint& point, const std::vector<TPoint*>& par
         for (int dependant : m_dependants[size_t(current)]) {
             if (m_seen[size_t(dependant)] == stamp) continue;
             m_seen[size_t(dependant)] = stamp;
-            if (std::find(parents.begin(), parents.end(), Point(dependant)) != parents.end()) return true;
+            reached.push_back(dependant);
             stack.push_back(dependant);
         }
     }
-    return false;
+    return reached;
 }
 
 std::vector<TPoint*> PlaneScene::FindCycle() const
@@ -407,20 +415,7 @@ void PlaneScene::EnsureOrder()
 void PlaneScene::Propagate(const TPoint& moved)
 {
     EnsureOrder();
-    m_seen.resize(m_points.size());
-    const unsigned stamp = ++m_seenStamp;
-    std::vector<int> reached;
-    std::vector<int> stack{moved.m_index};
-    while (!stack.empty()) {
-        const int current = stack.back();
-        stack.pop_back();
-        for (int dependant : m_dependants[size_t(current)]) {
-            if (m_seen[size_t(dependant)] == stamp) continue;
-            m_seen[size_t(dependant)] = stamp;
-            reached.push_back(dependant);
-            stack.push_back(dependant);
-        }
-    }
+    std::vector<int> reached = Descendants(moved);
     std::sort(reached.begin(), reached.end(), [this](int a, int b) { return m_rank[size_t(a)] < m_rank[size_t(b)]; });
     for (int index : reached) Update(*Point(index));
 }

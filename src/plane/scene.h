@@ -165,6 +165,8 @@ private:
     std::vector<TPoint*> ParentPoints(TFigure* base, TFigure* base2, TPoint* source, const TMorph& morph) const;
     // True when a dependency of point on these parents would close a cycle.
     bool WouldCycle(const TPoint& point, const std::vector<TPoint*>& parents) const;
+    // Indices of every point that depends on point, directly or not, each once.
+    std::vector<int> Descendants(const TPoint& point) const;
     void Link(TPoint& point);
     void Unlink(TPoint& point);
     std::optional<geometry::Vec2> Construct(TPoint& point, bool& keepPosition);

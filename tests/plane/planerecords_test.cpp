@@ -252,3 +252,19 @@ TEST(PlaneRecords, LongDependencyChainsReadWithoutRecursion)
     lines.insert(count + 1, QStringLiteral("TSegment: TRUE 0 %1 %2").arg(count - 2).arg(count - 1));
     EXPECT_EQ(ReadError(lines), QStringLiteral("Строка %1: точка 0 зависела бы сама от себя").arg(10 + lines.size() - 1));
 }
+
+TEST(PlaneRecords, PointsMayDependOnPointsListedAfterThem)
+{
+    // Order of recomputation comes from the dependencies, not from the list.
+    const QStringList lines = {QStringLiteral("40 0 0"), QStringLiteral("TPoint: 1 5 TRUE M"),
+                               QStringLiteral("TPoint: 0 0 TRUE A"), QStringLiteral("TPoint: 2 0 TRUE B"),
+                               QStringLiteral("TSegment: TRUE 0 1 2"), QStringLiteral("Morphing: 0 2 3 1 0.5"),
+                               QStringLiteral("TPoint: 9 9 TRUE N"), QStringLiteral("Parents: 3 0 -1 0")};
+    PlaneSection read = ReadPlaneSection(lines);
+    PlaneScene& scene = read.Scene;
+    scene.MovePoint(scene.Point(2), {4, 2});
+    EXPECT_EQ(scene.Point(0)->Position(), (Vec2{2, 1}));
+    scene.MovePoint(scene.Point(3), {3, 3});
+    EXPECT_NEAR(scene.Point(3)->X(), 3.6, 1e-12);
+    EXPECT_NEAR(scene.Point(3)->Y(), 1.8, 1e-12);
+}
