@@ -107,10 +107,6 @@ private:
     {
         return m_scene.Point(record.Index(m_scene.PointCount(), QStringLiteral("точки")));
     }
-    TFigure* FigureAt(RecordLine& record)
-    {
-        return m_scene.Figure(record.Index(m_scene.FigureCount(), QStringLiteral("фигуры")));
-    }
     TFigure* CarrierAt(RecordLine& record);
     void ReadPoint(RecordLine& record);
     void ReadFigure(FigureKind kind, RecordLine& record);
