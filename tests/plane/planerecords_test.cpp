@@ -109,6 +109,11 @@ TEST(PlaneRecords, EveryObjectSurvivesWriteAndRead)
     EXPECT_EQ(read.CenterY, -2);
     EXPECT_EQ(read.Scene.Point(0)->Name(), QStringLiteral("Точка  A 1"));
     EXPECT_EQ(read.Scene.Point(1)->Name(), QStringLiteral("AB"));
+    // A name can never break its record's line.
+    PlaneScene other;
+    TPoint* broken = other.AddPoint({0, 0});
+    broken->SetName(QStringLiteral(" M\r\nN\t"));
+    EXPECT_EQ(broken->Name(), QStringLiteral("M  N"));
     EXPECT_FALSE(read.Scene.Point(2)->Visible);
     EXPECT_EQ(read.Scene.Figure(1)->Color, base::colour::kRed);
     view.SetScale(read.Scale);
