@@ -104,4 +104,16 @@ bool IsSafePageCode(const QString& fullCode);
 // "ZADS\LESS" + group digit + section digit + ".TXT".
 QString LessonsFile(int section);
 
+// A link of a topic page, by its scheme.
+struct PageLink {
+    enum class Kind { Lab, Reference, AddToLesson, Task, Other };
+    Kind kind = Kind::Other;
+    int lab = 0;       // Lab: the lab number
+    QString target;    // Lab: help page "HELP\"+address; Reference: lab file "RIS\"+name+".LAB";
+                       // AddToLesson, Task: the code
+    QString number;    // Task: the exercise number
+    bool valid = true; // false: swallowed (a "Lab" link without a number, an unsafe code)
+};
+PageLink ParsePageLink(const QString& href);
+
 } // namespace base

@@ -238,35 +238,5 @@ ContentsLink ParseContentsLink(const QString& href)
     return link;
 }
 
-PageLink ParsePageLink(const QString& href)
-{
-    PageLink link;
-    const int colon = href.indexOf(QLatin1Char(':'));
-    const QString scheme = colon < 0 ? QString() : href.left(colon);
-    const QString rest = href.mid(colon + 1);
-    if (colon < 0 && href.startsWith(QLatin1String("Lab"))) {
-        link.kind = PageLink::Kind::Lab;
-        const int slash = href.indexOf(QLatin1Char('\\'));
-        bool isNumber = false;
-        link.lab = href.mid(3, slash < 0 ? -1 : slash - 3).toInt(&isNumber);
-        link.valid = isNumber && base::IsSafePageCode(href);
-        link.target = QStringLiteral("HELP\\") + href;
-    } else if (scheme == QLatin1String("SPR")) {
-        link.kind = PageLink::Kind::Reference;
-        link.valid = base::IsSafePageCode(rest);
-        link.target = QStringLiteral("RIS\\") + rest + QStringLiteral(".LAB");
-    } else if (scheme == QLatin1String("ADD")) {
-        link.kind = PageLink::Kind::AddToLesson;
-        link.target = rest;
-        link.valid = base::IsSafePageCode(rest);
-    } else if (scheme == QLatin1String("ZAD")) {
-        link.kind = PageLink::Kind::Task;
-        QString text = rest;
-        link.target = base::SplitLeft(text, QLatin1Char(' '));
-        link.number = text;
-        link.valid = base::IsSafePageCode(link.target);
-    }
-    return link;
-}
 
 } // namespace shell

@@ -265,21 +265,21 @@ void TfmWork::PrintToPdf()
 
 bool TfmWork::HTMLHotSpotClick(const QString& href)
 {
-    const PageLink link = ParsePageLink(href);
-    if (link.kind == PageLink::Kind::Other) return false;
+    const base::PageLink link = base::ParsePageLink(href);
+    if (link.kind == base::PageLink::Kind::Other) return false;
     const WaitCursor wait;
     if (!link.valid) return true;
     switch (link.kind) {
-    case PageLink::Kind::Lab: openLabWithHelp(link.lab, link.target); break;
-    case PageLink::Kind::Reference: openReference(link.target); break;
-    case PageLink::Kind::AddToLesson:
+    case base::PageLink::Kind::Lab: openLabWithHelp(link.lab, link.target); break;
+    case base::PageLink::Kind::Reference: openReference(link.target); break;
+    case base::PageLink::Kind::AddToLesson:
         if (m_builder) m_builder->AddToLesson(m_page, link.target, lbTitle->text());
         break;
-    case PageLink::Kind::Task:
+    case base::PageLink::Kind::Task:
         shellcalls::navigation().OpenTask({base::App().currentUserId, link.target,
                                   QStringLiteral("Упражнение №") + link.number + QStringLiteral(" :"), {}, {}});
         break;
-    case PageLink::Kind::Other: break;
+    case base::PageLink::Kind::Other: break;
     }
     return true;
 }

@@ -66,9 +66,9 @@ quint64 LoadOf(const QUrl& url)
 
 int PixelsOfPoints(int points) { return qRound(points * 96.0 / 72.0); }
 
-FormField FieldFrom(const QVariantMap& state)
+base::FormField FieldFrom(const QVariantMap& state)
 {
-    FormField field;
+    base::FormField field;
     field.name = state.value(QStringLiteral("name")).toString();
     field.type = state.value(QStringLiteral("type")).toString();
     field.value = state.value(QStringLiteral("value")).toString();
@@ -78,7 +78,7 @@ FormField FieldFrom(const QVariantMap& state)
     return field;
 }
 
-QVariantMap CommandField(int index, const FormField& field)
+QVariantMap CommandField(int index, const base::FormField& field)
 {
     QVariantList selected;
     for (bool s : field.selected) selected.append(s);
@@ -294,7 +294,7 @@ QUrl HtmlView::urlOf(const Entry& entry) const
 
 void HtmlView::resetMirror(const QString& html)
 {
-    const PageSummary page = ScanPage(html);
+    const base::PageSummary page = base::ScanPage(html);
     m_page.hasForm = page.hasForm;
     m_page.fields = page.fields;
     setTitle(page.title);
@@ -328,7 +328,7 @@ void HtmlView::takeMeasures(const QVariantMap& report)
 
 bool HtmlView::takeForm(const QVariantMap& report)
 {
-    QList<FormField> fields;
+    QList<base::FormField> fields;
     for (const QVariant& state : report.value(QStringLiteral("fields")).toList()) fields.append(FieldFrom(state.toMap()));
     const bool changed = fields != m_page.fields;
     m_page.fields = fields;
@@ -363,7 +363,7 @@ void HtmlView::goLive(const QVariantMap& report)
     // browser's own view of the form.
     QList<int> changed;
     for (const QStringList& lines : std::as_const(m_pendingFields))
-        for (int index : ApplyFormValues(m_page.fields, lines))
+        for (int index : base::ApplyFormValues(m_page.fields, lines))
             if (!changed.contains(index)) changed.append(index);
     m_pendingFields.clear();
     QVariantMap command;
@@ -500,7 +500,7 @@ void HtmlView::startFind()
 QStringList HtmlView::FormFieldNames() const
 {
     QStringList names;
-    for (const FormField& field : m_page.fields) names.append(field.name);
+    for (const base::FormField& field : m_page.fields) names.append(field.name);
     return names;
 }
 
@@ -519,7 +519,7 @@ void HtmlView::SetFormValues(const QStringList& lines) { changeFields(lines); }
 
 void HtmlView::changeFields(const QStringList& lines)
 {
-    const QList<int> changed = ApplyFormValues(m_page.fields, lines);
+    const QList<int> changed = base::ApplyFormValues(m_page.fields, lines);
     if (!m_live) {
         m_pendingFields.append(lines);
         return;

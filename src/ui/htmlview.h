@@ -110,12 +110,12 @@ public:
     QStringList FormValues() const { return base::FormValues(m_page.fields); }
     // Names of all fields in page order, one per control.
     QStringList FormFieldNames() const;
-    const QList<FormField>& FormFields() const { return m_page.fields; }
+    const QList<base::FormField>& FormFields() const { return m_page.fields; }
     // Value of the named field (names without regard to letter case); empty
     // when no field reports one.
     QString GetFormValue(const QString& name) const;
     void SetFormValue(const QString& name, const QString& value);
-    // Sets fields from "name=value" lines (see ApplyFormValues).
+    // Sets fields from "name=value" lines (see base::ApplyFormValues).
     void SetFormValues(const QStringList& lines);
 
     // --- printing ---
@@ -190,7 +190,7 @@ private:
     int m_commands = 0;     // commands sent to the page shown
 
     // Mirror of the page shown.
-    PageSummary m_page;
+    base::PageSummary m_page;
     int m_height = 0;
     int m_scroll = 0;
 

@@ -81,3 +81,20 @@ TEST_F(CoursePageLists, TopicAndLessonListsComeFromTheirFiles)
     EXPECT_EQ(base::LessonsFile(12), QStringLiteral("ZADS\\LESS12.TXT"));
     EXPECT_EQ(base::LessonsFile(0), QStringLiteral("ZADS\\LESS00.TXT"));
 }
+
+TEST(PageLinks, AreSplitByTheirSchemeAndUnsafeOnesRefused)
+{
+    base::PageLink lab = base::ParsePageLink("Lab16\\Coins.htm");
+    EXPECT_EQ(lab.kind, base::PageLink::Kind::Lab);
+    EXPECT_EQ(lab.lab, 16);
+    EXPECT_EQ(lab.target, "HELP\\Lab16\\Coins.htm");
+    EXPECT_FALSE(base::ParsePageLink("Labx\\a.htm").valid);
+    EXPECT_EQ(base::ParsePageLink("SPR:dice").target, "RIS\\dice.LAB");
+    EXPECT_FALSE(base::ParsePageLink("SPR:..\\..\\etc").valid);
+    const base::PageLink task = base::ParsePageLink("ZAD:A05\\012 3");
+    EXPECT_EQ(task.kind, base::PageLink::Kind::Task);
+    EXPECT_EQ(task.target, "A05\\012");
+    EXPECT_EQ(task.number, "3");
+    EXPECT_EQ(base::ParsePageLink("ADD:A05\\T01").kind, base::PageLink::Kind::AddToLesson);
+    EXPECT_EQ(base::ParsePageLink("T02.HTM").kind, base::PageLink::Kind::Other);
+}

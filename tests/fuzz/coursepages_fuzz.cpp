@@ -50,8 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     CheckLinks(shell::BuildResultsPage(codes, settings));
 
-    const shell::PageLink link = shell::ParsePageLink(parts.value(4));
-    if (link.valid && link.kind != shell::PageLink::Kind::Other && !base::IsSafePageCode(link.target)) std::abort();
+    const base::PageLink link = base::ParsePageLink(parts.value(4));
+    if (link.valid && link.kind != base::PageLink::Kind::Other && !base::IsSafePageCode(link.target)) std::abort();
     shell::ParseContentsLink(parts.value(4));
 
     const QString next = shell::NextLessonCode(base::PageCodes(parts.value(5)));

@@ -1,16 +1,29 @@
 # The floor of every library: a library links only libraries of lower floors.
 set(FLOOR_orindo_base 0)
 set(FLOOR_orindo_expr 1)
+set(FLOOR_orindo_shellcalls 1)
+set(FLOOR_orindo_labfile 1)
 set(FLOOR_orindo_formulas 2)
 set(FLOOR_orindo_probability 2)
-set(FLOOR_orindo_ui 3)
-set(FLOOR_orindo_labframe 4)
-set(FLOOR_orindo_users 4)
-set(FLOOR_orindo_tasks 5)
-set(FLOOR_orindo_lab_probability 5)
-set(FLOOR_orindo_shell 6)
-set(FLOOR_orindo_coursecheck 7)
+set(FLOOR_orindo_plane 2)
+set(FLOOR_orindo_ui 2)
+set(FLOOR_orindo_lab_probability_format 3)
+set(FLOOR_orindo_taskfiles 3)
+set(FLOOR_orindo_formulaview 3)
+set(FLOOR_orindo_labframe 3)
+set(FLOOR_orindo_users 3)
+set(FLOOR_orindo_lab_formats 4)
+set(FLOOR_orindo_lab_probability 4)
+set(FLOOR_orindo_tasks 4)
+set(FLOOR_orindo_shell 5)
+set(FLOOR_orindo_coursecheck 5)
 
 # Libraries that must run without a screen: they link no windows at all.
-set(WITHOUT_WIDGETS orindo_base orindo_expr orindo_formulas orindo_probability orindo_coursecheck)
-set(WIDGET_LIBRARIES Qt6::Widgets Qt6::WebEngineWidgets orindo_ui orindo_shell)
+set(WITHOUT_WIDGETS
+  orindo_base orindo_expr orindo_shellcalls orindo_labfile
+  orindo_formulas orindo_probability orindo_plane
+  orindo_lab_probability_format orindo_taskfiles orindo_lab_formats
+  orindo_coursecheck)
+set(WIDGET_LIBRARIES
+  Qt6::Widgets Qt6::WebEngineWidgets Qt6::WebEngineCore Qt6::Multimedia Qt6::PrintSupport
+  orindo_ui orindo_shell orindo_labframe orindo_formulaview orindo_users orindo_tasks)

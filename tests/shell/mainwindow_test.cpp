@@ -4,6 +4,7 @@
 #include "shell/mainwindow.h"
 #include "support/fakedialogs.h"
 #include "support/htmlclick.h"
+#include "support/shellcallsrecorder.h"
 #include "support/testsupport.h"
 #include "shell/windowcalls.h"
 #include "shell/workspace.h"
@@ -309,8 +310,8 @@ TEST_F(MainWindowTest, LinksOfTheStartAndLabsPages)
         return new labframe::TfmLab(3);
     });
     main->ShowSection(shell::kSectionLabs);
-    QStringList notes;
-    hooks.showNote = [&](const QString& text, int) { notes.append(text); };
+    ShellCallsRecorder shellCalls;
+    const QStringList& notes = shellCalls.notes;
     EXPECT_TRUE(main->HTMLHotSpotClick("LAB_05")); // a lab without a window says so
     EXPECT_EQ(notes, QStringList{"Эта лаборатория ещё не готова."});
     EXPECT_TRUE(main->HTMLHotSpotClick("LAB")); // not a link to a lab at all

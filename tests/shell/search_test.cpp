@@ -288,7 +288,7 @@ TEST_F(SearchPanelTest, LinksOpenTheTopicTheTaskAndTheLabExample)
     EXPECT_TRUE(search.HTMLHotSpotClick("SPR:A01"));
     EXPECT_EQ(shellCalls.calls, QStringList{"topic A01/1"});
 
-    EXPECT_TRUE(search.HTMLHotSpotClick("ZAD:A01\0101 8"));
+    EXPECT_TRUE(search.HTMLHotSpotClick("ZAD:A01\\0101 8"));
     ASSERT_EQ(shellCalls.openings.size(), 1);
     const shellcalls::TaskOpening& opening = shellCalls.openings[0];
     EXPECT_EQ(opening.userId, "12345678");

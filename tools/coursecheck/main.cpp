@@ -2,11 +2,10 @@
 // the way the program would meet it and prints one line per problem,
 // "<file>:<line>: <message>", the file as a program path (ZADS\A01\T01.HTM).
 // Exit status: 0 nothing wrong, 1 problems found, 2 not a program folder.
-// Runs headless (offscreen); nothing in the program folder is written.
+// Needs no screen; nothing in the program folder is written.
 #include "coursecheck/check/coursecheck.h"
 #include "base/paths.h"
-#include "ui/headless.h"
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -14,9 +13,7 @@
 
 int main(int argc, char** argv)
 {
-    // Lab windows hold HTML views; nothing is shown.
-    ui::PrepareHeadlessRun();
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     if (arguments.size() != 2 || arguments[1].startsWith(u'-')) {
         std::fprintf(stderr, "usage: orindo-coursecheck PROGRAM_FOLDER\n"

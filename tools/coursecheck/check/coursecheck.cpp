@@ -2,7 +2,6 @@
 #include "coursecheck/check/formulacheck.h"
 #include "coursecheck/check/labcheck.h"
 #include "coursecheck/check/linkcheck.h"
-#include "coursecheck/check/messages.h"
 #include "coursecheck/check/structure.h"
 #include "coursecheck/check/taskcheck.h"
 #include "labframe/file/labformats.h"
@@ -86,11 +85,10 @@ private:
         if (m_tasksSeen.contains(code.toUpper())) return;
         m_tasksSeen.insert(code.toUpper());
         ++m_report.coverage.tasks;
-        if (const QString lab = CheckTask(m_report, m_messages, code); !lab.isEmpty()) m_labFiles.insert(lab);
+        if (const QString lab = CheckTask(m_report, code); !lab.isEmpty()) m_labFiles.insert(lab);
     }
 
     Report m_report;
-    MessageCollector m_messages;
     QSet<QString> m_pagesSeen;
     QSet<QString> m_tasksSeen;
     QSet<QString> m_labFiles;

@@ -19,9 +19,9 @@ QString Missing(const QString& address, const QString& target)
 
 // A link of the course's own kinds ("Lab..", "SPR:", "ADD:", "ZAD:"), read
 // as the topic page window reads it; empty when it leads somewhere.
-QString CheckPageLink(const shell::PageLink& link, const QString& address)
+QString CheckPageLink(const base::PageLink& link, const QString& address)
 {
-    using Kind = shell::PageLink::Kind;
+    using Kind = base::PageLink::Kind;
     if (!link.valid) {
         return link.kind == Kind::Lab ? QStringLiteral("ссылка %1: номер лаборатории не читается").arg(address)
                                       : QStringLiteral("ссылка %1: код задачи не годится").arg(address);
@@ -41,7 +41,7 @@ QString CheckSchemeLink(const QString& scheme, const QString& rest, const QStrin
     const QString upper = scheme.toUpper();
     if (upper == u"HTTP" || upper == u"HTTPS" || upper == u"MAILTO" || upper == u"FTP" || upper == u"MOV") return {};
     if (upper == u"SPR" || upper == u"ADD" || upper == u"ZAD")
-        return CheckPageLink(shell::ParsePageLink(upper + u':' + rest), address);
+        return CheckPageLink(base::ParsePageLink(upper + u':' + rest), address);
     auto needFile = [&](const QString& target) { return base::FileExists(target) ? QString() : Missing(address, target); };
     if (upper == u"DEM") return needFile(QStringLiteral("DEMO\\") + rest + QStringLiteral(".SCI"));
     if (upper == u"LAB") return needFile(QStringLiteral("LABS\\") + rest);
@@ -72,7 +72,7 @@ QString CheckAddress(const QString& address, const LinkView& view)
     const qsizetype colon = address.indexOf(u':');
     // One letter before ":" is a drive, not a scheme.
     if (colon > 1) return CheckSchemeLink(address.left(colon), address.mid(colon + 1), address, view);
-    if (address.startsWith(QStringLiteral("Lab")) && colon < 0) return CheckPageLink(shell::ParsePageLink(address), address);
+    if (address.startsWith(QStringLiteral("Lab")) && colon < 0) return CheckPageLink(base::ParsePageLink(address), address);
     return CheckFileLink(address, view);
 }
 

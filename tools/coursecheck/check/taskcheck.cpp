@@ -73,8 +73,8 @@ bool HasHiddenLine(const QStringList& pageLines, const QString& name)
 
 class TaskCheck {
 public:
-    TaskCheck(Report& report, MessageCollector& messages, const QString& code)
-        : m_report(report), m_messages(messages)
+    TaskCheck(Report& report, const QString& code)
+        : m_report(report)
     {
         m_state.taskCode = code;
         m_state.ShowUser(kCheckerUserId);
@@ -274,15 +274,13 @@ private:
             for (const base::FormField& field : m_summary.fields) page.controlNames.append(field.name);
         }
         const QStringList assembled = m_state.pageLines;
-        m_messages.Take();
         const tasks::CheckResult result = tasks::CheckAnswers(m_state, page);
-        QStringList shown = m_messages.Take();
-        if (!result.message.isEmpty()) shown.append(result.message);
+        const QString shown = result.message;
         m_judged = m_state.answers;
         m_state.pageLines = assembled;
         const int line = m_expected.isEmpty() ? 0 : m_expected.first().line;
         if (result.status != tasks::CheckStatus::Judged) {
-            const QString why = result.status == tasks::CheckStatus::Incomplete ? tasks::kIncompleteNote : shown.join(QStringLiteral("; "));
+            const QString why = result.status == tasks::CheckStatus::Incomplete ? tasks::kIncompleteNote : shown;
             m_report.Add(m_answerFile, line, QStringLiteral("правильные ответы задачи не принимаются к проверке: ") + why);
             return;
         }
@@ -296,7 +294,6 @@ private:
     }
 
     Report& m_report;
-    MessageCollector& m_messages;
     tasks::TaskState m_state;
     QString m_pageFile;
     QString m_answerFile;
@@ -335,9 +332,9 @@ QStringList RightFormValues(const QString& pageHtml, const QList<ExpectedLine>& 
     return base::FormValues(fields);
 }
 
-QString CheckTask(Report& report, MessageCollector& messages, const QString& code)
+QString CheckTask(Report& report, const QString& code)
 {
-    return TaskCheck(report, messages, code).Run();
+    return TaskCheck(report, code).Run();
 }
 
 } // namespace coursecheck

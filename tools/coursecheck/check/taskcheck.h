@@ -1,5 +1,4 @@
 #pragma once
-#include "coursecheck/check/messages.h"
 #include "coursecheck/check/report.h"
 #include <QString>
 #include <QStringList>
@@ -26,6 +25,6 @@ QStringList RightFormValues(const QString& pageHtml, const QList<ExpectedLine>& 
 
 // Checks the task "ZADS\" + code; returns the lab file that belongs to it
 // (its own ".LAB" or the folder's "default.lab"), empty when none.
-QString CheckTask(Report& report, MessageCollector& messages, const QString& code);
+QString CheckTask(Report& report, const QString& code);
 
 } // namespace coursecheck
