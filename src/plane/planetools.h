@@ -1,4 +1,5 @@
 #pragma once
+#include "base/cursorids.h"
 #include "base/toolcodes.h"
 #include <QString>
 #include <cstdint>
@@ -40,24 +41,8 @@ enum PlaneTool : uint8_t {
     kToolEraser = base::kToolEraser,
 };
 
-// The numbered application cursors the plane tools use (0: the default arrow).
-enum ToolCursor : uint8_t {
-    kCursorDefault = 0,
-    kCursorHandOpen = 11,
-    kCursorHandClose = 12,
-    kCursorHandGet = 13,
-    kCursorPen = 14,
-    kCursorCompass = 15,
-    kCursorDelete = 17,
-    kCursorPaint = 20,
-    kCursorAngle = 22,
-    kCursorDistance = 23,
-    kCursorShift = 24,
-    kCursorRotate = 25,
-    kCursorMirror = 26,
-    kCursorHomothety = 27,
-    kCursorName = 28,
-};
+// The plane tools name their cursors by the program's cursor numbers.
+using ToolCursor = base::CursorId;
 
 struct ToolInfo {
     PlaneTool code;

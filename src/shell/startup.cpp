@@ -104,7 +104,7 @@ std::unique_ptr<QTranslator> InstallQtTranslations()
 
 void RegisterCursors()
 {
-    for (int number = ui::kFirstNumberedCursor; number <= ui::kLastNumberedCursor; ++number) ui::NumberedCursor(number);
+    for (int number = base::kFirstNumberedCursor; number <= base::kLastNumberedCursor; ++number) ui::NumberedCursor(number);
 }
 
 void ReadCommandLine(const QStringList& arguments)

@@ -14,9 +14,6 @@
 namespace shell {
 namespace {
 
-// Cursor 11 is the open hand, 12 the closed one.
-constexpr int kOpenHandCursor = 11;
-
 // The hourglass while the strip is read or painted.
 struct Hourglass {
     Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -53,8 +50,8 @@ TfmOs::TfmOs(QWidget* parent) : QWidget(parent)
         const Hourglass wait;
         LoadAreas();
     }
-    m_openHand = ui::NumberedCursor(kOpenHandCursor).value_or(QCursor(Qt::OpenHandCursor));
-    m_closedHand = ui::NumberedCursor(kOpenHandCursor + 1).value_or(QCursor(Qt::ClosedHandCursor));
+    m_openHand = ui::NumberedCursor(base::kCursorHandOpen).value_or(QCursor(Qt::OpenHandCursor));
+    m_closedHand = ui::NumberedCursor(base::kCursorHandClose).value_or(QCursor(Qt::ClosedHandCursor));
     imOs->setCursor(m_openHand);
     layOut();
 }

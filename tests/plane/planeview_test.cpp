@@ -59,7 +59,7 @@ TEST(PlaneTools, TableKnowsEveryPlaneTool)
 {
     ASSERT_TRUE(FindTool(kToolVector));
     EXPECT_EQ(FindTool(kToolVector)->hint, QStringLiteral("Щелкните мышью сначала в начале вектора, а потом в его конце"));
-    EXPECT_EQ(FindTool(kToolEraser)->cursor, kCursorDelete);
+    EXPECT_EQ(FindTool(kToolEraser)->cursor, base::kCursorDelete);
     EXPECT_EQ(FindTool(kToolSegmentFixed)->hint, FindTool(kToolSegment)->hint);
     EXPECT_EQ(FindTool(14), nullptr);
     EXPECT_TRUE(ToolSnaps(kToolPolygonOutline));

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QPrinterInfo>
 #include <QFileInfo>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWebEngineView>
 
@@ -217,8 +218,12 @@ TEST_F(CourseWindowsTest, PrintingWithoutAPrinterWritesAPdfFile)
     ASSERT_EQ(dialogs.fileFilters, QStringList{"Документы PDF|*.pdf"});
     const QString pdf = real("Запись чисел.pdf");
     dialogs.files.push_back(pdf);
+    // The page writes the file in the background; the test ends only after the
+    // view says it is done, so that no print job outlives the view.
+    QSignalSpy finished(work->HTML->engineView(), &QWebEngineView::pdfPrintingFinished);
     work->btPrintClick();
-    ASSERT_TRUE(WaitUntil([&] { return QFileInfo(pdf).size() > 0; }, 20000));
+    ASSERT_TRUE(WaitUntil([&] { return !finished.isEmpty(); }, 20000));
+    EXPECT_TRUE(finished.first().value(1).toBool());
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.read(5) == "%PDF-");

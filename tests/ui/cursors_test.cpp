@@ -7,7 +7,7 @@
 TEST(NumberedCursors, EveryAssignedNumberHasItsOwnPicture)
 {
     QSet<QByteArray> pictures;
-    for (int number = ui::kFirstNumberedCursor; number <= ui::kLastNumberedCursor; ++number) {
+    for (int number = base::kFirstNumberedCursor; number <= base::kLastNumberedCursor; ++number) {
         const std::optional<QCursor> cursor = ui::NumberedCursor(number);
         if (number == 18) {
             EXPECT_FALSE(cursor) << "18 is not assigned";
