@@ -33,6 +33,11 @@ constexpr Bgr kWhite = 0xFFFFFF;
 constexpr Bgr kRed = 0x0000FF;
 constexpr Bgr kBlue = 0xFF0000;
 constexpr Bgr kSilver = 0xC0C0C0;
+// The light blue of the panels behind pages and lists, and its grid lines.
+constexpr Bgr kPanelBlue = MakeBgr(244, 248, 253);
+constexpr Bgr kPanelGridBlue = MakeBgr(220, 235, 250);
+// The dark blue of captions on lab panels.
+constexpr Bgr kCaptionBlue = MakeBgr(31, 63, 122);
 } // namespace colour
 
 } // namespace base

@@ -1,4 +1,5 @@
 #pragma once
+#include "base/colours.h"
 #include <QColor>
 #include <QIcon>
 #include <QSize>
@@ -13,7 +14,7 @@ class QWidget;
 namespace labframe {
 
 // The colour of captions on the lab's panels.
-inline const QColor kCaptionColour(31, 63, 122);
+inline const QColor kCaptionColour = base::BgrColor(base::colour::kCaptionBlue);
 // The size of a colour swatch in a colour combo box.
 constexpr QSize kSwatchSize(48, 14);
 

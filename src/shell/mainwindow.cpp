@@ -1,4 +1,5 @@
 #include "shell/mainwindow.h"
+#include "base/colours.h"
 #include "shell/labs.h"
 #include "labframe/labregistry.h"
 #include "labframe/labwindow.h"
@@ -76,8 +77,8 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        painter.fillRect(rect(), QColor(244, 248, 253));
-        painter.setPen(QColor(220, 235, 250));
+        painter.fillRect(rect(), base::BgrColor(base::colour::kPanelBlue));
+        painter.setPen(base::BgrColor(base::colour::kPanelGridBlue));
         for (int x = 0; x < width(); x += 16) painter.drawLine(x, 0, x, height());
         for (int y = 0; y < height(); y += 16) painter.drawLine(0, y, width(), y);
     }

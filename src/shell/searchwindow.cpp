@@ -1,4 +1,5 @@
 #include "shell/searchwindow.h"
+#include "base/colours.h"
 #include "labframe/labfile.h"
 #include "labframe/labregistry.h"
 #include "labframe/labwindow.h"
@@ -38,7 +39,7 @@ TfmSearch::TfmSearch(QWidget* parent) : QWidget(parent)
     pnSearch->setObjectName(QStringLiteral("pnSearch"));
     pnSearch->setAutoFillBackground(true);
     QPalette palette = pnSearch->palette();
-    palette.setColor(QPalette::Window, QColor(0xf4, 0xf8, 0xfd));
+    palette.setColor(QPalette::Window, base::BgrColor(base::colour::kPanelBlue));
     pnSearch->setPalette(palette);
 
     lbFind = new QLabel(QStringLiteral("Найти:"), pnSearch);

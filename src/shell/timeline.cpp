@@ -1,4 +1,5 @@
 #include "shell/timeline.h"
+#include "base/colours.h"
 #include "base/paths.h"
 #include "base/textfile.h"
 #include "ui/cursors.h"
@@ -33,7 +34,7 @@ TfmOs::TfmOs(QWidget* parent) : QWidget(parent)
     pnOs->setObjectName(QStringLiteral("pnOs"));
     pnOs->setAutoFillBackground(true);
     QPalette palette = pnOs->palette();
-    palette.setColor(QPalette::Window, QColor(0xf4, 0xf8, 0xfd));
+    palette.setColor(QPalette::Window, base::BgrColor(base::colour::kPanelBlue));
     pnOs->setPalette(palette);
     imOs = new QLabel(pnOs);
     imOs->setObjectName(QStringLiteral("imOs"));
