@@ -339,4 +339,31 @@ void TfmLab::exampleChosen(int index, const QString& caption)
         lbExample->setText(QStringLiteral("( ") + caption + QStringLiteral(" )"));
 }
 
+QToolButton* TfmLab::addButton(const QString& name, const QString& caption, const QString& hint, QWidget* parent)
+{
+    auto* button = addControl<QToolButton>(name, parent);
+    button->setText(caption);
+    button->setToolTip(hint);
+    if (!caption.isEmpty()) {
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setFixedSize(button->sizeHint().width() + 8, 26);
+    }
+    parent->layout()->addWidget(button);
+    addHelpMenu(button);
+    return button;
+}
+
+void TfmLab::addHelpMenu(QWidget* control)
+{
+    control->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(control, &QWidget::customContextMenuRequested, this, [this, control](const QPoint& at) {
+        auto* menu = new QMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addAction(QStringLiteral("Что это такое?"), this, [control] {
+            shellcalls::guide().ShowControlHelp(control);
+        });
+        menu->popup(control->mapToGlobal(at));
+    });
+}
+
 } // namespace labframe

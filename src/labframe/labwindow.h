@@ -78,6 +78,13 @@ public:
     }
     const LabComponents& components() const { return m_components; }
 
+    // A tool button whose state lab files keep (addControl), with its caption
+    // (none: a picture button), its hint and the "Что это такое?" menu,
+    // appended to parent's layout.
+    QToolButton* addButton(const QString& name, const QString& caption, const QString& hint, QWidget* parent);
+    // The right-click menu "Что это такое?" that opens the control's help.
+    void addHelpMenu(QWidget* control);
+
     // Dialogs for the labs' own use, through ui::dialogs().
     std::optional<QColor> chooseColor(const QColor& initial);
     // Starts with the window's font.

@@ -99,33 +99,6 @@ TfmLab16::TfmLab16(QWidget* parent) : TfmLab(kNumber, parent), Laplas(new TLapla
 
 // --- building ----------------------------------------------------------------
 
-QToolButton* TfmLab16::addButton(const QString& name, const QString& caption, const QString& hint, QWidget* parent)
-{
-    auto* button = addControl<QToolButton>(name, parent);
-    button->setText(caption);
-    button->setToolTip(hint);
-    if (!caption.isEmpty()) {
-        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        button->setFixedSize(button->sizeHint().width() + 8, 26);
-    }
-    parent->layout()->addWidget(button);
-    addHelpMenu(button);
-    return button;
-}
-
-void TfmLab16::addHelpMenu(QWidget* control)
-{
-    control->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(control, &QWidget::customContextMenuRequested, this, [this, control](const QPoint& at) {
-        auto* menu = new QMenu(this);
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->addAction(QStringLiteral("Что это такое?"), this, [control] {
-            shellcalls::guide().ShowControlHelp(control);
-        });
-        menu->popup(control->mapToGlobal(at));
-    });
-}
-
 QWidget* TfmLab16::makeModelHeader()
 {
     auto* header = new TPaintBox(workArea());

@@ -117,8 +117,6 @@ private:
     void makeTimers();
     void colourPaintBoxes();
     void bindEngine();
-    QToolButton* addButton(const QString& name, const QString& caption, const QString& hint, QWidget* parent);
-    void addHelpMenu(QWidget* control);
     void loadPictures();
 
     // Engine notifications.
