@@ -192,4 +192,22 @@ PageLink ParsePageLink(const QString& href)
     return link;
 }
 
+TaskCodeKind TaskGrouping::Classify(const QString& fullCode)
+{
+    constexpr qsizetype kVariantNameLength = 3;
+    const QString name = fullCode.mid(fullCode.indexOf(u'\\') + 1);
+    if (name.isEmpty() || !name.at(0).isDigit()) {
+        m_group.clear();
+        return kPlainPage;
+    }
+    if (name.size() != kVariantNameLength) {
+        m_group.clear();
+        return kSingleExercise;
+    }
+    const QString group = name.left(2);
+    if (group == m_group) return kFurtherVariant;
+    m_group = group;
+    return kFirstVariant;
+}
+
 } // namespace base

@@ -116,4 +116,25 @@ struct PageLink {
 };
 PageLink ParsePageLink(const QString& href);
 
+// What a page code is, for numbering exercises.
+enum TaskCodeKind {
+    kPlainPage = 0,      // theory or tools page, no number
+    kSingleExercise = 1, // an exercise of its own
+    kFirstVariant = 2,   // first variant of an exercise group ("011")
+    kFurtherVariant = 3, // a further variant of the same group ("012")
+};
+
+// The numbering of one page's codes, in page order. A code of three
+// characters after the "\" starting with a digit is a variant of the group of
+// its first two characters; the group met last is remembered by this object
+// only, so every page (and every list) numbers its own exercises.
+class TaskGrouping {
+public:
+    // Kind of a full code ("A05\012").
+    TaskCodeKind Classify(const QString& fullCode);
+
+private:
+    QString m_group; // empty after anything but a variant
+};
+
 } // namespace base

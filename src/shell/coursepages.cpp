@@ -6,14 +6,6 @@
 namespace shell {
 namespace {
 
-// The group of variants met last (or the whole code of a single exercise,
-// which never equals a group of two characters).
-QString& RememberedGroup()
-{
-    static QString group;
-    return group;
-}
-
 const QString kPageHead = QStringLiteral("<HTML><LINK REL=\"stylesheet\" HREF=\"..\\..\\CSS\\work.css\"><BODY>");
 const QString kContentsHead =
     QStringLiteral("<HTML><HEAD><LINK REL=\"stylesheet\" HREF=\"..\\CSS\\contents.css\"></HEAD><BODY>");
@@ -70,7 +62,7 @@ struct PageCopier {
         bool copying = true;
         for (const QString& line : lines) {
             if (line == QLatin1String("<COMMON>")) {
-                if (kind == kFurtherVariant) copying = false;
+                if (kind == base::kFurtherVariant) copying = false;
             } else if (line == QLatin1String("</COMMON>")) {
                 copying = true;
                 ++variant;
@@ -87,26 +79,6 @@ struct PageCopier {
 
 } // namespace
 
-int ClassifyTaskCode(const QString& fullCode)
-{
-    QString& remembered = RememberedGroup();
-    const QString name = fullCode.mid(fullCode.indexOf(QLatin1Char('\\')) + 1, 8);
-    if (name.isEmpty() || !name.at(0).isDigit()) {
-        remembered.clear();
-        return kPlainPage;
-    }
-    if (name.size() == 3) {
-        const QString group = name.left(2);
-        if (group == remembered) return kFurtherVariant;
-        remembered = group;
-        return kFirstVariant;
-    }
-    remembered = fullCode;
-    return kSingleExercise;
-}
-
-void ForgetTaskGroup() { RememberedGroup().clear(); }
-
 QString PageTitle(int page)
 {
     switch (page) {
@@ -120,10 +92,8 @@ QString PageTitle(int page)
 
 BuiltPage BuildPage(int page, const QString& codes, const PageBuildSettings& settings)
 {
-    // Every page numbers its exercises afresh: a group remembered from the
-    // page built before would swallow the number of a first variant of the
-    // same group (the same topic's page rebuilt, or the next topic).
-    ForgetTaskGroup();
+    // Every page numbers its exercises afresh.
+    base::TaskGrouping grouping;
     BuiltPage built;
     QStringList& out = built.lines;
     out << kPageHead << QStringLiteral("<H1>%1</H1>").arg(PageTitle(page));
@@ -137,13 +107,13 @@ BuiltPage BuildPage(int page, const QString& codes, const PageBuildSettings& set
             built.refusedCodes.append(code);
             continue;
         }
-        const int kind = ClassifyTaskCode(fullCode);
-        if (kind == kSingleExercise || kind == kFirstVariant) {
+        const base::TaskCodeKind kind = grouping.Classify(fullCode);
+        if (kind == base::kSingleExercise || kind == base::kFirstVariant) {
             out.append(QStringLiteral("<HR>"));
             ++exercise;
             variant = 0;
             out.append(QStringLiteral("<CITE> № %1. ").arg(exercise));
-            if (kind == kSingleExercise)
+            if (kind == base::kSingleExercise)
                 out.append(TaskLink(fullCode, exercise, ResultIcon(settings, fullCode), settings.gifFolder));
             out.append(QStringLiteral("</CITE>"));
         }
@@ -166,7 +136,7 @@ QString MinutesSeconds(long long seconds)
 
 QStringList BuildResultsPage(const QString& exerciseCodes, const PageBuildSettings& settings)
 {
-    ForgetTaskGroup();
+    base::TaskGrouping grouping;
     QStringList out;
     out << kPageHead << QStringLiteral("<H1>%1</H1>").arg(PageTitle(4))
         << QStringLiteral("<TABLE BORDER=1 CESPACING=5 CELLPADDING=5>")
@@ -177,9 +147,9 @@ QStringList BuildResultsPage(const QString& exerciseCodes, const PageBuildSettin
         if (!base::IsSafePageCode(fullCode)) continue;
         const QString name = fullCode.mid(fullCode.indexOf(QLatin1Char('\\')) + 1);
         if (name.isEmpty() || !name.at(0).isDigit()) continue;
-        const int kind = ClassifyTaskCode(fullCode);
-        if (kind == kPlainPage) continue;
-        if (kind == kSingleExercise || kind == kFirstVariant) ++exercise;
+        const base::TaskCodeKind kind = grouping.Classify(fullCode);
+        if (kind == base::kPlainPage) continue;
+        if (kind == base::kSingleExercise || kind == base::kFirstVariant) ++exercise;
         out << QStringLiteral("<TR>") << QStringLiteral("<TD>%1").arg(exercise);
         const QString value = ResultValue(settings, fullCode);
         if (value.isEmpty()) {

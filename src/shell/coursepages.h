@@ -10,21 +10,6 @@
 // assembly; the windows hand the lines to their HTML views.
 namespace shell {
 
-// What a page code is, for numbering exercises.
-enum TaskCodeKind {
-    kPlainPage = 0,      // theory or tools page, no number
-    kSingleExercise = 1, // an exercise of its own
-    kFirstVariant = 2,   // first variant of an exercise group ("011")
-    kFurtherVariant = 3, // a further variant of the same group ("012")
-};
-
-// Kind of a full code ("A05\012"). A code of three characters after the "\"
-// starting with a digit is a variant of the group of its first two
-// characters; the group last seen is remembered for the whole process. Page
-// builds forget it when they start, so every page numbers its own exercises.
-int ClassifyTaskCode(const QString& fullCode);
-// Forgets the remembered group (start of a test).
-void ForgetTaskGroup();
 
 // The page titles of pages 1..4.
 QString PageTitle(int page);

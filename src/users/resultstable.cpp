@@ -154,30 +154,21 @@ std::optional<QStringList> TopicExerciseColumns(const QString& topic)
 
 QList<ExerciseNumber> NumberExercises(const QStringList& fullCodes)
 {
-    constexpr qsizetype kVariantNameLength = 3;
     QList<ExerciseNumber> numbers;
     numbers.reserve(fullCodes.size());
+    base::TaskGrouping grouping;
     int exercise = 0;
     int variant = 0;
-    QString group; // the group of the variants met last; empty after anything else
     for (const QString& code : fullCodes) {
-        const QString name = code.mid(code.indexOf(u'\\') + 1);
-        if (name.isEmpty() || !name[0].isDigit()) {
-            group.clear();
-            numbers.append(ExerciseNumber{});
-            continue;
-        }
-        if (name.size() != kVariantNameLength) {
-            group.clear();
-            numbers.append(ExerciseNumber{++exercise, 0});
-            continue;
-        }
-        if (name.left(2) != group) {
-            group = name.left(2);
+        switch (grouping.Classify(code)) {
+        case base::kPlainPage: numbers.append(ExerciseNumber{}); break;
+        case base::kSingleExercise: numbers.append(ExerciseNumber{++exercise, 0}); break;
+        case base::kFirstVariant:
             ++exercise;
             variant = 0;
+            [[fallthrough]];
+        case base::kFurtherVariant: numbers.append(ExerciseNumber{exercise, ++variant}); break;
         }
-        numbers.append(ExerciseNumber{exercise, ++variant});
     }
     return numbers;
 }

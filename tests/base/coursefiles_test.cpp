@@ -98,3 +98,18 @@ TEST(PageLinks, AreSplitByTheirSchemeAndUnsafeOnesRefused)
     EXPECT_EQ(base::ParsePageLink("ADD:A05\\T01").kind, base::PageLink::Kind::AddToLesson);
     EXPECT_EQ(base::ParsePageLink("T02.HTM").kind, base::PageLink::Kind::Other);
 }
+
+TEST(TaskGrouping, GroupsVariantsAndAPlainPageOrAnExerciseBreaksTheGroup)
+{
+    base::TaskGrouping grouping;
+    const std::pair<const char*, base::TaskCodeKind> codes[] = {
+        {"A05\\T01", base::kPlainPage},        {"A05\\011", base::kFirstVariant},
+        {"A05\\012", base::kFurtherVariant},   {"A05\\02а", base::kFirstVariant},
+        {"A05\\0101", base::kSingleExercise},  {"A05\\021", base::kFirstVariant},
+        {"A05\\I01", base::kPlainPage},        {"A05\\022", base::kFirstVariant},
+        {"A05\\", base::kPlainPage},
+    };
+    for (const auto& [code, kind] : codes) EXPECT_EQ(grouping.Classify(QString::fromUtf8(code)), kind) << code;
+    // Another page numbers afresh: its first variant of the same group is a first one.
+    EXPECT_EQ(base::TaskGrouping().Classify("A05\\023"), base::kFirstVariant);
+}

@@ -35,28 +35,9 @@ QString Link(const QString& code, int e, const QString& icon)
     return QStringLiteral("<A HREF=\"ZAD:%1 %2\"><IMG SRC=\"/p/GIF/%3.gif\" BORDER=0 ACTIVE></A>").arg(code).arg(e).arg(icon);
 }
 
-class CoursePages : public ::testing::Test {
-protected:
-    void SetUp() override { ForgetTaskGroup(); }
-};
+class CoursePages : public ::testing::Test {};
 
 } // namespace
-
-TEST_F(CoursePages, ClassifyGroupsVariantsAndRemembersAcrossCalls)
-{
-    EXPECT_EQ(ClassifyTaskCode("A05\\T01"), kPlainPage);
-    EXPECT_EQ(ClassifyTaskCode("A05\\011"), kFirstVariant);
-    EXPECT_EQ(ClassifyTaskCode("A05\\012"), kFurtherVariant);
-    EXPECT_EQ(ClassifyTaskCode("A05\\02а"), kFirstVariant);
-    EXPECT_EQ(ClassifyTaskCode("A05\\0101"), kSingleExercise);
-    EXPECT_EQ(ClassifyTaskCode("A05\\0102"), kSingleExercise);
-    // The group carries over to the next build; a plain page breaks it.
-    EXPECT_EQ(ClassifyTaskCode("A05\\031"), kFirstVariant);
-    EXPECT_EQ(ClassifyTaskCode("A05\\032"), kFurtherVariant);
-    EXPECT_EQ(ClassifyTaskCode("A05\\I01"), kPlainPage);
-    EXPECT_EQ(ClassifyTaskCode("A05\\033"), kFirstVariant);
-    EXPECT_EQ(ClassifyTaskCode("A05\\"), kPlainPage);
-}
 
 TEST_F(CoursePages, VariantsShareOneNumberAndTheCommonPartShowsOnce)
 {
