@@ -28,16 +28,26 @@ inline Bgr ToBgr(const QColor& colour)
 
 // The program's named colours (0xBBGGRR).
 namespace colour {
-constexpr Bgr kBlack = 0x000000;
-constexpr Bgr kWhite = 0xFFFFFF;
-constexpr Bgr kRed = 0x0000FF;
-constexpr Bgr kBlue = 0xFF0000;
-constexpr Bgr kSilver = 0xC0C0C0;
+constexpr Bgr kBlack = MakeBgr(0, 0, 0);
+constexpr Bgr kWhite = MakeBgr(255, 255, 255);
+constexpr Bgr kRed = MakeBgr(255, 0, 0);
+constexpr Bgr kBlue = MakeBgr(0, 0, 255);
+constexpr Bgr kSilver = MakeBgr(192, 192, 192);
 // The light blue of the panels behind pages and lists, and its grid lines.
 constexpr Bgr kPanelBlue = MakeBgr(244, 248, 253);
 constexpr Bgr kPanelGridBlue = MakeBgr(220, 235, 250);
 // The dark blue of captions on lab panels.
 constexpr Bgr kCaptionBlue = MakeBgr(31, 63, 122);
+
+// The plane engine's own colours.
+namespace plane {
+constexpr Bgr kGrid = MakeBgr(239, 226, 252);    // a pale lilac
+constexpr Bgr kHot = MakeBgr(0, 255, 0);         // what is under the mouse
+constexpr Bgr kFreePoint = MakeBgr(255, 0, 255); // magenta
+constexpr Bgr kTracingPoint = MakeBgr(180, 0, 255);
+constexpr Bgr kPolygonOutline = MakeBgr(128, 128, 128);
+constexpr Bgr kBlinkOdd = MakeBgr(128, 128, 128); // the blink colour on odd phases; black on even
+} // namespace plane
 } // namespace colour
 
 } // namespace base

@@ -13,15 +13,8 @@ class QPainter;
 // state of its own; the control and the render tool call it with the view.
 namespace plane {
 
-// Colours of the plane engine (0xBBGGRR).
-namespace colour {
-constexpr base::Bgr kGrid = 0xFCE2EF;         // a pale lilac
-constexpr base::Bgr kHot = 0x00FF00;          // what is under the mouse
-constexpr base::Bgr kFreePoint = 0xFF00FF;    // magenta
-constexpr base::Bgr kTracingPoint = 0xFF00B4;
-constexpr base::Bgr kPolygonOutline = 0x808080;
-constexpr base::Bgr kBlinkOdd = 0x808080;     // the blink colour on odd phases; black on even
-} // namespace colour
+// Its colours are base::colour::plane (base/colours.h).
+namespace colour = base::colour::plane;
 
 struct PaintOptions {
     bool GridVisible = true;
