@@ -97,15 +97,11 @@ std::vector<ImportedUser> ParseVeltaUsers(const QString& text)
 
 QString DecodeImportFile(const QByteArray& bytes)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.mid(3));
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
-        return decoder.decode(bytes.mid(2));
-    }
+    // A byte-order mark names the encoding; an XML declaration may name UTF-8.
     const QByteArray head = bytes.left(200).toLower();
     if (head.startsWith("<?xml") && (head.contains("encoding=\"utf-8\"") || head.contains("encoding='utf-8'")))
         return QString::fromUtf8(bytes);
-    return base::DecodeCp1251(bytes);
+    return base::DecodeText(bytes);
 }
 
 ImportReport ImportVelta(Register& reg, const QString& realPath)
