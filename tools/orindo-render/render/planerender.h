@@ -1,0 +1,34 @@
+#pragma once
+#include "labframe/file/labdata.h"
+#include <QSize>
+
+class QPainter;
+
+// Renderers of the labs built on the plane engine.
+namespace labrender {
+
+constexpr int kPlanimetryLab = 4;
+
+// What a plane lab's window lines say about its drawing.
+struct PlaneLabLook {
+    bool gridVisible = true;
+    bool axesVisible = true;
+    bool showHidden = false;
+    bool showCoordinates = false;
+    int penWidth = 1;
+};
+
+// The planimetry lab: no axes and no coordinate labels; its window lines
+// decide the rest: "btGrid" pressed shows the grid (it is pressed when the
+// lab opens), "btShowAll" pressed shows erased objects too, and the width
+// list "ComboBoxWidth" gives the pen width (item index + 1).
+PlaneLabLook PlanimetryLook(const QList<labframe::LabControlLine>& controls);
+
+// Reads the data's plane section as the engine reads it and paints the scene
+// at the view the section keeps. A refused section throws RenderError at the
+// file line where the engine stops.
+void RenderPlaneScene(const labframe::LabFileData& data, const PlaneLabLook& look, QPainter& painter, QSize size);
+
+void RenderPlanimetry(const labframe::LabFileData& data, QPainter& painter, QSize size);
+
+} // namespace labrender
