@@ -39,12 +39,23 @@ std::optional<int> LabNumberOfFile(const QString& file)
     return number;
 }
 
+// Why a file's lab number opens no lab: the course has no lab of that
+// number, or this program has no window for it.
+QString NoLabText(int number)
+{
+    if (!labframe::IsLabNumber(number)) return QStringLiteral("Лаборатории с номером %1 нет").arg(number);
+    return QStringLiteral("Лаборатория «%1» в этой программе не открывается").arg(labframe::LabCaption(number));
+}
+
 bool OpenLabFile(const QString& file)
 {
     const std::optional<int> number = LabNumberOfFile(file);
     if (!number) return false;
     labframe::TfmLab* lab = labframe::CreateLab(*number);
-    if (!lab) return false;
+    if (!lab) {
+        ui::ShowMessage(NoLabText(*number));
+        return false;
+    }
     ui::OpenWindow(lab);
     lab->LoadLabFile(file);
     return true;

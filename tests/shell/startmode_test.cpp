@@ -148,10 +148,21 @@ TEST_F(StartModeTest, LabFileModeWithoutATargetLeavesTheLoginUsable)
     expectNothingOpened("no number");
     EXPECT_EQ(dialogs.lastMessage(), QStringLiteral("Неверный формат файла"));
 
-    writeLines("LABS\\five.LAB", {"5", "#"}); // lab 5 has no window in this build
-    start("4", "LABS\\five.LAB");
-    expectNothingOpened("lab without a window");
-    EXPECT_EQ(labframe::CurrentLab(), nullptr);
+    // A number the course has no lab for, and a lab without a window here:
+    // each is told, and no lab, not even the one registered, is created.
+    const std::pair<const char*, QString> numbers[] = {
+        {"42", QStringLiteral("Лаборатории с номером 42 нет")},
+        {"-3", QStringLiteral("Лаборатории с номером -3 нет")},
+        {"5", QStringLiteral("Лаборатория «Тригонометрия» в этой программе не открывается")},
+    };
+    for (const auto& [number, message] : numbers) {
+        writeLines("LABS\\other.LAB", {number, "#", "30 0 0"});
+        start("4", "LABS\\other.LAB");
+        expectNothingOpened(number);
+        EXPECT_EQ(dialogs.lastMessage(), message);
+        EXPECT_EQ(labframe::CurrentLab(), nullptr);
+        EXPECT_EQ(labframe::ExistingLab(3), nullptr);
+    }
 }
 
 TEST_F(StartModeTest, TopicAndTaskModesUseTheirPluggedWindows)
