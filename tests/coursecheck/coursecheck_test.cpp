@@ -2,6 +2,8 @@
 // at its file and line; the clean course gives no line at all.
 #include "coursecheck/check/coursecheck.h"
 #include "coursecheck/printing.h"
+#include "labframe/file/labformats.h"
+#include "labs/formats/labformats.h"
 #include "support/testsupport.h"
 #include <QDir>
 #include <QFile>
@@ -262,6 +264,44 @@ TEST_F(CourseCheckTest, TaskPageLinksResolveFromTheTaskFolder)
     writeLines("ZADS\\A01\\0101.HTM", page);
     EXPECT_EQ(check(), (QStringList{"ZADS\\A01\\0101.HTM:3: ссылка pic.gif: нет файла ZADS\\00000000\\pic.gif",
                                     "ZADS\\A01\\0101.HTM:3: ссылка FE:F2: на странице нет скрытого поля формулы F2"}));
+}
+
+TEST_F(CourseCheckTest, PlaneScenesOfExamplesAndTasksAreReadByTheEngine)
+{
+    labformats::RegisterLabFormats();
+    const bool planimetry = labframe::FindLabFormat(4) != nullptr;
+    labframe::ReleaseLabFormats();
+    if (!planimetry) GTEST_SKIP() << "the planimetry lab's format is not registered in this program";
+
+    // A triangle with a median to the midpoint of its side; the window part
+    // ends on line 2, the plane section starts on line 3.
+    const QStringList scene{"4", "#", "30 0 0",
+                            "TPoint: -2.00000000000000E+0000 -1.00000000000000E+0000 TRUE A",
+                            "TPoint:  3.00000000000000E+0000 -1.00000000000000E+0000 TRUE B",
+                            "TPoint:  0.00000000000000E+0000  3.00000000000000E+0000 TRUE C",
+                            "TSegment: TRUE 0 0 1", "TSegment: TRUE 0 1 2", "TSegment: TRUE 0 2 0",
+                            "TPoint:  1.50000000000000E+0000  1.00000000000000E+0000 TRUE M",
+                            "Morphing: 3 2 3 1  5.00000000000000E-0001",
+                            "TSegment: TRUE 255 0 3"};
+    writeLines("LABS\\LAB4\\examples.txt", {"Медиана треугольника"});
+    writeLines("LABS\\LAB4\\0.LAB", scene);
+    writeLines("ZADS\\A01\\0101.LAB", scene);
+    EXPECT_EQ(check(), QStringList());
+
+    // A median to a point that is not there, and a midpoint that follows itself.
+    QStringList noPoint = scene;
+    noPoint.last() = "TSegment: TRUE 255 0 7";
+    writeLines("LABS\\LAB4\\0.LAB", noPoint);
+    QStringList cycle = scene;
+    cycle[10] = "Morphing: 3 3 3 1  5.00000000000000E-0001";
+    writeLines("ZADS\\A01\\0101.LAB", cycle);
+    const QStringList lines = check();
+    ASSERT_EQ(lines.size(), 2) << lines.join("\n").toStdString();
+    EXPECT_TRUE(lines[0].startsWith("LABS\\LAB4\\0.LAB:")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("лаборатория 4 не принимает файл"))) << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("нет точки с номером 7"))) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith("ZADS\\A01\\0101.LAB:")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("сама от себя"))) << lines[1].toStdString();
 }
 
 } // namespace
