@@ -282,16 +282,19 @@ void PlanePainter::DrawPolygon(const TPolygon& polygon)
     path.setFillRule(Qt::WindingFill);
     m_painter.fillPath(path, Colour(polygon.Color));
     const QRectF box = outline.boundingRect();
-    if (m_options.GridVisible) {
+    // Only the part of the polygon inside the control gets grid lines: a
+    // polygon reaching millions of pixels out must not cost a line per pixel.
+    const QRectF shown = box.intersected(QRectF(0, 0, m_view.Width(), m_view.Height()));
+    if (m_options.GridVisible && !shown.isEmpty()) {
         // Grid lines run across the polygon at every grid step.
         m_painter.save();
         m_painter.setClipPath(path);
         m_painter.setPen(QPen(Colour(colour::kPolygonOutline), 1));
         const double step = m_view.GridStep();
-        for (double x : GridValues(m_view.ToWorldX(box.left()), m_view.ToWorldX(box.right()), step, 1, int(box.width()) + 2))
-            m_painter.drawLine(QPointF(m_view.ToScreenX(x), box.top()), QPointF(m_view.ToScreenX(x), box.bottom()));
-        for (double y : GridValues(m_view.ToWorldY(box.bottom()), m_view.ToWorldY(box.top()), step, 1, int(box.height()) + 2))
-            m_painter.drawLine(QPointF(box.left(), m_view.ToScreenY(y)), QPointF(box.right(), m_view.ToScreenY(y)));
+        for (double x : GridValues(m_view.ToWorldX(shown.left()), m_view.ToWorldX(shown.right()), step, 1, int(shown.width()) + 2))
+            m_painter.drawLine(QPointF(m_view.ToScreenX(x), shown.top()), QPointF(m_view.ToScreenX(x), shown.bottom()));
+        for (double y : GridValues(m_view.ToWorldY(shown.bottom()), m_view.ToWorldY(shown.top()), step, 1, int(shown.height()) + 2))
+            m_painter.drawLine(QPointF(shown.left(), m_view.ToScreenY(y)), QPointF(shown.right(), m_view.ToScreenY(y)));
         m_painter.restore();
     }
     m_painter.setPen(QPen(Colour(colour::kPolygonOutline), kPolygonOutlineWidth));

@@ -128,6 +128,28 @@ TEST(PlanePainter, LinesRaysSegmentsAndPolygons)
     EXPECT_EQ(At(image, {30, 60}), Bgr(base::colour::kBlue));
 }
 
+TEST(PlanePainter, PolygonReachingFarOutGetsGridLinesOnlyWhereItIsSeen)
+{
+    // A square a billion units across around the view: its box spans the
+    // whole integer range of pixel columns. It is filled and ruled inside the
+    // control, and painting it does not draw (or allocate) a line for every
+    // grid step of that box.
+    PlaneScene scene;
+    PlaneView view(kWidth, kHeight);
+    constexpr double far = 1e9;
+    TPolygon* square = scene.AddPolygon({{-far, -far}, {far, -far}, {far, far}, {-far, far}});
+    ASSERT_NE(square, nullptr);
+    square->Color = base::colour::kBlue;
+    const QImage image = Render(scene, view, Planimetry());
+    const QColor blue = Bgr(base::colour::kBlue);
+    const QColor rule = Bgr(colour::kPolygonOutline);
+    // The grid lines x = 2 (pixel column 180) and y = 1 (pixel row 10).
+    EXPECT_EQ(At(image, {180, 30}), rule);
+    EXPECT_EQ(At(image, {150, 10}), rule);
+    EXPECT_EQ(At(image, {165, 25}), blue);
+    EXPECT_EQ(At(image, {5, 95}), blue);
+}
+
 TEST(PlanePainter, LabelsAndMeasureTexts)
 {
     PlaneScene scene;
