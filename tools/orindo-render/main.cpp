@@ -6,6 +6,7 @@
 // read or is refused ("<file>:<line>: <message>" on standard error), or the
 // picture cannot be written; 2 for a wrong command line.
 #include "orindo-render/render/labrender.h"
+#include "labs/formats/labformats.h"
 #include <QGuiApplication>
 #include <QSaveFile>
 #include <cstdio>
@@ -54,6 +55,7 @@ int main(int argc, char** argv)
         return kWrongCall;
     }
 
+    labformats::RegisterLabFormats();
     const labrender::RenderResult result = labrender::RenderLabFile(labFile, QSize(*width, *height));
     if (result.refusal) {
         const labrender::RenderRefusal& refusal = *result.refusal;

@@ -1,5 +1,7 @@
 #include "orindo-render/render/labrender.h"
 #include "orindo-render/render/planerender.h"
+#include "labframe/file/labfile.h"
+#include "labframe/file/labformats.h"
 #include "base/colours.h"
 #include "support/testsupport.h"
 #include <QProcess>
@@ -158,6 +160,30 @@ TEST(LabRender, RefusalsNameTheFileLine)
     }
     // The largest picture allowed is drawn.
     EXPECT_FALSE(RenderLabText(Text(window + kCrossScene), QSize(labrender::kMaxSide, 1)).refusal);
+}
+
+TEST(LabRender, WindowLinesAreCheckedByTheLabsRegisteredFormat)
+{
+    // The lab's format knows its width list; its engine reader is left to
+    // the renderer, which names the exact line of a refused record.
+    labframe::LabFormat format;
+    format.number = labrender::kPlanimetryLab;
+    format.controls = labframe::BaseLabControls();
+    format.controls.append({QStringLiteral("ComboBoxWidth"), labframe::ControlKind::ComboBox});
+    format.readEngine = [](const QStringList&) { throw base::AppError(QStringLiteral("не тот читатель")); };
+    ASSERT_TRUE(labframe::RegisterLabFormat(format));
+
+    QStringList window = PlanimetryWindow();
+    EXPECT_FALSE(Render(window, kCrossScene).refusal);
+    const int widthLine = int(window.indexOf(QStringLiteral("ComboBoxWidth=0"))) + 1;
+    window[widthLine - 1] = QStringLiteral("ComboBoxWidth=толстая");
+    const RenderResult refused = Render(window, kCrossScene);
+    labframe::ReleaseLabFormats();
+    ASSERT_TRUE(refused.refusal);
+    EXPECT_EQ(refused.refusal->line, widthLine);
+    EXPECT_EQ(refused.refusal->message, labframe::kWrongFormatText);
+    // Without the format the value is only not used.
+    EXPECT_FALSE(Render(window, kCrossScene).refusal);
 }
 
 TEST(LabRender, SidesOnTheCommandLine)

@@ -1,5 +1,6 @@
 #include "orindo-render/render/labrender.h"
 #include "labframe/file/labfile.h"
+#include "labframe/file/labformats.h"
 #include "labframe/file/labtable.h"
 #include "base/colours.h"
 #include <QFileInfo>
@@ -16,6 +17,20 @@ RenderResult Refused(int line, const QString& message) { return {QImage(), Rende
 bool SizeFits(QSize size)
 {
     return size.width() >= 1 && size.width() <= kMaxSide && size.height() >= 1 && size.height() <= kMaxSide;
+}
+
+// A window line the lab window would stop at (a number field that is not a
+// number, sizes beyond their limits), when the lab's format is registered.
+// The engine section is left to the renderer, which names its exact lines.
+std::optional<RenderRefusal> CheckWindowLines(const labframe::LabFileData& data)
+{
+    const labframe::LabFormat* format = labframe::FindLabFormat(data.number);
+    if (!format) return std::nullopt;
+    labframe::LabFormat windowOnly = *format;
+    windowOnly.readEngine = nullptr;
+    const std::optional<labframe::LabRefusal> refusal = labframe::CheckLabData(windowOnly, data);
+    if (!refusal) return std::nullopt;
+    return RenderRefusal{refusal->line, refusal->message};
 }
 
 } // namespace
@@ -45,6 +60,8 @@ RenderResult RenderLabText(const QString& text, QSize size)
     if (!renderer)
         return Refused(kFirstLine, QStringLiteral("сцену лаборатории %1 («%2») нарисовать без ее окна нельзя")
                                        .arg(data.number).arg(labframe::LabCaption(data.number)));
+
+    if (const std::optional<RenderRefusal> refusal = CheckWindowLines(data)) return {QImage(), refusal};
 
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())

@@ -54,6 +54,8 @@ struct RenderResult {
 };
 
 // The picture of a lab file's text, of the given size (each side 1 … kMaxSide).
+// When the lab's format is registered (labframe::RegisterLabFormat), its
+// window lines are checked as the lab window reads them first.
 RenderResult RenderLabText(const QString& text, QSize size);
 // The same for a file (a path of the file system, Windows-1251 text).
 RenderResult RenderLabFile(const QString& path, QSize size);
