@@ -104,6 +104,7 @@ TEST(LabRender, PlanimetryLookFollowsTheWindowLines)
         {"grid released", {"btGrid=10"}, false, false, 1},
         {"disabled but pressed", {"btGrid=01", "btShowAll=01"}, true, true, 1},
         {"too short to say", {"btGrid=1", "btShowAll=1"}, true, false, 1},
+        {"neither pressed nor released", {"btGrid=12", "btShowAll=1x"}, true, false, 1},
         {"widest item", {"ComboBoxWidth=4"}, true, false, 5},
         {"no item chosen", {"ComboBoxWidth=-1"}, true, false, 1},
         {"beyond the list", {"ComboBoxWidth=5"}, true, false, 1},

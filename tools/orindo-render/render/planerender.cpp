@@ -13,11 +13,12 @@ const QString kSceneFontFamily = QStringLiteral("Arial");
 constexpr int kSceneFontPoints = 10;
 constexpr int kWidthItems = 5; // the width list holds "1" … "5"
 
-// A speed button's value: "1" or "0" for enabled, then for pressed. A value
-// too short to say leaves the button as it was.
+// A speed button's value: "1" or "0" for enabled, then for pressed. A second
+// character that is neither leaves the button as it was.
 bool ButtonPressed(const QString& value, bool otherwise)
 {
-    return value.size() >= 2 ? value[1] == u'1' : otherwise;
+    if (value.size() < 2 || (value[1] != u'1' && value[1] != u'0')) return otherwise;
+    return value[1] == u'1';
 }
 
 } // namespace
