@@ -16,4 +16,19 @@ private:
     QString m_message;
 };
 
+// An error at a numbered line of a file (from 1): the reason alone, and the
+// message a window shows ("Строка N: reason"), so that a checker can name the
+// line as "<file>:<line>: <reason>".
+class LineError : public AppError {
+public:
+    LineError(int line, const QString& reason)
+        : AppError(QStringLiteral("Строка %1: %2").arg(line).arg(reason)), m_line(line), m_reason(reason) {}
+    int line() const { return m_line; }
+    const QString& reason() const { return m_reason; }
+
+private:
+    int m_line;
+    QString m_reason;
+};
+
 } // namespace base

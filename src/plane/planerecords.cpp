@@ -370,11 +370,6 @@ QString MeasureRecord(TMeasure& measure)
 
 } // namespace
 
-SceneFormatError::SceneFormatError(int line, const QString& reason)
-    : base::AppError(QStringLiteral("Строка %1: %2").arg(line).arg(reason)), m_line(line), m_reason(reason)
-{
-}
-
 QString FormatRecordReal(double value)
 {
     if (!std::isfinite(value) || value == 0) value = 0; // never written: the scene keeps numbers finite

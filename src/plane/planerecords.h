@@ -13,15 +13,11 @@
 namespace plane {
 
 // A section that cannot be read; names the file line and what is wrong there.
-class SceneFormatError : public base::AppError {
+class SceneFormatError : public base::LineError {
 public:
-    SceneFormatError(int line, const QString& reason);
-    int Line() const { return m_line; }
-    const QString& Reason() const { return m_reason; }
-
-private:
-    int m_line;
-    QString m_reason;
+    using base::LineError::LineError;
+    int Line() const { return line(); }
+    const QString& Reason() const { return reason(); }
 };
 
 struct PlaneSection {

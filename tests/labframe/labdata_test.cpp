@@ -62,8 +62,10 @@ protected:
         LabTest::SetUp();
         format.number = 6;
         format.controls = labframe::ControlFormats(lab.components());
-        format.readEngine = [](const QStringList& lines) {
+        format.readEngine = [](const QStringList& lines, int firstLine) {
             if (lines.contains(QStringLiteral("refuse"))) throw base::AppError(QStringLiteral("запись не годится"));
+            const qsizetype bad = lines.indexOf(QStringLiteral("bad record"));
+            if (bad >= 0) throw base::LineError(firstLine + int(bad), QStringLiteral("не та запись"));
         };
         lab.readEngine = format.readEngine;
     }
@@ -112,6 +114,9 @@ TEST_F(LabFormatTest, CheckAgreesWithTheWindow)
         {{"6", "rgMode=99999999999", "#"}, 2},
         {{"6", "edName=x", "#", "ok", "refuse"}, 4},
         {{"6", "#", "refuse"}, 3},
+        // An engine that names the record it refuses is reported at that line.
+        {{"6", "edName=x", "#", "ok", "ok", "bad record"}, 6},
+        {{"6", "#", "bad record"}, 3},
     };
     for (const Case& c : cases) {
         const QString text = Text(c.lines);
@@ -119,7 +124,9 @@ TEST_F(LabFormatTest, CheckAgreesWithTheWindow)
         const auto refusal = CheckLabText(format, text);
         EXPECT_EQ(refusal.has_value(), !shown.isEmpty()) << c.lines.join('|').toStdString();
         if (!refusal) continue;
-        EXPECT_EQ(refusal->message, shown) << c.lines.join('|').toStdString();
+        // The window names the line in its message; the check gives it apart.
+        const QString withLine = QStringLiteral("Строка %1: %2").arg(refusal->line).arg(refusal->message);
+        EXPECT_TRUE(shown == refusal->message || shown == withLine) << c.lines.join('|').toStdString();
         EXPECT_EQ(refusal->line, c.refusedAt) << c.lines.join('|').toStdString();
     }
 }

@@ -50,7 +50,7 @@ void TestLab::ClearLab()
 void TestLab::ReadLab(const labframe::LabFileData& data)
 {
     TfmLab::ReadLab(data);
-    if (readEngine) readEngine(data.engineLines);
+    if (readEngine) readEngine(data.engineLines, data.engineLine);
     engineRecords = data.engineLines;
 }
 

@@ -32,8 +32,9 @@ public:
     QFrame* pnPicture;
 
     QStringList engineRecords;
-    // Called with the engine lines before they are kept; may throw as an engine's reader does.
-    std::function<void(const QStringList&)> readEngine;
+    // Called with the engine lines and the file line of the first before
+    // they are kept; may throw as an engine's reader does.
+    std::function<void(const QStringList&, int)> readEngine;
     int toolClicks = 0;
     int plainClicks = 0;
 };

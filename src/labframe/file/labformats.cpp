@@ -65,7 +65,9 @@ std::optional<LabRefusal> CheckLabData(const LabFormat& format, const LabFileDat
     }
     if (!format.readEngine) return std::nullopt;
     try {
-        format.readEngine(data.engineLines);
+        format.readEngine(data.engineLines, data.engineLine);
+    } catch (const base::LineError& error) {
+        return LabRefusal{error.line(), error.reason()};
     } catch (const base::AppError& error) {
         return LabRefusal{data.engineLine, error.message()};
     } catch (const std::exception&) {

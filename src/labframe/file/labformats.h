@@ -24,9 +24,11 @@ struct LabFormat {
     // test of each lab compares them with the controls its window creates.
     QList<LabControlFormat> controls;
     // Reads the engine section as the lab's engine does, on an engine
-    // without a window; a section the engine refuses throws base::AppError
-    // with the message the lab window shows. Empty for labs without an engine.
-    std::function<void(const QStringList& engineLines)> readEngine;
+    // without a window; firstLine is the file line of engineLines[0]. A
+    // section the engine refuses throws base::AppError with the message the
+    // lab window shows, or base::LineError naming the refused file line.
+    // Empty for labs without an engine.
+    std::function<void(const QStringList& engineLines, int firstLine)> readEngine;
 };
 
 // The toolbar buttons every lab window creates first (TfmLab).

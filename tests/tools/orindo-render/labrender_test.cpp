@@ -171,7 +171,7 @@ TEST(LabRender, WindowLinesAreCheckedByTheLabsRegisteredFormat)
     format.number = labrender::kPlanimetryLab;
     format.controls = labframe::BaseLabControls();
     format.controls.append({QStringLiteral("ComboBoxWidth"), labframe::ControlKind::ComboBox});
-    format.readEngine = [](const QStringList&) { throw base::AppError(QStringLiteral("не тот читатель")); };
+    format.readEngine = [](const QStringList&, int) { throw base::AppError(QStringLiteral("не тот читатель")); };
     ASSERT_TRUE(labframe::RegisterLabFormat(format));
 
     QStringList window = PlanimetryWindow();

@@ -30,7 +30,7 @@ labframe::LabFormat Lab16Format()
     add("TimeMash", ControlKind::Timer);
     // The engine needs no window: a throwaway one reads the records and
     // builds the tables, which also checks the events' outcome numbers.
-    format.readEngine = [](const QStringList& lines) { probability::TLaplas().LoadModel(lines); };
+    format.readEngine = [](const QStringList& lines, int) { probability::TLaplas().LoadModel(lines); };
     return format;
 }
 
