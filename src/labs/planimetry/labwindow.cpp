@@ -63,16 +63,26 @@ TfmLab4::TfmLab4(QWidget* parent) : TfmLab(kNumber, parent)
 
 // --- building ----------------------------------------------------------------
 
+// Two rows above the plane: building and transforming first, then marking,
+// measuring, the view and the look of the lines.
 QWidget* TfmLab4::makeToolRow()
 {
-    auto* row = new QWidget(workArea());
-    row->setObjectName(QStringLiteral("pTools"));
-    labframe::RowLayout(row, 4);
-    makeToolButtons(row);
-    makeViewButtons(row);
-    makeStyleControls(row);
-    static_cast<QHBoxLayout*>(row->layout())->addStretch(1);
-    return row;
+    auto* rows = new QWidget(workArea());
+    rows->setObjectName(QStringLiteral("pTools"));
+    auto* column = new QVBoxLayout(rows);
+    column->setContentsMargins(0, 2, 0, 2);
+    column->setSpacing(2);
+    auto* buildRow = new QWidget(rows);
+    auto* markRow = new QWidget(rows);
+    for (QWidget* row : {buildRow, markRow}) {
+        labframe::RowLayout(row, 4);
+        column->addWidget(row);
+    }
+    makeToolButtons(buildRow, markRow);
+    makeViewButtons(markRow);
+    makeStyleControls(buildRow, markRow);
+    for (QWidget* row : {buildRow, markRow}) static_cast<QHBoxLayout*>(row->layout())->addStretch(1);
+    return rows;
 }
 
 QToolButton* TfmLab4::addToolButton(const QString& name, int tag, const QString& caption, const QString& hint,
@@ -86,24 +96,24 @@ QToolButton* TfmLab4::addToolButton(const QString& name, int tag, const QString&
     return button;
 }
 
-void TfmLab4::makeToolButtons(QWidget* row)
+void TfmLab4::makeToolButtons(QWidget* buildRow, QWidget* markRow)
 {
     Tools = new QButtonGroup(this);
     Tools->setExclusive(true);
-    bt0 = addToolButton(QStringLiteral("bt0"), plane::kToolHand, QStringLiteral("Рука"), Quoted("Рука"), row);
-    bt255 = addToolButton(QStringLiteral("bt255"), plane::kToolEraser, QStringLiteral("Ластик"), Quoted("Ластик"), row);
+    bt0 = addToolButton(QStringLiteral("bt0"), plane::kToolHand, QStringLiteral("Рука"), Quoted("Рука"), buildRow);
+    bt255 = addToolButton(QStringLiteral("bt255"), plane::kToolEraser, QStringLiteral("Ластик"), Quoted("Ластик"), buildRow);
     btFig = addToolButton(QStringLiteral("btFig"), plane::kToolSegment, QStringLiteral("Отрезок"),
-                          QStringLiteral("Отрезок"), row);
+                          QStringLiteral("Отрезок"), buildRow);
     btMorph = addToolButton(QStringLiteral("btMorph"), plane::kToolSymmetryAxis, QStringLiteral("Выбрать ось симметрии"),
-                            QStringLiteral("Выбрать ось симметрии"), row);
-    bt242 = addToolButton(QStringLiteral("bt242"), plane::kToolTrace, QStringLiteral("След"), QStringLiteral("След точки"), row);
+                            QStringLiteral("Выбрать ось симметрии"), buildRow);
+    bt242 = addToolButton(QStringLiteral("bt242"), plane::kToolTrace, QStringLiteral("След"), QStringLiteral("След точки"), buildRow);
     bt240 = addToolButton(QStringLiteral("bt240"), plane::kToolNamePoint, QStringLiteral("Имя"),
-                          QStringLiteral("Подписать точку"), row);
+                          QStringLiteral("Подписать точку"), buildRow);
     bt230 = addToolButton(QStringLiteral("bt230"), plane::kToolRecolour, QStringLiteral("Закрасить"),
-                          QStringLiteral("Закрасить"), row);
-    bt100 = addToolButton(QStringLiteral("bt100"), plane::kToolDistance, QStringLiteral("Линейка"), Quoted("Линейка"), row);
+                          QStringLiteral("Закрасить"), markRow);
+    bt100 = addToolButton(QStringLiteral("bt100"), plane::kToolDistance, QStringLiteral("Линейка"), Quoted("Линейка"), markRow);
     bt101 = addToolButton(QStringLiteral("bt101"), plane::kToolAngle, QStringLiteral("Транспортир"),
-                          Quoted("Транспортир"), row);
+                          Quoted("Транспортир"), markRow);
     bt0->setChecked(true);
 }
 
@@ -141,15 +151,15 @@ void TfmLab4::makeViewButtons(QWidget* row)
     }
 }
 
-void TfmLab4::makeStyleControls(QWidget* row)
+void TfmLab4::makeStyleControls(QWidget* buildRow, QWidget* row)
 {
     // The menu buttons come after the view buttons in the window's order
     // (and in its files), but sit beside the buttons they choose for.
-    auto* layout = static_cast<QHBoxLayout*>(row->layout());
-    btCaseFig = addButton(QStringLiteral("btCaseFig"), QStringLiteral("▼"), QStringLiteral("Выбор фигуры"), row);
+    auto* layout = static_cast<QHBoxLayout*>(buildRow->layout());
+    btCaseFig = addButton(QStringLiteral("btCaseFig"), QStringLiteral("▼"), QStringLiteral("Выбор фигуры"), buildRow);
     layout->insertWidget(layout->indexOf(btFig) + 1, btCaseFig);
     connect(btCaseFig, &QToolButton::clicked, this, [this] { btCaseFigClick(); });
-    btCaseMorph = addButton(QStringLiteral("btCaseMorph"), QStringLiteral("▼"), QStringLiteral("Выбор преобразования"), row);
+    btCaseMorph = addButton(QStringLiteral("btCaseMorph"), QStringLiteral("▼"), QStringLiteral("Выбор преобразования"), buildRow);
     layout->insertWidget(layout->indexOf(btMorph) + 1, btCaseMorph);
     connect(btCaseMorph, &QToolButton::clicked, this, [this] { btCaseMorphClick(); });
     btCaseColor = addButton(QStringLiteral("btCaseColor"), QStringLiteral("Цвет"), QStringLiteral("Выбор цвета"), row);
@@ -237,6 +247,12 @@ void TfmLab4::WriteLab(labframe::LabFileData& data)
 {
     TfmLab::WriteLab(data);
     data.engineLines = Dec->SaveScene();
+}
+
+void TfmLab4::FormShow()
+{
+    TfmLab::FormShow();
+    Dec->SetTool(Dec->Tool());
 }
 
 // --- handlers ------------------------------------------------------------------

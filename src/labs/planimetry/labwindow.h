@@ -85,11 +85,16 @@ public:
     QAction* itHomothetyFactor;
     QButtonGroup* Tools;
 
+protected:
+    // Every showing puts the current tool's hint back on the status line,
+    // which hiding the lab emptied.
+    void FormShow() override;
+
 private:
     QWidget* makeToolRow();
-    void makeToolButtons(QWidget* row);
+    void makeToolButtons(QWidget* buildRow, QWidget* markRow);
     void makeViewButtons(QWidget* row);
-    void makeStyleControls(QWidget* row);
+    void makeStyleControls(QWidget* buildRow, QWidget* row);
     void makeFigureMenu();
     void makeMorphMenu();
     QToolButton* addToolButton(const QString& name, int tag, const QString& caption, const QString& hint, QWidget* row);
