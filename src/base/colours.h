@@ -32,6 +32,7 @@ constexpr Bgr kBlack = MakeBgr(0, 0, 0);
 constexpr Bgr kWhite = MakeBgr(255, 255, 255);
 constexpr Bgr kRed = MakeBgr(255, 0, 0);
 constexpr Bgr kBlue = MakeBgr(0, 0, 255);
+constexpr Bgr kCyan = MakeBgr(0, 255, 255);
 constexpr Bgr kSilver = MakeBgr(192, 192, 192);
 // The light blue of the panels behind pages and lists, and its grid lines.
 constexpr Bgr kPanelBlue = MakeBgr(244, 248, 253);

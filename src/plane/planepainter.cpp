@@ -153,7 +153,9 @@ void PlanePainter::DrawFigure(const TFigure& figure)
 {
     if (!Shown(figure.Visible) || !figure.Exists()) return;
     const bool hot = &figure == m_options.Hot.first || &figure == m_options.Hot.second;
-    m_painter.setPen(QPen(Colour(hot ? colour::kHot : figure.Color), m_options.PenWidth));
+    const bool blinks = &figure == m_options.BlinkAxis || &figure == m_options.BlinkVector;
+    const base::Bgr bgr = hot ? colour::kHot : blinks ? m_options.BlinkColor : figure.Color;
+    m_painter.setPen(QPen(Colour(bgr), m_options.PenWidth));
     m_painter.setBrush(Qt::NoBrush);
     if (IsLineLike(figure.Kind())) DrawLineFigure(static_cast<const TFigureLine&>(figure));
     else if (IsCircle(figure.Kind())) DrawCircle(static_cast<const TFigureCircle&>(figure));

@@ -27,6 +27,9 @@ struct PaintOptions {
     const TPoint* HotPoint = nullptr;
     HotFigures Hot;
     const TMeasure* HotMeasure = nullptr;
+    // The chosen symmetry axis and shift vector are drawn in BlinkColor.
+    const TFigure* BlinkAxis = nullptr;
+    const TFigure* BlinkVector = nullptr;
     QFont Font;
 };
 

@@ -1,10 +1,12 @@
 #include "labs/formats/labformats.h"
+#include "labs/planimetry/format/labformat.h"
 #include "labs/probability/format/labformat.h"
 
 namespace labformats {
 
 void RegisterLabFormats()
 {
+    planimetrylab::RegisterLab4Format();
     probabilitylab::RegisterLab16Format();
 }
 
