@@ -292,8 +292,13 @@ TEST_F(CourseWindowsTest, TeacherEditsAndDeletesALessonFromTheContents)
     EXPECT_TRUE(dialogs.questions[0].text.contains("Урок о разрядах"));
     EXPECT_EQ(dialogs.questionDefaults[0], ui::Answer::No);
     EXPECT_TRUE(base::FileExists("ZADS\\00000000\\USER0001.CFG"));
+    // Deleting the lesson the builder has open closes the builder, which
+    // would otherwise write the lesson back.
+    contents->EditLessonClick("USER0001");
+    ASSERT_TRUE(builder->isVisible());
     dialogs.answers = {ui::Answer::Yes};
     contents->DeleteLessonClick("USER0001");
+    EXPECT_FALSE(builder->isVisible());
     EXPECT_FALSE(base::FileExists("ZADS\\00000000\\USER0001.CFG"));
     EXPECT_EQ(readBytes("ZADS\\LESS00.TXT"), QByteArray());
     EXPECT_FALSE(PageText(contents->HTML).contains("Урок о разрядах"));
