@@ -34,6 +34,15 @@ struct GridLayout {
     int columns() const { return int(colWidths.size()); }
 };
 
+// The rows of the event table (Grid2): the event's letter, its relative
+// frequency and its probability; the caption the lab writes beside each.
+enum EventRow { kEventLetterRow, kEventFrequencyRow, kEventProbabilityRow, kEventRows };
+QString EventRowCaption(int row);
+// The width of an event's column in a table gridWidth pixels wide: the
+// widest that lets all kMaxEvents columns (with their grid lines) show, but
+// no wider than widest and no narrower than narrowest.
+int EventColumnWidth(int gridWidth, int widest, int narrowest);
+
 // A user-defined event: a set of rows of the shown table.
 struct LaplasEvent {
     std::array<bool, kMaxRows> Member{};

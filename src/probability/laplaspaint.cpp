@@ -1,7 +1,7 @@
 // Painting of the outcome table, the event table and the frequency graph,
 // and the texts they show.
 #include "probability/laplas.h"
-#include "base/numfmt.h"
+#include "probability/graphscale.h"
 #include <QPainter>
 #include <cmath>
 
@@ -83,6 +83,21 @@ QString TLaplas::OutcomeValueText(int row) const
     return Fixed4(RowValue(row)).rightJustified(6);
 }
 
+QString EventRowCaption(int row)
+{
+    switch (row) {
+    case kEventLetterRow: return QStringLiteral("Событие");
+    case kEventFrequencyRow: return QStringLiteral("Частота");
+    case kEventProbabilityRow: return QStringLiteral("Вероятность");
+    default: return {};
+    }
+}
+
+int EventColumnWidth(int gridWidth, int widest, int narrowest)
+{
+    return std::clamp(gridWidth / kMaxEvents - 1, narrowest, std::max(narrowest, widest));
+}
+
 QString TLaplas::EventFrequencyText(int e) const
 {
     if (e < 0 || e >= EventCount() || m_experimentCount == 0) return {};
@@ -127,7 +142,7 @@ GridLayout TLaplas::Grid1Layout() const
 GridLayout TLaplas::Grid2Layout() const
 {
     GridLayout layout;
-    layout.rows = 3;
+    layout.rows = kEventRows;
     for (int e = 0; e < EventCount(); ++e) layout.colWidths.append(m_grid2.defaultColWidth);
     return layout;
 }
@@ -197,20 +212,21 @@ void TLaplas::DrawOutcomeCell(QPainter& painter, int col, int row, const QRect& 
 
 void TLaplas::DrawEventCell(QPainter& painter, int col, int row, const QRect& rect) const
 {
-    if (col < 0 || col >= EventCount() || row < 0 || row > 2) return;
+    if (col < 0 || col >= EventCount() || row < 0 || row >= kEventRows) return;
     painter.save();
     painter.setClipRect(rect);
     painter.setFont(m_grid2.font);
-    if (row == 0) {
+    if (row == kEventLetterRow) {
         painter.fillRect(rect, BgrColor(EventPalette[col]));
         painter.setPen(Qt::white);
         const QString letter(QChar(u'A' + col));
         TextAt(painter, rect.left() + 10, rect.top(),
                col == m_selectedEvent ? QStringLiteral("» ") + letter + QStringLiteral(" «") : letter);
     } else {
-        painter.fillRect(rect, row == 1 ? m_grid1.color : m_grid2.color);
+        const bool frequency = row == kEventFrequencyRow;
+        painter.fillRect(rect, frequency ? m_grid1.color : m_grid2.color);
         painter.setPen(m_grid2.fontColor);
-        TextAt(painter, rect.left() + 5, rect.top(), row == 1 ? EventFrequencyText(col) : EventProbabilityText(col));
+        TextAt(painter, rect.left() + 5, rect.top(), frequency ? EventFrequencyText(col) : EventProbabilityText(col));
     }
     painter.restore();
 }
@@ -267,16 +283,17 @@ void TLaplas::imXYInit()
     painter.setFont(m_grid2.font);
     QPen dotted(BgrColor(kSilver));
     dotted.setStyle(Qt::DotLine);
-    const int bottom = m_graph.height() - 1;
-    for (int i = 1; i <= 10; ++i) {
-        const int y = RoundEven(bottom - i / 10.0 * bottom);
-        painter.setPen(dotted);
-        painter.drawLine(0, y, m_graph.width() - 1, y);
-        painter.setPen(m_grid2.fontColor);
-        TextAt(painter, 0, y - 3, base::FormatReal(i / 10.0L));
-    }
+    const QFontMetrics metrics = painter.fontMetrics();
+    const GraphScale scale = LayOutGraphScale(m_graph.height(), kGraphLeft, [&](const QString& text) {
+        return QSize(metrics.horizontalAdvance(text), metrics.height());
+    });
     painter.setPen(dotted);
-    painter.drawLine(kGraphLeft, bottom, kGraphLeft, 0);
+    for (const int y : scale.lineY) painter.drawLine(0, y, m_graph.width() - 1, y);
+    painter.setPen(m_grid2.fontColor);
+    for (const GraphScaleLabel& label : scale.labels)
+        painter.drawText(label.box, Qt::AlignLeft | Qt::AlignTop, label.text);
+    painter.setPen(dotted);
+    painter.drawLine(kGraphLeft, m_graph.height() - 1, kGraphLeft, 0);
     painter.end();
     emit GraphChanged();
 }

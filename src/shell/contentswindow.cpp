@@ -5,6 +5,7 @@
 #include "shell/coursepages.h"
 #include "shell/courselayout.h"
 #include "shell/lessonbuilder.h"
+#include "shell/lessons.h"
 #include "shell/topicwindow.h"
 #include "ui/dialogs.h"
 #include "ui/htmlview.h"
@@ -100,6 +101,11 @@ void TfmCont::RefreshContents()
 
 bool TfmCont::HTMLHotSpotClick(const QString& href)
 {
+    if (const std::optional<LessonAction> action = ParseLessonAction(href)) {
+        if (action->kind == LessonAction::Kind::Edit) EditLessonClick(action->code);
+        else DeleteLessonClick(action->code);
+        return true;
+    }
     const ContentsLink link = ParseContentsLink(href);
     if (!m_work) return true;
     if (!base::IsSafeTopicCode(link.code)) {
@@ -113,6 +119,34 @@ bool TfmCont::HTMLHotSpotClick(const QString& href)
 void TfmCont::NewLessonClick()
 {
     if (m_builder && base::App().isTeacher) m_builder->Open(m_section);
+}
+
+namespace {
+// The title of a lesson of section n as its list gives it; empty when unlisted.
+QString ListedLessonTitle(int section, const QString& code)
+{
+    const std::optional<QStringList> lines = base::TryReadLines(base::LessonsFile(section));
+    return lines ? LessonTitle(*lines, code) : QString();
+}
+} // namespace
+
+void TfmCont::EditLessonClick(const QString& code)
+{
+    if (!m_builder || !base::App().isTeacher) return;
+    m_builder->Edit(m_section, code, ListedLessonTitle(m_section, code));
+}
+
+void TfmCont::DeleteLessonClick(const QString& code)
+{
+    if (!base::App().isTeacher) return;
+    const QString title = ListedLessonTitle(m_section, code);
+    const QString question = QStringLiteral("Удалить урок «%1»? Его нельзя будет вернуть.").arg(title.isEmpty() ? code : title);
+    if (ui::dialogs().question(question, ui::kAppCaption, ui::Choice::YesNo, ui::Answer::No) != ui::Answer::Yes) return;
+    // The builder must not write the deleted lesson back.
+    if (m_builder && m_builder->lessonCode().compare(code, Qt::CaseInsensitive) == 0) m_builder->btCancelClick();
+    const QString failed = DeleteLesson(m_section, code);
+    if (!failed.isEmpty()) ui::ShowMessage(failed);
+    RefreshContents();
 }
 
 } // namespace shell

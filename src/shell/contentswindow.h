@@ -45,6 +45,10 @@ public:
     bool HTMLHotSpotClick(const QString& href);
     // "Создать новый урок".
     void NewLessonClick();
+    // A teacher's links beside a lesson: open it in the lesson builder, or
+    // delete it after asking. Pupils have neither.
+    void EditLessonClick(const QString& code);
+    void DeleteLessonClick(const QString& code);
 
     std::array<ui::TMyButton*, 10> btSection{};
 

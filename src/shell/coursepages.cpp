@@ -169,10 +169,19 @@ QStringList BuildResultsPage(const QString& exerciseCodes, const PageBuildSettin
 
 namespace {
 
+const QString kEditLessonScheme = QStringLiteral("EDIT:");
+const QString kDeleteLessonScheme = QStringLiteral("DELETE:");
+
 QString ContentsEntry(const QString& code, const QString& rest, bool current)
 {
     const QString shown = current ? QStringLiteral("<B>") + rest + QStringLiteral("</B>") : rest;
     return QStringLiteral("<li><A HREF=\"%1 %2\">%3</A>").arg(code, rest, shown);
+}
+
+QString LessonTools(const QString& code)
+{
+    return QStringLiteral(" <SMALL>[<A HREF=\"%1%3\">изменить</A> | <A HREF=\"%2%3\">удалить</A>]</SMALL>")
+        .arg(kEditLessonScheme, kDeleteLessonScheme, code);
 }
 
 } // namespace
@@ -191,7 +200,9 @@ QStringList BuildContentsPage(const base::ContentsSection& section, const QStrin
     for (const QString& line : lessonLines) {
         if (base::Trim(line).isEmpty()) continue;
         const base::ContentsTopic lesson = base::SplitTopicEntry(line);
-        out.append(ContentsEntry(lesson.code, lesson.rest, lesson.code == currentTopic));
+        QString entry = ContentsEntry(lesson.code, lesson.rest, lesson.code == currentTopic);
+        if (teacher && base::IsSafeTopicCode(lesson.code)) entry += LessonTools(lesson.code);
+        out.append(entry);
     }
     out.append(QStringLiteral("</ul>"));
     if (teacher) out.append(QStringLiteral("<P><INPUT TYPE=SUBMIT VALUE=\"Создать новый урок\">"));
@@ -208,5 +219,16 @@ ContentsLink ParseContentsLink(const QString& href)
     return link;
 }
 
+std::optional<LessonAction> ParseLessonAction(const QString& href)
+{
+    for (const auto& [scheme, kind] : {std::pair{kEditLessonScheme, LessonAction::Kind::Edit},
+                                       std::pair{kDeleteLessonScheme, LessonAction::Kind::Delete}}) {
+        if (!href.startsWith(scheme, Qt::CaseInsensitive)) continue;
+        const QString code = href.mid(scheme.size());
+        if (!base::IsLessonCode(code) || !base::IsSafeTopicCode(code)) return std::nullopt;
+        return LessonAction{kind, code};
+    }
+    return std::nullopt;
+}
 
 } // namespace shell

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 // The generated pages of the course: the contents list of a section and the
 // four pages of a topic (theory, tools, exercises, results). Pure text
@@ -43,7 +44,8 @@ QString MinutesSeconds(long long seconds);
 
 // The contents list of a section: headings with their topics, then the
 // teachers' lessons ("code title" lines of the section's lessons file); the
-// current topic's entry is bold; teachers get the button for a new lesson.
+// current topic's entry is bold; teachers get the button for a new lesson
+// and, beside every lesson, links to edit and to delete it.
 QStringList BuildContentsPage(const base::ContentsSection& section, const QStringList& lessonLines,
                               const QString& currentTopic, bool teacher);
 
@@ -54,6 +56,16 @@ struct ContentsLink {
     QString title;
 };
 ContentsLink ParseContentsLink(const QString& href);
+
+// A teacher's link beside a lesson of the contents list: edit it in the
+// lesson builder, or delete it.
+struct LessonAction {
+    enum class Kind { Edit, Delete };
+    Kind kind = Kind::Edit;
+    QString code;
+};
+// None for every other link.
+std::optional<LessonAction> ParseLessonAction(const QString& href);
 
 
 } // namespace shell

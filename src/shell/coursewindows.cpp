@@ -34,6 +34,9 @@ void CreateCourseWindows(Workspace& windows)
     contents->setLessonBuilder(builder);
     work->setLessonBuilder(builder);
     builder->onVisibilityChanged = [work] { work->RebuildPage(); };
+    builder->captionOf = [contents](const QString& fullCode) {
+        return contents->TopicTitleOf(fullCode.section(QLatin1Char('\\'), 0, 0));
+    };
     builder->onSaved = [work, contents](int section) {
         if (ui::WindowStack::instance().top() == work) ui::CloseTopWindow();
         contents->ShowContents(section);

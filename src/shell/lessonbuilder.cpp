@@ -86,6 +86,9 @@ bool TffOwn::Open(int section)
         ui::ShowMessage(QStringLiteral("В файле ") + kLessonGroupsFile + QStringLiteral(" нет трех групп страниц"));
         return false;
     }
+    // A new lesson after a changed one starts without the old title.
+    if (!m_lessonCode.isEmpty()) Edit1->clear();
+    m_lessonCode.clear();
     TreeView1->clear();
     for (const QString& group : groups) TreeView1->addTopLevelItem(new QTreeWidgetItem({group}));
     TreeView1->expandAll();
@@ -100,6 +103,22 @@ bool TffOwn::Open(int section)
     }
     show();
     raise();
+    return true;
+}
+
+bool TffOwn::Edit(int section, const QString& code, const QString& title)
+{
+    const std::optional<LessonPages> pages = ReadLesson(code);
+    if (!pages) {
+        ui::ShowMessage(QStringLiteral("Не удается прочитать урок ") + code);
+        return false;
+    }
+    if (!Open(section)) return false;
+    m_lessonCode = code;
+    Edit1->setText(title);
+    for (int g = 0; g < int(pages->size()); ++g)
+        for (const QString& page : pages->at(size_t(g)))
+            AddToLesson(g + 1, page, captionOf ? captionOf(page) : QString());
     return true;
 }
 
@@ -155,7 +174,7 @@ void TffOwn::btSaveClick()
         shellcalls::guide().ShowNote(kNoTitleNote, kNoTitleNoteSeconds);
         return;
     }
-    const LessonSaved saved = SaveLesson(m_section, title, pages());
+    const LessonSaved saved = SaveLesson(m_section, title, pages(), m_lessonCode);
     if (saved.code.isEmpty()) {
         ui::ShowMessage(saved.error);
         return;

@@ -21,6 +21,12 @@ public:
     // the section and shows the window. False after a message when the
     // groups file cannot be read or has fewer than three groups.
     bool Open(int section);
+    // Opens a saved lesson of the section for changing: its title and its
+    // pages in their groups; "Сохранить" then writes over it. False after a
+    // message when the lesson cannot be read.
+    bool Edit(int section, const QString& code, const QString& title);
+    // The lesson being changed; empty while a new one is gathered.
+    QString lessonCode() const { return m_lessonCode; }
     // Adds a full page code under group page (1..3), shown by its caption
     // (the topic's title; the code when there is none).
     void AddToLesson(int page, const QString& code, const QString& caption = {});
@@ -41,6 +47,9 @@ public:
     // pages show or drop their "Добавить в урок" links).
     std::function<void(int section)> onSaved;
     std::function<void()> onVisibilityChanged;
+    // The caption of a page of a saved lesson by its full code (its topic's
+    // title); null or empty shows the code.
+    std::function<QString(const QString& fullCode)> captionOf;
 
     QLineEdit* Edit1;
     QTreeWidget* TreeView1;
@@ -58,6 +67,7 @@ private:
     void moveChosen(int step);
 
     int m_section = 0;
+    QString m_lessonCode;
     bool m_placed = false;
 };
 

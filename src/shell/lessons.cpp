@@ -32,6 +32,20 @@ int LessonNumber(const QString& fileName)
     return digits.toInt();
 }
 
+QString LessonFile(const QString& code) { return base::kLessonFolder + code + QStringLiteral(".CFG"); }
+
+// A lesson code that names a file of the lessons folder and nothing beyond it.
+bool IsLessonFileCode(const QString& code) { return base::IsLessonCode(code) && base::IsSafeTopicCode(code); }
+
+// The index of the list entry of code; -1 when there is none.
+int EntryIndex(const QStringList& listLines, const QString& code)
+{
+    if (code.isEmpty()) return -1;
+    for (int i = 0; i < listLines.size(); ++i)
+        if (base::SplitTopicEntry(listLines[i]).code.compare(code, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
 } // namespace
 
 QStringList ReadLessonGroups(const QString& file)
@@ -61,23 +75,82 @@ QStringList LessonFileLines(const LessonPages& pages)
     return lines;
 }
 
-LessonSaved SaveLesson(int section, const QString& title, const LessonPages& pages)
+std::optional<LessonPages> ReadLesson(const QString& code)
+{
+    if (!IsLessonFileCode(code)) return std::nullopt;
+    const std::optional<QStringList> lines = base::TryReadLines(LessonFile(code));
+    if (!lines) return std::nullopt;
+    LessonPages pages;
+    for (int g = 0; g < int(pages.size()) && g < lines->size(); ++g) pages[size_t(g)] = base::PageCodes(lines->at(g));
+    return pages;
+}
+
+QString LessonTitle(const QStringList& listLines, const QString& code)
+{
+    const int index = EntryIndex(listLines, code);
+    return index < 0 ? QString() : base::SplitTopicEntry(listLines[index]).rest;
+}
+
+bool RetitleLesson(QStringList& listLines, const QString& code, const QString& title)
+{
+    const int index = EntryIndex(listLines, code);
+    if (index < 0) return false;
+    listLines[index] = base::SplitTopicEntry(listLines[index]).code + QLatin1Char(' ') + title;
+    return true;
+}
+
+bool RemoveLessonEntry(QStringList& listLines, const QString& code)
+{
+    const int index = EntryIndex(listLines, code);
+    if (index < 0) return false;
+    listLines.removeAt(index);
+    return true;
+}
+
+QString ChangeLessonList(int section, const std::function<bool(QStringList& lines)>& change)
 {
     const QString listFile = base::LessonsFile(section);
     std::optional<QStringList> list = base::TryReadLines(listFile);
+    if (!list) return QStringLiteral("Не удается открыть файл ") + listFile;
+    if (!change(*list)) return {};
+    if (!base::WriteLines(listFile, *list)) return QStringLiteral("Не удается записать файл ") + listFile;
+    return {};
+}
+
+LessonSaved SaveLesson(int section, const QString& title, const LessonPages& pages, const QString& code)
+{
+    const QString listFile = base::LessonsFile(section);
+    const std::optional<QStringList> list = base::TryReadLines(listFile);
     if (!list) return {{}, QStringLiteral("Не удается открыть файл ") + listFile + QStringLiteral(". Урок не сохранен.")};
+    const bool rewrite = IsLessonFileCode(code) && EntryIndex(*list, code) >= 0;
     base::ForceFolder(base::kLessonFolder);
-    const QString code = NextLessonCode(base::ListFiles(base::kLessonFolder + base::kLessonPrefix + QStringLiteral("*.CFG")));
-    const QString lessonFile = base::kLessonFolder + code + QStringLiteral(".CFG");
-    if (!base::WriteLines(lessonFile, LessonFileLines(pages)))
+    const QString saved =
+        rewrite ? code : NextLessonCode(base::ListFiles(base::kLessonFolder + base::kLessonPrefix + QStringLiteral("*.CFG")));
+    if (!base::WriteLines(LessonFile(saved), LessonFileLines(pages)))
         return {{}, QStringLiteral("Не удается записать урок в папку ") + base::kLessonFolder};
-    list->append(code + QLatin1Char(' ') + title);
-    if (!base::WriteLines(listFile, *list)) {
-        // A lesson nobody can find would only take a number: take it back.
-        QFile::remove(base::RealPath(lessonFile));
-        return {{}, QStringLiteral("Не удается записать файл ") + listFile + QStringLiteral(". Урок не сохранен.")};
-    }
-    return {code, {}};
+    const QString failed = ChangeLessonList(section, [&](QStringList& lines) {
+        if (!RetitleLesson(lines, saved, title)) lines.append(saved + QLatin1Char(' ') + title);
+        return true;
+    });
+    if (failed.isEmpty()) return {saved, {}};
+    // A new lesson nobody can find would only take a number: take it back.
+    if (!rewrite) QFile::remove(base::RealPath(LessonFile(saved)));
+    return {{}, failed + QStringLiteral(". Урок не сохранен.")};
+}
+
+QString DeleteLesson(int section, const QString& code)
+{
+    bool listed = false;
+    const QString failed = ChangeLessonList(section, [&](QStringList& lines) {
+        listed = RemoveLessonEntry(lines, code);
+        return listed;
+    });
+    if (!failed.isEmpty()) return failed + QStringLiteral(". Урок не удален.");
+    if (!listed) return QStringLiteral("Урока ") + code + QStringLiteral(" нет в списке уроков");
+    // Only codes of the lessons folder's own form name a file to delete.
+    if (IsLessonFileCode(code) && base::FileExists(LessonFile(code)) && !QFile::remove(base::RealPath(LessonFile(code))))
+        return QStringLiteral("Не удается удалить файл ") + LessonFile(code);
+    return {};
 }
 
 } // namespace shell

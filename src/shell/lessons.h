@@ -2,6 +2,8 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
+#include <optional>
 
 // Teachers' lessons: a page list of three lines like a topic's, kept as
 // "ZADS\00000000\USERnnnn.CFG" and listed in the lessons file of the contents
@@ -25,6 +27,24 @@ QString NextLessonCode(const QStringList& fileNames);
 using LessonPages = std::array<QStringList, 3>;
 QStringList LessonFileLines(const LessonPages& pages);
 
+// The pages of a saved lesson, per group; none when its file cannot be read.
+std::optional<LessonPages> ReadLesson(const QString& code);
+
+// Entries of a section's lessons list ("code title" lines). Codes compare
+// without regard to letter case, as file names do.
+// The title of lesson code; empty when the list has no such entry.
+QString LessonTitle(const QStringList& listLines, const QString& code);
+// The list with the entry of code titled anew; false when there is none.
+bool RetitleLesson(QStringList& listLines, const QString& code, const QString& title);
+// The list without the entry of code; false when there is none.
+bool RemoveLessonEntry(QStringList& listLines, const QString& code);
+
+// Reads section n's lessons list, lets change alter it and writes it back
+// atomically when change returns true. Every change of a lessons list goes
+// through here. Returns the message to show; empty when all went well or
+// change wanted nothing written.
+QString ChangeLessonList(int section, const std::function<bool(QStringList& lines)>& change);
+
 struct LessonSaved {
     QString code;  // the new lesson's code; empty when nothing was written
     QString error; // the message to show when nothing was written
@@ -32,7 +52,14 @@ struct LessonSaved {
 
 // Saves a lesson of section n: the section's lessons list must be readable
 // before anything is written, so that no lesson is left without its entry;
-// the lesson file and the list are each written atomically.
-LessonSaved SaveLesson(int section, const QString& title, const LessonPages& pages);
+// the lesson file and the list are each written atomically. With the code
+// of a lesson listed in the section, that lesson is written over and
+// retitled instead of a new one being made.
+LessonSaved SaveLesson(int section, const QString& title, const LessonPages& pages, const QString& code = {});
+
+// Deletes lesson code of section n: its list entry first (so that no entry
+// is left pointing at a missing file), then its file. Returns the message
+// to show; empty when the lesson is gone.
+QString DeleteLesson(int section, const QString& code);
 
 } // namespace shell

@@ -36,6 +36,10 @@ inline constexpr int kBottomHeight = 56;
 inline constexpr QRect kBtTable{14, 9, 190, 38};
 inline constexpr QRect kBtMethod{216, 9, 190, 38};
 inline constexpr QRect kBtSearch{418, 9, 150, 38};
+// Where the drawn strip shows only paper: past the buttons, at a whole
+// number of the paper's 80-pixel pattern, so a narrow strip can take its
+// background from there.
+inline constexpr int kBottomPaperFrom = 640;
 
 // Frames of the guide figure: resting, under the mouse, speaking.
 inline constexpr int kFigFrameRest = 0;

@@ -1,4 +1,5 @@
 #include "shell/mainwindow.h"
+#include "shell/bottomstrip.h"
 #include "base/colours.h"
 #include "shell/labs.h"
 #include "labframe/labregistry.h"
@@ -267,6 +268,24 @@ void TfmMain::layOut()
     m_emptyPanel->setGeometry(area);
     if (m_shownPanel) m_shownPanel->setGeometry(area);
     m_bottomStrip->setGeometry(0, area.height(), MyPanel1->width(), L::kBottomHeight);
+    fitBottomStrip();
+}
+
+void TfmMain::fitBottomStrip()
+{
+    const int width = m_bottomStrip->width();
+    const std::array<QRect, 3> places = bottomstrip::Places(width);
+    const std::array<ui::TMyButton*, 3> buttons{btTable, btMethod, btAbout};
+    for (size_t i = 0; i < buttons.size(); ++i) buttons[i]->setGeometry(places[i]);
+    const std::array<QLabel*, 3> pictures{imMainBott, imMainBoOn, imMainBoOf};
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        if (m_bottomDrawn[i].isNull()) continue;
+        const QPixmap fitted = QPixmap::fromImage(bottomstrip::FitPicture(m_bottomDrawn[i].toImage(), width));
+        pictures[i]->setPixmap(fitted);
+        pictures[i]->resize(fitted.size());
+    }
+    // A disabled button shows its part of the "off" picture: the part moved.
+    for (ui::TMyButton* button : buttons) button->setImageOff(imMainBoOf);
 }
 
 bool TfmMain::eventFilter(QObject* watched, QEvent* event)
@@ -330,7 +349,8 @@ void TfmMain::loadFirstPictures()
     pictures.animation(btMain, QStringLiteral("GIF\\Home.GIF"));
     // The disabled buttons show their part of the "off" pictures now there are some.
     for (ui::TMyButton* button : {btBook, btLabs, btTime}) button->setImageOff(imMainLeOf);
-    for (ui::TMyButton* button : {btTable, btMethod, btAbout}) button->setImageOff(imMainBoOf);
+    m_bottomDrawn = {imMainBott->pixmap(), imMainBoOn->pixmap(), imMainBoOf->pixmap()};
+    fitBottomStrip();
     pictures.reportMissing();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include "ui/fullsizewindow.h"
 #include <QPixmap>
+#include <array>
 #include <QPointer>
 #include <QString>
 #include <functional>
@@ -142,6 +143,8 @@ private:
     void createStatusBar();
     void connectControls();
     void layOut();
+    // Places the bottom strip's buttons and pictures for the strip's width.
+    void fitBottomStrip();
     void FormShow();
     void loadFirstPictures();
     void applyRole();
@@ -157,6 +160,9 @@ private:
     QList<QPointer<QWidget>> m_travelling; // btBack, btMain, pBott, Fig
     QWidget* m_emptyPanel;
     QWidget* m_bottomStrip; // imMainBott with its three buttons, under HTML
+    // The bottom strip's pictures as drawn (normal, hover, disabled), which
+    // a narrow strip shows fitted to its width.
+    std::array<QPixmap, 3> m_bottomDrawn;
     QWidget* m_shownPanel = nullptr; // the panel in MyPanel1, if any
     QPixmap m_mainLeft;
     QPixmap m_labsLeft;

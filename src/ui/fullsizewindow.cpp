@@ -1,14 +1,19 @@
 #include "ui/fullsizewindow.h"
 #include "base/appstate.h"
 #include "ui/dialogs.h"
+#include "ui/screenfit.h"
 #include "shellcalls/shellcalls.h"
 #include <QCloseEvent>
 #include <QShortcut>
+#include <QTimer>
 
 namespace ui {
 namespace {
 bool g_quitting = false;
-}
+// How long a window manager may take to maximise a window before the window
+// takes the screen's free area itself.
+constexpr int kWindowManagerAnswerMs = 300;
+} // namespace
 
 FullSizeWindow::FullSizeWindow(const QString& name, QWidget* parent) : QWidget(parent)
 {
@@ -48,6 +53,22 @@ void FullSizeWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     placeNavigationButtons();
+}
+
+void FullSizeWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !isMaximized()) return;
+    const QSize asked = size();
+    QTimer::singleShot(kWindowManagerAnswerMs, this, [this, asked] {
+        // A window manager that maximised the window changed its size; one
+        // that is not there left it as it was.
+        const QRect area = ClientAreaOf(*this);
+        if (!isMaximized() || size() != asked || area.size() == asked) return;
+        setGeometry(area);
+        // Placing a window ends its maximised state; it is still meant to be.
+        setWindowState(windowState() | Qt::WindowMaximized);
+    });
 }
 
 void FullSizeWindow::closeEvent(QCloseEvent* event)

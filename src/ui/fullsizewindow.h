@@ -29,6 +29,9 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A window asked to be maximised covers the screen's free area even where
+    // no window manager answers the request (a bare X display).
+    void changeEvent(QEvent* event) override;
 };
 
 } // namespace ui

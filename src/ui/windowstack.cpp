@@ -1,5 +1,6 @@
 #include "ui/windowstack.h"
 #include "ui/fullsizewindow.h"
+#include "ui/screenfit.h"
 
 namespace ui {
 
@@ -30,7 +31,8 @@ void WindowStack::replace(QWidget* from, QWidget* to)
         // size it was made with.
         const bool maximized = from->isMaximized();
         to->setWindowState(Qt::WindowNoState);
-        to->setGeometry(from->geometry());
+        // A window made for a larger screen than this one stays on it.
+        to->setGeometry(FitInto(from->geometry(), ClientAreaOf(*from)));
         if (maximized) to->setWindowState(Qt::WindowMaximized);
     }
     to->show();

@@ -163,8 +163,32 @@ TEST_F(CoursePages, ContentsListMarksTheCurrentTopicAndListsLessons)
                          "<h1>Числа</h1><ul>", "<li><A HREF=\"A01 §1. Запись чисел\">§1. Запись чисел</A>",
                          "<li><A HREF=\"A02 §2. Порядок\"><B>§2. Порядок</B></A>", "</ul>",
                          "<h1>Авторские уроки</h1><ul>", "<li><A HREF=\"USER0001 Мой урок\">Мой урок</A>", "</ul>"}));
-    const QStringList teacher = BuildContentsPage(section, {}, "", true);
+    const QStringList teacher = BuildContentsPage(section, {"USER0001 Мой урок", "USER..\\x Чужой"}, "", true);
     EXPECT_EQ(teacher.last(), "<P><INPUT TYPE=SUBMIT VALUE=\"Создать новый урок\">");
+    EXPECT_TRUE(teacher.contains("<li><A HREF=\"USER0001 Мой урок\">Мой урок</A> <SMALL>[<A HREF=\"EDIT:USER0001\">изменить</A>"
+                                 " | <A HREF=\"DELETE:USER0001\">удалить</A>]</SMALL>"));
+    EXPECT_TRUE(teacher.contains("<li><A HREF=\"USER..\\x Чужой\">Чужой</A>")); // no tools for a code outside the folder
+}
+
+TEST(ContentsLinks, LessonActionsAreTakenOnlyForLessonCodesOfTheFolder)
+{
+    using Kind = LessonAction::Kind;
+    struct Case {
+        const char* href;
+        std::optional<Kind> kind;
+        const char* code;
+    };
+    for (const Case& c : {Case{"EDIT:USER0001", Kind::Edit, "USER0001"}, Case{"DELETE:USER0012", Kind::Delete, "USER0012"},
+                          Case{"delete:USER0012", Kind::Delete, "USER0012"},
+                          Case{"DELETE:USER0001\\..\\..\\x", std::nullopt, ""},
+                          Case{"DELETE:A05", std::nullopt, ""}, Case{"USER0001 Мой урок", std::nullopt, ""},
+                          Case{"EDIT:", std::nullopt, ""}}) {
+        const std::optional<LessonAction> action = ParseLessonAction(c.href);
+        ASSERT_EQ(action.has_value(), c.kind.has_value()) << c.href;
+        if (!action) continue;
+        EXPECT_EQ(action->kind, *c.kind) << c.href;
+        EXPECT_EQ(action->code, c.code) << c.href;
+    }
 }
 
 TEST_F(CoursePages, ContentsLinksAreSplitAndUnsafeCodesRefused)
@@ -215,6 +239,84 @@ TEST_F(LessonFiles, NoLessonIsWrittenWithoutTheSectionsList)
     EXPECT_TRUE(saved.code.isEmpty());
     EXPECT_TRUE(saved.error.contains("LESS21.TXT"));
     EXPECT_FALSE(base::FileExists("ZADS\\00000000\\USER0001.CFG"));
+}
+
+TEST(Lessons, ListEntriesAreFoundRetitledAndRemovedByCode)
+{
+    const QStringList list{"USER0001 Первый", "", "USER0002 Второй урок", "USER0003 Третий"};
+    EXPECT_EQ(LessonTitle(list, "USER0002"), "Второй урок");
+    EXPECT_EQ(LessonTitle(list, "user0003"), "Третий"); // codes as file names: any letter case
+    EXPECT_TRUE(LessonTitle(list, "USER0009").isEmpty());
+    EXPECT_TRUE(LessonTitle(list, "").isEmpty()); // not the empty line
+
+    QStringList retitled = list;
+    EXPECT_TRUE(RetitleLesson(retitled, "USER0002", "Дроби"));
+    EXPECT_EQ(retitled, (QStringList{"USER0001 Первый", "", "USER0002 Дроби", "USER0003 Третий"}));
+    EXPECT_FALSE(RetitleLesson(retitled, "USER0009", "Нет"));
+
+    QStringList removed = list;
+    EXPECT_TRUE(RemoveLessonEntry(removed, "USER0001"));
+    EXPECT_EQ(removed, (QStringList{"", "USER0002 Второй урок", "USER0003 Третий"}));
+    EXPECT_FALSE(RemoveLessonEntry(removed, "USER0001"));
+    EXPECT_FALSE(RemoveLessonEntry(removed, ""));
+    EXPECT_EQ(removed.size(), 3);
+}
+
+TEST_F(LessonFiles, ASavedLessonIsReadBackAndWrittenOverInPlace)
+{
+    writeLines("ZADS\\LESS12.TXT", {"USER0001 Старый", "USER0002 Другой"});
+    writeLines("ZADS\\00000000\\USER0001.CFG", {" A\\T1 A\\T2", "", " A\\011"});
+    writeLines("ZADS\\00000000\\USER0002.CFG", {"", "", ""});
+    const std::optional<LessonPages> pages = ReadLesson("USER0001");
+    ASSERT_TRUE(pages.has_value());
+    EXPECT_EQ(*pages, (LessonPages{QStringList{"A\\T1", "A\\T2"}, QStringList{}, QStringList{"A\\011"}}));
+    EXPECT_FALSE(ReadLesson("USER0404").has_value());
+    EXPECT_FALSE(ReadLesson("USER..\\..\\x").has_value());
+
+    const LessonSaved saved = SaveLesson(12, "Новый", {QStringList{"A\\T2"}, {}, {}}, "USER0001");
+    EXPECT_EQ(saved.code, "USER0001");
+    EXPECT_EQ(readBytes("ZADS\\00000000\\USER0001.CFG"), cp1251Lines({" A\\T2", "", ""}));
+    EXPECT_EQ(readBytes("ZADS\\LESS12.TXT"), cp1251Lines({"USER0001 Новый", "USER0002 Другой"}));
+    EXPECT_FALSE(base::FileExists("ZADS\\00000000\\USER0003.CFG"));
+    // A code the section does not list makes a new lesson: another section's is not written over.
+    EXPECT_EQ(SaveLesson(12, "Копия", {}, "USER0007").code, "USER0003");
+}
+
+TEST_F(LessonFiles, DeletingTakesTheEntryAndTheFileAndNothingElse)
+{
+    writeLines("ZADS\\LESS12.TXT", {"USER0001 Первый", "USER0002 Второй"});
+    writeLines("ZADS\\00000000\\USER0001.CFG", {"", "", ""});
+    writeLines("ZADS\\00000000\\USER0002.CFG", {"", "", ""});
+    EXPECT_TRUE(DeleteLesson(12, "USER0001").isEmpty());
+    EXPECT_EQ(readBytes("ZADS\\LESS12.TXT"), cp1251Lines({"USER0002 Второй"}));
+    EXPECT_FALSE(base::FileExists("ZADS\\00000000\\USER0001.CFG"));
+    EXPECT_TRUE(base::FileExists("ZADS\\00000000\\USER0002.CFG"));
+
+    // Not listed in this section, or no list at all: nothing is deleted.
+    EXPECT_FALSE(DeleteLesson(12, "USER0001").isEmpty());
+    EXPECT_FALSE(DeleteLesson(13, "USER0002").isEmpty());
+    EXPECT_TRUE(base::FileExists("ZADS\\00000000\\USER0002.CFG"));
+    // A listed entry whose file is already gone still leaves the list.
+    writeLines("ZADS\\LESS12.TXT", {"USER0002 Второй", "USER0005 Без файла"});
+    EXPECT_TRUE(DeleteLesson(12, "USER0005").isEmpty());
+    EXPECT_EQ(readBytes("ZADS\\LESS12.TXT"), cp1251Lines({"USER0002 Второй"}));
+}
+
+TEST_F(LessonFiles, ListChangesWriteOnlyWhenAsked)
+{
+    writeLines("ZADS\\LESS12.TXT", {"USER0001 Первый"});
+    const QByteArray before = readBytes("ZADS\\LESS12.TXT");
+    EXPECT_TRUE(ChangeLessonList(12, [](QStringList& lines) {
+                    lines.clear(); // changed, but not to be written
+                    return false;
+                }).isEmpty());
+    EXPECT_EQ(readBytes("ZADS\\LESS12.TXT"), before);
+    EXPECT_TRUE(ChangeLessonList(12, [](QStringList& lines) {
+                    lines.append("USER0002 Второй");
+                    return true;
+                }).isEmpty());
+    EXPECT_EQ(readBytes("ZADS\\LESS12.TXT"), cp1251Lines({"USER0001 Первый", "USER0002 Второй"}));
+    EXPECT_TRUE(ChangeLessonList(44, [](QStringList&) { return true; }).contains("LESS44.TXT"));
 }
 
 TEST_F(LessonFiles, GroupsAreTheFirstThreeNodes)

@@ -260,6 +260,66 @@ TEST_F(CourseWindowsTest, TeacherBuildsALessonAndFindsItInTheContents)
     EXPECT_TRUE(PageText(contents->HTML).contains("Разряды"));
 }
 
+TEST_F(CourseWindowsTest, TeacherEditsAndDeletesALessonFromTheContents)
+{
+    base::App().isTeacher = true;
+    builder->captionOf = [this](const QString& code) { return contents->TopicTitleOf(code.section('\\', 0, 0)); };
+    contents->ShowContents(0);
+    EXPECT_TRUE(PageText(contents->HTML).contains("изменить"));
+
+    // Changing: the builder opens with the lesson's title and pages; saving writes over it.
+    ClickInPage(contents->HTML, "a[href^='EDIT:']");
+    ASSERT_TRUE(WaitUntil([&] { return builder->isVisible(); }));
+    EXPECT_EQ(builder->Edit1->text(), "Урок учителя");
+    EXPECT_EQ(builder->pages()[0], QStringList{"A01\\T01"});
+    EXPECT_EQ(builder->TreeView1->topLevelItem(0)->child(0)->text(0), "Запись чисел");
+    builder->AddToLesson(3, "A01\\011");
+    builder->Edit1->setText("Урок о разрядах");
+    builder->btSaveClick();
+    EXPECT_EQ(readBytes("ZADS\\00000000\\USER0001.CFG"), cp1251Lines({" A01\\T01", "", " A01\\011"}));
+    EXPECT_EQ(readBytes("ZADS\\LESS00.TXT"), cp1251Lines({"USER0001 Урок о разрядах"}));
+    EXPECT_FALSE(base::FileExists("ZADS\\00000000\\USER0002.CFG"));
+    // A new lesson afterwards starts empty and gets a number of its own.
+    contents->NewLessonClick();
+    EXPECT_TRUE(builder->Edit1->text().isEmpty());
+    EXPECT_TRUE(builder->lessonCode().isEmpty());
+    builder->btCancelClick();
+
+    // Deleting asks first; No keeps the lesson.
+    dialogs.answers = {ui::Answer::No};
+    contents->DeleteLessonClick("USER0001");
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions[0].text.contains("Урок о разрядах"));
+    EXPECT_EQ(dialogs.questionDefaults[0], ui::Answer::No);
+    EXPECT_TRUE(base::FileExists("ZADS\\00000000\\USER0001.CFG"));
+    // Deleting the lesson the builder has open closes the builder, which
+    // would otherwise write the lesson back.
+    contents->EditLessonClick("USER0001");
+    ASSERT_TRUE(builder->isVisible());
+    dialogs.answers = {ui::Answer::Yes};
+    contents->DeleteLessonClick("USER0001");
+    EXPECT_FALSE(builder->isVisible());
+    EXPECT_FALSE(base::FileExists("ZADS\\00000000\\USER0001.CFG"));
+    EXPECT_EQ(readBytes("ZADS\\LESS00.TXT"), QByteArray());
+    EXPECT_FALSE(PageText(contents->HTML).contains("Урок о разрядах"));
+}
+
+TEST_F(CourseWindowsTest, PupilsCanNeitherEditNorDeleteLessons)
+{
+    base::App().isTeacher = false;
+    contents->ShowContents(0);
+    const QString page = PageText(contents->HTML);
+    EXPECT_TRUE(page.contains("Урок учителя"));
+    EXPECT_FALSE(page.contains("изменить"));
+    EXPECT_FALSE(page.contains("удалить"));
+    // Links typed into a page by other means are refused as well.
+    EXPECT_TRUE(contents->HTMLHotSpotClick("DELETE:USER0001"));
+    EXPECT_TRUE(contents->HTMLHotSpotClick("EDIT:USER0001"));
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_FALSE(builder->isVisible());
+    EXPECT_TRUE(base::FileExists("ZADS\\00000000\\USER0001.CFG"));
+}
+
 TEST_F(CourseWindowsTest, IllustrationLabTakesThePageViewIntoTheReferenceWindow)
 {
     labframe::RegisterLab(6, [] { return new TestLab(6); });

@@ -254,7 +254,7 @@ TEST_F(MainWindowTest, BackWalksThePageHistoryBeforeLeavingTheSection)
 TEST_F(MainWindowTest, WindowStackWithBackAndMainButtons)
 {
     openMain();
-    main->setGeometry(40, 30, 820, 600);
+    main->setGeometry(40, 30, 720, 540); // inside the test screen
     main->ShowSection(shell::kSectionLabs);
     Window* contents = openWindow("fmCont");
     Window* topic = openWindow("fmWork");

@@ -41,6 +41,8 @@ constexpr int kCell = kTile + 1;       // a ball cell with its grid line
 constexpr int kGraphWidth = 2000;
 constexpr int kEventColumn = 64;       // default column width of the event table
 constexpr int kEventRow = 20;
+constexpr int kCaptionPadding = 4;     // around the captions of the event table's rows
+constexpr int kEventCellMargin = 6;    // an event cell's text begins 5 pixels in
 constexpr int kScaleInterval = 50;     // ms between steps of a held scale button
 constexpr int kMinRowHeight = 5;       // rows get no lower than 4 pixels
 constexpr int kMinBarScale = 101;      // bar scales stay within 100 ... 1000
@@ -322,18 +324,34 @@ QWidget* TfmLab16::makeEventPanel()
     row->addStretch(1);
     column->addWidget(tools);
 
+    Grid2Captions = new TPaintBox(PEvents);
+    Grid2Captions->setObjectName(QStringLiteral("Grid2Captions"));
+    Grid2Captions->setFixedHeight(kEventRows * (kEventRow + 1));
+    Grid2Captions->setPainter([this](QPainter& painter) { paintEventCaptions(painter); });
+    int captionWidth = 0;
+    for (int row = 0; row < kEventRows; ++row)
+        captionWidth = std::max(captionWidth, Grid2Captions->fontMetrics().horizontalAdvance(EventRowCaption(row)));
+    Grid2Captions->setFixedWidth(captionWidth + 2 * kCaptionPadding);
+
     Grid2 = new TPaintBox(PEvents);
     Grid2->setObjectName(QStringLiteral("Grid2"));
     Grid2->setToolTip(QStringLiteral("Чтобы сформировать событие,  щелкайте по его исходам"));
-    Grid2->setFixedHeight(3 * (kEventRow + 1));
+    Grid2->setFixedHeight(kEventRows * (kEventRow + 1));
     Grid2->setPainter([this](QPainter& painter) {
         painter.fillRect(Grid2->rect(), Qt::white);
         // Only the events' columns are cells; the rest shows the grid's colour.
-        painter.setClipRect(0, 0, Laplas->EventCount() * (kEventColumn + 1), Grid2->height());
+        painter.setClipRect(0, 0, Laplas->EventCount() * (Laplas->Grid2Look().defaultColWidth + 1), Grid2->height());
         Laplas->PaintGrid2(painter);
     });
-    Grid2->setPressed([this](QPoint point) { Laplas->Grid2MouseDown(point.x() / (kEventColumn + 1)); });
-    column->addWidget(Grid2);
+    Grid2->setPressed([this](QPoint point) {
+        Laplas->Grid2MouseDown(point.x() / (Laplas->Grid2Look().defaultColWidth + 1));
+    });
+    Grid2->setResized([this](QSize size) { updateEventColumns(size.width()); });
+    auto* eventTable = new QHBoxLayout;
+    eventTable->setSpacing(0);
+    eventTable->addWidget(Grid2Captions);
+    eventTable->addWidget(Grid2, 1);
+    column->addLayout(eventTable);
     addHelpMenu(Grid2);
 
     column->addWidget(Caption(QStringLiteral("  Приближение частоты события к его вероятности:"), PEvents));
@@ -587,6 +605,25 @@ void TfmLab16::LaplasExperiment()
 void TfmLab16::updateGrid1Layout()
 {
     Grid1->setRowCount(Laplas->Grid1Layout().rows);
+}
+
+// The event table gives each event an equal share of its width, so that the
+// fifth event shows as well, but no less than its numbers need.
+void TfmLab16::updateEventColumns(int gridWidth)
+{
+    GridLook look = Laplas->Grid2Look();
+    look.width = gridWidth;
+    const int narrowest = Grid2->fontMetrics().horizontalAdvance(QStringLiteral("0,0000")) + kEventCellMargin;
+    look.defaultColWidth = EventColumnWidth(gridWidth, kEventColumn, narrowest);
+    Laplas->BindGrid2(look);
+}
+
+void TfmLab16::paintEventCaptions(QPainter& painter) const
+{
+    painter.setPen(labframe::kCaptionColour);
+    for (int row = 0; row < kEventRows; ++row)
+        painter.drawText(QRect(kCaptionPadding, row * (kEventRow + 1), Grid2Captions->width() - kCaptionPadding, kEventRow),
+                         Qt::AlignLeft | Qt::AlignVCenter, EventRowCaption(row));
 }
 
 void TfmLab16::updateGraphCanvas(QSize size)

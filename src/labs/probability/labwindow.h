@@ -97,6 +97,8 @@ public:
     QToolButton* btAdd;
     QToolButton* btDel;
     TPaintBox* Grid2;
+    // Beside the event table: what each of its rows shows.
+    TPaintBox* Grid2Captions;
     TGraphBox* ScrollBox1;
     TPaintBox* Image1;
     QTimer* TimeMash;
@@ -125,6 +127,8 @@ private:
     void showModelPage();
     void updateGrid1Layout();
     void updateGraphCanvas(QSize size);
+    void updateEventColumns(int gridWidth);
+    void paintEventCaptions(QPainter& painter) const;
     void fitPanelsToModel();
 
     // Painting of the panels.

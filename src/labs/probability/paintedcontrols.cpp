@@ -1,5 +1,6 @@
 #include "labs/probability/paintedcontrols.h"
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -31,6 +32,12 @@ void TPaintBox::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && m_pressed) m_pressed(event->position().toPoint());
     QWidget::mousePressEvent(event);
+}
+
+void TPaintBox::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_resized) m_resized(event->size());
 }
 
 TOutcomeGrid::TOutcomeGrid(QWidget* parent) : QAbstractScrollArea(parent)

@@ -14,10 +14,12 @@ class TPaintBox : public QWidget {
 public:
     using Painter = std::function<void(QPainter&)>;
     using Pressed = std::function<void(QPoint)>;
+    using Resized = std::function<void(QSize)>;
 
     explicit TPaintBox(QWidget* parent = nullptr);
     void setPainter(Painter painter) { m_painter = std::move(painter); }
     void setPressed(Pressed pressed) { m_pressed = std::move(pressed); }
+    void setResized(Resized resized) { m_resized = std::move(resized); }
     // The width the box asks for; the layout may give it less (the picture
     // is then cut at the right), so a long row never widens the window.
     void setPreferredWidth(int width);
@@ -27,10 +29,12 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     Painter m_painter;
     Pressed m_pressed;
+    Resized m_resized;
     int m_preferredWidth = 0;
 };
 
