@@ -1,0 +1,578 @@
+#include "plane/functions.h"
+#include "base/apperror.h"
+#include "base/numfmt.h"
+#include "base/symbols.h"
+#include "expr/expression.h"
+#include "plane/scene.h"
+#include <algorithm>
+#include <cmath>
+
+namespace plane {
+namespace {
+
+const QString kArrayDisplayText = QStringLiteral("[...]");
+constexpr double kParameterZero = 1e-6;
+
+FunctionValue Finite(double value)
+{
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+double ClampDomainEnd(double end) { return std::clamp(end, -kUnrestricted, kUnrestricted); }
+bool Unrestricted(double end) { return std::abs(end) >= kUnrestricted; }
+
+// An end moved by a transformation stays unrestricted when it was.
+double MovedEnd(double end, double moved) { return Unrestricted(end) ? end : ClampDomainEnd(moved); }
+
+bool IsParameterLetter(QStringView name) { return name.size() == 1 && name[0] >= u'a' && name[0] <= u'z'; }
+
+int ParameterIndex(QChar letter) { return letter.unicode() - u'a'; }
+
+// The formula's variables other than the coordinates, in formula order.
+QStringList FormulaParameters(const formulas::TFormula& formula, int coordinates)
+{
+    const QStringList& variables = formula.Variables();
+    return variables.mid(std::min<qsizetype>(coordinates, variables.size()));
+}
+
+// Why a formula cannot be evaluated: its expression cannot be made or read,
+// or it uses a name that is no one-letter parameter. Empty when it can.
+QString FormulaProblem(const formulas::TFormula& formula, int coordinates)
+{
+    for (const QString& name : FormulaParameters(formula, coordinates))
+        if (!IsParameterLetter(name))
+            return QStringLiteral("«%1»: параметр обозначается одной латинской буквой").arg(name);
+    try {
+        const auto parsed = expr::ParsedExpression::Read(formula.ExpressionText());
+        if (parsed->Failed()) return parsed->Error().message();
+    } catch (const base::AppError& error) {
+        return error.message();
+    }
+    return {};
+}
+
+void LoadParameters(formulas::TFormula& formula, int coordinates, const PlaneScene& params)
+{
+    for (const QString& name : FormulaParameters(formula, coordinates))
+        if (IsParameterLetter(name)) formula.SetValue(name, params.Param(ParameterIndex(name[0])));
+}
+
+// Compiling is an optimisation: a formula the compiler refuses (or an
+// expression that cannot be made) is evaluated by the parser, which reports
+// the problem at every evaluation.
+void CompileQuietly(formulas::TFormula& formula)
+{
+    try {
+        if (formula.Compiled()) formula.RecompileAfterEdit();
+        else formula.Compile();
+    } catch (const base::AppError&) {
+    }
+}
+
+QString DerivedText(DerivedType type, const TFunction& source)
+{
+    switch (type) {
+    case DerivedType::ShiftY: return QStringLiteral("[f(x)+a]");
+    case DerivedType::ShiftX: return QStringLiteral("[f(x-a)]");
+    case DerivedType::StretchY: return QStringLiteral("[k*f(x)]");
+    case DerivedType::StretchX: return QStringLiteral("[f(k*x)]");
+    case DerivedType::ReflectY: return QStringLiteral("[f(-x)]");
+    case DerivedType::ReflectX: return QStringLiteral("[-f(x)]");
+    case DerivedType::AbsValue: return QStringLiteral("[[modl[f(x)]]]");
+    case DerivedType::AbsArgument: return QStringLiteral("[[f(][modl[x]][)]]");
+    case DerivedType::Derivative: return QStringLiteral("[(]") + source.Formula().Text() + QStringLiteral("[)'") + u']';
+    }
+    return {};
+}
+
+// The domain of a derived graph from its source's.
+std::pair<double, double> DerivedDomain(DerivedType type, double param, double lo, double hi)
+{
+    switch (type) {
+    case DerivedType::ShiftX: return {MovedEnd(lo, lo + param), MovedEnd(hi, hi + param)};
+    case DerivedType::StretchX:
+        // f(k·x) with k = 0 is the constant f(0); a negative k turns the ends round.
+        if (param == 0) return {-kUnrestricted, kUnrestricted};
+        if (param > 0) return {MovedEnd(lo, lo / param), MovedEnd(hi, hi / param)};
+        return {Unrestricted(hi) ? -kUnrestricted : ClampDomainEnd(hi / param),
+                Unrestricted(lo) ? kUnrestricted : ClampDomainEnd(lo / param)};
+    case DerivedType::ReflectY: return {-hi, -lo};
+    // f(|x|) has values where |x| lies in the source's domain; drawn over
+    // [−hi, hi], so that an unrestricted source gives an unrestricted graph.
+    case DerivedType::AbsArgument:
+        if (hi < 0) return {1, -1};  // empty: nothing is drawn
+        return {-hi, hi};
+    default: return {lo, hi};
+    }
+}
+
+} // namespace
+
+double ValueOrMarker(FunctionValue value) { return value ? *value : kNoValueMarker; }
+
+QString AlgebraTag(AlgebraKind kind)
+{
+    switch (kind) {
+    case AlgebraKind::FunctionFormula: return QStringLiteral("TFunctionFormula:");
+    case AlgebraKind::FunctionArrayLine: return QStringLiteral("TFunctionArrayLine:");
+    case AlgebraKind::FunctionArrayPolynom: return QStringLiteral("TFunctionArrayPolynom:");
+    case AlgebraKind::FunctionArrayMNK: return QStringLiteral("TFunctionArrayMNK:");
+    case AlgebraKind::FunctionKoeffPolynom: return QStringLiteral("TFunctionKoeffPolynom:");
+    case AlgebraKind::Derivative: return QStringLiteral("TDerivative:");
+    case AlgebraKind::Equation: return QStringLiteral("TEquation:");
+    }
+    return {};
+}
+
+bool IsFunction(AlgebraKind kind) { return kind != AlgebraKind::Equation; }
+
+QString DerivedTypeCaption(DerivedType type)
+{
+    switch (type) {
+    case DerivedType::ShiftY: return QStringLiteral("Сдвиг вдоль Oy");
+    case DerivedType::ShiftX: return QStringLiteral("Сдвиг вдоль Ox");
+    case DerivedType::StretchY: return QStringLiteral("Растяжение по Oy");
+    case DerivedType::StretchX: return QStringLiteral("Растяжение по Ox");
+    case DerivedType::ReflectY: return QStringLiteral("Отражение относительно Oy");
+    case DerivedType::ReflectX: return QStringLiteral("Отражение относительно Ox");
+    case DerivedType::AbsValue: return QStringLiteral("|f(x)|");
+    case DerivedType::AbsArgument: return QStringLiteral("f(|x|)");
+    case DerivedType::Derivative: return QStringLiteral("Производная f ' (x)");
+    }
+    return {};
+}
+
+// --- TAlgebra -------------------------------------------------------------
+
+TAlgebra::TAlgebra(base::Bgr colour) : Color(colour), m_formula(std::make_unique<formulas::TFormula>()) {}
+
+TAlgebra::~TAlgebra() = default;
+
+bool TAlgebra::SetRelation(QChar relation)
+{
+    if (relation != kEqual && relation != kLess && relation != kGreater) return false;
+    m_relation = relation;
+    RelationChanged();
+    Touch();
+    return true;
+}
+
+bool TAlgebra::SetParameter(QChar letter, double value)
+{
+    if (!Parameters().contains(QString(letter))) return false;
+    m_formula->SetValue(QString(letter), value);
+    Touch();
+    return true;
+}
+
+// --- TFunction ------------------------------------------------------------
+
+TFunction::TFunction(base::Bgr colour) : TAlgebra(colour) { Formula().SetPrefix(QStringLiteral("y = ")); }
+
+void TFunction::RelationChanged() { Formula().SetPrefix(QStringLiteral("y ") + Relation() + u' '); }
+
+bool TFunction::SetDomain(double xMin, double xMax)
+{
+    if (!std::isfinite(xMin) || !std::isfinite(xMax)) return false;
+    m_xMin = ClampDomainEnd(xMin);
+    m_xMax = ClampDomainEnd(xMax);
+    Touch();
+    return true;
+}
+
+uint64_t TFunction::ChainRevision() const
+{
+    uint64_t sum = 0;
+    for (const TFunction* f = this; f; f = f->Source()) sum += f->Revision();
+    return sum;
+}
+
+const GraphLines& TFunction::Graph(const PlaneView& view)
+{
+    const CacheKey key{ChainRevision(), view.Scale(), view.CenterX(), view.CenterY(), view.Width(), view.Height()};
+    if (m_cacheKey != key) {
+        m_cache = SampleGraph(*this, view);
+        m_cacheKey = key;
+    }
+    return m_cache;
+}
+
+GraphLines SampleGraph(TFunction& f, const PlaneView& view)
+{
+    GraphLines lines;
+    if (!f.Valid()) return lines;
+    const int left = std::max(0, view.ToScreenX(f.XMin()));
+    const int right = std::min(view.Width(), view.ToScreenX(f.XMax()));
+    QPolygon piece;
+    auto endPiece = [&] {
+        if (piece.size() >= 2) lines.Pieces.push_back(std::move(piece));
+        piece = QPolygon();
+    };
+    // The previous step of the piece; a piece's first step has none.
+    bool haveStep = false;
+    int lastStep = 0;
+    for (int column = left; column <= right; ++column) {
+        const FunctionValue y = f.Value(view.ToWorldX(column));
+        if (!y) {
+            endPiece();
+            haveStep = false;
+            continue;
+        }
+        const int row = view.ToScreenY(*y);
+        if (!piece.isEmpty()) {
+            const int step = row - piece.back().y();
+            const bool small = std::abs(step) <= kMaxJoinedJump;
+            const bool joined =
+                haveStep ? (lastStep * step >= 0 || (std::abs(lastStep) <= kMaxJoinedJump && small)) : small;
+            if (joined) {
+                lastStep = step;
+                haveStep = true;
+            } else {
+                endPiece();
+                haveStep = false;
+            }
+        }
+        piece.append(QPoint(column, row));
+    }
+    endPiece();
+    return lines;
+}
+
+// --- TFunctionFormula -----------------------------------------------------
+
+TFunctionFormula::TFunctionFormula(const QString& text, const PlaneScene& params, base::Bgr colour) : TFunction(colour)
+{
+    Formula().SetText(text);
+    FormulaEdited(params);
+}
+
+void TFunctionFormula::FormulaEdited(const PlaneScene& params)
+{
+    LoadParameters(Formula(), 1, params);
+    m_problem = FormulaProblem(Formula(), 1);
+    if (m_problem.isEmpty()) CompileQuietly(Formula());
+    Touch();
+}
+
+FunctionValue TFunctionFormula::Value(double x)
+{
+    formulas::TFormula& formula = Formula();
+    formula.Values()[0] = x;
+    const std::optional<long double> value = formula.TryCalculate();
+    if (!value) return std::nullopt;
+    return Finite(double(*value));
+}
+
+QStringList TFunctionFormula::Parameters() const { return FormulaParameters(Formula(), 1); }
+
+// --- arrays ---------------------------------------------------------------
+
+TFunctionArray::TFunctionArray(base::Bgr colour) : TFunction(colour) { Formula().SetText(kArrayDisplayText); }
+
+bool TFunctionArray::AddPoint(double x, double y)
+{
+    if (!std::isfinite(x) || !std::isfinite(y) || int(m_samples.size()) >= kMaxSamples) return false;
+    const auto at = std::upper_bound(m_samples.begin(), m_samples.end(), x,
+                                     [](double v, const Sample& s) { return v < s.x; });
+    m_samples.insert(at, Sample{x, y});
+    SetDomain(m_samples.front().x, m_samples.back().x);
+    SamplesChanged();
+    return true;
+}
+
+QString TFunctionArray::Problem() const { return FitProblemText(Fit()); }
+
+FitProblem TFunctionArrayLine::Fit() const { return Samples().empty() ? FitProblem::NoPoints : FitProblem::None; }
+
+TFunctionArrayPolynom::TFunctionArrayPolynom(base::Bgr colour) : TFunctionArray(colour), m_polynomial({}) {}
+
+void TFunctionArrayPolynom::SamplesChanged() { m_polynomial = InterpolationPolynomial(Samples()); }
+
+TFunctionArrayMNK::TFunctionArrayMNK(base::Bgr colour) : TFunctionArray(colour) { SamplesChanged(); }
+
+void TFunctionArrayMNK::SamplesChanged() { m_fit = LeastSquaresPolynomial(Samples(), 1); }
+
+FunctionValue TFunctionArrayMNK::Value(double x)
+{
+    if (m_fit.Problem != FitProblem::None) return std::nullopt;
+    return PolynomialValue(m_fit.Coefficients, x);
+}
+
+// --- coefficients ---------------------------------------------------------
+
+TFunctionKoeffPolynom::TFunctionKoeffPolynom(base::Bgr colour) : TFunction(colour) { Formula().SetText(kArrayDisplayText); }
+
+bool TFunctionKoeffPolynom::SetCoefficients(std::vector<double> coefficients)
+{
+    if (int(coefficients.size()) > kMaxCoefficients) return false;
+    if (!std::all_of(coefficients.begin(), coefficients.end(), [](double v) { return std::isfinite(v); })) return false;
+    m_coefficients = std::move(coefficients);
+    Touch();
+    return true;
+}
+
+// --- derived graphs -------------------------------------------------------
+
+TDerivative::TDerivative(TFunction& source, DerivedType type, double param, base::Bgr colour)
+    : TFunction(colour), m_source(&source), m_type(type), m_param(param)
+{
+    Formula().SetText(DerivedText(type, source));
+    const auto [lo, hi] = DerivedDomain(type, param, source.XMin(), source.XMax());
+    SetDomain(lo, hi);
+}
+
+QString TDerivative::Problem() const
+{
+    const TFunction* f = m_source;
+    while (f->Source()) f = f->Source();
+    return f->Problem();
+}
+
+void TDerivative::SourceArguments(double x, std::vector<double>& out) const
+{
+    switch (m_type) {
+    case DerivedType::ShiftX: out.push_back(x - m_param); break;
+    case DerivedType::StretchX: out.push_back(m_param * x); break;
+    case DerivedType::ReflectY: out.push_back(-x); break;
+    case DerivedType::AbsArgument: out.push_back(std::abs(x)); break;
+    case DerivedType::Derivative:
+        out.push_back(x + kStep);
+        out.push_back(x - kStep);
+        break;
+    default: out.push_back(x); break;
+    }
+}
+
+FunctionValue TDerivative::Combine(const FunctionValue* values) const
+{
+    if (!values[0]) return std::nullopt;
+    const double v = *values[0];
+    switch (m_type) {
+    case DerivedType::ShiftY: return Finite(v + m_param);
+    case DerivedType::StretchY: return Finite(m_param * v);
+    case DerivedType::ReflectX: return -v;
+    case DerivedType::AbsValue: return std::abs(v);
+    case DerivedType::Derivative:
+        if (!values[1]) return std::nullopt;
+        return Finite((v - *values[1]) / (2 * kStep));
+    default: return v;
+    }
+}
+
+// Evaluated without recursion, so that a chain of any length fits the
+// stack: the arguments are carried down the chain level by level to the
+// first graph that is not derived, and its values are combined back up.
+FunctionValue TDerivative::Value(double x)
+{
+    std::vector<const TDerivative*> chain;
+    TFunction* plain = this;
+    while (plain->Kind() == AlgebraKind::Derivative) {
+        const auto* derived = static_cast<const TDerivative*>(plain);
+        chain.push_back(derived);
+        plain = derived->Source();
+    }
+    // arguments[levelStart[k] …] are the arguments of chain[k].
+    std::vector<double> arguments{x};
+    std::vector<size_t> levelStart{0};
+    for (const TDerivative* derived : chain) {
+        const size_t from = levelStart.back(), to = arguments.size();
+        levelStart.push_back(to);
+        for (size_t i = from; i < to; ++i) derived->SourceArguments(arguments[i], arguments);
+        if (arguments.size() - levelStart.back() > kMaxSourceEvaluations) return std::nullopt;
+    }
+    std::vector<FunctionValue> values;
+    for (size_t i = levelStart.back(); i < arguments.size(); ++i) values.push_back(plain->Value(arguments[i]));
+    for (size_t k = chain.size(); k-- > 0;) {
+        const size_t count = levelStart[k + 1] - levelStart[k];
+        std::vector<FunctionValue> combined(count);
+        const int perArgument = chain[k]->ArgumentCount();
+        for (size_t i = 0; i < count; ++i) combined[i] = chain[k]->Combine(&values[i * size_t(perArgument)]);
+        values = std::move(combined);
+    }
+    return values.front();
+}
+
+// --- equations ------------------------------------------------------------
+
+TEquation::TEquation(const QString& text, const PlaneScene& params, base::Bgr colour) : TAlgebra(colour)
+{
+    Formula().SetSuffix(QStringLiteral(" = 0"));
+    Formula().SetText(text);
+    FormulaEdited(params);
+}
+
+void TEquation::RelationChanged() { Formula().SetSuffix(u' ' + Relation() + QStringLiteral(" 0")); }
+
+void TEquation::FormulaEdited(const PlaneScene& params)
+{
+    LoadParameters(Formula(), 2, params);
+    m_problem = FormulaProblem(Formula(), 2);
+    if (m_problem.isEmpty()) CompileQuietly(Formula());
+    Touch();
+}
+
+FunctionValue TEquation::Value(double x, double y)
+{
+    formulas::TFormula& formula = Formula();
+    formula.Values()[0] = x;
+    formula.Values()[1] = y;
+    const std::optional<long double> value = formula.TryCalculate();
+    if (!value) return std::nullopt;
+    return Finite(double(*value));
+}
+
+QStringList TEquation::Parameters() const { return FormulaParameters(Formula(), 2); }
+
+// --- the list -------------------------------------------------------------
+
+FunctionList::FunctionList() = default;
+FunctionList::~FunctionList() = default;
+FunctionList::FunctionList(FunctionList&&) noexcept = default;
+FunctionList& FunctionList::operator=(FunctionList&&) noexcept = default;
+
+int FunctionList::IndexOf(const TAlgebra* object) const
+{
+    for (size_t i = 0; i < m_objects.size(); ++i)
+        if (m_objects[i].get() == object) return int(i);
+    return -1;
+}
+
+std::vector<TFunction*> FunctionList::Functions() const
+{
+    std::vector<TFunction*> functions;
+    for (const auto& object : m_objects)
+        if (IsFunction(object->Kind())) functions.push_back(static_cast<TFunction*>(object.get()));
+    return functions;
+}
+
+template <class T> T* FunctionList::Append(std::unique_ptr<T> object)
+{
+    T* raw = object.get();
+    m_objects.push_back(std::move(object));
+    return raw;
+}
+
+TFunctionFormula* FunctionList::AddFormula(const QString& text, const PlaneScene& params, base::Bgr colour)
+{
+    return Append(std::make_unique<TFunctionFormula>(text, params, colour));
+}
+
+TEquation* FunctionList::AddEquation(const QString& text, const PlaneScene& params, base::Bgr colour)
+{
+    return Append(std::make_unique<TEquation>(text, params, colour));
+}
+
+TFunctionArray* FunctionList::AddArray(AlgebraKind kind, base::Bgr colour)
+{
+    switch (kind) {
+    case AlgebraKind::FunctionArrayLine: return Append(std::make_unique<TFunctionArrayLine>(colour));
+    case AlgebraKind::FunctionArrayPolynom: return Append(std::make_unique<TFunctionArrayPolynom>(colour));
+    case AlgebraKind::FunctionArrayMNK: return Append(std::make_unique<TFunctionArrayMNK>(colour));
+    default: return nullptr;
+    }
+}
+
+TFunctionKoeffPolynom* FunctionList::AddKoeffPolynom(std::vector<double> coefficients, base::Bgr colour)
+{
+    auto polynomial = std::make_unique<TFunctionKoeffPolynom>(colour);
+    if (!polynomial->SetCoefficients(std::move(coefficients))) return nullptr;
+    return Append(std::move(polynomial));
+}
+
+TDerivative* FunctionList::AddDerivative(TFunction& source, DerivedType type, double param, base::Bgr colour)
+{
+    if (IndexOf(&source) < 0 || !std::isfinite(param) || int(type) >= kDerivedTypeCount) return nullptr;
+    return Append(std::make_unique<TDerivative>(source, type, param, colour));
+}
+
+// Sources come before the graphs derived from them, so one pass from the
+// deleted object on finds every graph that depends on it.
+void FunctionList::Delete(TAlgebra* object)
+{
+    const int index = IndexOf(object);
+    if (index < 0) return;
+    std::vector<bool> doomed(m_objects.size(), false);
+    doomed[size_t(index)] = true;
+    for (size_t i = size_t(index) + 1; i < m_objects.size(); ++i) {
+        const TAlgebra& candidate = *m_objects[i];
+        if (candidate.Kind() != AlgebraKind::Derivative) continue;
+        const int source = IndexOf(static_cast<const TDerivative&>(candidate).Source());
+        if (source >= 0 && doomed[size_t(source)]) doomed[i] = true;
+    }
+    // Derived graphs go first, so no graph ever points at a freed source.
+    for (size_t i = m_objects.size(); i-- > 0;)
+        if (doomed[i]) m_objects.erase(m_objects.begin() + qsizetype(i));
+}
+
+void FunctionList::Clear()
+{
+    while (!m_objects.empty()) m_objects.pop_back();
+}
+
+QStringList FunctionList::ParameterNames() const
+{
+    QStringList names;
+    for (const auto& object : m_objects)
+        for (const QString& name : object->Parameters())
+            if (!names.contains(name)) names.append(name);
+    return names;
+}
+
+ParameterChange FunctionList::SetParameter(PlaneScene& scene, const QString& name, const QString& valueText)
+{
+    const auto value = base::ParseReal(valueText.trimmed(), base::Decimal::Comma);
+    if (!value || !std::isfinite(double(*value))) return {false, QStringLiteral("Надо ввести число!")};
+    return Apply(scene, name, double(*value));
+}
+
+ParameterChange FunctionList::StepParameter(PlaneScene& scene, const QString& name, double step)
+{
+    if (!IsParameterLetter(name)) return Apply(scene, name, 0);
+    double value = scene.Param(ParameterIndex(name[0])) + step;
+    if (std::abs(value) < kParameterZero) value = 0;
+    return Apply(scene, name, value);
+}
+
+ParameterChange FunctionList::Apply(PlaneScene& scene, const QString& name, double value)
+{
+    if (!IsParameterLetter(name))
+        return {false, QStringLiteral("«%1»: параметр обозначается одной латинской буквой").arg(name)};
+    if (!scene.SetParam(ParameterIndex(name[0]), value)) return {false, QStringLiteral("Надо ввести число!")};
+    for (const auto& object : m_objects) object->SetParameter(name[0], value);
+    return {true, {}};
+}
+
+void FunctionList::ApplyParameters(const PlaneScene& scene)
+{
+    for (const auto& object : m_objects)
+        for (const QString& name : object->Parameters())
+            if (IsParameterLetter(name)) object->SetParameter(name[0], scene.Param(ParameterIndex(name[0])));
+}
+
+// --- domain editing -------------------------------------------------------
+
+QString DomainEditText(const TFunction& f)
+{
+    auto end = [](double value, QChar sign) {
+        if (Unrestricted(value)) return QString(sign) + base::symbol::Infinity;
+        return base::FormatReal(value, base::Decimal::Comma);
+    };
+    return u'[' + end(f.XMin(), u'-') + u';' + end(f.XMax(), u'+') + u']';
+}
+
+std::pair<double, double> DomainFromEditText(const QString& text)
+{
+    auto evaluate = [](const QString& bracketText, double fallback) {
+        formulas::TFormula formula;
+        formula.SetText(bracketText);
+        const std::optional<long double> value = formula.TryCalculate();
+        if (!value || !std::isfinite(double(*value))) return fallback;
+        return ClampDomainEnd(double(*value));
+    };
+    const qsizetype semicolon = text.indexOf(u';');
+    if (semicolon < 0) return {-kUnrestricted, kUnrestricted};
+    return {evaluate(text.left(semicolon) + u']', -kUnrestricted), evaluate(u'[' + text.mid(semicolon + 1), kUnrestricted)};
+}
+
+} // namespace plane
