@@ -204,36 +204,51 @@ GraphLines SampleGraph(TFunction& f, const PlaneView& view)
     if (!f.Valid()) return lines;
     const int left = std::max(0, view.ToScreenX(f.XMin()));
     const int right = std::min(view.Width(), view.ToScreenX(f.XMax()));
+    if (left > right) return lines;
+    // One evaluation per column. Steps are measured in pixels from the values
+    // themselves, not from the rows kept on the plane, so that the direction
+    // of the graph is known even where it leaves the plane far up or down.
+    std::vector<FunctionValue> values;
+    values.reserve(size_t(right - left + 1));
+    for (int column = left; column <= right; ++column) values.push_back(f.Value(view.ToWorldX(column)));
+    auto stepInto = [&](size_t i) { return (*values[i - 1] - *values[i]) * view.Scale(); };
+    auto sameDirection = [](double a, double b) { return (a >= 0 && b >= 0) || (a <= 0 && b <= 0); };
+    auto small = [](double step) { return std::abs(step) <= kMaxJoinedJump; };
+
     QPolygon piece;
+    bool joinedBefore = false;  // the step into the last point of the piece was drawn
+    double lastStep = 0;
     auto endPiece = [&] {
         if (piece.size() >= 2) lines.Pieces.push_back(std::move(piece));
         piece = QPolygon();
+        joinedBefore = false;
     };
-    // The previous step of the piece; a piece's first step has none.
-    bool haveStep = false;
-    int lastStep = 0;
-    for (int column = left; column <= right; ++column) {
-        const FunctionValue y = f.Value(view.ToWorldX(column));
-        if (!y) {
+    for (size_t i = 0; i < values.size(); ++i) {
+        if (!values[i]) {
             endPiece();
-            haveStep = false;
             continue;
         }
-        const int row = view.ToScreenY(*y);
         if (!piece.isEmpty()) {
-            const int step = row - piece.back().y();
-            const bool small = std::abs(step) <= kMaxJoinedJump;
-            const bool joined =
-                haveStep ? (lastStep * step >= 0 || (std::abs(lastStep) <= kMaxJoinedJump && small)) : small;
+            const double step = stepInto(i);
+            // The step is compared with the one before it, or at the start of a
+            // piece with the one after it: a graph may jump only where it keeps
+            // its direction.
+            bool haveNeighbour = joinedBefore;
+            double neighbour = lastStep;
+            if (!haveNeighbour && i + 1 < values.size() && values[i + 1]) {
+                haveNeighbour = true;
+                neighbour = stepInto(i + 1);
+            }
+            const bool joined = haveNeighbour ? sameDirection(neighbour, step) || (small(neighbour) && small(step))
+                                              : small(step);
             if (joined) {
                 lastStep = step;
-                haveStep = true;
+                joinedBefore = true;
             } else {
                 endPiece();
-                haveStep = false;
             }
         }
-        piece.append(QPoint(column, row));
+        piece.append(QPoint(left + int(i), view.ToScreenY(*values[i])));
     }
     endPiece();
     return lines;
@@ -566,6 +581,7 @@ std::pair<double, double> DomainFromEditText(const QString& text)
     auto evaluate = [](const QString& bracketText, double fallback) {
         formulas::TFormula formula;
         formula.SetText(bracketText);
+        if (!formula.Variables().isEmpty()) return fallback;  // a letter is no number
         const std::optional<long double> value = formula.TryCalculate();
         if (!value || !std::isfinite(double(*value))) return fallback;
         return ClampDomainEnd(double(*value));

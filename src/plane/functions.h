@@ -151,8 +151,8 @@ private:
 // Samples f once per pixel column of its domain on the view. A piece ends
 // where f has no value, and where the graph jumps: a step of more than
 // kMaxJoinedJump pixel rows is joined only when the graph keeps its direction
-// through it (the step before goes the same way). A piece's first step, with
-// no step before it, is joined only when it is small.
+// through it (the step before, or at the start of a piece the step after,
+// goes the same way), so that no line is drawn across an asymptote.
 constexpr int kMaxJoinedJump = 100;
 GraphLines SampleGraph(TFunction& f, const PlaneView& view);
 
@@ -357,7 +357,7 @@ private:
 QString DomainEditText(const TFunction& f);
 // The domain from the editor's text: the part before the first ";" with "]"
 // and "[" with the part after it are evaluated as formulas; an end that does
-// not evaluate is unrestricted.
+// not evaluate to a number (a letter among them included) is unrestricted.
 std::pair<double, double> DomainFromEditText(const QString& text);
 
 } // namespace plane

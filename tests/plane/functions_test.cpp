@@ -1,0 +1,422 @@
+#include "plane/functions.h"
+#include "base/symbols.h"
+#include "plane/scene.h"
+#include <gtest/gtest.h>
+#include <cmath>
+
+using namespace plane;
+
+namespace {
+
+constexpr base::Bgr kColour = base::colour::kRed;
+
+int ParamIndex(char letter) { return letter - 'a'; }
+
+struct FormulaCase {
+    const char* name;
+    const char* text;
+    double x;
+    std::optional<double> expected;
+};
+
+class FormulaValueCase : public testing::TestWithParam<FormulaCase> {};
+
+TEST_P(FormulaValueCase, IsTheNumberOrNothing)
+{
+    const FormulaCase& c = GetParam();
+    PlaneScene scene;
+    scene.SetParam(ParamIndex('k'), 2);
+    TFunctionFormula f(QString::fromUtf8(c.text), scene, kColour);
+    const FunctionValue value = f.Value(c.x);
+    ASSERT_EQ(value.has_value(), c.expected.has_value()) << c.text;
+    if (value) {
+        EXPECT_NEAR(*value, *c.expected, 1e-12);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, FormulaValueCase,
+    testing::Values(FormulaCase{"square", "[x*x]", 3, 9.0},
+                    FormulaCase{"parameter_from_scene", "[k*x+b]", 3, 7.0},  // b keeps its start value 1
+                    FormulaCase{"fraction", "[drob[1][x]]", 4, 0.25},
+                    FormulaCase{"pole", "[drob[1][x]]", 0, std::nullopt},
+                    FormulaCase{"root_outside_domain", "[sqrt[][x]]", -1, std::nullopt},
+                    FormulaCase{"logarithm_outside_domain", "[ln(x)]", 0, std::nullopt},
+                    FormulaCase{"the_marker_number_is_a_value", "[9797]", 5, 9797.0},
+                    FormulaCase{"overflow", "[powr[10][x]]", 400, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FunctionFormula, ProblemsMakeItInvalid)
+{
+    PlaneScene scene;
+    EXPECT_TRUE(TFunctionFormula(QStringLiteral("[a*x]"), scene, kColour).Valid());
+    for (const char* text : {"", "[x+]", "[ab*x]", "[intg[0][1][x][x]]"}) {
+        TFunctionFormula f(QString::fromUtf8(text), scene, kColour);
+        EXPECT_FALSE(f.Valid()) << text;
+        EXPECT_FALSE(f.Problem().isEmpty()) << text;
+        EXPECT_TRUE(SampleGraph(f, PlaneView(100, 100)).Pieces.empty()) << text;
+    }
+}
+
+TEST(FunctionFormula, RelationSetsThePrefix)
+{
+    PlaneScene scene;
+    TFunctionFormula f(QStringLiteral("[x]"), scene, kColour);
+    EXPECT_EQ(f.Formula().PrefixText(), QStringLiteral("y = "));
+    EXPECT_TRUE(f.SetRelation(u'<'));
+    EXPECT_EQ(f.Formula().PrefixText(), QStringLiteral("y < "));
+    EXPECT_FALSE(f.SetRelation(u'!'));
+    EXPECT_EQ(f.Relation(), u'<');
+}
+
+TEST(FunctionList, ParametersAreListedOnceAndChangeEveryGraph)
+{
+    PlaneScene scene;
+    FunctionList list;
+    TFunction* kx = list.AddFormula(QStringLiteral("[k*x]"), scene, kColour);
+    TFunction* kxb = list.AddFormula(QStringLiteral("[k*x+b]"), scene, kColour);
+    list.AddEquation(QStringLiteral("[x*x+y*y-r]"), scene, kColour);
+    EXPECT_EQ(list.ParameterNames(), (QStringList{"k", "b", "r"}));
+
+    ASSERT_TRUE(list.SetParameter(scene, QStringLiteral("k"), QStringLiteral("1,5")).Done);
+    EXPECT_DOUBLE_EQ(scene.Param(ParamIndex('k')), 1.5);
+    EXPECT_DOUBLE_EQ(*kx->Value(2), 3);
+    EXPECT_DOUBLE_EQ(*kxb->Value(2), 4);
+
+    ASSERT_TRUE(list.StepParameter(scene, QStringLiteral("k"), -1.5).Done);
+    EXPECT_EQ(scene.Param(ParamIndex('k')), 0);  // within 1e-6 of 0: exactly 0
+    EXPECT_EQ(*kx->Value(2), 0);
+}
+
+TEST(FunctionList, RefusedParameterChangesKeepTheOldValue)
+{
+    PlaneScene scene;
+    FunctionList list;
+    TFunction* f = list.AddFormula(QStringLiteral("[k*x]"), scene, kColour);
+    struct Refusal {
+        const char* name;
+        const char* value;
+    };
+    for (const Refusal r : {Refusal{"k", "abc"}, Refusal{"k", ""}, Refusal{"k", "1e999"}, Refusal{"kk", "2"},
+                            Refusal{"K", "2"}, Refusal{"", "2"}}) {
+        const ParameterChange change = list.SetParameter(scene, QString::fromUtf8(r.name), QString::fromUtf8(r.value));
+        EXPECT_FALSE(change.Done) << r.name << " " << r.value;
+        EXPECT_FALSE(change.Message.isEmpty());
+    }
+    EXPECT_DOUBLE_EQ(*f->Value(3), 3);
+    EXPECT_EQ(scene.Param(ParamIndex('k')), 1);
+}
+
+TEST(FunctionList, EquationsKeepTheirCoordinates)
+{
+    PlaneScene scene;
+    FunctionList list;
+    TEquation* circle = list.AddEquation(QStringLiteral("[x*x+y*y-4]"), scene, kColour);
+    EXPECT_EQ(circle->Formula().SuffixText(), QStringLiteral(" = 0"));
+    // "y" is no parameter of an equation: setting it leaves the curve alone.
+    list.SetParameter(scene, QStringLiteral("y"), QStringLiteral("7"));
+    EXPECT_DOUBLE_EQ(*circle->Value(2, 0), 0);
+    EXPECT_DOUBLE_EQ(*circle->Value(0, 1), -3);
+    circle->SetRelation(u'>');
+    EXPECT_EQ(circle->Formula().SuffixText(), QStringLiteral(" > 0"));
+}
+
+// --- graphs through points and by coefficients -----------------------------
+
+TEST(FunctionArray, KeepsPointsSortedAndTheDomainOnThem)
+{
+    FunctionList list;
+    TFunctionArray* line = list.AddArray(AlgebraKind::FunctionArrayLine, kColour);
+    EXPECT_FALSE(line->Valid());  // no points: no value anywhere
+    EXPECT_FALSE(line->Value(0).has_value());
+    line->AddPoint(2, 4);
+    line->AddPoint(-1, 0);
+    line->AddPoint(2, 6);  // after the point with the same x
+    EXPECT_FALSE(line->AddPoint(NAN, 1));
+    EXPECT_FALSE(line->AddPoint(1, INFINITY));
+    EXPECT_EQ(line->Samples(), (std::vector<Sample>{{-1, 0}, {2, 4}, {2, 6}}));
+    EXPECT_EQ(line->XMin(), -1);
+    EXPECT_EQ(line->XMax(), 2);
+    EXPECT_EQ(line->Formula().Text(), QStringLiteral("[...]"));
+    EXPECT_TRUE(line->Valid());
+}
+
+TEST(FunctionArray, RefusesPointsBeyondItsCapacity)
+{
+    FunctionList list;
+    TFunctionArray* line = list.AddArray(AlgebraKind::FunctionArrayLine, kColour);
+    for (int i = 0; i < TFunctionArray::kMaxSamples; ++i) ASSERT_TRUE(line->AddPoint(i, i));
+    EXPECT_FALSE(line->AddPoint(-1, 0));
+}
+
+TEST(FunctionArray, PointsThatCannotBeFittedSayWhy)
+{
+    FunctionList list;
+    TFunctionArray* polynom = list.AddArray(AlgebraKind::FunctionArrayPolynom, kColour);
+    polynom->AddPoint(1, 0);
+    polynom->AddPoint(1, 5);
+    TFunctionArray* mnk = list.AddArray(AlgebraKind::FunctionArrayMNK, kColour);
+    mnk->AddPoint(1, 0);
+    mnk->AddPoint(1, 5);
+    for (TFunctionArray* f : {polynom, mnk}) {
+        EXPECT_FALSE(f->Valid());
+        EXPECT_FALSE(f->Problem().isEmpty());
+        EXPECT_FALSE(f->Value(1).has_value());
+    }
+    mnk->AddPoint(3, 5);
+    ASSERT_TRUE(mnk->Valid());
+    // Through the mean (5/3; 10/3) with slope Sxy / Sxx = (30/9) / (24/9).
+    EXPECT_NEAR(*mnk->Value(3), 10.0 / 3 + 1.25 * 4 / 3, 1e-12);
+}
+
+TEST(FunctionKoeffPolynom, EvaluatesItsCoefficients)
+{
+    FunctionList list;
+    TFunctionKoeffPolynom* f = list.AddKoeffPolynom({1, 0, -1}, kColour);
+    EXPECT_DOUBLE_EQ(*f->Value(2), -3);
+    EXPECT_EQ(list.AddKoeffPolynom({1, NAN}, kColour), nullptr);
+    EXPECT_EQ(list.Count(), 1);
+}
+
+// --- derived graphs ---------------------------------------------------------
+
+struct DerivedCase {
+    DerivedType type;
+    double param;
+    double x;
+    double expected;
+};
+
+class DerivedValueCase : public testing::TestWithParam<DerivedCase> {};
+
+TEST_P(DerivedValueCase, TransformsItsSource)
+{
+    const DerivedCase& c = GetParam();
+    PlaneScene scene;
+    FunctionList list;
+    TFunction* source = list.AddFormula(QStringLiteral("[x*x+x]"), scene, kColour);
+    TDerivative* derived = list.AddDerivative(*source, c.type, c.param, kColour);
+    ASSERT_NE(derived, nullptr);
+    EXPECT_NEAR(*derived->Value(c.x), c.expected, 1e-6) << DerivedTypeCaption(c.type).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, DerivedValueCase,
+                         testing::Values(DerivedCase{DerivedType::ShiftY, 2, 1, 4},
+                                         DerivedCase{DerivedType::ShiftX, 2, 3, 2},
+                                         DerivedCase{DerivedType::StretchY, 3, 1, 6},
+                                         DerivedCase{DerivedType::StretchX, 2, 1, 6},
+                                         DerivedCase{DerivedType::ReflectY, 1, 1, 0},
+                                         DerivedCase{DerivedType::ReflectX, 1, 1, -2},
+                                         DerivedCase{DerivedType::AbsValue, 1, -0.5, 0.25},
+                                         DerivedCase{DerivedType::AbsArgument, 1, -2, 6},
+                                         DerivedCase{DerivedType::Derivative, 1, 1, 3}));
+
+struct DomainCase {
+    DerivedType type;
+    double param;
+    double xMin, xMax;  // of the source
+    double expectedMin, expectedMax;
+};
+
+class DerivedDomainCase : public testing::TestWithParam<DomainCase> {};
+
+TEST_P(DerivedDomainCase, FollowsTheTransformation)
+{
+    const DomainCase& c = GetParam();
+    PlaneScene scene;
+    FunctionList list;
+    TFunction* source = list.AddFormula(QStringLiteral("[x]"), scene, kColour);
+    source->SetDomain(c.xMin, c.xMax);
+    TDerivative* derived = list.AddDerivative(*source, c.type, c.param, kColour);
+    EXPECT_DOUBLE_EQ(derived->XMin(), c.expectedMin);
+    EXPECT_DOUBLE_EQ(derived->XMax(), c.expectedMax);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Types, DerivedDomainCase,
+    testing::Values(DomainCase{DerivedType::ShiftX, 2, 0, 1, 2, 3}, DomainCase{DerivedType::ShiftY, 2, 0, 1, 0, 1},
+                    DomainCase{DerivedType::StretchX, 2, 0, 1, 0, 0.5},
+                    DomainCase{DerivedType::StretchX, -2, 0, 1, -0.5, 0},
+                    DomainCase{DerivedType::StretchX, 0, 0, 1, -kUnrestricted, kUnrestricted},
+                    DomainCase{DerivedType::ReflectY, 1, 0, 1, -1, 0},
+                    DomainCase{DerivedType::AbsArgument, 1, -kUnrestricted, kUnrestricted, -kUnrestricted, kUnrestricted},
+                    DomainCase{DerivedType::AbsArgument, 1, 1, 3, -3, 3},
+                    // an unrestricted end stays unrestricted when shifted
+                    DomainCase{DerivedType::ShiftX, 5, -kUnrestricted, 1, -kUnrestricted, 6}));
+
+TEST(Derivative, FollowsItsSourceAndItsGaps)
+{
+    PlaneScene scene;
+    FunctionList list;
+    TFunction* root = list.AddFormula(QStringLiteral("[k*sqrt[][x]]"), scene, kColour);
+    TDerivative* shifted = list.AddDerivative(*root, DerivedType::ShiftY, 1, kColour);
+    EXPECT_DOUBLE_EQ(*shifted->Value(4), 3);
+    EXPECT_FALSE(shifted->Value(-1).has_value());
+    const uint64_t before = shifted->ChainRevision();
+    list.SetParameter(scene, QStringLiteral("k"), QStringLiteral("3"));
+    EXPECT_DOUBLE_EQ(*shifted->Value(4), 7);
+    EXPECT_GT(shifted->ChainRevision(), before);
+    // The derivative needs the source on both sides of x.
+    TDerivative* slope = list.AddDerivative(*root, DerivedType::Derivative, 1, kColour);
+    EXPECT_FALSE(slope->Value(0).has_value());
+    EXPECT_EQ(slope->Formula().Text(), QStringLiteral("[(][k*sqrt[][x]][)']"));
+}
+
+TEST(Derivative, LongChainsEvaluateWithoutRecursion)
+{
+    PlaneScene scene;
+    FunctionList list;
+    TFunction* f = list.AddFormula(QStringLiteral("[x]"), scene, kColour);
+    constexpr int kChain = 20000;
+    for (int i = 0; i < kChain; ++i) f = list.AddDerivative(*f, DerivedType::ShiftY, 1, kColour);
+    EXPECT_DOUBLE_EQ(*f->Value(0.5), kChain + 0.5);
+}
+
+TEST(Derivative, NestedDerivativesGiveUpInsteadOfExplodingTheWork)
+{
+    PlaneScene scene;
+    FunctionList list;
+    TFunction* f = list.AddFormula(QStringLiteral("[x*x*x]"), scene, kColour);
+    TFunction* second = list.AddDerivative(*list.AddDerivative(*f, DerivedType::Derivative, 1, kColour),
+                                           DerivedType::Derivative, 1, kColour);
+    EXPECT_NEAR(*second->Value(2), 12, 1e-3);
+    for (int i = 0; i < 40; ++i) f = list.AddDerivative(*f, DerivedType::Derivative, 1, kColour);
+    EXPECT_FALSE(f->Value(0).has_value());
+}
+
+TEST(FunctionList, DeletingASourceDeletesWhatIsDerivedFromIt)
+{
+    PlaneScene scene;
+    FunctionList list;
+    TFunction* a = list.AddFormula(QStringLiteral("[x]"), scene, kColour);
+    TFunction* b = list.AddDerivative(*a, DerivedType::ShiftY, 1, kColour);
+    TFunction* other = list.AddFormula(QStringLiteral("[x*x]"), scene, kColour);
+    list.AddDerivative(*b, DerivedType::ReflectX, 1, kColour);
+    TFunction* fromOther = list.AddDerivative(*other, DerivedType::AbsValue, 1, kColour);
+    list.Delete(a);
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.At(0), other);
+    EXPECT_EQ(list.At(1), fromOther);
+    EXPECT_EQ(list.AddDerivative(*a, DerivedType::ShiftY, 1, kColour), nullptr);  // not in the list
+}
+
+// --- sampling ---------------------------------------------------------------
+
+PlaneView View(int width = 400, int height = 300, double scale = 40)
+{
+    PlaneView view(width, height);
+    view.SetScale(scale);
+    return view;
+}
+
+// The pixel position of a world x, not rounded to a column.
+double ExactColumn(const PlaneView& view, double x) { return (x - view.CenterX()) * view.Scale() + view.Width() / 2.0; }
+
+// True when some drawn segment runs from one side of world x to the other.
+bool JoinedAcross(const GraphLines& lines, const PlaneView& view, double x)
+{
+    const double column = ExactColumn(view, x);
+    for (const QPolygon& piece : lines.Pieces)
+        for (qsizetype i = 1; i < piece.size(); ++i)
+            if (piece[i - 1].x() < column && piece[i].x() > column) return true;
+    return false;
+}
+
+TEST(SampleGraph, LeavesGapsAtPolesAndAsymptotes)
+{
+    PlaneScene scene;
+    TFunctionFormula hyperbola(QStringLiteral("[drob[1][x]]"), scene, kColour);
+    PlaneView view = View();
+    EXPECT_FALSE(JoinedAcross(SampleGraph(hyperbola, view), view, 0));
+    view.SetCenter(0.0123, 0);  // no column hits the pole itself
+    EXPECT_FALSE(JoinedAcross(SampleGraph(hyperbola, view), view, 0));
+
+    TFunctionFormula tangent(QStringLiteral("[tg(x)]"), scene, kColour);
+    for (double scale : {2.0, 40.0, 400.0, 5000.0}) {
+        PlaneView around = View(400, 300, scale);
+        around.SetCenter(M_PI / 2 + 0.001, 0);
+        const GraphLines lines = SampleGraph(tangent, around);
+        EXPECT_FALSE(JoinedAcross(lines, around, M_PI / 2)) << scale;
+        EXPECT_GE(lines.Pieces.size(), 2u) << scale;
+    }
+}
+
+TEST(SampleGraph, JoinsSteepAndStepGraphs)
+{
+    PlaneScene scene;
+    const PlaneView view = View();
+    TFunctionFormula steep(QStringLiteral("[1000*x]"), scene, kColour);
+    const GraphLines lines = SampleGraph(steep, view);
+    ASSERT_EQ(lines.Pieces.size(), 1u);
+    EXPECT_EQ(lines.Pieces[0].size(), view.Width() + 1);
+    TFunctionFormula parabola(QStringLiteral("[x*x]"), scene, kColour);
+    EXPECT_EQ(SampleGraph(parabola, view).Pieces.size(), 1u);
+}
+
+TEST(SampleGraph, DrawsOnlyOverTheDomainAndWhereThereAreValues)
+{
+    PlaneScene scene;
+    const PlaneView view = View();
+    TFunctionFormula root(QStringLiteral("[sqrt[][x]]"), scene, kColour);
+    GraphLines lines = SampleGraph(root, view);
+    ASSERT_EQ(lines.Pieces.size(), 1u);
+    EXPECT_EQ(lines.Pieces[0].front().x(), view.ToScreenX(0) + 1);  // the root of 0 is outside its domain
+    EXPECT_EQ(lines.Pieces[0].back().x(), view.Width());
+
+    TFunctionFormula line(QStringLiteral("[x]"), scene, kColour);
+    line.SetDomain(-1, 2);
+    lines = SampleGraph(line, view);
+    ASSERT_EQ(lines.Pieces.size(), 1u);
+    EXPECT_EQ(lines.Pieces[0].front(), QPoint(view.ToScreenX(-1), view.ToScreenY(-1)));
+    EXPECT_EQ(lines.Pieces[0].back(), QPoint(view.ToScreenX(2), view.ToScreenY(2)));
+
+    line.SetDomain(3, 2);  // reversed: nothing
+    EXPECT_TRUE(SampleGraph(line, view).Pieces.empty());
+}
+
+TEST(FunctionGraph, IsSampledAgainOnlyAfterAChange)
+{
+    PlaneScene scene;
+    FunctionList list;
+    TFunction* f = list.AddFormula(QStringLiteral("[k*x]"), scene, kColour);
+    TFunction* derived = list.AddDerivative(*f, DerivedType::ShiftY, 1, kColour);
+    PlaneView view = View();
+    const QPoint before = derived->Graph(view).Pieces.at(0).front();
+    EXPECT_EQ(derived->Graph(view).Pieces.at(0).front(), before);
+    list.SetParameter(scene, QStringLiteral("k"), QStringLiteral("2"));
+    EXPECT_NE(derived->Graph(view).Pieces.at(0).front(), before);
+    view.SetCenter(0, 1);
+    EXPECT_EQ(derived->Graph(view).Pieces.at(0).front().y(), view.ToScreenY(2 * view.ToWorldX(0) + 1));
+}
+
+// --- domain editing ---------------------------------------------------------
+
+TEST(DomainEditing, ShowsAndReadsTheEnds)
+{
+    PlaneScene scene;
+    TFunctionFormula f(QStringLiteral("[x]"), scene, kColour);
+    const QString infinity(base::symbol::Infinity);
+    EXPECT_EQ(DomainEditText(f), QStringLiteral("[-") + infinity + QStringLiteral(";+") + infinity + u']');
+    f.SetDomain(-1, 2.5);
+    EXPECT_EQ(DomainEditText(f), QStringLiteral("[-1;2,5]"));
+
+    struct Case {
+        QString text;
+        double lo, hi;
+    };
+    for (const Case& c : {Case{"[-1;2]", -1, 2}, Case{"[-" + infinity + ";+" + infinity + "]", -kUnrestricted, kUnrestricted},
+                          Case{"[drob[1][2];3]", 0.5, 3}, Case{"[abc;4]", -kUnrestricted, 4},
+                          Case{"[1;drob[1][0]]", 1, kUnrestricted}, Case{"[5]", -kUnrestricted, kUnrestricted}}) {
+        const auto [lo, hi] = DomainFromEditText(c.text);
+        EXPECT_DOUBLE_EQ(lo, c.lo) << c.text.toStdString();
+        EXPECT_DOUBLE_EQ(hi, c.hi) << c.text.toStdString();
+    }
+}
+
+TEST(NoValueMarker, StandsForNothingOnlyAtTheBoundary)
+{
+    EXPECT_EQ(ValueOrMarker(std::nullopt), kNoValueMarker);
+    EXPECT_EQ(ValueOrMarker(2.5), 2.5);
+}
+
+} // namespace
