@@ -300,18 +300,23 @@ QString TFunctionArray::Problem() const { return FitProblemText(Fit()); }
 
 FitProblem TFunctionArrayLine::Fit() const { return Samples().empty() ? FitProblem::NoPoints : FitProblem::None; }
 
-TFunctionArrayPolynom::TFunctionArrayPolynom(base::Bgr colour) : TFunctionArray(colour), m_polynomial({}) {}
+const InterpolationPolynomial& TFunctionArrayPolynom::Polynomial() const
+{
+    if (!m_polynomial) m_polynomial.emplace(Samples());
+    return *m_polynomial;
+}
 
-void TFunctionArrayPolynom::SamplesChanged() { m_polynomial = InterpolationPolynomial(Samples()); }
-
-TFunctionArrayMNK::TFunctionArrayMNK(base::Bgr colour) : TFunctionArray(colour) { SamplesChanged(); }
-
-void TFunctionArrayMNK::SamplesChanged() { m_fit = LeastSquaresPolynomial(Samples(), 1); }
+const PolynomialFit& TFunctionArrayMNK::Line() const
+{
+    if (!m_line) m_line = LeastSquaresPolynomial(Samples(), 1);
+    return *m_line;
+}
 
 FunctionValue TFunctionArrayMNK::Value(double x)
 {
-    if (m_fit.Problem != FitProblem::None) return std::nullopt;
-    return PolynomialValue(m_fit.Coefficients, x);
+    const PolynomialFit& line = Line();
+    if (line.Problem != FitProblem::None) return std::nullopt;
+    return PolynomialValue(line.Coefficients, x);
 }
 
 // --- coefficients ---------------------------------------------------------

@@ -208,34 +208,38 @@ protected:
     FitProblem Fit() const override;
 };
 
-// The interpolation polynomial through all points.
+// The interpolation polynomial through all points. Its weights are made
+// at the first value after the points changed, not at every added point.
 class TFunctionArrayPolynom : public TFunctionArray {
 public:
-    explicit TFunctionArrayPolynom(base::Bgr colour);
+    explicit TFunctionArrayPolynom(base::Bgr colour) : TFunctionArray(colour) {}
     AlgebraKind Kind() const override { return AlgebraKind::FunctionArrayPolynom; }
-    FunctionValue Value(double x) override { return m_polynomial.Value(x); }
+    FunctionValue Value(double x) override { return Polynomial().Value(x); }
 
 protected:
-    FitProblem Fit() const override { return m_polynomial.Problem(); }
-    void SamplesChanged() override;
+    FitProblem Fit() const override { return Polynomial().Problem(); }
+    void SamplesChanged() override { m_polynomial.reset(); }
 
 private:
-    InterpolationPolynomial m_polynomial;
+    const InterpolationPolynomial& Polynomial() const;
+    mutable std::optional<InterpolationPolynomial> m_polynomial;
 };
 
-// The least-squares straight line of the points.
+// The least-squares straight line of the points, fitted at the first value
+// after the points changed.
 class TFunctionArrayMNK : public TFunctionArray {
 public:
-    explicit TFunctionArrayMNK(base::Bgr colour);
+    explicit TFunctionArrayMNK(base::Bgr colour) : TFunctionArray(colour) {}
     AlgebraKind Kind() const override { return AlgebraKind::FunctionArrayMNK; }
     FunctionValue Value(double x) override;
 
 protected:
-    FitProblem Fit() const override { return m_fit.Problem; }
-    void SamplesChanged() override;
+    FitProblem Fit() const override { return Line().Problem; }
+    void SamplesChanged() override { m_line.reset(); }
 
 private:
-    PolynomialFit m_fit;
+    const PolynomialFit& Line() const;
+    mutable std::optional<PolynomialFit> m_line;
 };
 
 // y = a0 + a1·x + a2·x² + …
