@@ -11,6 +11,8 @@ namespace plane {
 namespace {
 
 const QString kArrayDisplayText = QStringLiteral("[...]");
+// A domain whose left end lies right of its right end: nothing is drawn.
+constexpr std::pair<double, double> kEmptyDomain{1, -1};
 constexpr double kParameterZero = 1e-6;
 
 FunctionValue Finite(double value)
@@ -38,11 +40,17 @@ QStringList FormulaParameters(const formulas::TFormula& formula, int coordinates
 
 // Why a formula cannot be evaluated: its expression cannot be made or read,
 // or it uses a name that is no one-letter parameter. Empty when it can.
+QString NotAParameterText(const QString& name)
+{
+    return QStringLiteral("«%1»: параметр обозначается одной латинской буквой").arg(name);
+}
+
+ParameterChange NameRefused(const QString& name) { return {false, NotAParameterText(name)}; }
+
 QString FormulaProblem(const formulas::TFormula& formula, int coordinates)
 {
     for (const QString& name : FormulaParameters(formula, coordinates))
-        if (!IsParameterLetter(name))
-            return QStringLiteral("«%1»: параметр обозначается одной латинской буквой").arg(name);
+        if (!IsParameterLetter(name)) return NotAParameterText(name);
     try {
         const auto parsed = expr::ParsedExpression::Read(formula.ExpressionText());
         if (parsed->Failed()) return parsed->Error().message();
@@ -101,7 +109,7 @@ std::pair<double, double> DerivedDomain(DerivedType type, double param, double l
     // f(|x|) has values where |x| lies in the source's domain; drawn over
     // [−hi, hi], so that an unrestricted source gives an unrestricted graph.
     case DerivedType::AbsArgument:
-        if (hi < 0) return {1, -1};  // empty: nothing is drawn
+        if (hi < 0) return kEmptyDomain;
         return {-hi, hi};
     default: return {lo, hi};
     }
@@ -548,7 +556,7 @@ ParameterChange FunctionList::SetParameter(PlaneScene& scene, const QString& nam
 
 ParameterChange FunctionList::StepParameter(PlaneScene& scene, const QString& name, double step)
 {
-    if (!IsParameterLetter(name)) return Apply(scene, name, 0);
+    if (!IsParameterLetter(name)) return NameRefused(name);
     double value = scene.Param(ParameterIndex(name[0])) + step;
     if (std::abs(value) < kParameterZero) value = 0;
     return Apply(scene, name, value);
@@ -556,8 +564,7 @@ ParameterChange FunctionList::StepParameter(PlaneScene& scene, const QString& na
 
 ParameterChange FunctionList::Apply(PlaneScene& scene, const QString& name, double value)
 {
-    if (!IsParameterLetter(name))
-        return {false, QStringLiteral("«%1»: параметр обозначается одной латинской буквой").arg(name)};
+    if (!IsParameterLetter(name)) return NameRefused(name);
     if (!scene.SetParam(ParameterIndex(name[0]), value)) return {false, QStringLiteral("Надо ввести число!")};
     for (const auto& object : m_objects) object->SetParameter(name[0], value);
     return {true, {}};
@@ -594,6 +601,12 @@ std::pair<double, double> DomainFromEditText(const QString& text)
     const qsizetype semicolon = text.indexOf(u';');
     if (semicolon < 0) return {-kUnrestricted, kUnrestricted};
     return {evaluate(text.left(semicolon) + u']', -kUnrestricted), evaluate(u'[' + text.mid(semicolon + 1), kUnrestricted)};
+}
+
+bool AddFreehandPoint(TFunctionArray& line, double x, double y)
+{
+    if (!line.Samples().empty() && !(x > line.Samples().back().x + kFreehandStep)) return false;
+    return line.AddPoint(x, y);
 }
 
 } // namespace plane

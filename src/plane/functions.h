@@ -364,4 +364,10 @@ QString DomainEditText(const TFunction& f);
 // not evaluate to a number (a letter among them included) is unrestricted.
 std::pair<double, double> DomainFromEditText(const QString& text);
 
+// Freehand drawing: while the mouse moves right, a point is added when its
+// x exceeds the last point's by more than kFreehandStep; moving left adds
+// nothing. True when the point was added.
+constexpr double kFreehandStep = 0.2;
+bool AddFreehandPoint(TFunctionArray& line, double x, double y);
+
 } // namespace plane

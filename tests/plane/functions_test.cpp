@@ -169,6 +169,16 @@ TEST(FunctionArray, PointsThatCannotBeFittedSayWhy)
     EXPECT_NEAR(mnk->Value(3).value_or(NAN), 10.0 / 3 + 1.25 * 4 / 3, 1e-12);
 }
 
+TEST(FunctionArray, FreehandPointsAreAtLeastAStepApart)
+{
+    FunctionList list;
+    TFunctionArray* line = list.AddArray(AlgebraKind::FunctionArrayLine, kColour);
+    for (double x : {0.0, 0.1, 0.2, 0.25, 0.5, 0.3, -1.0, 0.71, 0.9, 2.0}) AddFreehandPoint(*line, x, x * x);
+    std::vector<double> xs;
+    for (const Sample& s : line->Samples()) xs.push_back(s.x);
+    EXPECT_EQ(xs, (std::vector<double>{0, 0.25, 0.5, 0.71, 2}));
+}
+
 TEST(FunctionKoeffPolynom, EvaluatesItsCoefficients)
 {
     FunctionList list;
