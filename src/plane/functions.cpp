@@ -6,6 +6,7 @@
 #include "plane/scene.h"
 #include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
 namespace plane {
 namespace {
@@ -520,17 +521,14 @@ void FunctionList::Delete(TAlgebra* object)
 {
     const int index = IndexOf(object);
     if (index < 0) return;
-    std::vector<bool> doomed(m_objects.size(), false);
-    doomed[size_t(index)] = true;
+    std::unordered_set<const TAlgebra*> doomed{object};
     for (size_t i = size_t(index) + 1; i < m_objects.size(); ++i) {
         const TAlgebra& candidate = *m_objects[i];
-        if (candidate.Kind() != AlgebraKind::Derivative) continue;
-        const int source = IndexOf(static_cast<const TDerivative&>(candidate).Source());
-        if (source >= 0 && doomed[size_t(source)]) doomed[i] = true;
+        if (candidate.Kind() == AlgebraKind::Derivative
+            && doomed.contains(static_cast<const TDerivative&>(candidate).Source()))
+            doomed.insert(&candidate);
     }
-    // Derived graphs go first, so no graph ever points at a freed source.
-    for (size_t i = m_objects.size(); i-- > 0;)
-        if (doomed[i]) m_objects.erase(m_objects.begin() + qsizetype(i));
+    std::erase_if(m_objects, [&doomed](const auto& o) { return doomed.contains(o.get()); });
 }
 
 void FunctionList::Clear()

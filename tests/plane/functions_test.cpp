@@ -281,6 +281,8 @@ TEST(Derivative, LongChainsEvaluateWithoutRecursion)
     constexpr int kChain = 20000;
     for (int i = 0; i < kChain; ++i) f = list.AddDerivative(*f, DerivedType::ShiftY, 1, kColour);
     EXPECT_DOUBLE_EQ(f->Value(0.5).value_or(NAN), kChain + 0.5);
+    list.Delete(list.At(0));
+    EXPECT_EQ(list.Count(), 0);
 }
 
 TEST(Derivative, NestedDerivativesGiveUpInsteadOfExplodingTheWork)
