@@ -1,4 +1,5 @@
 #include "plane/functions.h"
+#include "base/random.h"
 #include "base/symbols.h"
 #include "plane/scene.h"
 #include <gtest/gtest.h>
@@ -186,6 +187,29 @@ TEST(FunctionKoeffPolynom, EvaluatesItsCoefficients)
     EXPECT_DOUBLE_EQ(f->Value(2).value_or(NAN), -3);
     EXPECT_EQ(list.AddKoeffPolynom({1, NAN}, kColour), nullptr);
     EXPECT_EQ(list.Count(), 1);
+}
+
+TEST(FunctionKoeffPolynom, AgreesWithTheSameFormulaAndWithCForRandomCoefficients)
+{
+    base::SetRandomSeed(2024);
+    PlaneScene scene;
+    auto decimal = [](double v) { return QString::number(v, 'f', 3).replace(u'.', u','); };
+    for (int trial = 0; trial < 30; ++trial) {
+        std::vector<double> a(4);
+        for (double& c : a) c = std::round((base::RandomReal() * 20 - 10) * 1000) / 1000;
+        FunctionList list;
+        TFunction* byCoefficients = list.AddKoeffPolynom(a, kColour);
+        TFunction* byFormula = list.AddFormula(QStringLiteral("[(%1)+(%2)*x+(%3)*x*x+(%4)*x*x*x]")
+                                                   .arg(decimal(a[0]), decimal(a[1]), decimal(a[2]), decimal(a[3])),
+                                               scene, kColour);
+        ASSERT_TRUE(byFormula->Valid()) << byFormula->Problem().toStdString();
+        for (int k = 0; k < 5; ++k) {
+            const double x = base::RandomReal() * 10 - 5;
+            const double expected = a[0] + a[1] * x + a[2] * x * x + a[3] * x * x * x;
+            EXPECT_NEAR(byCoefficients->Value(x).value_or(NAN), expected, 1e-9);
+            EXPECT_NEAR(byFormula->Value(x).value_or(NAN), expected, 1e-9);
+        }
+    }
 }
 
 // --- derived graphs ---------------------------------------------------------

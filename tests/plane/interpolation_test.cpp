@@ -143,6 +143,23 @@ INSTANTIATE_TEST_SUITE_P(
                     FitCase{"huge_values", {{0, kHuge}, {1, -kHuge}, {2, kHuge}}, 1, {}, FitProblem::Overflow}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(LeastSquaresPolynomial, TheLineAgreesWithMeansAndMomentsForRandomPoints)
+{
+    base::SetRandomSeed(99);
+    for (int trial = 0; trial < 50; ++trial) {
+        std::vector<Sample> points;
+        const int n = 2 + base::RandomInt(10);
+        for (int i = 0; i < n; ++i) points.push_back({base::RandomReal() * 10 - 5, base::RandomReal() * 10 - 5});
+        double mx = 0, my = 0, sxx = 0, sxy = 0;
+        for (const Sample& p : points) mx += p.x / n, my += p.y / n;
+        for (const Sample& p : points) sxx += (p.x - mx) * (p.x - mx) / n, sxy += (p.x - mx) * (p.y - my) / n;
+        const PolynomialFit fit = LeastSquaresPolynomial(points, 1);
+        ASSERT_EQ(fit.Problem, FitProblem::None);
+        const double x = base::RandomReal() * 20 - 10;
+        EXPECT_NEAR(PolynomialValue(fit.Coefficients, x).value_or(NAN), my + sxy / sxx * (x - mx), 1e-9);
+    }
+}
+
 TEST(PolynomialValue, UsesHornerAndRefusesOverflow)
 {
     const std::vector<double> oneMinusSquare{1, 0, -1};
