@@ -265,8 +265,9 @@ public:
     // The central difference step of the derivative.
     static constexpr double kStep = 0.001;
     // A chain of derivatives doubles the points at which the first plain
-    // graph is evaluated; beyond this many the value is given up.
-    static constexpr size_t kMaxSourceEvaluations = 4096;
+    // graph is evaluated; beyond this many (eight derivatives in a row, where
+    // the central differences are rounding noise already) there is no value.
+    static constexpr size_t kMaxSourceEvaluations = 256;
 
     // param is a (shifts) or k (stretches); it must be finite.
     TDerivative(TFunction& source, DerivedType type, double param, base::Bgr colour);

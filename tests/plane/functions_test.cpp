@@ -317,6 +317,8 @@ TEST(Derivative, NestedDerivativesGiveUpInsteadOfExplodingTheWork)
     TFunction* second = list.AddDerivative(*list.AddDerivative(*f, DerivedType::Derivative, 1, kColour),
                                            DerivedType::Derivative, 1, kColour);
     EXPECT_NEAR(second->Value(2).value_or(NAN), 12, 1e-3);
+    for (int i = 0; i < 8; ++i) f = list.AddDerivative(*f, DerivedType::Derivative, 1, kColour);
+    EXPECT_TRUE(f->Value(0).has_value());
     for (int i = 0; i < 40; ++i) f = list.AddDerivative(*f, DerivedType::Derivative, 1, kColour);
     EXPECT_FALSE(f->Value(0).has_value());
 }
