@@ -4,7 +4,7 @@
 // run: the same functions written in C++, and the expression core evaluating
 // the formula's text with no graph around it.
 #include "expr/expression.h"
-#include "plane/functions.h"
+#include "plane/functionlist.h"
 #include "plane/scene.h"
 #include <benchmark/benchmark.h>
 #include <array>

@@ -1,5 +1,5 @@
 #pragma once
-#include "plane/functions.h"
+#include "plane/functionlist.h"
 #include "plane/planeview.h"
 
 class QPainter;

@@ -1,12 +1,9 @@
 #include "plane/functions.h"
 #include "base/apperror.h"
-#include "base/numfmt.h"
-#include "base/symbols.h"
 #include "expr/expression.h"
 #include "plane/scene.h"
 #include <algorithm>
 #include <cmath>
-#include <unordered_set>
 
 namespace plane {
 namespace {
@@ -14,7 +11,6 @@ namespace {
 const QString kArrayDisplayText = QStringLiteral("[...]");
 // A domain whose left end lies right of its right end: nothing is drawn.
 constexpr std::pair<double, double> kEmptyDomain{1, -1};
-constexpr double kParameterZero = 1e-6;
 
 FunctionValue Finite(double value)
 {
@@ -22,15 +18,8 @@ FunctionValue Finite(double value)
     return value;
 }
 
-double ClampDomainEnd(double end) { return std::clamp(end, -kUnrestricted, kUnrestricted); }
-bool Unrestricted(double end) { return std::abs(end) >= kUnrestricted; }
-
 // An end moved by a transformation stays unrestricted when it was.
-double MovedEnd(double end, double moved) { return Unrestricted(end) ? end : ClampDomainEnd(moved); }
-
-bool IsParameterLetter(QStringView name) { return name.size() == 1 && name[0] >= u'a' && name[0] <= u'z'; }
-
-int ParameterIndex(QChar letter) { return letter.unicode() - u'a'; }
+double MovedEnd(double end, double moved) { return IsUnrestricted(end) ? end : ClampDomainEnd(moved); }
 
 // The formula's variables other than the coordinates, in formula order.
 QStringList FormulaParameters(const formulas::TFormula& formula, int coordinates)
@@ -41,17 +30,10 @@ QStringList FormulaParameters(const formulas::TFormula& formula, int coordinates
 
 // Why a formula cannot be evaluated: its expression cannot be made or read,
 // or it uses a name that is no one-letter parameter. Empty when it can.
-QString NotAParameterText(const QString& name)
-{
-    return QStringLiteral("«%1»: параметр обозначается одной латинской буквой").arg(name);
-}
-
-ParameterChange NameRefused(const QString& name) { return {false, NotAParameterText(name)}; }
-
 QString FormulaProblem(const formulas::TFormula& formula, int coordinates)
 {
     for (const QString& name : FormulaParameters(formula, coordinates))
-        if (!IsParameterLetter(name)) return NotAParameterText(name);
+        if (!IsParameterName(name)) return NotAParameterText(name);
     try {
         const auto parsed = expr::ParsedExpression::Read(formula.ExpressionText());
         if (parsed->Failed()) return parsed->Error().message();
@@ -64,7 +46,7 @@ QString FormulaProblem(const formulas::TFormula& formula, int coordinates)
 void LoadParameters(formulas::TFormula& formula, int coordinates, const PlaneScene& params)
 {
     for (const QString& name : FormulaParameters(formula, coordinates))
-        if (IsParameterLetter(name)) formula.SetValue(name, params.Param(ParameterIndex(name[0])));
+        if (IsParameterName(name)) formula.SetValue(name, params.Param(ParameterSlot(name[0])));
 }
 
 // Compiling is an optimisation: a formula the compiler refuses (or an
@@ -104,8 +86,8 @@ std::pair<double, double> DerivedDomain(DerivedType type, double param, double l
         // f(k·x) with k = 0 is the constant f(0); a negative k turns the ends round.
         if (param == 0) return {-kUnrestricted, kUnrestricted};
         if (param > 0) return {MovedEnd(lo, lo / param), MovedEnd(hi, hi / param)};
-        return {Unrestricted(hi) ? -kUnrestricted : ClampDomainEnd(hi / param),
-                Unrestricted(lo) ? kUnrestricted : ClampDomainEnd(lo / param)};
+        return {IsUnrestricted(hi) ? -kUnrestricted : ClampDomainEnd(hi / param),
+                IsUnrestricted(lo) ? kUnrestricted : ClampDomainEnd(lo / param)};
     case DerivedType::ReflectY: return {-hi, -lo};
     // f(|x|) has values where |x| lies in the source's domain; drawn over
     // [−hi, hi], so that an unrestricted source gives an unrestricted graph.
@@ -119,6 +101,17 @@ std::pair<double, double> DerivedDomain(DerivedType type, double param, double l
 } // namespace
 
 double ValueOrMarker(FunctionValue value) { return value ? *value : kNoValueMarker; }
+
+double ClampDomainEnd(double end) { return std::clamp(end, -kUnrestricted, kUnrestricted); }
+bool IsUnrestricted(double end) { return std::abs(end) >= kUnrestricted; }
+
+bool IsParameterName(QStringView name) { return name.size() == 1 && name[0] >= u'a' && name[0] <= u'z'; }
+int ParameterSlot(QChar letter) { return letter.unicode() - u'a'; }
+
+QString NotAParameterText(const QString& name)
+{
+    return QStringLiteral("«%1»: параметр обозначается одной латинской буквой").arg(name);
+}
 
 QString AlgebraTag(AlgebraKind kind)
 {
@@ -452,154 +445,6 @@ FunctionValue TEquation::Value(double x, double y)
 }
 
 QStringList TEquation::Parameters() const { return FormulaParameters(Formula(), 2); }
-
-// --- the list -------------------------------------------------------------
-
-FunctionList::FunctionList() = default;
-FunctionList::~FunctionList() = default;
-FunctionList::FunctionList(FunctionList&&) noexcept = default;
-FunctionList& FunctionList::operator=(FunctionList&&) noexcept = default;
-
-int FunctionList::IndexOf(const TAlgebra* object) const
-{
-    for (size_t i = 0; i < m_objects.size(); ++i)
-        if (m_objects[i].get() == object) return int(i);
-    return -1;
-}
-
-std::vector<TFunction*> FunctionList::Functions() const
-{
-    std::vector<TFunction*> functions;
-    for (const auto& object : m_objects)
-        if (IsFunction(object->Kind())) functions.push_back(static_cast<TFunction*>(object.get()));
-    return functions;
-}
-
-template <class T> T* FunctionList::Append(std::unique_ptr<T> object)
-{
-    T* raw = object.get();
-    m_objects.push_back(std::move(object));
-    return raw;
-}
-
-TFunctionFormula* FunctionList::AddFormula(const QString& text, const PlaneScene& params, base::Bgr colour)
-{
-    return Append(std::make_unique<TFunctionFormula>(text, params, colour));
-}
-
-TEquation* FunctionList::AddEquation(const QString& text, const PlaneScene& params, base::Bgr colour)
-{
-    return Append(std::make_unique<TEquation>(text, params, colour));
-}
-
-TFunctionArray* FunctionList::AddArray(AlgebraKind kind, base::Bgr colour)
-{
-    switch (kind) {
-    case AlgebraKind::FunctionArrayLine: return Append(std::make_unique<TFunctionArrayLine>(colour));
-    case AlgebraKind::FunctionArrayPolynom: return Append(std::make_unique<TFunctionArrayPolynom>(colour));
-    case AlgebraKind::FunctionArrayMNK: return Append(std::make_unique<TFunctionArrayMNK>(colour));
-    default: return nullptr;
-    }
-}
-
-TFunctionKoeffPolynom* FunctionList::AddKoeffPolynom(std::vector<double> coefficients, base::Bgr colour)
-{
-    auto polynomial = std::make_unique<TFunctionKoeffPolynom>(colour);
-    if (!polynomial->SetCoefficients(std::move(coefficients))) return nullptr;
-    return Append(std::move(polynomial));
-}
-
-TDerivative* FunctionList::AddDerivative(TFunction& source, DerivedType type, double param, base::Bgr colour)
-{
-    if (IndexOf(&source) < 0 || !std::isfinite(param) || int(type) >= kDerivedTypeCount) return nullptr;
-    return Append(std::make_unique<TDerivative>(source, type, param, colour));
-}
-
-// Sources come before the graphs derived from them, so one pass from the
-// deleted object on finds every graph that depends on it.
-void FunctionList::Delete(TAlgebra* object)
-{
-    const int index = IndexOf(object);
-    if (index < 0) return;
-    std::unordered_set<const TAlgebra*> doomed{object};
-    for (size_t i = size_t(index) + 1; i < m_objects.size(); ++i) {
-        const TAlgebra& candidate = *m_objects[i];
-        if (candidate.Kind() == AlgebraKind::Derivative
-            && doomed.contains(static_cast<const TDerivative&>(candidate).Source()))
-            doomed.insert(&candidate);
-    }
-    std::erase_if(m_objects, [&doomed](const auto& o) { return doomed.contains(o.get()); });
-}
-
-void FunctionList::Clear()
-{
-    while (!m_objects.empty()) m_objects.pop_back();
-}
-
-QStringList FunctionList::ParameterNames() const
-{
-    QStringList names;
-    for (const auto& object : m_objects)
-        for (const QString& name : object->Parameters())
-            if (!names.contains(name)) names.append(name);
-    return names;
-}
-
-ParameterChange FunctionList::SetParameter(PlaneScene& scene, const QString& name, const QString& valueText)
-{
-    const auto value = base::ParseReal(valueText.trimmed(), base::Decimal::Comma);
-    if (!value || !std::isfinite(double(*value))) return {false, QStringLiteral("Надо ввести число!")};
-    return Apply(scene, name, double(*value));
-}
-
-ParameterChange FunctionList::StepParameter(PlaneScene& scene, const QString& name, double step)
-{
-    if (!IsParameterLetter(name)) return NameRefused(name);
-    double value = scene.Param(ParameterIndex(name[0])) + step;
-    if (std::abs(value) < kParameterZero) value = 0;
-    return Apply(scene, name, value);
-}
-
-ParameterChange FunctionList::Apply(PlaneScene& scene, const QString& name, double value)
-{
-    if (!IsParameterLetter(name)) return NameRefused(name);
-    if (!scene.SetParam(ParameterIndex(name[0]), value)) return {false, QStringLiteral("Надо ввести число!")};
-    for (const auto& object : m_objects) object->SetParameter(name[0], value);
-    return {true, {}};
-}
-
-void FunctionList::ApplyParameters(const PlaneScene& scene)
-{
-    for (const auto& object : m_objects)
-        for (const QString& name : object->Parameters())
-            if (IsParameterLetter(name)) object->SetParameter(name[0], scene.Param(ParameterIndex(name[0])));
-}
-
-// --- domain editing -------------------------------------------------------
-
-QString DomainEditText(const TFunction& f)
-{
-    auto end = [](double value, QChar sign) {
-        if (Unrestricted(value)) return QString(sign) + base::symbol::Infinity;
-        return base::FormatReal(value, base::Decimal::Comma);
-    };
-    return u'[' + end(f.XMin(), u'-') + u';' + end(f.XMax(), u'+') + u']';
-}
-
-std::pair<double, double> DomainFromEditText(const QString& text)
-{
-    auto evaluate = [](const QString& bracketText, double fallback) {
-        formulas::TFormula formula;
-        formula.SetText(bracketText);
-        if (!formula.Variables().isEmpty()) return fallback;  // a letter is no number
-        const std::optional<long double> value = formula.TryCalculate();
-        if (!value || !std::isfinite(double(*value))) return fallback;
-        return ClampDomainEnd(double(*value));
-    };
-    const qsizetype semicolon = text.indexOf(u';');
-    if (semicolon < 0) return {-kUnrestricted, kUnrestricted};
-    return {evaluate(text.left(semicolon) + u']', -kUnrestricted), evaluate(u'[' + text.mid(semicolon + 1), kUnrestricted)};
-}
 
 bool AddFreehandPoint(TFunctionArray& line, double x, double y)
 {

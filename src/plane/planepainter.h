@@ -1,6 +1,6 @@
 #pragma once
 #include "base/colours.h"
-#include "plane/functions.h"
+#include "plane/functionlist.h"
 #include "plane/planeview.h"
 #include "plane/scene.h"
 #include <QFont>

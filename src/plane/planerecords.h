@@ -1,7 +1,7 @@
 #pragma once
 #include "base/apperror.h"
 #include "base/textutil.h"
-#include "plane/functions.h"
+#include "plane/functionlist.h"
 #include "plane/planeview.h"
 #include "plane/scene.h"
 #include <QStringList>

@@ -1,5 +1,5 @@
 #include "plane/planepainter.h"
-#include "plane/functions.h"
+#include "plane/functionlist.h"
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
