@@ -1,6 +1,7 @@
 #include "plane/functions.h"
 #include "plane/functionlist.h"
 #include "base/random.h"
+#include "formulas/compiler.h"
 #include "plane/scene.h"
 #include <gtest/gtest.h>
 #include <cmath>
@@ -55,6 +56,40 @@ TEST(FunctionFormula, ProblemsMakeItInvalid)
         EXPECT_FALSE(f.Problem().isEmpty()) << text;
         EXPECT_TRUE(SampleGraph(f, PlaneView(100, 100)).Pieces.empty()) << text;
     }
+}
+
+// A compiler that evaluates every function as x·100 + its index, so that a
+// value shows which evaluator made it.
+class FakeCompiler : public formulas::TFormulaCompiler {
+public:
+    int AddFunction(const QString& expression, const QStringList& variables) override
+    {
+        expressions.append(expression);
+        return int(expressions.size()) - 1;
+    }
+    void SetFunction(const QString& expression, int index, const QStringList&) override { expressions[index] = expression; }
+    void Build() override {}
+    long double CallFunction(int index, std::span<const long double> values) override { return values[0] * 100 + index; }
+    QStringList expressions;
+};
+
+class CompiledFormula : public testing::Test {
+protected:
+    void SetUp() override { formulas::SetCompiler(&compiler); }
+    void TearDown() override { formulas::SetCompiler(nullptr); }
+    FakeCompiler compiler;
+};
+
+TEST_F(CompiledFormula, GraphsAreEvaluatedByTheRunsCompiler)
+{
+    PlaneScene scene;
+    FunctionList list;
+    TFunction* first = list.AddFormula(QStringLiteral("[k*x]"), scene, kColour);
+    list.AddFormula(QStringLiteral("[x+]"), scene, kColour);  // not valid: never registered
+    TFunction* second = list.AddFormula(QStringLiteral("[x*x]"), scene, kColour);
+    EXPECT_EQ(compiler.expressions, (QStringList{"k*x", "x*x"}));
+    EXPECT_DOUBLE_EQ(first->Value(2).value_or(NAN), 200);
+    EXPECT_DOUBLE_EQ(second->Value(2).value_or(NAN), 201);
 }
 
 TEST(FunctionFormula, RelationSetsThePrefix)
