@@ -1,4 +1,5 @@
 #include "plane/planepainter.h"
+#include "plane/functionpainter.h"
 #include "base/numfmt.h"
 #include <QFontMetrics>
 #include <QPainter>
@@ -99,6 +100,7 @@ void PlanePainter::Paint(PlaneScene& scene)
     for (int i = 0; i < scene.MeasureCount(); ++i) DrawMeasure(*scene.Measure(i));
     for (int i = 0; i < scene.FigureCount(); ++i)
         if (scene.Figure(i)->Kind() != FigureKind::Polygon) DrawFigure(*scene.Figure(i));
+    if (m_options.Functions) DrawGraphs(m_painter, m_view, *m_options.Functions, m_options.HotFunction, m_options.PenWidth);
     for (int i = 0; i < scene.PointCount(); ++i) DrawPoint(scene, *scene.Point(i));
     for (int i = 0; i < scene.FigureCount(); ++i)
         if (scene.Figure(i)->Kind() == FigureKind::Polygon) DrawPolygon(static_cast<const TPolygon&>(*scene.Figure(i)));

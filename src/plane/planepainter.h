@@ -1,5 +1,6 @@
 #pragma once
 #include "base/colours.h"
+#include "plane/functionlist.h"
 #include "plane/planeview.h"
 #include "plane/scene.h"
 #include <QFont>
@@ -9,7 +10,7 @@
 class QPainter;
 
 // Painting of a plane scene for a view: grid, axes with their numbers,
-// measures, figures, points and polygons, in that order. The painter holds no
+// measures, figures, graphs, points and polygons, in that order. The painter holds no
 // state of its own; the control and the render tool call it with the view.
 namespace plane {
 
@@ -31,6 +32,9 @@ struct PaintOptions {
     const TFigure* BlinkAxis = nullptr;
     const TFigure* BlinkVector = nullptr;
     QFont Font;
+    // The graphs drawn under the points; none when null.
+    FunctionList* Functions = nullptr;
+    const TAlgebra* HotFunction = nullptr;
 };
 
 // World values of the grid lines (or axis ticks) between two world
@@ -55,7 +59,7 @@ public:
     PlanePainter(QPainter& painter, const PlaneView& view, const PaintOptions& options)
         : m_painter(painter), m_view(view), m_options(options) {}
 
-    // The whole scene: grid and axes, measures, figures, points, polygons.
+    // The whole scene: grid and axes, measures, figures, graphs, points, polygons.
     void Paint(PlaneScene& scene);
     void DrawGrid();
     void DrawAxes();

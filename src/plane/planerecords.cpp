@@ -1,4 +1,6 @@
 #include "plane/planerecords.h"
+#include "plane/algebrarecords.h"
+#include "plane/recordline.h"
 #include "base/numfmt.h"
 #include <algorithm>
 #include <cmath>
@@ -18,79 +20,6 @@ constexpr QChar kCaptionMark = u'&';
 constexpr QChar kParamMark = u'=';
 
 QString BoolText(bool value) { return value ? kTrue : kFalse; }
-
-// One record line being read: its words, and the line number for messages.
-// Words are taken by position, so a long polygon line costs its length once.
-class RecordLine {
-public:
-    RecordLine(QString text, int line) : m_text(std::move(text)), m_line(line) { SkipBlanks(); }
-
-    [[noreturn]] void Fail(const QString& reason) const { throw SceneFormatError(m_line, reason); }
-
-    bool AtEnd() const { return m_pos >= m_end; }
-    bool RestStartsWith(QChar c) const { return !AtEnd() && m_text[m_pos] == c; }
-    // What is left of the line, without blanks at either end.
-    QString Rest() const { return m_text.mid(m_pos, m_end - m_pos); }
-
-    int LineNumber() const { return m_line; }
-
-    QString Word()
-    {
-        if (AtEnd()) Fail(QStringLiteral("не хватает значений"));
-        qsizetype stop = m_pos;
-        while (stop < m_end && m_text[stop] != u' ') ++stop;
-        const QString word = base::Trim(m_text.mid(m_pos, stop - m_pos));
-        m_pos = stop;
-        SkipBlanks();
-        return word;
-    }
-
-    double Real()
-    {
-        const QString word = Word();
-        const auto value = base::ParseReal(word, base::Decimal::Point);
-        if (!value || !std::isfinite(double(*value))) Fail(QStringLiteral("«%1» не является числом").arg(word));
-        return double(*value);
-    }
-
-    long long Integer()
-    {
-        const QString word = Word();
-        const auto value = base::ParseInt(word);
-        if (!value) Fail(QStringLiteral("«%1» не является целым числом").arg(word));
-        return *value;
-    }
-
-    bool Boolean() { return Word() == kTrue; }
-
-    base::Bgr Colour()
-    {
-        const long long value = Integer();
-        if (value < 0 || value > base::kBgrMask) Fail(QStringLiteral("цвет %1 вне диапазона").arg(value));
-        return base::Bgr(value);
-    }
-
-    // An index into a list of count objects read before this line.
-    int Index(int count, const QString& what)
-    {
-        const long long value = Integer();
-        if (value < 0 || value >= count)
-            Fail(QStringLiteral("нет %1 с номером %2 среди прочитанных выше (их %3)").arg(what).arg(value).arg(count));
-        return int(value);
-    }
-
-private:
-    void SkipBlanks()
-    {
-        while (m_end > m_pos && m_text[m_end - 1].unicode() <= 32) --m_end;
-        while (m_pos < m_end && m_text[m_pos].unicode() <= 32) ++m_pos;
-    }
-
-    QString m_text;
-    qsizetype m_pos = 0;
-    qsizetype m_end = m_text.size();
-    int m_line;
-};
 
 class SectionReader {
 public:
@@ -169,6 +98,7 @@ void SectionReader::Record(const QString& tag, RecordLine record)
         if (tag == FigureTag(kind)) return ReadFigure(kind, record);
     if (tag == kParentsTag) return ReadParents(record);
     if (tag == kMorphingTag) return ReadMorphing(record);
+    if (ReadAlgebraRecord(tag, record, m_section.Algebra, m_scene)) return;
     if (tag == kDistanceTag) {
         TPoint* a = PointAt(record);
         m_scene.AddDistance(a, PointAt(record));
@@ -403,7 +333,7 @@ PlaneSection ReadPlaneSection(const QStringList& lines, int firstLine)
     return section;
 }
 
-QStringList WritePlaneSection(const PlaneScene& scene, const PlaneView& view)
+QStringList WritePlaneSection(const PlaneScene& scene, const PlaneView& view, const FunctionList* algebra)
 {
     QStringList lines;
     auto headerReal = [](double value) { return base::FormatReal(value, base::Decimal::Point); };
@@ -427,6 +357,8 @@ QStringList WritePlaneSection(const PlaneScene& scene, const PlaneView& view)
     for (int i = 0; i < scene.PointCount(); ++i)
         if (scene.Point(i)->Source()) lines << MorphingRecord(scene, *scene.Point(i));
     for (int i = 0; i < scene.MeasureCount(); ++i) lines << MeasureRecord(*scene.Measure(i));
+    if (algebra)
+        for (int i = 0; i < algebra->Count(); ++i) lines << AlgebraRecord(*algebra, *algebra->At(i));
     return lines;
 }
 

@@ -1,13 +1,15 @@
 #pragma once
 #include "base/apperror.h"
 #include "base/textutil.h"
+#include "plane/functionlist.h"
 #include "plane/planeview.h"
 #include "plane/scene.h"
 #include <QStringList>
 
 // The plane engine's section of a lab file (after the window's "#" line):
 // a header with the view and the parameters, then one record per point,
-// figure, dependency, image link and measure, numbers with a decimal point.
+// figure, dependency, image link, measure, graph and equation, numbers with
+// a decimal point.
 // The reader checks every record (numbers, indices, kinds, cycles) while it
 // builds a scene of its own, so a file it refuses leaves nothing behind.
 namespace plane {
@@ -25,6 +27,7 @@ struct PlaneSection {
     double CenterX = 0;
     double CenterY = 0;
     PlaneScene Scene;
+    FunctionList Algebra;
 };
 
 // Reads the section from its header line on, up to the end of lines or the
@@ -32,8 +35,8 @@ struct PlaneSection {
 // the messages. Throws SceneFormatError.
 PlaneSection ReadPlaneSection(const QStringList& lines, int firstLine = 1);
 
-// The section's lines, without line ends.
-QStringList WritePlaneSection(const PlaneScene& scene, const PlaneView& view);
+// The section's lines, without line ends; the graphs and equations last.
+QStringList WritePlaneSection(const PlaneScene& scene, const PlaneView& view, const FunctionList* algebra = nullptr);
 
 // A real number of a record: sign or blank, one digit, a point, 14 digits and
 // a four-digit exponent, e.g. " 1.50000000000000E+0000".

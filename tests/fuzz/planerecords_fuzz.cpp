@@ -2,10 +2,12 @@
 // either succeeds or raises SceneFormatError, never crashes or hangs. A scene
 // that was read is written, and what is written reads again and writes the
 // same text, also after every point has been dragged; no number written is
-// NaN or infinite.
+// NaN or infinite. Every graph read is sampled on a small view: its values
+// are finite or nothing, and its pieces lie on the view's columns.
 // Build and run: see cmake/Orindo.cmake (target planerecords_fuzz).
 #include "base/textfile.h"
 #include "plane/planerecords.h"
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -15,7 +17,7 @@ QStringList Written(plane::PlaneSection& section)
     plane::PlaneView view(400, 300);
     view.SetScale(section.Scale);
     view.SetCenter(section.CenterX, section.CenterY);
-    return plane::WritePlaneSection(section.Scene, view);
+    return plane::WritePlaneSection(section.Scene, view, &section.Algebra);
 }
 
 // What the engine writes, it reads again (the reader refuses NaN and
@@ -26,6 +28,20 @@ plane::PlaneSection ReadOwn(const QStringList& lines)
         return plane::ReadPlaneSection(lines);
     } catch (const plane::SceneFormatError&) {
         std::abort();
+    }
+}
+
+void SampleEveryGraph(plane::PlaneSection& section)
+{
+    plane::PlaneView view(64, 48);
+    view.SetScale(section.Scale);
+    view.SetCenter(section.CenterX, section.CenterY);
+    for (plane::TFunction* f : section.Algebra.Functions()) {
+        for (const QPolygon& piece : plane::SampleGraph(*f, view).Pieces)
+            for (const QPoint& p : piece)
+                if (p.x() < 0 || p.x() > view.Width()) std::abort();
+        const plane::FunctionValue value = f->Value(section.CenterX);
+        if (value && !std::isfinite(*value)) std::abort();
     }
 }
 
@@ -41,6 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } catch (const plane::SceneFormatError&) {
         return 0;
     }
+    SampleEveryGraph(section);
     const QStringList first = Written(section);
     plane::PlaneSection again = ReadOwn(first);
     if (Written(again) != first) std::abort();
