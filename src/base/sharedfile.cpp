@@ -91,6 +91,8 @@ SharedChangeResult ChangeSharedFile(const QString& path, const LinesChange& chan
 {
     const QString real = RealPath(path);
     const QString folder = QFileInfo(real).absolutePath();
+    // No folder, no file: a change that leaves no lines alone makes nothing.
+    if (QStringList none; !QFileInfo::exists(folder) && !change(none, false)) return {SharedChangeStatus::Unchanged, {}};
     if (!QDir().mkpath(folder)) return {SharedChangeStatus::Failed, {}};
     const QString lockPath = real + kLockSuffix;
     QLockFile lock(lockPath);
