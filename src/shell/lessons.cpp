@@ -61,23 +61,60 @@ QStringList LessonFileLines(const LessonPages& pages)
     return lines;
 }
 
-LessonSaved SaveLesson(int section, const QString& title, const LessonPages& pages)
+namespace {
+// Attempts at a lesson number before giving up: each failed one means that
+// another teacher took that number in the same moment.
+constexpr int kNumberAttempts = 100;
+
+// Claims the next free lesson number by making its file, which succeeds for
+// one writer only when two teachers save at once; empty when none is free.
+QString ClaimLessonCode()
+{
+    for (int attempt = 0; attempt < kNumberAttempts; ++attempt) {
+        const QString code =
+            NextLessonCode(base::ListFiles(base::kLessonFolder + base::kLessonPrefix + QStringLiteral("*.CFG")));
+        QFile claim(base::RealPath(base::kLessonFolder + code + QStringLiteral(".CFG")));
+        if (claim.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return code;
+        if (!claim.exists()) return {}; // the folder cannot be written at all
+    }
+    return {};
+}
+
+QString LessonCodeOf(const QString& line) { return line.section(QLatin1Char(' '), 0, 0); }
+} // namespace
+
+LessonSaved SaveLesson(base::SharedChanges& changes, int section, const QString& title, const LessonPages& pages)
 {
     const QString listFile = base::LessonsFile(section);
-    std::optional<QStringList> list = base::TryReadLines(listFile);
-    if (!list) return {{}, QStringLiteral("Не удается открыть файл ") + listFile + QStringLiteral(". Урок не сохранен.")};
+    if (!base::TryReadLines(listFile))
+        return {{}, QStringLiteral("Не удается открыть файл ") + listFile + QStringLiteral(". Урок не сохранен.")};
     base::ForceFolder(base::kLessonFolder);
-    const QString code = NextLessonCode(base::ListFiles(base::kLessonFolder + base::kLessonPrefix + QStringLiteral("*.CFG")));
+    const QString code = ClaimLessonCode();
     const QString lessonFile = base::kLessonFolder + code + QStringLiteral(".CFG");
-    if (!base::WriteLines(lessonFile, LessonFileLines(pages)))
+    if (code.isEmpty() || !base::WriteLines(lessonFile, LessonFileLines(pages))) {
+        if (!code.isEmpty()) QFile::remove(base::RealPath(lessonFile));
         return {{}, QStringLiteral("Не удается записать урок в папку ") + base::kLessonFolder};
-    list->append(code + QLatin1Char(' ') + title);
-    if (!base::WriteLines(listFile, *list)) {
-        // A lesson nobody can find would only take a number: take it back.
-        QFile::remove(base::RealPath(lessonFile));
-        return {{}, QStringLiteral("Не удается записать файл ") + listFile + QStringLiteral(". Урок не сохранен.")};
     }
-    return {code, {}};
+    const QString entry = code + QLatin1Char(' ') + title;
+    const base::SharedChangeResult listed = changes.Apply(listFile, [entry](QStringList& lines, bool) {
+        lines.append(entry);
+        return true;
+    });
+    // A list that is busy gets the entry with the next change; the lesson
+    // file stays for it.
+    return {code, base::SharedChangeMessage(listed.status, listFile)};
+}
+
+base::SharedChangeStatus RemoveLessonEntry(base::SharedChanges& changes, int section, const QString& code)
+{
+    return changes
+        .Apply(base::LessonsFile(section),
+               [code](QStringList& lines, bool) {
+                   return lines.removeIf([&](const QString& line) {
+                       return LessonCodeOf(line).compare(code, Qt::CaseInsensitive) == 0;
+                   }) > 0;
+               })
+        .status;
 }
 
 } // namespace shell

@@ -1,4 +1,5 @@
 #pragma once
+#include "base/sharedfile.h"
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -27,12 +28,19 @@ QStringList LessonFileLines(const LessonPages& pages);
 
 struct LessonSaved {
     QString code;  // the new lesson's code; empty when nothing was written
-    QString error; // the message to show when nothing was written
+    QString error; // the message to show; with a code: the lesson is saved,
+                   // its list entry is kept to be written with the next change
 };
 
 // Saves a lesson of section n: the section's lessons list must be readable
-// before anything is written, so that no lesson is left without its entry;
-// the lesson file and the list are each written atomically.
-LessonSaved SaveLesson(int section, const QString& title, const LessonPages& pages);
+// before anything is written, so that no lesson is left without its entry.
+// The lesson's number is claimed by making its file, so two teachers saving
+// at once get two numbers; the entry is added to the list as the list is
+// then, under its lock, through changes.
+LessonSaved SaveLesson(base::SharedChanges& changes, int section, const QString& title, const LessonPages& pages);
+
+// Takes the lesson's line out of section n's list as the list is now; every
+// change of a lessons list goes through changes like this one.
+base::SharedChangeStatus RemoveLessonEntry(base::SharedChanges& changes, int section, const QString& code);
 
 } // namespace shell

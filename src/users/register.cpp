@@ -143,6 +143,13 @@ void Register::Change(const TreeEdit& edit)
     throw base::AppError(base::SharedChangeMessage(result.status, file));
 }
 
+int Register::WritePending()
+{
+    const int left = m_changes.RetryPending();
+    if (left == 0) LoadRegister();
+    return left;
+}
+
 // --- queries ----------------------------------------------------------------
 
 const std::vector<base::TreeNode>* Register::classNodes() const

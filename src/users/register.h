@@ -103,6 +103,9 @@ public:
     void setTree(std::vector<base::TreeNode> roots) { m_roots = std::move(roots); }
     // Changes of the file not written yet.
     int pendingChanges() const { return m_changes.pendingCount(); }
+    // Tries the kept changes again and, when all are written, reads the
+    // file back; the number still kept.
+    int WritePending();
     void setSharedTimes(const base::SharedFileTimes& times) { m_changes.setTimes(times); }
     const std::vector<base::TreeNode>& tree() const { return m_roots; }
 

@@ -3,6 +3,7 @@
 #include "shell/coursepages.h"
 #include "shell/lessons.h"
 #include "support/testsupport.h"
+#include <QLockFile>
 #include <QMap>
 
 using namespace shell;
@@ -196,14 +197,17 @@ TEST(Lessons, FileLinesPerGroup)
               (QStringList{" A\\T1 A\\T2", "", " A\\011"}));
 }
 
-class LessonFiles : public ProgramFolderTest {};
+class LessonFiles : public ProgramFolderTest {
+protected:
+    base::SharedChanges changes{base::SharedFileTimes{100, 20000}};
+};
 
 TEST_F(LessonFiles, SaveWritesTheLessonAndItsListEntry)
 {
     writeLines("ZADS\\LESS12.TXT", {"USER0001 Старый"});
     writeLines("ZADS\\00000000\\USER0001.CFG", {"", "", ""});
     writeLines("ZADS\\00000000\\USERnote.CFG", {"x"});
-    const LessonSaved saved = SaveLesson(12, "Новый урок", {QStringList{"A\\T1", "A\\T2"}, {}, {"A\\011"}});
+    const LessonSaved saved = SaveLesson(changes, 12, "Новый урок", {QStringList{"A\\T1", "A\\T2"}, {}, {"A\\011"}});
     EXPECT_EQ(saved.code, "USER0002");
     EXPECT_EQ(readBytes("ZADS\\00000000\\USER0002.CFG"), cp1251Lines({" A\\T1 A\\T2", "", " A\\011"}));
     EXPECT_EQ(readBytes("ZADS\\LESS12.TXT"), cp1251Lines({"USER0001 Старый", "USER0002 Новый урок"}));
@@ -211,10 +215,32 @@ TEST_F(LessonFiles, SaveWritesTheLessonAndItsListEntry)
 
 TEST_F(LessonFiles, NoLessonIsWrittenWithoutTheSectionsList)
 {
-    const LessonSaved saved = SaveLesson(21, "Урок", {QStringList{"A\\T1"}, {}, {}});
+    const LessonSaved saved = SaveLesson(changes, 21, "Урок", {QStringList{"A\\T1"}, {}, {}});
     EXPECT_TRUE(saved.code.isEmpty());
     EXPECT_TRUE(saved.error.contains("LESS21.TXT"));
     EXPECT_FALSE(base::FileExists("ZADS\\00000000\\USER0001.CFG"));
+}
+
+TEST_F(LessonFiles, BusyListGetsTheEntryWithTheNextChange)
+{
+    writeLines("ZADS\\LESS12.TXT", {"USER0001 Первый"});
+    writeLines("ZADS\\00000000\\USER0001.CFG", {"", "", ""});
+    LessonSaved saved;
+    {
+        QLockFile held(real("ZADS/LESS12.TXT") + ".lock");
+        ASSERT_TRUE(held.tryLock(0));
+        saved = SaveLesson(changes, 12, "Второй", {QStringList{"A\\T1"}, {}, {}});
+    }
+    EXPECT_EQ(saved.code, "USER0002");
+    EXPECT_EQ(saved.error, base::SharedChangeMessage(base::SharedChangeStatus::Busy, "ZADS\\LESS12.TXT"));
+    EXPECT_TRUE(base::FileExists("ZADS\\00000000\\USER0002.CFG"));
+    EXPECT_EQ(readBytes("ZADS\\LESS12.TXT"), cp1251Lines({"USER0001 Первый"}));
+    // The next lesson takes the next number and the kept entry goes first.
+    EXPECT_EQ(SaveLesson(changes, 12, "Третий", {}).code, "USER0003");
+    EXPECT_EQ(readBytes("ZADS\\LESS12.TXT"), cp1251Lines({"USER0001 Первый", "USER0002 Второй", "USER0003 Третий"}));
+    EXPECT_EQ(RemoveLessonEntry(changes, 12, "user0002"), base::SharedChangeStatus::Written);
+    EXPECT_EQ(RemoveLessonEntry(changes, 12, "USER0009"), base::SharedChangeStatus::Unchanged);
+    EXPECT_EQ(readBytes("ZADS\\LESS12.TXT"), cp1251Lines({"USER0001 Первый", "USER0003 Третий"}));
 }
 
 TEST_F(LessonFiles, GroupsAreTheFirstThreeNodes)
