@@ -22,6 +22,9 @@ const QString kTakeOverSuffix = QStringLiteral(".takeover");
 // take turns quickly, then at most this often.
 constexpr int kFirstPauseMs = 2;
 constexpr int kLongestPauseMs = 50;
+// Telling the age of a busy lock makes a file in the folder (a round trip to
+// the server): once at the start of a wait and then at most this often.
+constexpr int kAgeCheckEveryMs = 1000;
 
 // "Now" as the folder's file system stamps it: the modification time of a
 // file made there this moment. The local clock when nothing can be made
@@ -71,11 +74,14 @@ Locking TakeLock(QLockFile& lock, const QString& lockPath, const QString& folder
     lock.setStaleLockTime(0);
     QElapsedTimer waited;
     waited.start();
+    qint64 ageCheckedAt = -kAgeCheckEveryMs;
     int pause = kFirstPauseMs;
     for (;;) {
         if (lock.tryLock(0)) return Locking::Locked;
         if (lock.error() != QLockFile::LockFailedError) return Locking::Failed;
-        if (LockIsAbandoned(lockPath, folder, times.staleMs)) {
+        const bool checkAge = waited.elapsed() - ageCheckedAt >= kAgeCheckEveryMs;
+        if (checkAge) ageCheckedAt = waited.elapsed();
+        if (checkAge && LockIsAbandoned(lockPath, folder, times.staleMs)) {
             TakeOverAbandoned(lock, lockPath, folder, times.staleMs);
             if (lock.tryLock(0)) return Locking::Locked;
         }

@@ -61,7 +61,8 @@ LinesChange ReplaceLines(QStringList lines);
 // before the next change of the same owner, in the order they were made.
 class SharedChanges {
 public:
-    explicit SharedChanges(SharedFileTimes times = {}) : m_times(times) {}
+    SharedChanges() = default;
+    explicit SharedChanges(SharedFileTimes times) : m_times(times) {}
 
     // Tries the kept changes first; a change of a file that still has kept
     // changes waits behind them. The result is this change's: on Busy and

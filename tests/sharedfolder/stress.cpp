@@ -210,8 +210,11 @@ int main(int argc, char** argv)
         return status;
     }
 
-    QTemporaryDir temporary;
-    if (options.folder.isEmpty()) options.folder = temporary.path();
+    std::unique_ptr<QTemporaryDir> temporary;
+    if (options.folder.isEmpty()) {
+        temporary = std::make_unique<QTemporaryDir>();
+        options.folder = temporary->path();
+    }
     base::SetProgramFolder(options.folder);
     if (!options.hold.isEmpty()) return HoldLock(options.hold);
     if (options.worker >= 0) return RunAsWorker(options);

@@ -144,7 +144,10 @@ int RunWorker(const WorkerPlan& plan, QStringList& out)
         users::RecordAttempt(shared, PupilTask(plan.index, j), 1, 1);
         users::RecordAttempt(shared, kCommonTask, 1, 1);
         if (plan.teacher) {
-            users::RecordAttempt(shared, TeacherTask(plan.index, j), 0, 1);
+            // A teacher overrules an entry the pupil's file already holds.
+            if (users::RecordAttempt(shared, TeacherTask(plan.index, j), 0, 1) != base::SharedChangeStatus::Written
+                && !RetryUntilWritten(shared.sharedChanges))
+                out.append(QStringLiteral("ERROR %1 could not be written").arg(TeacherTask(plan.index, j)));
             users::OverruleVerdict(own, kSharedUser, TeacherTask(plan.index, j), 2);
         }
         if (AddsLesson(j)) {
