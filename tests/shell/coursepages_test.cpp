@@ -4,6 +4,10 @@
 #include "shell/lessons.h"
 #include "support/testsupport.h"
 #include <QLockFile>
+#include <QSet>
+#include <thread>
+#include "base/folders.h"
+#include "base/textfile.h"
 #include <QMap>
 
 using namespace shell;
@@ -241,6 +245,29 @@ TEST_F(LessonFiles, BusyListGetsTheEntryWithTheNextChange)
     EXPECT_EQ(RemoveLessonEntry(changes, 12, "user0002"), base::SharedChangeStatus::Written);
     EXPECT_EQ(RemoveLessonEntry(changes, 12, "USER0009"), base::SharedChangeStatus::Unchanged);
     EXPECT_EQ(readBytes("ZADS\\LESS12.TXT"), cp1251Lines({"USER0001 Первый", "USER0003 Третий"}));
+}
+
+// Two teachers saving at the same moment each get a number of their own:
+// neither lesson file is written over by the other.
+TEST_F(LessonFiles, TeachersSavingAtOnceGetNumbersOfTheirOwn)
+{
+    constexpr int kEach = 15;
+    writeLines("ZADS\\LESS12.TXT", {});
+    auto teacher = [](QString name, QStringList* codes) {
+        base::SharedChanges changes;
+        for (int i = 0; i < kEach; ++i)
+            codes->append(SaveLesson(changes, 12, name + QString::number(i), {QStringList{name}, {}, {}}).code);
+    };
+    QStringList first, second;
+    std::thread a(teacher, QString("A"), &first), b(teacher, QString("B"), &second);
+    a.join();
+    b.join();
+    const QStringList all = first + second;
+    EXPECT_EQ(QSet<QString>(all.begin(), all.end()).size(), 2 * kEach);
+    EXPECT_FALSE(all.contains(QString()));
+    EXPECT_EQ(base::ListFiles("ZADS\\00000000\\USER*.CFG").size(), 2 * kEach);
+    EXPECT_EQ(base::ReadLines("ZADS\\LESS12.TXT").size(), 2 * kEach);
+    for (const QString& code : first) EXPECT_EQ(base::ReadLines("ZADS\\00000000\\" + code + ".CFG").value(0), " A");
 }
 
 TEST_F(LessonFiles, GroupsAreTheFirstThreeNodes)
