@@ -1,5 +1,6 @@
 #pragma once
 #include "base/namevalue.h"
+#include "base/sharedfile.h"
 #include <QString>
 
 // The process-wide state of the run: who is logged in, where that user's
@@ -15,6 +16,9 @@ struct AppState {
     bool resultsChanged = false; // a verdict was recorded or overruled
     QString startMode;           // first command-line parameter
     QString startPath;           // second command-line parameter
+    // Changes of shared files (results, answers, lessons) that could not be
+    // written yet; tried again before the next change.
+    SharedChanges sharedChanges;
 };
 
 AppState& App();

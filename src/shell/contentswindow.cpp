@@ -144,7 +144,7 @@ void TfmCont::DeleteLessonClick(const QString& code)
     if (ui::dialogs().question(question, ui::kAppCaption, ui::Choice::YesNo, ui::Answer::No) != ui::Answer::Yes) return;
     // The builder must not write the deleted lesson back.
     if (m_builder && m_builder->lessonCode().compare(code, Qt::CaseInsensitive) == 0) m_builder->btCancelClick();
-    const QString failed = DeleteLesson(m_section, code);
+    const QString failed = DeleteLesson(base::App().sharedChanges, m_section, code);
     if (!failed.isEmpty()) ui::ShowMessage(failed);
     RefreshContents();
 }

@@ -1,4 +1,5 @@
 #include "shell/lessonbuilder.h"
+#include "base/appstate.h"
 #include "base/apperror.h"
 #include "base/textutil.h"
 #include "shell/helpwindows.h"
@@ -174,11 +175,9 @@ void TffOwn::btSaveClick()
         shellcalls::guide().ShowNote(kNoTitleNote, kNoTitleNoteSeconds);
         return;
     }
-    const LessonSaved saved = SaveLesson(m_section, title, pages(), m_lessonCode);
-    if (saved.code.isEmpty()) {
-        ui::ShowMessage(saved.error);
-        return;
-    }
+    const LessonSaved saved = SaveLesson(base::App().sharedChanges, m_section, title, pages(), m_lessonCode);
+    if (!saved.error.isEmpty()) ui::ShowMessage(saved.error);
+    if (saved.code.isEmpty()) return;
     hide();
     // The windows change first: a window shown after the note would cover it.
     if (onSaved) onSaved(m_section);

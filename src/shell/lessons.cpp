@@ -107,46 +107,78 @@ bool RemoveLessonEntry(QStringList& listLines, const QString& code)
     return true;
 }
 
-QString ChangeLessonList(int section, const std::function<bool(QStringList& lines)>& change)
+namespace {
+// Attempts at a lesson number before giving up: each failed one means that
+// another teacher took that number in the same moment.
+constexpr int kNumberAttempts = 100;
+
+// Claims the next free lesson number by making its file, which succeeds for
+// one writer only when two teachers save at once; empty when none is free.
+QString ClaimLessonCode()
 {
-    const QString listFile = base::LessonsFile(section);
-    std::optional<QStringList> list = base::TryReadLines(listFile);
-    if (!list) return QStringLiteral("Не удается открыть файл ") + listFile;
-    if (!change(*list)) return {};
-    if (!base::WriteLines(listFile, *list)) return QStringLiteral("Не удается записать файл ") + listFile;
+    for (int attempt = 0; attempt < kNumberAttempts; ++attempt) {
+        const QString code =
+            NextLessonCode(base::ListFiles(base::kLessonFolder + base::kLessonPrefix + QStringLiteral("*.CFG")));
+        QFile claim(base::RealPath(LessonFile(code)));
+        if (claim.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return code;
+        if (!claim.exists()) return {}; // the folder cannot be written at all
+    }
     return {};
 }
 
-LessonSaved SaveLesson(int section, const QString& title, const LessonPages& pages, const QString& code)
+QString CannotOpen(const QString& file) { return QStringLiteral("Не удается открыть файл ") + file; }
+
+// The change of a lessons list that must exist: a missing list is left
+// missing (nothing is written) and reported by the caller.
+base::SharedChangeResult ApplyToLessonList(base::SharedChanges& changes, int section,
+                                           const std::function<bool(QStringList& lines)>& change)
+{
+    return changes.Apply(base::LessonsFile(section),
+                         [change](QStringList& lines, bool existed) { return existed && change(lines); });
+}
+} // namespace
+
+QString ChangeLessonList(base::SharedChanges& changes, int section, const std::function<bool(QStringList& lines)>& change)
+{
+    const QString listFile = base::LessonsFile(section);
+    if (!base::TryReadLines(listFile)) return CannotOpen(listFile);
+    return base::SharedChangeMessage(ApplyToLessonList(changes, section, change).status, listFile);
+}
+
+LessonSaved SaveLesson(base::SharedChanges& changes, int section, const QString& title, const LessonPages& pages,
+                       const QString& code)
 {
     const QString listFile = base::LessonsFile(section);
     const std::optional<QStringList> list = base::TryReadLines(listFile);
-    if (!list) return {{}, QStringLiteral("Не удается открыть файл ") + listFile + QStringLiteral(". Урок не сохранен.")};
+    if (!list) return {{}, CannotOpen(listFile) + QStringLiteral(". Урок не сохранен.")};
     const bool rewrite = IsLessonFileCode(code) && EntryIndex(*list, code) >= 0;
     base::ForceFolder(base::kLessonFolder);
-    const QString saved =
-        rewrite ? code : NextLessonCode(base::ListFiles(base::kLessonFolder + base::kLessonPrefix + QStringLiteral("*.CFG")));
-    if (!base::WriteLines(LessonFile(saved), LessonFileLines(pages)))
+    const QString saved = rewrite ? code : ClaimLessonCode();
+    if (saved.isEmpty() || !base::WriteLines(LessonFile(saved), LessonFileLines(pages))) {
+        if (!saved.isEmpty() && !rewrite) QFile::remove(base::RealPath(LessonFile(saved)));
         return {{}, QStringLiteral("Не удается записать урок в папку ") + base::kLessonFolder};
-    const QString failed = ChangeLessonList(section, [&](QStringList& lines) {
+    }
+    // A list that is busy gets the entry with the next change; the lesson
+    // file stays for it.
+    const QString failed = ChangeLessonList(changes, section, [saved, title](QStringList& lines) {
         if (!RetitleLesson(lines, saved, title)) lines.append(saved + QLatin1Char(' ') + title);
         return true;
     });
-    if (failed.isEmpty()) return {saved, {}};
-    // A new lesson nobody can find would only take a number: take it back.
-    if (!rewrite) QFile::remove(base::RealPath(LessonFile(saved)));
-    return {{}, failed + QStringLiteral(". Урок не сохранен.")};
+    return {saved, failed};
 }
 
-QString DeleteLesson(int section, const QString& code)
+QString DeleteLesson(base::SharedChanges& changes, int section, const QString& code)
 {
-    bool listed = false;
-    const QString failed = ChangeLessonList(section, [&](QStringList& lines) {
-        listed = RemoveLessonEntry(lines, code);
-        return listed;
-    });
-    if (!failed.isEmpty()) return failed + QStringLiteral(". Урок не удален.");
-    if (!listed) return QStringLiteral("Урока ") + code + QStringLiteral(" нет в списке уроков");
+    const QString listFile = base::LessonsFile(section);
+    if (!base::TryReadLines(listFile)) return CannotOpen(listFile) + QStringLiteral(". Урок не удален.");
+    const base::SharedChangeResult removed =
+        ApplyToLessonList(changes, section, [code](QStringList& lines) { return RemoveLessonEntry(lines, code); });
+    if (removed.status == base::SharedChangeStatus::Unchanged)
+        return QStringLiteral("Урока ") + code + QStringLiteral(" нет в списке уроков");
+    // The file goes only once no entry points at it; a busy list removes the
+    // entry with its next change and leaves the file behind, unlisted.
+    if (removed.status != base::SharedChangeStatus::Written)
+        return base::SharedChangeMessage(removed.status, listFile);
     // Only codes of the lessons folder's own form name a file to delete.
     if (IsLessonFileCode(code) && base::FileExists(LessonFile(code)) && !QFile::remove(base::RealPath(LessonFile(code))))
         return QStringLiteral("Не удается удалить файл ") + LessonFile(code);

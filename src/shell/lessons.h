@@ -1,4 +1,5 @@
 #pragma once
+#include "base/sharedfile.h"
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -39,27 +40,31 @@ bool RetitleLesson(QStringList& listLines, const QString& code, const QString& t
 // The list without the entry of code; false when there is none.
 bool RemoveLessonEntry(QStringList& listLines, const QString& code);
 
-// Reads section n's lessons list, lets change alter it and writes it back
-// atomically when change returns true. Every change of a lessons list goes
-// through here. Returns the message to show; empty when all went well or
-// change wanted nothing written.
-QString ChangeLessonList(int section, const std::function<bool(QStringList& lines)>& change);
+// Lets change alter section n's lessons list as it is now, under its lock,
+// and writes it back atomically when change returns true; a list that is
+// busy keeps the change in changes for the next write. Every change of a
+// lessons list goes through here. Returns the message to show; empty when
+// all went well or change wanted nothing written.
+QString ChangeLessonList(base::SharedChanges& changes, int section, const std::function<bool(QStringList& lines)>& change);
 
 struct LessonSaved {
     QString code;  // the new lesson's code; empty when nothing was written
-    QString error; // the message to show when nothing was written
+    QString error; // the message to show; with a code: the lesson is saved,
+                   // its list entry is kept to be written with the next change
 };
 
 // Saves a lesson of section n: the section's lessons list must be readable
-// before anything is written, so that no lesson is left without its entry;
-// the lesson file and the list are each written atomically. With the code
-// of a lesson listed in the section, that lesson is written over and
-// retitled instead of a new one being made.
-LessonSaved SaveLesson(int section, const QString& title, const LessonPages& pages, const QString& code = {});
+// before anything is written, so that no lesson is left without its entry.
+// A new lesson's number is claimed by making its file, so two teachers saving
+// at once get two numbers. With the code of a lesson listed in the section,
+// that lesson is written over and retitled instead. The list entry is
+// changed on the list as it is then, under its lock, through changes.
+LessonSaved SaveLesson(base::SharedChanges& changes, int section, const QString& title, const LessonPages& pages,
+                       const QString& code = {});
 
 // Deletes lesson code of section n: its list entry first (so that no entry
 // is left pointing at a missing file), then its file. Returns the message
 // to show; empty when the lesson is gone.
-QString DeleteLesson(int section, const QString& code);
+QString DeleteLesson(base::SharedChanges& changes, int section, const QString& code);
 
 } // namespace shell

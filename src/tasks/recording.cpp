@@ -1,5 +1,6 @@
 #include "tasks/recording.h"
 #include "taskfiles/answerfile.h"
+#include "taskfiles/containerfile.h"
 #include "labframe/labwindow.h"
 #include "base/appstate.h"
 #include "base/folders.h"
@@ -10,7 +11,6 @@
 #include "ui/dialogs.h"
 #include "ui/music.h"
 #include "users/results.h"
-#include <functional>
 
 namespace tasks {
 
@@ -33,16 +33,20 @@ void AnnounceVerdict(int verdict)
     }
 }
 
-bool ReportUnsaved(const QString& file)
+// Reported once per file; the change is kept and written with the next one.
+bool Saved(base::SharedChangeStatus status, const QString& file)
 {
-    ui::ShowMessage(QStringLiteral("Не удается сохранить файл \"%1\"").arg(file));
+    const QString message = base::SharedChangeMessage(status, file);
+    if (message.isEmpty()) return true;
+    ui::ShowMessage(message);
     return false;
 }
 
-bool SaveUserFile(const QString& file, const std::function<bool(const QString&)>& write)
+// The user's answers and area are the user's alone, but the same user may
+// work on two machines: each save replaces the file whole, under its lock.
+bool SaveUserFile(base::AppState& app, const QString& file, const QStringList& lines)
 {
-    base::ForceFolder(base::ExtractFolder(file));
-    return write(file) || ReportUnsaved(file);
+    return Saved(app.sharedChanges.Apply(file, base::ReplaceLines(lines)).status, file);
 }
 
 } // namespace
@@ -52,20 +56,22 @@ bool RecordResult(TaskState& state, int verdict, const ResultPlaces& places)
     AnnounceVerdict(verdict);
     bool saved = true;
     const double seconds = ElapsedSeconds(state.startTime);
-    if (!state.HasUserFolder()) return users::RecordAttempt(places.app, state.taskCode, verdict, seconds);
+    if (!state.HasUserFolder()) {
+        const base::SharedChangeStatus recorded = users::RecordAttempt(places.app, state.taskCode, verdict, seconds);
+        return recorded == base::SharedChangeStatus::Written;
+    }
     if (!state.answers.isEmpty())
-        saved &= SaveUserFile(state.UserFile(kAnswersExt),
-                              [&](const QString& file) { return WriteAnswerFile(file, state.answers); });
+        saved &= SaveUserFile(places.app, state.UserFile(kAnswersExt), AnswerFileLines(state.answers));
     if (state.hasContainer && places.area)
-        saved &= SaveUserFile(state.UserFile(kAreaExt), [&](const QString& file) { return places.area->Save(file); });
+        saved &= SaveUserFile(places.app, state.UserFile(kAreaExt), ContainerLines(places.area->Data()));
     if (labframe::TfmLab* lab = places.lab) {
         // The lab reports its own failures.
         base::ForceFolder(base::ExtractFolder(state.UserFile(kLabExt)));
         saved &= lab->SaveLabFile(state.UserFile(kLabExt));
     }
     const QString& resultsFolder = places.app.userFolder;
-    if (!users::RecordAttempt(places.app, state.taskCode, verdict, seconds) && !resultsFolder.isEmpty())
-        saved = ReportUnsaved(resultsFolder + users::kResultsFile);
+    const base::SharedChangeStatus recorded = users::RecordAttempt(places.app, state.taskCode, verdict, seconds);
+    if (!resultsFolder.isEmpty()) saved &= Saved(recorded, resultsFolder + users::kResultsFile);
     return saved;
 }
 

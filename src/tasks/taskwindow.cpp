@@ -408,9 +408,10 @@ void TffZad::editFormulaField(const QString& name)
         return;
     }
     const QString file = m_state.UserFile(kAnswersExt);
-    base::ForceFolder(base::ExtractFolder(file));
-    if (!WriteAnswerFile(file, HTML->FormValues())) {
-        ui::ShowMessage(QStringLiteral("Не удается сохранить файл \"%1\"").arg(file));
+    const base::SharedChangeStatus saved =
+        base::App().sharedChanges.Apply(file, base::ReplaceLines(AnswerFileLines(HTML->FormValues()))).status;
+    if (const QString message = base::SharedChangeMessage(saved, file); !message.isEmpty()) {
+        ui::ShowMessage(message);
         return;
     }
     ShowAnswers(file);
@@ -512,8 +513,10 @@ void TffZad::btCalcClick() { m_calculator->Show(); }
 
 void TffZad::overrule(int verdict)
 {
-    if (!users::OverruleVerdict(base::App(), m_state.shownUserFolder, m_state.taskCode, verdict))
-        ui::ShowMessage(QStringLiteral("Не удается сохранить файл \"%1\"").arg(m_state.shownUserFolder + users::kResultsFile));
+    const base::SharedChangeStatus saved =
+        users::OverruleVerdict(base::App(), m_state.shownUserFolder, m_state.taskCode, verdict);
+    const QString message = base::SharedChangeMessage(saved, m_state.shownUserFolder + users::kResultsFile);
+    if (!message.isEmpty()) ui::ShowMessage(message);
 }
 
 void TffZad::btYesClick()

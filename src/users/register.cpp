@@ -93,23 +93,61 @@ void Register::LoadRegister()
     m_roots = std::move(roots);
 }
 
-void Register::SaveRegister() const
+namespace {
+// A root without text would be an empty line, which the reader skips: the
+// first class would come back as the root and every user as a class.
+QStringList RegisterLines(std::vector<base::TreeNode> roots)
 {
-    const QString file = RegisterFile();
-    // A root without text would be an empty line, which the reader skips:
-    // the first class would come back as the root and every user as a class.
-    std::vector<base::TreeNode> roots = m_roots;
     for (auto& root : roots)
         if (root.text.isEmpty()) root.text = kDefaultRoot;
-    base::ForceFolder(kRegisterFolder);
-    if (!base::WriteLines(file, base::WriteTreeText(roots)))
-        throw base::AppError(QStringLiteral("Не удалось сохранить список пользователей в файл %1").arg(file));
+    return base::WriteTreeText(roots);
+}
+} // namespace
+
+void Register::SaveRegister()
+{
+    Change([tree = m_roots](std::vector<base::TreeNode>& roots) {
+        roots = tree;
+        return true;
+    });
 }
 
-void Register::SaveAndReload()
+void Register::Change(const TreeEdit& edit)
 {
-    SaveRegister();
-    LoadRegister();
+    const QString file = RegisterFile();
+    // The edit runs on the register as the file holds it when locked: an
+    // administrator's change does not undo a change made meanwhile on
+    // another machine.
+    const base::LinesChange onFile = [edit](QStringList& lines, bool) {
+        std::vector<base::TreeNode> roots;
+        try {
+            roots = base::ReadTreeText(lines);
+        } catch (const base::AppError&) {
+            return false; // a broken file is not written over; loading reports it
+        }
+        if (!edit(roots)) return false;
+        lines = RegisterLines(std::move(roots));
+        return true;
+    };
+    const base::SharedChangeResult result = m_changes.Apply(file, onFile);
+    if (result.done()) {
+        // The lines just written (or found unchanged) are the register now.
+        try {
+            m_roots = base::ReadTreeText(result.lines);
+        } catch (const base::AppError& error) {
+            throw base::AppError(QStringLiteral("Ошибка в списке пользователей (%1): %2").arg(file, error.message()));
+        }
+        return;
+    }
+    edit(m_roots);
+    throw base::AppError(base::SharedChangeMessage(result.status, file));
+}
+
+int Register::WritePending()
+{
+    const int left = m_changes.RetryPending();
+    if (left == 0) LoadRegister();
+    return left;
 }
 
 // --- queries ----------------------------------------------------------------
@@ -244,33 +282,103 @@ QString Register::CheckUpdateUser(int k, int m) const
 }
 
 // --- changes --------------------------------------------------------------------
+//
+// Every change names its class and user by name and identifier, not by
+// position: in the file another administrator may have changed meanwhile,
+// the class at position k may be another one. A class or user that is gone
+// by then is left alone; the protection rules are checked again on the file.
+
+namespace {
+std::vector<base::TreeNode>* ClassList(std::vector<base::TreeNode>& roots)
+{
+    return roots.empty() ? nullptr : &roots.front().children;
+}
+
+// The class named name, preferring position k when several share the name.
+int FindClassNode(const std::vector<base::TreeNode>& classes, const QString& name, int k)
+{
+    if (k >= 0 && k < int(classes.size()) && classes[k].text == name) return k;
+    for (int i = 0; i < int(classes.size()); ++i)
+        if (classes[i].text == name) return i;
+    return -1;
+}
+
+int FindUserNode(const base::TreeNode& klass, const QString& id)
+{
+    for (int m = 0; m < int(klass.children.size()); ++m)
+        if (SplitUserEntry(klass.children[m].text).id == id) return m;
+    return -1;
+}
+
+struct UserPlace {
+    int klass = -1;
+    int user = -1;
+    bool found() const { return user >= 0; }
+    bool protectedUser() const { return klass == 0 && user == 0; }
+};
+
+// The user with that identifier: in the class named klass first, then in any
+// class (the class may have been renamed meanwhile).
+UserPlace FindUser(std::vector<base::TreeNode>* classes, const QString& klass, int k, const QString& id)
+{
+    if (!classes) return {};
+    const int named = FindClassNode(*classes, klass, k);
+    if (named >= 0)
+        if (const int m = FindUserNode((*classes)[named], id); m >= 0) return {named, m};
+    for (int at = 0; at < int(classes->size()); ++at)
+        if (const int m = FindUserNode((*classes)[at], id); m >= 0) return {at, m};
+    return {};
+}
+} // namespace
 
 void Register::AddClass(const QString& name)
 {
-    classes().push_back({name, {}});
-    SaveAndReload();
+    Change([name](std::vector<base::TreeNode>& roots) {
+        if (roots.empty()) roots.push_back({kDefaultRoot, {}});
+        roots.front().children.push_back({name, {}});
+        return true;
+    });
 }
 
 void Register::RenameClass(int k, const QString& name)
 {
     if (const QString refusal = CheckRenameClass(k); !refusal.isEmpty()) throw base::AppError(refusal);
-    classNodeOrThrow(k).text = name;
-    SaveAndReload();
+    const QString old = classNodeOrThrow(k).text;
+    Change([=](std::vector<base::TreeNode>& roots) {
+        auto* classes = ClassList(roots);
+        const int at = classes ? FindClassNode(*classes, old, k) : -1;
+        if (at <= 1) return false;
+        (*classes)[at].text = name;
+        return true;
+    });
 }
 
 void Register::DeleteClass(int k)
 {
     if (const QString refusal = CheckDeleteClass(k); !refusal.isEmpty()) throw base::AppError(refusal);
-    classNodeOrThrow(k);
-    classes().erase(classes().begin() + k);
-    SaveAndReload();
+    const QString name = classNodeOrThrow(k).text;
+    Change([=](std::vector<base::TreeNode>& roots) {
+        auto* classes = ClassList(roots);
+        const int at = classes ? FindClassNode(*classes, name, k) : -1;
+        // Users added meanwhile keep their class.
+        if (at <= 1 || !(*classes)[at].children.empty()) return false;
+        classes->erase(classes->begin() + at);
+        return true;
+    });
 }
 
 void Register::AddUser(int k, const QString& id, const QString& password, const QString& name)
 {
     if (const QString refusal = UserRefusal(id, name); !refusal.isEmpty()) throw base::AppError(refusal);
-    classNodeOrThrow(k).children.push_back({JoinUserEntry(id, name, password), {}});
-    SaveRegister();
+    const QString klass = classNodeOrThrow(k).text;
+    const QString entry = JoinUserEntry(id, name, password);
+    Change([=](std::vector<base::TreeNode>& roots) {
+        auto* classes = ClassList(roots);
+        const int at = classes ? FindClassNode(*classes, klass, k) : -1;
+        if (at < 0) return false;
+        (*classes)[at].children.push_back({entry, {}});
+        return true;
+    });
 }
 
 void Register::UpdateUser(int k, int m, const QString& name, const QString& password)
@@ -280,8 +388,15 @@ void Register::UpdateUser(int k, int m, const QString& name, const QString& pass
     if (m < 0 || m >= int(users.size())) throw base::AppError(QStringLiteral("Пользователь не выбран"));
     const QString id = SplitUserEntry(users[m].text).id;
     if (const QString refusal = UserRefusal(id, name); !refusal.isEmpty()) throw base::AppError(refusal);
-    users[m].text = JoinUserEntry(id, name, password);
-    SaveRegister();
+    const QString klass = classNodeOrThrow(k).text;
+    const QString entry = JoinUserEntry(id, name, password);
+    Change([=](std::vector<base::TreeNode>& roots) {
+        auto* classes = ClassList(roots);
+        const UserPlace place = FindUser(classes, klass, k, id);
+        if (!place.found() || place.protectedUser()) return false;
+        (*classes)[place.klass].children[place.user].text = entry;
+        return true;
+    });
 }
 
 bool Register::DeleteUser(int k, int m)
@@ -290,13 +405,20 @@ bool Register::DeleteUser(int k, int m)
     auto& users = classNodeOrThrow(k).children;
     if (m < 0 || m >= int(users.size())) throw base::AppError(QStringLiteral("Пользователь не выбран"));
     const QString id = SplitUserEntry(users[m].text).id;
-    users.erase(users.begin() + m);
+    const QString klass = classNodeOrThrow(k).text;
+    Change([=](std::vector<base::TreeNode>& roots) {
+        auto* classes = ClassList(roots);
+        const UserPlace place = FindUser(classes, klass, k, id);
+        if (!place.found() || place.protectedUser()) return false;
+        auto& children = (*classes)[place.klass].children;
+        children.erase(children.begin() + place.user);
+        return true;
+    });
     // Only a folder that is this one user's may go: an empty or dotted
     // identifier would name "USERS\" itself or the program folder, and an
     // identifier shared with another user would take that user's results too.
     const bool ownFolder = IsPlainIdentifier(id) && !IdentifierInRegister(id);
     if (ownFolder) base::DeleteFolder(UserFolderOf(id));
-    SaveRegister();
     return ownFolder;
 }
 

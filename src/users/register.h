@@ -1,5 +1,7 @@
 #pragma once
+#include "base/sharedfile.h"
 #include "base/treetext.h"
+#include <functional>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -51,9 +53,10 @@ public:
     // or "/" would send the user's files out of "USERS\\") raises
     // base::AppError with a Russian message; the previous tree is kept.
     void LoadRegister();
-    // Writes the tree to RegisterFile() atomically; raises base::AppError
-    // when the file cannot be written (the tree in memory keeps the change).
-    void SaveRegister() const;
+    // Writes the whole tree to RegisterFile() atomically, under the
+    // register's lock; raises base::AppError when the file cannot be written
+    // (the tree in memory keeps the change, which is written with the next).
+    void SaveRegister();
 
     QString rootText() const;
     QStringList classNames() const;
@@ -71,8 +74,11 @@ public:
     QString CheckDeleteUser(int k, int m) const;
     QString CheckUpdateUser(int k, int m) const;
 
-    // Each change checks its rule (raising AppError with its message), is
-    // saved at once and, for class changes, read back from the file.
+    // Each change checks its rule (raising AppError with its message) and is
+    // made at once on the register file as it is then (others may have
+    // changed it), which is then read back. When the file is busy or cannot
+    // be written the change is made in memory, kept to be written with the
+    // next change, and AppError says so.
     void AddClass(const QString& name);
     void RenameClass(int k, const QString& name);
     void DeleteClass(int k);
@@ -95,6 +101,12 @@ public:
 
     // Replaces the whole tree (the import).
     void setTree(std::vector<base::TreeNode> roots) { m_roots = std::move(roots); }
+    // Changes of the file not written yet.
+    int pendingChanges() const { return m_changes.pendingCount(); }
+    // Tries the kept changes again and, when all are written, reads the
+    // file back; the number still kept.
+    int WritePending();
+    void setSharedTimes(const base::SharedFileTimes& times) { m_changes.setTimes(times); }
     const std::vector<base::TreeNode>& tree() const { return m_roots; }
 
 private:
@@ -102,9 +114,12 @@ private:
     const std::vector<base::TreeNode>* classNodes() const;
     const base::TreeNode* classNode(int k) const;
     base::TreeNode& classNodeOrThrow(int k);
-    void SaveAndReload();
+    // An edit of the tree; false when it finds nothing to change.
+    using TreeEdit = std::function<bool(std::vector<base::TreeNode>& roots)>;
+    void Change(const TreeEdit& edit);
 
     std::vector<base::TreeNode> m_roots;
+    base::SharedChanges m_changes;
 };
 
 } // namespace users

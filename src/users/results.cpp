@@ -7,6 +7,7 @@
 #include "base/textutil.h"
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace users {
 namespace {
@@ -52,40 +53,80 @@ bool SaveResults(const QString& folder, const base::NameValueList& list)
     return base::WriteLines(folder + kResultsFile, list.lines());
 }
 
-bool RecordAttempt(base::AppState& app, const QString& taskCode, int verdict, double seconds)
+void AddAttempt(base::NameValueList& list, const QString& taskCode, int verdict, long long seconds, const QDate& date)
+{
+    const int index = list.indexOfName(taskCode);
+    if (index < 0) {
+        list.append(taskCode, FormatResultValue(VerdictChar(verdict), 1, seconds, date));
+        return;
+    }
+    const QString old = list.value(index);
+    list.setValue(index, FormatResultValue(VerdictChar(verdict), ReadAttempts(old) + 1, ReadSeconds(old) + seconds, date));
+}
+
+bool SetVerdict(base::NameValueList& list, const QString& taskCode, int verdict)
+{
+    const int index = list.indexOfName(taskCode);
+    if (index < 0) return false;
+    QString value = list.value(index);
+    if (value.isEmpty()) value = VerdictChar(verdict);
+    else value[0] = VerdictChar(verdict);
+    list.setValue(index, value);
+    return true;
+}
+
+namespace {
+using ListChange = std::function<bool(base::NameValueList&)>;
+
+base::LinesChange OnLines(ListChange change)
+{
+    return [change = std::move(change)](QStringList& lines, bool) {
+        base::NameValueList list(std::move(lines));
+        const bool changed = change(list);
+        lines = list.lines();
+        return changed;
+    };
+}
+
+// Changes folder's results file through app's kept changes. When the file
+// was written the list (if given) becomes the file; otherwise the change is
+// made on the list in memory too, as it will be made on the file later.
+base::SharedChangeStatus ChangeResults(base::AppState& app, const QString& folder, const ListChange& change,
+                                       base::NameValueList* list)
+{
+    const base::SharedChangeResult result = app.sharedChanges.Apply(folder + kResultsFile, OnLines(change));
+    if (list) {
+        if (result.done()) list->setLines(result.lines);
+        else change(*list);
+    }
+    return result.status;
+}
+} // namespace
+
+base::SharedChangeStatus RecordAttempt(base::AppState& app, const QString& taskCode, int verdict, double seconds)
 {
     const long long spent = std::llround(std::max(0.0, seconds));
     const QDate today = base::Today();
-    const int index = app.userResults.indexOfName(taskCode);
-    if (index < 0) {
-        app.userResults.append(taskCode, FormatResultValue(VerdictChar(verdict), 1, spent, today));
-    } else {
-        const QString old = app.userResults.value(index);
-        app.userResults.setValue(index, FormatResultValue(VerdictChar(verdict), ReadAttempts(old) + 1,
-                                                          ReadSeconds(old) + spent, today));
-    }
-    const bool saved = SaveResults(app.userFolder, app.userResults);
+    const ListChange change = [=](base::NameValueList& list) {
+        AddAttempt(list, taskCode, verdict, spent, today);
+        return true;
+    };
     app.resultsChanged = true;
-    return saved;
+    if (app.userFolder.isEmpty()) {
+        change(app.userResults);
+        return base::SharedChangeStatus::Failed;
+    }
+    return ChangeResults(app, app.userFolder, change, &app.userResults);
 }
 
-bool OverruleVerdict(base::AppState& app, const QString& pupilFolder, const QString& taskCode, int verdict)
+base::SharedChangeStatus OverruleVerdict(base::AppState& app, const QString& pupilFolder, const QString& taskCode,
+                                         int verdict)
 {
-    if (verdict != 1 && verdict != 2) return false;
-    base::NameValueList pupil;
-    LoadResults(pupilFolder, pupil);
-    const int index = pupil.indexOfName(taskCode);
-    bool saved = true;
-    if (index >= 0) {
-        QString value = pupil.value(index);
-        if (value.isEmpty()) value = VerdictChar(verdict);
-        else value[0] = VerdictChar(verdict);
-        pupil.setValue(index, value);
-        saved = SaveResults(pupilFolder, pupil);
-    }
-    if (!app.userFolder.isEmpty() && SameFolder(pupilFolder, app.userFolder)) app.userResults = pupil;
+    if (verdict != 1 && verdict != 2) return base::SharedChangeStatus::Failed;
+    const ListChange change = [=](base::NameValueList& list) { return SetVerdict(list, taskCode, verdict); };
+    const bool own = !app.userFolder.isEmpty() && SameFolder(pupilFolder, app.userFolder);
     app.resultsChanged = true;
-    return saved;
+    return ChangeResults(app, pupilFolder, change, own ? &app.userResults : nullptr);
 }
 
 } // namespace users

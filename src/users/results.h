@@ -1,5 +1,6 @@
 #pragma once
 #include "base/namevalue.h"
+#include "base/sharedfile.h"
 #include <QDate>
 #include <QString>
 
@@ -32,22 +33,35 @@ long long ReadSeconds(const QString& value);
 
 // Replaces the list by folder + "results.txt"; an empty list when the file
 // is missing or unreadable, or when folder is empty (nobody logged in).
+// Readers take no lock: the file is always replaced whole.
 void LoadResults(const QString& folder, base::NameValueList& list);
 // Writes the list to folder + "results.txt" atomically, creating the folder.
 // False when nothing was written (the previous file stays); an empty folder
-// (nobody logged in) writes nothing.
+// (nobody logged in) writes nothing. Replaces the whole file: for a file
+// that others change too, use RecordAttempt and OverruleVerdict.
 bool SaveResults(const QString& folder, const base::NameValueList& list);
 
-// One attempt of the logged-in user of app: updates app.userResults, saves
-// it to app.userFolder and sets app.resultsChanged. verdict is 0, 1 or 2;
-// seconds are rounded to the nearest whole number.
-bool RecordAttempt(base::AppState& app, const QString& taskCode, int verdict, double seconds);
+// The entry-level changes, on any list: one attempt added to the task's
+// entry (made when missing), and a verdict put in column 1 of an existing
+// entry (false when the task has no entry).
+void AddAttempt(base::NameValueList& list, const QString& taskCode, int verdict, long long seconds, const QDate& date);
+bool SetVerdict(base::NameValueList& list, const QString& taskCode, int verdict);
 
-// A teacher's verdict (1 or 2) on a pupil's entry: only column 1 changes.
-// The current user's own list is not disturbed (unless the pupil folder is
-// the current user's, whose list in app then follows). Sets
-// app.resultsChanged. False when the verdict is not 1 or 2 or the pupil's
-// file could not be written.
-bool OverruleVerdict(base::AppState& app, const QString& pupilFolder, const QString& taskCode, int verdict);
+// One attempt of the logged-in user of app, added to the entry as the file
+// holds it now (a teacher's verdict written meanwhile stays); app.userResults
+// then shows the file. When the file cannot be written the attempt is kept
+// in app.sharedChanges and in app.userResults and written with the next
+// change. verdict is 0, 1 or 2; seconds are rounded to the nearest whole
+// number. Sets app.resultsChanged. Nobody logged in: only the list changes
+// and the result is Failed.
+base::SharedChangeStatus RecordAttempt(base::AppState& app, const QString& taskCode, int verdict, double seconds);
+
+// A teacher's verdict (1 or 2) on a pupil's entry as the pupil's file holds
+// it now: only column 1 changes, the pupil's attempts made meanwhile stay.
+// The current user's own list follows when the pupil folder is the current
+// user's. Sets app.resultsChanged. Unchanged when the task has no entry;
+// Failed for a verdict other than 1 or 2.
+base::SharedChangeStatus OverruleVerdict(base::AppState& app, const QString& pupilFolder, const QString& taskCode,
+                                         int verdict);
 
 } // namespace users

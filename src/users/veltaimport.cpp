@@ -1,6 +1,7 @@
 #include "users/veltaimport.h"
 #include "base/apperror.h"
 #include "base/folders.h"
+#include "base/sharedfile.h"
 #include "base/textfile.h"
 #include "base/textutil.h"
 #include "users/register.h"
@@ -135,8 +136,11 @@ ImportReport ImportVelta(Register& reg, const QString& realPath)
 
     std::vector<base::TreeNode> tree;
     tree.push_back(std::move(root));
-    base::ForceFolder(QStringLiteral("DATA\\"));
-    if (!base::WriteLines(kImportedRegister, base::WriteTreeText(tree)))
+    // Under the register's lock, so that no change of another machine lands
+    // between the import and its file.
+    const base::SharedChangeStatus saved =
+        base::ChangeSharedFile(kImportedRegister, base::ReplaceLines(base::WriteTreeText(tree))).status;
+    if (saved != base::SharedChangeStatus::Written && saved != base::SharedChangeStatus::Unchanged)
         throw base::AppError(QStringLiteral("Не удалось сохранить список пользователей в файл %1").arg(kImportedRegister));
     reg.setTree(std::move(tree));
     return report;

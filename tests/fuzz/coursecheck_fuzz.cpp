@@ -2,7 +2,6 @@
 // by zero bytes), checked as task A01\0101 of a program folder and as a topic
 // page: no crash or hang, and every problem points at a line of its file.
 #include "coursecheck/check/linkcheck.h"
-#include "coursecheck/check/messages.h"
 #include "coursecheck/check/taskcheck.h"
 #include "base/paths.h"
 #include "base/textfile.h"
@@ -40,8 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         else QFile::remove(base::RealPath(file));
     }
     coursecheck::Report report;
-    coursecheck::MessageCollector messages;
-    coursecheck::CheckTask(report, messages, "A01\\0101");
+    coursecheck::CheckTask(report, "A01\\0101");
     const QStringList page = base::TryReadLines("ZADS\\A01\\0101.HTM").value_or(QStringList());
     coursecheck::CheckLinks(report, "ZADS\\A01\\0101.HTM", page, {"ZADS\\00000001\\", int(page.size()), {}});
 

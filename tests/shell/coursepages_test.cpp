@@ -3,6 +3,11 @@
 #include "shell/coursepages.h"
 #include "shell/lessons.h"
 #include "support/testsupport.h"
+#include <QLockFile>
+#include <QSet>
+#include <thread>
+#include "base/folders.h"
+#include "base/textfile.h"
 #include <QMap>
 
 using namespace shell;
@@ -220,14 +225,17 @@ TEST(Lessons, FileLinesPerGroup)
               (QStringList{" A\\T1 A\\T2", "", " A\\011"}));
 }
 
-class LessonFiles : public ProgramFolderTest {};
+class LessonFiles : public ProgramFolderTest {
+protected:
+    base::SharedChanges changes{base::SharedFileTimes{100, 20000}};
+};
 
 TEST_F(LessonFiles, SaveWritesTheLessonAndItsListEntry)
 {
     writeLines("ZADS\\LESS12.TXT", {"USER0001 Старый"});
     writeLines("ZADS\\00000000\\USER0001.CFG", {"", "", ""});
     writeLines("ZADS\\00000000\\USERnote.CFG", {"x"});
-    const LessonSaved saved = SaveLesson(12, "Новый урок", {QStringList{"A\\T1", "A\\T2"}, {}, {"A\\011"}});
+    const LessonSaved saved = SaveLesson(changes, 12, "Новый урок", {QStringList{"A\\T1", "A\\T2"}, {}, {"A\\011"}});
     EXPECT_EQ(saved.code, "USER0002");
     EXPECT_EQ(readBytes("ZADS\\00000000\\USER0002.CFG"), cp1251Lines({" A\\T1 A\\T2", "", " A\\011"}));
     EXPECT_EQ(readBytes("ZADS\\LESS12.TXT"), cp1251Lines({"USER0001 Старый", "USER0002 Новый урок"}));
@@ -235,7 +243,7 @@ TEST_F(LessonFiles, SaveWritesTheLessonAndItsListEntry)
 
 TEST_F(LessonFiles, NoLessonIsWrittenWithoutTheSectionsList)
 {
-    const LessonSaved saved = SaveLesson(21, "Урок", {QStringList{"A\\T1"}, {}, {}});
+    const LessonSaved saved = SaveLesson(changes, 21, "Урок", {QStringList{"A\\T1"}, {}, {}});
     EXPECT_TRUE(saved.code.isEmpty());
     EXPECT_TRUE(saved.error.contains("LESS21.TXT"));
     EXPECT_FALSE(base::FileExists("ZADS\\00000000\\USER0001.CFG"));
@@ -273,13 +281,13 @@ TEST_F(LessonFiles, ASavedLessonIsReadBackAndWrittenOverInPlace)
     EXPECT_FALSE(ReadLesson("USER0404").has_value());
     EXPECT_FALSE(ReadLesson("USER..\\..\\x").has_value());
 
-    const LessonSaved saved = SaveLesson(12, "Новый", {QStringList{"A\\T2"}, {}, {}}, "USER0001");
+    const LessonSaved saved = SaveLesson(changes, 12, "Новый", {QStringList{"A\\T2"}, {}, {}}, "USER0001");
     EXPECT_EQ(saved.code, "USER0001");
     EXPECT_EQ(readBytes("ZADS\\00000000\\USER0001.CFG"), cp1251Lines({" A\\T2", "", ""}));
     EXPECT_EQ(readBytes("ZADS\\LESS12.TXT"), cp1251Lines({"USER0001 Новый", "USER0002 Другой"}));
     EXPECT_FALSE(base::FileExists("ZADS\\00000000\\USER0003.CFG"));
     // A code the section does not list makes a new lesson: another section's is not written over.
-    EXPECT_EQ(SaveLesson(12, "Копия", {}, "USER0007").code, "USER0003");
+    EXPECT_EQ(SaveLesson(changes, 12, "Копия", {}, "USER0007").code, "USER0003");
 }
 
 TEST_F(LessonFiles, DeletingTakesTheEntryAndTheFileAndNothingElse)
@@ -287,18 +295,18 @@ TEST_F(LessonFiles, DeletingTakesTheEntryAndTheFileAndNothingElse)
     writeLines("ZADS\\LESS12.TXT", {"USER0001 Первый", "USER0002 Второй"});
     writeLines("ZADS\\00000000\\USER0001.CFG", {"", "", ""});
     writeLines("ZADS\\00000000\\USER0002.CFG", {"", "", ""});
-    EXPECT_TRUE(DeleteLesson(12, "USER0001").isEmpty());
+    EXPECT_TRUE(DeleteLesson(changes, 12, "USER0001").isEmpty());
     EXPECT_EQ(readBytes("ZADS\\LESS12.TXT"), cp1251Lines({"USER0002 Второй"}));
     EXPECT_FALSE(base::FileExists("ZADS\\00000000\\USER0001.CFG"));
     EXPECT_TRUE(base::FileExists("ZADS\\00000000\\USER0002.CFG"));
 
     // Not listed in this section, or no list at all: nothing is deleted.
-    EXPECT_FALSE(DeleteLesson(12, "USER0001").isEmpty());
-    EXPECT_FALSE(DeleteLesson(13, "USER0002").isEmpty());
+    EXPECT_FALSE(DeleteLesson(changes, 12, "USER0001").isEmpty());
+    EXPECT_FALSE(DeleteLesson(changes, 13, "USER0002").isEmpty());
     EXPECT_TRUE(base::FileExists("ZADS\\00000000\\USER0002.CFG"));
     // A listed entry whose file is already gone still leaves the list.
     writeLines("ZADS\\LESS12.TXT", {"USER0002 Второй", "USER0005 Без файла"});
-    EXPECT_TRUE(DeleteLesson(12, "USER0005").isEmpty());
+    EXPECT_TRUE(DeleteLesson(changes, 12, "USER0005").isEmpty());
     EXPECT_EQ(readBytes("ZADS\\LESS12.TXT"), cp1251Lines({"USER0002 Второй"}));
 }
 
@@ -306,17 +314,62 @@ TEST_F(LessonFiles, ListChangesWriteOnlyWhenAsked)
 {
     writeLines("ZADS\\LESS12.TXT", {"USER0001 Первый"});
     const QByteArray before = readBytes("ZADS\\LESS12.TXT");
-    EXPECT_TRUE(ChangeLessonList(12, [](QStringList& lines) {
+    EXPECT_TRUE(ChangeLessonList(changes, 12, [](QStringList& lines) {
                     lines.clear(); // changed, but not to be written
                     return false;
                 }).isEmpty());
     EXPECT_EQ(readBytes("ZADS\\LESS12.TXT"), before);
-    EXPECT_TRUE(ChangeLessonList(12, [](QStringList& lines) {
+    EXPECT_TRUE(ChangeLessonList(changes, 12, [](QStringList& lines) {
                     lines.append("USER0002 Второй");
                     return true;
                 }).isEmpty());
     EXPECT_EQ(readBytes("ZADS\\LESS12.TXT"), cp1251Lines({"USER0001 Первый", "USER0002 Второй"}));
-    EXPECT_TRUE(ChangeLessonList(44, [](QStringList&) { return true; }).contains("LESS44.TXT"));
+    EXPECT_TRUE(ChangeLessonList(changes, 44, [](QStringList&) { return true; }).contains("LESS44.TXT"));
+}
+
+TEST_F(LessonFiles, BusyListGetsTheEntryWithTheNextChange)
+{
+    writeLines("ZADS\\LESS12.TXT", {"USER0001 Первый"});
+    writeLines("ZADS\\00000000\\USER0001.CFG", {"", "", ""});
+    LessonSaved saved;
+    {
+        QLockFile held(real("ZADS/LESS12.TXT") + ".lock");
+        ASSERT_TRUE(held.tryLock(0));
+        saved = SaveLesson(changes, 12, "Второй", {QStringList{"A\\T1"}, {}, {}});
+    }
+    EXPECT_EQ(saved.code, "USER0002");
+    EXPECT_EQ(saved.error, base::SharedChangeMessage(base::SharedChangeStatus::Busy, "ZADS\\LESS12.TXT"));
+    EXPECT_TRUE(base::FileExists("ZADS\\00000000\\USER0002.CFG"));
+    EXPECT_EQ(readBytes("ZADS\\LESS12.TXT"), cp1251Lines({"USER0001 Первый"}));
+    // The next lesson takes the next number and the kept entry goes first.
+    EXPECT_EQ(SaveLesson(changes, 12, "Третий", {}).code, "USER0003");
+    EXPECT_EQ(readBytes("ZADS\\LESS12.TXT"), cp1251Lines({"USER0001 Первый", "USER0002 Второй", "USER0003 Третий"}));
+    EXPECT_TRUE(DeleteLesson(changes, 12, "user0002").isEmpty());
+    EXPECT_FALSE(DeleteLesson(changes, 12, "USER0009").isEmpty());
+    EXPECT_EQ(readBytes("ZADS\\LESS12.TXT"), cp1251Lines({"USER0001 Первый", "USER0003 Третий"}));
+}
+
+// Two teachers saving at the same moment each get a number of their own:
+// neither lesson file is written over by the other.
+TEST_F(LessonFiles, TeachersSavingAtOnceGetNumbersOfTheirOwn)
+{
+    constexpr int kEach = 15;
+    writeLines("ZADS\\LESS12.TXT", {});
+    auto teacher = [](QString name, QStringList* codes) {
+        base::SharedChanges changes;
+        for (int i = 0; i < kEach; ++i)
+            codes->append(SaveLesson(changes, 12, name + QString::number(i), {QStringList{name}, {}, {}}).code);
+    };
+    QStringList first, second;
+    std::thread a(teacher, QString("A"), &first), b(teacher, QString("B"), &second);
+    a.join();
+    b.join();
+    const QStringList all = first + second;
+    EXPECT_EQ(QSet<QString>(all.begin(), all.end()).size(), 2 * kEach);
+    EXPECT_FALSE(all.contains(QString()));
+    EXPECT_EQ(base::ListFiles("ZADS\\00000000\\USER*.CFG").size(), 2 * kEach);
+    EXPECT_EQ(base::ReadLines("ZADS\\LESS12.TXT").size(), 2 * kEach);
+    for (const QString& code : first) EXPECT_EQ(base::ReadLines("ZADS\\00000000\\" + code + ".CFG").value(0), " A");
 }
 
 TEST_F(LessonFiles, GroupsAreTheFirstThreeNodes)

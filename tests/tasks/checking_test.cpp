@@ -140,13 +140,13 @@ TEST_F(CheckTest, FilesThatCannotBeWrittenAreReportedAndTheAttemptStillCounts)
     writeBytes(QStringLiteral("USERS\\10000501\\A05"), "a file where the folder should be");
     page.formValues = {"x=5"};
     EXPECT_FALSE(SendAnswers(state, page, {App()}));
-    EXPECT_EQ(dialogs.lastMessage(), QStringLiteral("Не удается сохранить файл \"USERS\\10000501\\A05\\012.ANS\""));
+    EXPECT_EQ(dialogs.lastMessage(), base::SharedChangeMessage(base::SharedChangeStatus::Failed, QStringLiteral("USERS\\10000501\\A05\\012.ANS")));
     EXPECT_EQ(App().userResults.value(kCode).left(4), QStringLiteral("0  1"));
 
     QDir(real(QStringLiteral("USERS\\10000501"))).removeRecursively();
     writeBytes(QStringLiteral("USERS\\10000501"), "a file where the user's folder should be");
     EXPECT_FALSE(SendAnswers(state, page, {App()}));
-    EXPECT_EQ(dialogs.lastMessage(), QStringLiteral("Не удается сохранить файл \"USERS\\10000501\\results.txt\""));
+    EXPECT_EQ(dialogs.lastMessage(), base::SharedChangeMessage(base::SharedChangeStatus::Failed, QStringLiteral("USERS\\10000501\\results.txt")));
 }
 
 TEST_F(CheckTest, AnAreaIsJudgedByItsCardsAndSavedWithTheirPlaces)

@@ -3,6 +3,7 @@
 #include "users/results.h"
 
 using base::App;
+constexpr auto Written = base::SharedChangeStatus::Written;
 
 // A results file saved again by an editor that writes a byte-order mark: the
 // first task is still found, so a new attempt updates its entry instead of
@@ -14,6 +15,6 @@ TEST_F(ProgramFolderTest, ResultsFileWithAByteOrderMarkKeepsOneEntryPerTask)
     writeBytes(folder + QStringLiteral("results.txt"), "\xEF\xBB\xBF" "A05\\012=2  1    10 07.03.2004\r\n");
     users::LoadResults(folder, App().userResults);
     FixedClock clock(QStringLiteral("2004-03-08T10:00:00"));
-    ASSERT_TRUE(users::RecordAttempt(App(), QStringLiteral("A05\\012"), 1, 5));
+    ASSERT_EQ(users::RecordAttempt(App(), QStringLiteral("A05\\012"), 1, 5), Written);
     EXPECT_EQ(readBytes(folder + QStringLiteral("results.txt")), QByteArray("A05\\012=1  2    15 08.03.2004\r\n"));
 }

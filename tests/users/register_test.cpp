@@ -5,6 +5,7 @@
 #include "users/register.h"
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 
 using users::Register;
 
@@ -228,6 +229,7 @@ TEST_F(RegisterTest, IdentifiersThatAreNotOneUsersFolderKeepEveryFolder)
            {user("..  Точки$1"), user("\\ Черта$1"), user("/ Дробь$1"), user(""), user("55 Первый$1"),
             user("55 Второй$1")}}}}};
     reg.setTree(std::move(tree));
+    writeLines(QStringLiteral("DATA\\users.txt"), base::WriteTreeText(reg.tree()));
     writeLines(QStringLiteral("USERS\\55\\results.txt"), {QStringLiteral("x=y")});
     writeLines(QStringLiteral("keep.txt"), {QStringLiteral("program folder file")});
     for (int i = 0; i < 4; ++i) EXPECT_FALSE(reg.DeleteUser(1, 0)) << i;
@@ -262,6 +264,63 @@ TEST_F(RegisterTest, FailedSaveIsReportedAndTheChangeStaysInMemory)
     QFile::remove(real(QStringLiteral("DATA\\users.txt")));
     QDir().mkpath(real(QStringLiteral("DATA\\users.txt"))); // a folder where the file should be
     const QString message = failure([&] { reg.AddClass(QStringLiteral("7 В")); });
-    EXPECT_EQ(message, QStringLiteral("Не удалось сохранить список пользователей в файл DATA\\users.txt"));
+    EXPECT_EQ(message, base::SharedChangeMessage(base::SharedChangeStatus::Failed, QStringLiteral("DATA\\users.txt")));
     EXPECT_EQ(reg.className(4), QStringLiteral("7 В"));
+    EXPECT_EQ(reg.pendingChanges(), 1);
+    // Once the file can be written, the next change writes the kept one first.
+    QDir(real(QStringLiteral("DATA\\users.txt"))).removeRecursively();
+    writeLines(QStringLiteral("DATA\\users.txt"), {QStringLiteral("Пользователи"), QStringLiteral("\tАдминистратор")});
+    reg.AddClass(QStringLiteral("8 А"));
+    EXPECT_EQ(reg.classNames(), (QStringList{QStringLiteral("Администратор"), QStringLiteral("7 В"), QStringLiteral("8 А")}));
+    EXPECT_EQ(reg.pendingChanges(), 0);
+}
+
+// Two administrators on two machines, each with the register as it was
+// when loaded: neither change undoes the other's.
+TEST_F(RegisterTest, ChangesFromTwoMachinesBothLand)
+{
+    Register other;
+    other.LoadRegister();
+    reg.AddUser(2, QStringLiteral("10000503"), QStringLiteral("3"), QStringLiteral("Пётр Орлов"));
+    other.AddClass(QStringLiteral("7 В"));               // does not know the new pupil
+    other.RenameClass(2, QStringLiteral("5 А (физмат)")); // nor does the rename lose him
+    other.UpdateUser(2, 1, QStringLiteral("Мария Кузнецова"), QStringLiteral("new"));
+    reg.DeleteUser(2, 0);                                  // reg still has the old class name
+    reg.LoadRegister();
+    EXPECT_EQ(reg.classNames(), (QStringList{"Администратор", "Преподаватель", "5 А (физмат)", "6 Б", "7 В"}));
+    EXPECT_EQ(reg.classUsers(2).ids, (QStringList{"10000502", "10000503"}));
+    EXPECT_EQ(reg.classUsers(2).passwords, (QStringList{"new", "3"}));
+}
+
+TEST_F(RegisterTest, ProtectionRulesHoldOnTheFileAsItIsNow)
+{
+    Register other;
+    other.LoadRegister();
+    reg.AddUser(3, QStringLiteral("10000601"), QStringLiteral("1"), QStringLiteral("Новый ученик"));
+    other.DeleteClass(3); // empty when other looked, not any more
+    other.LoadRegister();
+    EXPECT_EQ(other.className(3), QStringLiteral("6 Б"));
+    EXPECT_EQ(other.userCount(3), 1);
+    // A class deleted meanwhile is not brought back by a rename.
+    Register third;
+    third.LoadRegister();
+    reg.DeleteUser(3, 0);
+    reg.DeleteClass(3);
+    third.RenameClass(3, QStringLiteral("6 В"));
+    EXPECT_EQ(third.classNames(), (QStringList{"Администратор", "Преподаватель", "5 А"}));
+}
+
+TEST_F(RegisterTest, BusyRegisterKeepsTheChangeAndSaysSo)
+{
+    reg.setSharedTimes({100, 20000});
+    {
+        QLockFile held(real(QStringLiteral("DATA\\users.txt")) + QStringLiteral(".lock"));
+        ASSERT_TRUE(held.tryLock(0));
+        const QString message = failure([&] { reg.AddClass(QStringLiteral("7 В")); });
+        EXPECT_EQ(message, base::SharedChangeMessage(base::SharedChangeStatus::Busy, QStringLiteral("DATA\\users.txt")));
+        EXPECT_EQ(reg.className(4), QStringLiteral("7 В"));
+        EXPECT_EQ(registerBytes(), cp1251Lines(kSample));
+    }
+    reg.AddClass(QStringLiteral("8 А"));
+    EXPECT_EQ(registerBytes(), cp1251Lines(kSample + QStringList{"\t7 В", "\t8 А"}));
 }

@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# Builds every libFuzzer target of tests/fuzz (clang, AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs each one for a number of executions,
+# its corpus seeded from the sample course in content/ and tests/fuzz/corpus.
+# Prints the executions of every target and lists the findings.
+#
+#   scripts/fuzz.sh                 every target, 1 000 000 executions each
+#   scripts/fuzz.sh --short         every target, 20 000 executions each
+#   scripts/fuzz.sh --runs 200000 --max-time 600 notation_fuzz expr_fuzz
+#
+# Options:
+#   --runs N        executions per target (default 1000000)
+#   --short         the same as --runs 20000
+#   --max-time S    stop a target after S seconds even below N executions
+#   --build DIR     build folder of the fuzz targets (default build-fuzz)
+#   --work DIR      corpora and findings (default /tmp/orindo-fuzz)
+#   --no-build      run what is built already
+# The runs are niced and use one job each: the machine is shared.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+runs=1000000
+max_time=0
+build=build-fuzz
+work=/tmp/orindo-fuzz
+do_build=1
+targets=()
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --runs) runs=$2; shift 2 ;;
+    --short) runs=20000; shift ;;
+    --max-time) max_time=$2; shift 2 ;;
+    --build) build=$2; shift 2 ;;
+    --work) work=$2; shift 2 ;;
+    --no-build) do_build=0; shift ;;
+    -h|--help) sed -n '2,18p' "$0"; exit 0 ;;
+    -*) echo "unknown option $1" >&2; exit 2 ;;
+    *) targets+=("$1"); shift ;;
+  esac
+done
+
+# Every target is one orindo_fuzz(...) line of tests/fuzz/CMakeLists.txt.
+if [ ${#targets[@]} -eq 0 ]; then
+  mapfile -t targets < <(sed -n 's/^orindo_fuzz(\([a-z_]*\).*/\1/p' tests/fuzz/CMakeLists.txt)
+fi
+
+if [ "$do_build" = 1 ]; then
+  export CCACHE_NOHASHDIR=1 CCACHE_BASEDIR=/work
+  [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DORINDO_FUZZ=ON -DORINDO_BUILD_BENCH=OFF
+  nice cmake --build "$build" -j 2 --target "${targets[@]}"
+fi
+
+# Files of the sample course that a target reads, as seeds.
+seed_globs() {
+  case "$1" in
+    answers_fuzz|coursecheck_fuzz|coursepages_fuzz|htmlform_fuzz|formula_picture_fuzz) echo "*.HTM *.htm" ;;
+    notation_fuzz|editing_fuzz|expr_fuzz) echo "*.ANS" ;;
+    labfile_fuzz|planerecords_fuzz|probability_records_fuzz) echo "*.LAB *.lab" ;;
+    container_fuzz) echo "*.CNT" ;;
+    demoscript_fuzz) echo "*.SCI" ;;
+    users_fuzz|resultsexport_fuzz) echo "users.txt *.TXT" ;;
+    timeline_fuzz) echo "action.txt" ;;
+  esac
+}
+
+# A seed larger than this only slows the first round down.
+max_seed_bytes=65536
+seeds_per_target=200
+
+declare -A executed
+findings=()
+# The targets set their own sanitizer options (those that start Qt's GUI turn
+# leak checks off: fontconfig keeps caches for the life of the process).
+export QT_QPA_PLATFORM=offscreen
+for target in "${targets[@]}"; do
+  binary="$build/tests/fuzz/$target"
+  [ -x "$binary" ] || { echo "$target: not built" >&2; findings+=("$target: not built"); continue; }
+  corpus="$work/corpus/$target"
+  found="$work/findings/$target"
+  mkdir -p "$corpus" "$found"
+  for glob in $(seed_globs "$target"); do
+    find content -type f -iname "$glob" -size -"${max_seed_bytes}"c | sort | head -n "$seeds_per_target" |
+      while read -r file; do cp -n "$file" "$corpus/seed_$(echo "$file" | tr '/\\' '__')"; done
+  done
+  extra=()
+  kept="tests/fuzz/corpus/${target%_fuzz}"
+  [ -d "$kept" ] && extra+=("$root/$kept")
+  dict=()
+  case "$target" in
+    notation_fuzz|editing_fuzz|formula_picture_fuzz) dict=(-dict="$root/tests/fuzz/notation.dict") ;;
+    expr_fuzz) dict=(-dict="$root/tests/fuzz/expr.dict") ;;
+  esac
+  limits=(-runs="$runs" -timeout=10 -rss_limit_mb=2560 -print_final_stats=1)
+  [ "$max_time" != 0 ] && limits+=(-max_total_time="$max_time")
+  log="$work/$target.log"
+  echo "== $target: $runs executions"
+  status=0
+  (cd "$found" && nice -n 10 "$root/$binary" "${limits[@]}" "${dict[@]}" "$corpus" "${extra[@]}") >"$log" 2>&1 || status=$?
+  count=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
+  executed[$target]=${count:-0}
+  if [ "$status" != 0 ]; then
+    findings+=("$target: exit $status, see $log and $found")
+    grep -m 3 -E "ERROR|runtime error|SUMMARY" "$log" || true
+  fi
+  echo "   executions: ${executed[$target]}"
+done
+
+echo
+echo "executions per target:"
+for target in "${targets[@]}"; do printf '  %-28s %12s\n' "$target" "${executed[$target]:-0}"; done
+if [ ${#findings[@]} -gt 0 ]; then
+  echo "findings:"
+  printf '  %s\n' "${findings[@]}"
+  exit 1
+fi
+echo "no findings"
