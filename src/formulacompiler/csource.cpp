@@ -12,6 +12,12 @@ using expr::TExprNode;
 // Raised inside the writer when a node has no compiled form.
 struct NoCode {};
 
+// Values that need no test in between are written as one nested C
+// expression, which the compiler keeps in registers; a value that is tested,
+// used twice or passed by address goes to a temporary first. The tests are
+// written in the order the expression core evaluates (left operand before
+// right), and the nested parts have no effects, so the first test that fails
+// is the one the core's evaluation would reach first.
 class Writer {
 public:
     Writer(const expr::ParsedExpression& expression, const expr::Slots& binding)
@@ -22,33 +28,34 @@ public:
 
     FunctionSource Function(int number)
     {
-        const std::string result = Node(m_expression.Root());
+        const std::string result = Materialize(Node(m_expression.Root()));
+        CheckFinite(result);
         std::string text = "int " + FunctionName(number) + "(const double* v, const double* k, double* r) {\n";
         text += m_body;
-        CheckFinite(text, result);
         text += "*r = " + result + "; return 0;\n}\n";
         m_source.text = std::move(text);
         return std::move(m_source);
     }
 
 private:
-    std::string Fresh() { return "t" + std::to_string(m_temps++); }
-
     // A new temporary holding the C expression value.
     std::string Define(const std::string& value)
     {
-        const std::string name = Fresh();
+        const std::string name = "t" + std::to_string(m_temps++);
         m_body += "double " + name + " = " + value + ";\n";
         return name;
     }
 
-    static void CheckFinite(std::string& body, const std::string& name)
+    // A name for value: itself when it is one already (a temporary, a
+    // parameter, a number), a new temporary otherwise.
+    std::string Materialize(const std::string& value)
     {
-        // x - x is 0 for every finite x and undefined for infinities and
-        // undefined values.
-        body += "if (!(" + name + " - " + name + " == 0)) return 1;\n";
+        return value.front() == '(' || value.back() == ')' ? Define(value) : value;
     }
-    void CheckFinite(const std::string& name) { CheckFinite(m_body, name); }
+
+    // x - x is 0 for every finite x and undefined for infinities and
+    // undefined values.
+    void CheckFinite(const std::string& name) { m_body += "if (!(" + name + " - " + name + " == 0)) return 1;\n"; }
 
     // The expression core rejects arguments below the threshold k[0].
     void CheckAtLeastThreshold(const std::string& name) { m_body += "if (!(" + name + " >= k[0])) return 1;\n"; }
@@ -59,11 +66,16 @@ private:
         return "k[" + std::to_string(m_source.constants.size() - 1) + "]";
     }
 
+    static std::string Call(const char* function, const std::string& argument)
+    {
+        return std::string(function) + "(" + argument + ")";
+    }
+
     std::string Node(const TExprNode* node)
     {
         switch (node->Kind) {
-        case expr::lkNumber: return Define(Constant(NumberOf(node)));
-        case expr::lkName: return Define("v[" + std::to_string(SlotOf(node)) + "]");
+        case expr::lkNumber: return Constant(NumberOf(node));
+        case expr::lkName: return "v[" + std::to_string(SlotOf(node)) + "]";
         case expr::lkOperator: return Operator(node);
         case expr::lkUnary: return Unary(node);
         case expr::lkBinaryFunc: return BinaryFunction(node);
@@ -91,14 +103,16 @@ private:
         const std::string left = Node(node->Left);
         const std::string right = Node(node->Right);
         switch (node->Text.front().unicode()) {
-        case u'+': return Define(left + " + " + right);
-        case u'-': return Define(left + " - " + right);
-        case u'*': return Define(left + " * " + right);
-        case u'/':
+        case u'+': return "(" + left + " + " + right + ")";
+        case u'-': return "(" + left + " - " + right + ")";
+        case u'*': return "(" + left + " * " + right + ")";
+        case u'/': {
             // A division by zero gives an infinity or an undefined value that
             // the later tests find; an infinite divisor would give 0.
-            CheckFinite(right);
-            return Define(left + " / " + right);
+            const std::string divisor = Materialize(right);
+            CheckFinite(divisor);
+            return "(" + left + " / " + divisor + ")";
+        }
         default: throw NoCode{};
         }
     }
@@ -106,7 +120,7 @@ private:
     // A host function that can fail: its value goes to a new temporary.
     std::string CallChecked(const char* function, const std::string& arguments)
     {
-        const std::string name = Fresh();
+        const std::string name = "t" + std::to_string(m_temps++);
         m_body += "double " + name + ";\nif (" + function + "(" + arguments + ", &" + name + ")) return 1;\n";
         return name;
     }
@@ -116,22 +130,23 @@ private:
         if (!node->Left || node->Right) throw NoCode{};
         const QStringView name = node->Text;
         const std::string argument = Node(node->Left);
-        if (name == u"-") return Define("-" + argument);
+        if (name == u"-") return "(-" + argument + ")";
         if (name == u"+") return argument;
-        if (name == u"abs") return Define(argument + " < 0 ? -" + argument + " : " + argument);
-        if (name == u"sin") return Define(std::string(host::Sin) + "(" + argument + ")");
-        if (name == u"cos") return Define(std::string(host::Cos) + "(" + argument + ")");
-        if (name == u"sqrt_") {
-            CheckAtLeastThreshold(argument);
-            return Define(std::string(host::Sqrt) + "(" + argument + ")");
+        if (name == u"abs") {
+            const std::string value = Materialize(argument);
+            return "(" + value + " < 0 ? -" + value + " : " + value + ")";
         }
-        if (name == u"ln_") {
-            CheckAtLeastThreshold(argument);
-            return Define(std::string(host::Ln) + "(" + argument + ")");
+        if (name == u"sin") return Call(host::Sin, argument);
+        if (name == u"cos") return Call(host::Cos, argument);
+        if (name == u"sqrt_" || name == u"ln_") {
+            const std::string value = Materialize(argument);
+            CheckAtLeastThreshold(value);
+            return Call(name == u"sqrt_" ? host::Sqrt : host::Ln, value);
         }
         if (name == u"arctg" || name == u"arcctg") {
-            CheckFinite(argument);  // the arctangent of an infinity is finite
-            return Define(std::string(name == u"arctg" ? host::ArcTg : host::ArcCtg) + "(" + argument + ")");
+            const std::string value = Materialize(argument);
+            CheckFinite(value);  // the arctangent of an infinity is finite
+            return Call(name == u"arctg" ? host::ArcTg : host::ArcCtg, value);
         }
         if (name == u"tg") return CallChecked(host::Tg, argument);
         if (name == u"ctg") return CallChecked(host::Ctg, argument);
@@ -148,9 +163,10 @@ private:
         const std::string left = Node(node->Left);
         const std::string right = Node(node->Right);
         if (name == u"division_") {
-            CheckFinite(right);
-            m_body += "if (" + right + " < k[0] && " + right + " > -k[0]) return 1;\n";
-            return Define(left + " / " + right);
+            const std::string divisor = Materialize(right);
+            CheckFinite(divisor);
+            m_body += "if (" + divisor + " < k[0] && " + divisor + " > -k[0]) return 1;\n";
+            return "(" + left + " / " + divisor + ")";
         }
         if (name == u"logn_") return CallChecked(host::LogN, left + ", " + right);
         throw NoCode{};
@@ -163,13 +179,14 @@ private:
         const std::string base = Node(node->Left);
         const std::optional<int32_t> whole = WholeExponent(node->Right);
         if (!whole) return CallChecked(host::Power, base + ", " + Node(node->Right));
+        const std::string square0 = Materialize(base);
         if (*whole == 0) {
-            CheckFinite(base);  // a power 0 would hide an infinite base
-            return Define("1");
+            CheckFinite(square0);  // a power 0 would hide an infinite base
+            return "1.0";
         }
         uint32_t n = *whole < 0 ? 0u - uint32_t(*whole) : uint32_t(*whole);
         std::string value;
-        std::string square = base;
+        std::string square = square0;
         while (n != 0) {
             if (n & 1u) value = value.empty() ? square : Define(value + " * " + square);
             n >>= 1;
@@ -177,7 +194,7 @@ private:
         }
         if (*whole > 0) return value;
         m_body += "if (!(" + value + " - " + value + " == 0) || " + value + " == 0) return 1;\n";
-        return Define("1 / " + value);
+        return "(1 / " + value + ")";
     }
 
     static std::optional<int32_t> WholeExponent(const TExprNode* node)

@@ -23,11 +23,6 @@ int Store(double value, double* result)
 
 extern "C" {
 
-double orindo_sin(double x) { return std::sin(x); }
-double orindo_cos(double x) { return std::cos(x); }
-double orindo_sqrt(double x) { return std::sqrt(x); }
-double orindo_ln(double x) { return std::log(x); }
-double orindo_arctg(double x) { return std::atan(x); }
 double orindo_arcctg(double x) { return kHalfPi - std::atan(x); }
 
 // Tangent and cotangent test the sine and cosine in double precision, as the
@@ -105,11 +100,12 @@ int orindo_logn(double base, double x, double* result)
 } // extern "C"
 
 const HostFunction kHostFunctions[] = {
-    {host::Sin, "double orindo_sin(double);", reinterpret_cast<const void*>(&orindo_sin)},
-    {host::Cos, "double orindo_cos(double);", reinterpret_cast<const void*>(&orindo_cos)},
-    {host::Sqrt, "double orindo_sqrt(double);", reinterpret_cast<const void*>(&orindo_sqrt)},
-    {host::Ln, "double orindo_ln(double);", reinterpret_cast<const void*>(&orindo_ln)},
-    {host::ArcTg, "double orindo_arctg(double);", reinterpret_cast<const void*>(&orindo_arctg)},
+    // The C library's functions serve directly where no rule is added.
+    {host::Sin, "double orindo_sin(double);", reinterpret_cast<const void*>(static_cast<double (*)(double)>(&::sin))},
+    {host::Cos, "double orindo_cos(double);", reinterpret_cast<const void*>(static_cast<double (*)(double)>(&::cos))},
+    {host::Sqrt, "double orindo_sqrt(double);", reinterpret_cast<const void*>(static_cast<double (*)(double)>(&::sqrt))},
+    {host::Ln, "double orindo_ln(double);", reinterpret_cast<const void*>(static_cast<double (*)(double)>(&::log))},
+    {host::ArcTg, "double orindo_arctg(double);", reinterpret_cast<const void*>(static_cast<double (*)(double)>(&::atan))},
     {host::ArcCtg, "double orindo_arcctg(double);", reinterpret_cast<const void*>(&orindo_arcctg)},
     {host::Tg, "int orindo_tg(double, double*);", reinterpret_cast<const void*>(&orindo_tg)},
     {host::Ctg, "int orindo_ctg(double, double*);", reinterpret_cast<const void*>(&orindo_ctg)},

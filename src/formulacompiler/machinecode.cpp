@@ -1,24 +1,47 @@
 #include "formulacompiler/machinecode.h"
 #include <QFileInfo>
 #include <libtcc.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace formulacompiler {
 namespace {
 
 const char* const kRuntimeArchive = "libtcc1.a";
 
+// The code lies in pages of its own, executable and never written once
+// relocated: nothing else shares them, so no write of the program lands next
+// to the code (which would make the processor discard what it decoded), and
+// no page is writable and executable at once.
 class TTccCode : public TMachineCode {
 public:
     explicit TTccCode(TCCState* state) : m_state(state) {}
-    ~TTccCode() override { tcc_delete(m_state); }
+    ~TTccCode() override
+    {
+        tcc_delete(m_state);
+        if (m_pages != MAP_FAILED) munmap(m_pages, m_size);
+    }
     TTccCode(const TTccCode&) = delete;
     TTccCode& operator=(const TTccCode&) = delete;
 
+    bool Relocate()
+    {
+        const int size = tcc_relocate(m_state, nullptr);
+        if (size <= 0) return false;
+        const size_t page = size_t(sysconf(_SC_PAGESIZE));
+        m_size = (size_t(size) + page - 1) / page * page;
+        m_pages = mmap(nullptr, m_size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (m_pages == MAP_FAILED) return false;
+        if (tcc_relocate(m_state, m_pages) < 0) return false;
+        return mprotect(m_pages, m_size, PROT_READ | PROT_EXEC) == 0;
+    }
+
     void* Function(const std::string& name) const override { return tcc_get_symbol(m_state, name.c_str()); }
-    TCCState* State() const { return m_state; }
 
 private:
     TCCState* m_state;
+    void* m_pages = MAP_FAILED;
+    size_t m_size = 0;
 };
 
 void CollectError(void* opaque, const char* message)
@@ -43,7 +66,7 @@ std::unique_ptr<TMachineCode> TTccCodeBuilder::Build(const std::string& source, 
         error = QStringLiteral("Error: tcc_new");
         return nullptr;
     }
-    auto code = std::make_unique<TTccCode>(state);
+    auto code = std::make_unique<TTccCode>(state);  // frees the state on every way out
     tcc_set_error_func(state, &error, &CollectError);
     const QByteArray folder = m_runtimeFolder.toLocal8Bit();
     tcc_set_lib_path(state, folder.constData());
@@ -56,7 +79,7 @@ std::unique_ptr<TMachineCode> TTccCodeBuilder::Build(const std::string& source, 
     const QString archive = m_runtimeFolder + u'/' + QLatin1String(kRuntimeArchive);
     if (QFileInfo(archive).isFile()) tcc_add_file(state, archive.toLocal8Bit().constData());
     for (const HostFunction& function : host) tcc_add_symbol(state, function.name, function.address);
-    if (tcc_relocate(state, TCC_RELOCATE_AUTO) < 0) {
+    if (!code->Relocate()) {
         if (error.isEmpty()) error = QStringLiteral("Error: relocation failed");
         return nullptr;
     }
