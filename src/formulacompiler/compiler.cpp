@@ -80,12 +80,6 @@ void TCompiler::RemoveFunction(int index)
     m_free.push_back(index);
 }
 
-const TCompiler::Function* TCompiler::Used(int index) const
-{
-    if (index < 0 || size_t(index) >= m_functions.size() || !m_functions[size_t(index)].used) return nullptr;
-    return &m_functions[size_t(index)];
-}
-
 int TCompiler::Count() const
 {
     return int(m_functions.size() - m_free.size());
@@ -138,7 +132,7 @@ std::optional<double> TCompiler::TryCallFunction(int index, std::span<const doub
 {
     const Function* function = Used(index);
     if (!function) return std::nullopt;
-    if (const std::optional<double> value = CompiledValue(index, values)) return value;
+    if (const std::optional<double> value = RunCode(*function, values)) return value;
     // A value beyond the range of double is none for a caller in double.
     const std::optional<long double> value = Parsed(*function, Converted<long double, double>(values).Values());
     if (!value || !(fabsl(*value) <= DBL_MAX)) return std::nullopt;
@@ -148,11 +142,7 @@ std::optional<double> TCompiler::TryCallFunction(int index, std::span<const doub
 std::optional<double> TCompiler::CompiledValue(int index, std::span<const double> values) const noexcept
 {
     const Function* function = Used(index);
-    // The code reads every variable's slot: it runs only with all of them given.
-    if (!function || !function->code || qsizetype(values.size()) < function->variableCount) return std::nullopt;
-    double result;
-    if (function->code(values.data(), function->constants.data(), &result) != 0) return std::nullopt;
-    return result;
+    return function ? RunCode(*function, values) : std::nullopt;
 }
 
 std::optional<long double> TCompiler::TryCallFunction(int index, std::span<const long double> values) const noexcept
@@ -160,7 +150,7 @@ std::optional<long double> TCompiler::TryCallFunction(int index, std::span<const
     const Function* function = Used(index);
     if (!function) return std::nullopt;
     if (function->code) {
-        if (const std::optional<double> value = CompiledValue(index, Converted<double, long double>(values).Values()))
+        if (const std::optional<double> value = RunCode(*function, Converted<double, long double>(values).Values()))
             return *value;
     }
     return Parsed(*function, values);

@@ -52,7 +52,19 @@ private:
         Code code = nullptr;
     };
 
-    const Function* Used(int index) const;
+    const Function* Used(int index) const
+    {
+        if (index < 0 || size_t(index) >= m_functions.size() || !m_functions[size_t(index)].used) return nullptr;
+        return &m_functions[size_t(index)];
+    }
+    static std::optional<double> RunCode(const Function& function, std::span<const double> values) noexcept
+    {
+        // The code reads every variable's slot: it runs only with all of them given.
+        if (!function.code || qsizetype(values.size()) < function.variableCount) return std::nullopt;
+        double result;
+        if (function.code(values.data(), function.constants.data(), &result) != 0) return std::nullopt;
+        return result;
+    }
     void Assign(Function& function, const QString& expression, const QStringList& variables);
     std::optional<long double> Parsed(const Function& function, std::span<const long double> values) const noexcept;
 

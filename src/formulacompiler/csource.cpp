@@ -1,8 +1,10 @@
 #include "formulacompiler/csource.h"
 #include "formulacompiler/hostmath.h"
 #include "expr/odz.h"
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <set>
 
 namespace formulacompiler {
 namespace {
@@ -54,16 +56,25 @@ private:
     }
 
     // x - x is 0 for every finite x and undefined for infinities and
-    // undefined values.
-    void CheckFinite(const std::string& name) { m_body += "if (!(" + name + " - " + name + " == 0)) return 1;\n"; }
+    // undefined values. A name found finite once (a number, a tested
+    // parameter or temporary) is not tested again.
+    void CheckFinite(const std::string& name)
+    {
+        if (!m_finite.insert(name).second) return;
+        m_body += "if (!(" + name + " - " + name + " == 0)) return 1;\n";
+    }
 
     // The expression core rejects arguments below the threshold k[0].
     void CheckAtLeastThreshold(const std::string& name) { m_body += "if (!(" + name + " >= k[0])) return 1;\n"; }
 
+    // A number beyond the range of double becomes an infinity here, which
+    // the tests then find (the expression core decides such points).
     std::string Constant(long double value)
     {
         m_source.constants.push_back(double(value));
-        return "k[" + std::to_string(m_source.constants.size() - 1) + "]";
+        std::string name = "k[" + std::to_string(m_source.constants.size() - 1) + "]";
+        if (std::isfinite(m_source.constants.back())) m_finite.insert(name);
+        return name;
     }
 
     static std::string Call(const char* function, const std::string& argument)
@@ -71,7 +82,19 @@ private:
         return std::string(function) + "(" + argument + ")";
     }
 
+    // Deeper trees are left to the expression core, whose evaluation does
+    // not recurse: the writer and the C compiler both do.
+    static constexpr int kMaxDepth = 200;
+
     std::string Node(const TExprNode* node)
+    {
+        if (++m_depth > kMaxDepth) throw NoCode{};
+        std::string value = NodeValue(node);
+        --m_depth;
+        return value;
+    }
+
+    std::string NodeValue(const TExprNode* node)
     {
         switch (node->Kind) {
         case expr::lkNumber: return Constant(NumberOf(node));
@@ -212,6 +235,8 @@ private:
     FunctionSource m_source;
     std::string m_body;
     int m_temps = 0;
+    int m_depth = 0;
+    std::set<std::string> m_finite;
 };
 
 } // namespace

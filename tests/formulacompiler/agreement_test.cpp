@@ -113,7 +113,9 @@ TEST(CompiledAgainstParsed, DomainRulesAndFaultsAtChosenPoints)
         ASSERT_EQ(parsed.has_value(), point.hasValue);
         const std::optional<long double> called = compiler.TryCallFunction(indexes[i], values);
         ASSERT_EQ(called.has_value(), point.hasValue);
-        if (point.hasValue) EXPECT_TRUE(Close(*parsed, *called)) << double(*parsed) << " " << double(*called);
+        if (point.hasValue) {
+            EXPECT_TRUE(Close(*parsed, *called)) << double(*parsed) << " " << double(*called);
+        }
         // The compiled code never claims a value the parser does not have.
         const double doubles[] = {point.a, point.b, point.x};
         if (!point.hasValue) {

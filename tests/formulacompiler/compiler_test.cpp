@@ -298,3 +298,30 @@ TEST_F(InstalledCompiler, FormulasAreCompiledTogetherAndReleaseTheirIndexes)
     }
     EXPECT_EQ(watched.compiler.Count(), 0);
 }
+
+// Deep trees: what the writer takes compiles; deeper ones are left to the
+// parser, which answers without running out of stack.
+TEST(TCompiler, DeepExpressionsCompileOrFallBackWithoutHarm)
+{
+    const auto chain = [](int terms) {
+        QStringList parts;
+        for (int i = 0; i < terms; ++i) parts << "x";
+        return parts.join(u'+');
+    };
+    const auto nested = [](int levels) { return QString("sin(").repeated(levels) + "x" + QString(")").repeated(levels); };
+    TCompiler compiler;
+    const int shortChain = compiler.AddFunction(chain(150), {"x"});
+    const int longChain = compiler.AddFunction(chain(20000), {"x"});
+    // 120 functions with their parentheses fill most of the parser's operator stack.
+    const int nestedSines = compiler.AddFunction(nested(120), {"x"});
+    compiler.Build();
+    EXPECT_TRUE(compiler.IsBuilt(shortChain));
+    EXPECT_FALSE(compiler.IsBuilt(longChain));
+    EXPECT_TRUE(compiler.IsBuilt(nestedSines));
+    EXPECT_EQ(ValueAt(compiler, shortChain, {0.5}), 75);
+    EXPECT_EQ(ValueAt(compiler, longChain, {0.5}), 10000);
+    double sines = 0.5;
+    for (int i = 0; i < 120; ++i) sines = std::sin(sines);
+    ASSERT_TRUE(ValueAt(compiler, nestedSines, {0.5}));
+    EXPECT_NEAR(*ValueAt(compiler, nestedSines, {0.5}), sines, 1e-15);
+}
