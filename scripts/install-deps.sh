@@ -13,6 +13,7 @@ packages=(
   qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   libgif-dev
+  libtcc-dev tcc
   fonts-liberation fonts-dejavu-core
   xvfb xauth x11-apps imagemagick
   galculator xdotool

@@ -84,8 +84,10 @@ int Priority(const TExprNode* node)
     throw EvalError(Fault::Syntax, message);
 }
 
+} // namespace
+
 // A number token has at most one comma (a trailing one is allowed: "2,").
-std::optional<long double> ConvertNumber(QStringView text)
+std::optional<long double> NumberValue(QStringView text)
 {
     std::string ascii;
     ascii.reserve(size_t(text.size()));
@@ -104,8 +106,6 @@ std::optional<long double> ConvertNumber(QStringView text)
     if (end != ascii.c_str() + ascii.size() || !(fabsl(value) <= LDBL_MAX)) return std::nullopt;
     return value;
 }
-
-} // namespace
 
 bool TStack::Push(TExprNode* node)
 {
@@ -312,7 +312,7 @@ void ParsedExpression::EmitLeaf(const TExprNode* node)
     Instr instr;
     instr.text = node->Text;
     if (node->Kind == lkNumber) {
-        const std::optional<long double> value = ConvertNumber(node->Text);
+        const std::optional<long double> value = NumberValue(node->Text);
         instr.op = value ? Op::Number : Op::BadNumber;
         instr.value = value.value_or(0);
     } else {

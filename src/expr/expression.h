@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -74,6 +75,9 @@ private:
 // written as numbers, every "." made ",", ASCII letters lower-cased (names are
 // compared in lower case, and no other token holds a letter).
 QString PrepareExpression(QStringView text);
+
+// The value of a number token (digits and at most one comma), or nothing.
+std::optional<long double> NumberValue(QStringView text);
 
 // Reads the token at pos (0-based, advanced past it) of a prepared text.
 // Returns false at the end. A comma right after ")" is the argument separator
@@ -170,6 +174,7 @@ public:
     long double Value(std::span<const long double> values) const;
 
     const std::shared_ptr<const ParsedExpression>& Expression() const { return m_expression; }
+    const Slots& Binding() const { return m_binding; }
     void Rebind(Slots binding) { m_binding = std::move(binding); }
 
 private:

@@ -57,7 +57,7 @@ TFormula::TFormula()
     SetText(QString());
 }
 
-TFormula::~TFormula() = default;
+TFormula::~TFormula() { ReleaseSlot(); }
 
 void TFormula::SetText(const QString& text)
 {
@@ -109,6 +109,8 @@ void TFormula::RebuildVariables()
     }
     m_values.assign(size_t(m_variables.size()), 1.0L);
     ++m_variablesVersion;
+    // Compiled code reads values by the order of the variables it was built for.
+    m_codeCurrent = false;
 }
 
 // Moves name to index by exchanging it with the entry there, or inserts it.
@@ -147,6 +149,7 @@ QString TFormula::ExpressionText() const
 
 void TFormula::TreeChanged()
 {
+    m_codeCurrent = false;
     m_parsed = false;
 }
 
@@ -184,16 +187,21 @@ expr::TshParser* TFormula::ParsedExpression()
     return m_parser.get();
 }
 
+bool TFormula::UsesCompiledCode() const
+{
+    return m_compiled && m_codeCurrent && m_slotOwner && m_slotOwner == Compiler();
+}
+
 long double TFormula::Calculate()
 {
-    if (m_compiled && Compiler()) return Compiler()->CallFunction(m_functionIndex, m_values);
+    if (UsesCompiledCode()) return m_slotOwner->CallFunction(m_functionIndex, m_values);
     return ParsedExpression()->Evaluate();
 }
 
 std::optional<long double> TFormula::TryCalculate()
 {
+    if (UsesCompiledCode()) return m_slotOwner->TryCallFunction(m_functionIndex, Values());
     try {
-        if (m_compiled && Compiler()) return Compiler()->CallFunction(m_functionIndex, m_values);
         return ParsedExpression()->TryEvaluate();
     } catch (const base::AppError&) {
         return std::nullopt;
@@ -208,8 +216,31 @@ void TFormula::Compile()
         m_compiled = false;
         return;
     }
-    m_functionIndex = compiler->AddFunction(expression, m_variables);
+    TakeSlot(*compiler, expression);
     BuildOrFallBack(*compiler);
+}
+
+// A formula keeps one index with the compiler that gave it, so compiling it
+// again replaces its expression instead of taking another index.
+void TFormula::TakeSlot(TFormulaCompiler& compiler, const QString& expression)
+{
+    if (m_slotOwner != &compiler) ReleaseSlot();
+    if (m_functionIndex >= 0) {
+        compiler.SetFunction(expression, m_functionIndex, m_variables);
+    } else {
+        m_functionIndex = compiler.AddFunction(expression, m_variables);
+        m_slotOwner = &compiler;
+    }
+    m_codeCurrent = true;
+}
+
+// Only the compiler of the run is told: one that was replaced may be gone.
+void TFormula::ReleaseSlot()
+{
+    if (m_functionIndex >= 0 && m_slotOwner && m_slotOwner == Compiler()) m_slotOwner->RemoveFunction(m_functionIndex);
+    m_functionIndex = -1;
+    m_slotOwner = nullptr;
+    m_compiled = false;
 }
 
 // A formula that does not build leaves the harmless expression "0" in its
@@ -219,7 +250,7 @@ void TFormula::BuildOrFallBack(TFormulaCompiler& compiler)
 {
     try {
         compiler.Build();
-        m_compiled = true;
+        m_compiled = compiler.IsBuilt(m_functionIndex);
         return;
     } catch (const base::AppError&) {
     }
@@ -249,8 +280,35 @@ void TFormula::RecompileAfterEdit()
         FallBackToParser(*compiler);
         return;
     }
-    compiler->SetFunction(expression, m_functionIndex, m_variables);
+    TakeSlot(*compiler, expression);
     BuildOrFallBack(*compiler);
+}
+
+void CompileFormulas(std::span<TFormula* const> formulas)
+{
+    TFormulaCompiler* compiler = Compiler();
+    std::vector<TFormula*> taken;
+    for (TFormula* formula : formulas) {
+        formula->m_compiled = false;
+        if (!compiler) continue;
+        QString expression;
+        try {
+            expression = formula->ExpressionText();
+        } catch (const base::AppError&) {
+            formula->ReleaseSlot();
+            continue;
+        }
+        formula->TakeSlot(*compiler, expression);
+        taken.push_back(formula);
+    }
+    if (taken.empty()) return;
+    bool built = true;
+    try {
+        compiler->Build();
+    } catch (const base::AppError&) {
+        built = false;
+    }
+    for (TFormula* formula : taken) formula->m_compiled = built && compiler->IsBuilt(formula->m_functionIndex);
 }
 
 void TFormula::AcceptTree()

@@ -50,11 +50,12 @@ public:
     // The same, with no value instead of an error (for long runs of points).
     std::optional<long double> TryCalculate();
 
-    // Registers the formula with the run's compiler and builds it; a formula
-    // that does not build is evaluated by the parser. Without a compiler the
-    // formula stays uncompiled. Errors of ExpressionText are not caught.
-    // Building takes a moment: a caller with a window shows the wait cursor
-    // around this and RecompileAfterEdit.
+    // Registers the formula with the run's compiler (in the index it already
+    // holds there, if any) and builds it; a formula that does not build is
+    // evaluated by the parser. Without a compiler the formula stays
+    // uncompiled. Errors of ExpressionText are not caught. Building takes a
+    // moment: a caller with a window shows the wait cursor around this and
+    // RecompileAfterEdit. Many formulas at once: CompileFormulas.
     void Compile();
     // After a confirmed edit of a compiled formula: its slot gets the new
     // expression and the library is built again.
@@ -82,6 +83,9 @@ public:
     int IndexOfVariable(QStringView name) const;
     bool Compiled() const { return m_compiled; }
     int FunctionIndex() const { return m_functionIndex; }
+    // Whether Calculate runs compiled code now: the formula is compiled and
+    // its tree and variables have not changed since.
+    bool UsesCompiledCode() const;
 
     // Editing state, kept for the formula editor (formulas/view/formulaeditor.h
     // opens it; measuring, drawing and clicks are formulas/view/drawing.h).
@@ -133,7 +137,11 @@ public:
     uint64_t ParamListVersion() const override { return m_variablesVersion; }
 
 private:
+    friend void CompileFormulas(std::span<TFormula* const> formulas);
+
     expr::TshParser* ParsedExpression();
+    void TakeSlot(TFormulaCompiler& compiler, const QString& expression);
+    void ReleaseSlot();
     void BuildOrFallBack(TFormulaCompiler& compiler);
     void FallBackToParser(TFormulaCompiler& compiler);
     void PlaceVariable(const QString& name, int index);
@@ -146,6 +154,8 @@ private:
     std::unique_ptr<TSimpleTerm> m_suffix;
     QString m_suffixText;
     int m_functionIndex = -1;
+    TFormulaCompiler* m_slotOwner = nullptr;  // the compiler that holds m_functionIndex
+    bool m_codeCurrent = false;  // the compiled slot was made from the present tree and variables
     std::unique_ptr<TSostTerm> m_root;
     QStringList m_variables;
     std::vector<long double> m_values;
@@ -162,5 +172,11 @@ private:
     std::unique_ptr<expr::TshParser> m_parser;
     bool m_parsed = false;
 };
+
+// Compiles many formulas with one build (a lab or a scene just loaded): each
+// takes its index, then the compiler builds once. A formula whose expression
+// cannot be made (an integral, a system) stays uncompiled and keeps its error
+// for Calculate; when the build fails every formula is evaluated by the parser.
+void CompileFormulas(std::span<TFormula* const> formulas);
 
 } // namespace formulas

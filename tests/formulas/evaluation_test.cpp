@@ -54,10 +54,22 @@ public:
             throw base::AppError("Compilation Error: bad");
         }
     }
+    void RemoveFunction(int index) override { removed << index; }
+    bool IsBuilt(int index) const override { return !unbuilt.contains(index); }
     long double CallFunction(int index, std::span<const long double> values) override
     {
         return 1000 * (index + 1) + (values.empty() ? 0 : values[0]);
     }
+    std::optional<long double> TryCallFunction(int index, std::span<const long double> values) const noexcept override
+    {
+        return 1000 * (index + 1) + (values.empty() ? 0 : values[0]);
+    }
+    std::optional<double> TryCallFunction(int index, std::span<const double> values) const noexcept override
+    {
+        return 1000 * (index + 1) + (values.empty() ? 0 : values[0]);
+    }
+    QList<int> removed;
+    QList<int> unbuilt;  // indexes that build without code
 };
 
 class CompiledFormula : public ::testing::Test {
@@ -283,4 +295,81 @@ TEST_F(CompiledFormula, AnEditRecompilesInPlace)
     formula.SetText("[x]");
     formula.AcceptTree();
     EXPECT_EQ(compiler.builds, builds);
+}
+
+TEST_F(CompiledFormula, AFormulaKeepsOneIndexAndReleasesItWhenDestroyed)
+{
+    {
+        TFormula formula;
+        formula.SetText("[x*2]");
+        formula.Compile();
+        formula.Compile();
+        EXPECT_EQ(compiler.expressions.size(), 1);
+        EXPECT_EQ(formula.FunctionIndex(), 0);
+        EXPECT_TRUE(compiler.removed.isEmpty());
+    }
+    EXPECT_EQ(compiler.removed, QList<int>{0});
+    // A formula compiled with a compiler that was replaced leaves the old one alone.
+    FakeCompiler next;
+    {
+        TFormula other;
+        other.SetText("[x]");
+        other.Compile();
+        SetCompiler(&next);
+        EXPECT_FALSE(other.UsesCompiledCode());
+    }
+    SetCompiler(&compiler);
+    EXPECT_EQ(compiler.removed, QList<int>{0});
+    EXPECT_TRUE(next.removed.isEmpty());
+}
+
+// New text or new variables make the compiled code stale: the parser answers
+// until the formula is compiled again.
+TEST_F(CompiledFormula, ChangedTextIsEvaluatedByTheParserUntilCompiledAgain)
+{
+    TFormula formula;
+    formula.SetText("[x*2]");
+    formula.Compile();
+    formula.SetValue(u"x", 3);
+    EXPECT_EQ(formula.Calculate(), 1003);
+    formula.SetText("[x*5]");
+    formula.SetValue(u"x", 3);
+    EXPECT_TRUE(formula.Compiled());
+    EXPECT_FALSE(formula.UsesCompiledCode());
+    EXPECT_EQ(formula.Calculate(), 15);
+    EXPECT_EQ(formula.TryCalculate(), 15);
+    formula.Compile();
+    EXPECT_EQ(formula.Calculate(), 1003);
+    formula.RebuildVariables();
+    EXPECT_FALSE(formula.UsesCompiledCode());
+}
+
+TEST_F(CompiledFormula, ManyFormulasAreCompiledWithOneBuild)
+{
+    TFormula a, b, integral, unbuilt;
+    a.SetText("[x*2]");
+    b.SetText("[x*3]");
+    integral.SetText("[intg[0][1][x]]");
+    unbuilt.SetText("[x*4]");
+    compiler.unbuilt << 2;
+    TFormula* all[] = {&a, &integral, &b, &unbuilt};
+    CompileFormulas(all);
+    EXPECT_EQ(compiler.builds, 1);
+    EXPECT_EQ(compiler.expressions, (QStringList{"x*2", "x*3", "x*4"}));
+    EXPECT_TRUE(a.Compiled());
+    EXPECT_TRUE(b.Compiled());
+    EXPECT_FALSE(integral.Compiled());
+    EXPECT_EQ(integral.FunctionIndex(), -1);
+    EXPECT_FALSE(unbuilt.Compiled());
+    unbuilt.SetValue(u"x", 2);
+    EXPECT_EQ(unbuilt.Calculate(), 8);
+
+    // A build that fails leaves every formula with the parser.
+    compiler.failingBuilds = 1;
+    CompileFormulas(all);
+    EXPECT_EQ(compiler.builds, 2);
+    EXPECT_FALSE(a.Compiled());
+    EXPECT_FALSE(b.Compiled());
+    a.SetValue(u"x", 2);
+    EXPECT_EQ(a.Calculate(), 4);
 }

@@ -10,6 +10,7 @@ set(FLOOR_orindo_ui 2)
 set(FLOOR_orindo_lab_probability_format 3)
 set(FLOOR_orindo_taskfiles 3)
 set(FLOOR_orindo_formulaview 3)
+set(FLOOR_orindo_formulacompiler 3)
 set(FLOOR_orindo_labframe 3)
 set(FLOOR_orindo_planeview 4)
 set(FLOOR_orindo_lab_planimetry_format 4)
@@ -25,7 +26,7 @@ set(FLOOR_orindo_coursecheck 6)
 # Libraries that must run without a screen: they link no windows at all.
 set(WITHOUT_WIDGETS
   orindo_base orindo_expr orindo_shellcalls orindo_labfile
-  orindo_formulas orindo_probability orindo_plane
+  orindo_formulas orindo_formulacompiler orindo_probability orindo_plane
   orindo_lab_probability_format orindo_lab_planimetry_format orindo_taskfiles orindo_lab_formats
   orindo_coursecheck orindo_render)
 set(WIDGET_LIBRARIES

@@ -247,7 +247,11 @@ public:
         const QCursor* cursor = QGuiApplication::overrideCursor();
         waitingAtBuild.push_back(cursor && cursor->shape() == Qt::WaitCursor);
     }
+    void RemoveFunction(int) override {}
+    bool IsBuilt(int) const override { return true; }
     long double CallFunction(int, std::span<const long double>) override { return 0; }
+    std::optional<long double> TryCallFunction(int, std::span<const long double>) const noexcept override { return 0; }
+    std::optional<double> TryCallFunction(int, std::span<const double>) const noexcept override { return 0; }
 
     QStringList expressions;
     std::vector<bool> waitingAtBuild;

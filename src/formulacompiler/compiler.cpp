@@ -1,0 +1,168 @@
+#include "formulacompiler/compiler.h"
+#include "formulacompiler/csource.h"
+#include "base/apperror.h"
+#include <array>
+#include <cfloat>
+#include <cmath>
+
+namespace formulacompiler {
+namespace {
+
+// Values of this many variables or fewer are converted on the stack.
+constexpr size_t kValuesOnStack = 16;
+
+// Converts values into a buffer on the stack, or on the heap when there are many.
+template <typename To, typename From>
+class Converted {
+public:
+    explicit Converted(std::span<const From> values)
+    {
+        To* target = m_small.data();
+        if (values.size() > kValuesOnStack) {
+            m_large.resize(values.size());
+            target = m_large.data();
+        }
+        for (size_t i = 0; i < values.size(); ++i) target[i] = To(values[i]);
+        m_values = {target, values.size()};
+    }
+    std::span<const To> Values() const { return m_values; }
+
+private:
+    std::array<To, kValuesOnStack> m_small;
+    std::vector<To> m_large;
+    std::span<const To> m_values;
+};
+
+QString NoFunctionMessage(int index) { return QStringLiteral("Нет скомпилированной функции с номером %1").arg(index); }
+
+} // namespace
+
+TCompiler::TCompiler(std::unique_ptr<TCodeBuilder> builder) : m_builder(std::move(builder)) {}
+
+TCompiler::~TCompiler() = default;
+
+void TCompiler::Assign(Function& function, const QString& expression, const QStringList& variables)
+{
+    function.used = true;
+    function.parsed = expr::BoundExpression(expr::ParsedExpression::Read(expression), variables);
+    function.variableCount = variables.size();
+    function.constants.clear();
+    // Code made for another expression must never run for this one.
+    function.code = nullptr;
+}
+
+int TCompiler::AddFunction(const QString& expression, const QStringList& variables)
+{
+    int index;
+    if (!m_free.empty()) {
+        index = m_free.back();
+        m_free.pop_back();
+    } else {
+        index = int(m_functions.size());
+        m_functions.emplace_back();
+    }
+    Assign(m_functions[size_t(index)], expression, variables);
+    return index;
+}
+
+void TCompiler::SetFunction(const QString& expression, int index, const QStringList& variables)
+{
+    if (index < 0 || size_t(index) >= m_functions.size()) throw base::AppError(NoFunctionMessage(index));
+    Function& function = m_functions[size_t(index)];
+    if (!function.used) std::erase(m_free, index);
+    Assign(function, expression, variables);
+}
+
+void TCompiler::RemoveFunction(int index)
+{
+    if (!Used(index)) return;
+    m_functions[size_t(index)] = Function{};
+    m_free.push_back(index);
+}
+
+int TCompiler::Count() const
+{
+    return int(m_functions.size() - m_free.size());
+}
+
+void TCompiler::Build()
+{
+    // The old code goes first: from here on only what this build makes runs.
+    for (Function& function : m_functions) function.code = nullptr;
+    m_code.reset();
+    m_source = ProgramPrelude();
+    std::vector<int> written;
+    for (size_t i = 0; i < m_functions.size(); ++i) {
+        Function& function = m_functions[i];
+        if (!function.used) continue;
+        const expr::ParsedExpression& parsed = *function.parsed.Expression();
+        std::optional<FunctionSource> source = WriteFunction(parsed, function.parsed.Binding(), int(i));
+        if (!source) continue;
+        m_source += source->text;
+        function.constants = std::move(source->constants);
+        written.push_back(int(i));
+    }
+    if (written.empty()) {
+        m_source.clear();
+        return;
+    }
+    QString error;
+    std::unique_ptr<TMachineCode> code = m_builder->Build(m_source, HostFunctions(), error);
+    if (!code) throw base::AppError(QStringLiteral("Compilation ") + error);
+    // A function the code lacks is answered by its parsed expression.
+    for (int index : written)
+        m_functions[size_t(index)].code = reinterpret_cast<Code>(code->Function(FunctionName(index)));
+    m_code = std::move(code);
+}
+
+bool TCompiler::IsBuilt(int index) const
+{
+    const Function* function = Used(index);
+    return function && function->code;
+}
+
+std::optional<long double> TCompiler::Parsed(const Function& function, std::span<const long double> values) const noexcept
+{
+    const expr::Outcome outcome = function.parsed.Evaluate(values);
+    if (!outcome.Ok()) return std::nullopt;
+    return outcome.value;
+}
+
+std::optional<double> TCompiler::TryCallFunction(int index, std::span<const double> values) const noexcept
+{
+    const Function* function = Used(index);
+    if (!function) return std::nullopt;
+    if (const std::optional<double> value = RunCode(*function, values)) return value;
+    // A value beyond the range of double is none for a caller in double.
+    const std::optional<long double> value = Parsed(*function, Converted<long double, double>(values).Values());
+    if (!value || !(fabsl(*value) <= DBL_MAX)) return std::nullopt;
+    return double(*value);
+}
+
+std::optional<double> TCompiler::CompiledValue(int index, std::span<const double> values) const noexcept
+{
+    const Function* function = Used(index);
+    return function ? RunCode(*function, values) : std::nullopt;
+}
+
+std::optional<long double> TCompiler::TryCallFunction(int index, std::span<const long double> values) const noexcept
+{
+    const Function* function = Used(index);
+    if (!function) return std::nullopt;
+    if (function->code) {
+        if (const std::optional<double> value = RunCode(*function, Converted<double, long double>(values).Values()))
+            return *value;
+    }
+    return Parsed(*function, values);
+}
+
+long double TCompiler::CallFunction(int index, std::span<const long double> values)
+{
+    const Function* function = Used(index);
+    if (!function) throw base::AppError(NoFunctionMessage(index));
+    if (const std::optional<long double> value = TryCallFunction(index, values)) return *value;
+    // The parsed expression names the reason.
+    return function->parsed.Value(values);
+}
+
+} // namespace formulacompiler
