@@ -68,8 +68,18 @@ public:
         return int(expressions.size()) - 1;
     }
     void SetFunction(const QString& expression, int index, const QStringList&) override { expressions[index] = expression; }
+    void RemoveFunction(int) override {}
     void Build() override {}
+    bool IsBuilt(int) const override { return true; }
     long double CallFunction(int index, std::span<const long double> values) override { return values[0] * 100 + index; }
+    std::optional<long double> TryCallFunction(int index, std::span<const long double> values) const noexcept override
+    {
+        return values[0] * 100 + index;
+    }
+    std::optional<double> TryCallFunction(int index, std::span<const double> values) const noexcept override
+    {
+        return values[0] * 100 + index;
+    }
     QStringList expressions;
 };
 

@@ -115,11 +115,14 @@ int RunAsWorker(const Options& options)
 // Holds the lock of a file until killed.
 int HoldLock(const QString& file)
 {
+    // A writer killed earlier may have left its lock in a state only the age
+    // rule clears (killed between its two lock files): wait past that age.
+    const base::SharedFileTimes times;
     base::ChangeSharedFile(file, [](QStringList&, bool) {
         Print(QStringLiteral("HELD"));
         for (;;) QThread::sleep(1);
         return false;
-    });
+    }, base::SharedFileTimes{times.staleMs + times.waitMs, times.staleMs});
     return 0;
 }
 

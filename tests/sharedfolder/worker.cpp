@@ -244,7 +244,10 @@ QStringList CheckFolder(const Expectation& expected)
         if (!base::FileExists(base::kLessonFolder + code + QStringLiteral(".CFG")))
             problems.append(QStringLiteral("lesson %1 has no file").arg(code));
     const int files = base::ListFiles(base::kLessonFolder + base::kLessonPrefix + QStringLiteral("*.CFG")).size();
-    if (files != added) problems.append(QStringLiteral("%1 lesson files for %2 lessons").arg(files).arg(added));
+    // A deleted lesson takes its file along, unless its list was busy at
+    // that moment: then the entry goes with a later change and the file stays.
+    if (files < codes.size() || files > added)
+        problems.append(QStringLiteral("%1 lesson files for %2 lessons, %3 listed").arg(files).arg(added).arg(codes.size()));
 
     try {
         users::Register reg;
