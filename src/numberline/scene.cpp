@@ -15,27 +15,28 @@ TPoint::TPoint(const QString& formulaText, const Parameters& parameters)
     : m_formula(std::make_unique<formulas::TFormula>())
 {
     m_formula->SetText(formulaText);
+    TakeParameters(parameters);
+    m_exact = Evaluate();
+    X = m_exact.value_or(0);
+}
+
+void TPoint::TakeParameters(const Parameters& parameters)
+{
     for (const QString& name : m_formula->Variables()) {
         if (const auto index = ParameterIndex(name)) m_formula->SetValue(name, parameters[size_t(*index)]);
     }
+}
+
+void TPoint::FormulaEdited(const Parameters& parameters)
+{
+    TakeParameters(parameters);
     m_exact = Evaluate();
-    X = m_exact.value_or(0);
 }
 
 void TPoint::SetName(const QString& name)
 {
     m_name = name;
     m_name.replace(u'\r', u' ').replace(u'\n', u' ');
-}
-
-void TPoint::SetFormulaText(const QString& text)
-{
-    // The parameters the old formula held carry over to the new one.
-    std::vector<std::pair<QString, long double>> values;
-    for (const QString& name : m_formula->Variables())
-        values.emplace_back(name, m_formula->Values()[size_t(m_formula->IndexOfVariable(name))]);
-    m_formula->SetText(text);
-    for (const auto& [name, value] : values) m_formula->SetValue(name, value);
 }
 
 std::optional<double> TPoint::Evaluate()

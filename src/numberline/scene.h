@@ -43,8 +43,10 @@ public:
     formulas::TFormula& Formula() { return *m_formula; }
     const formulas::TFormula& Formula() const { return *m_formula; }
     const QString& FormulaText() const { return m_formula->Text(); }
-    // Replaces the formula; the point keeps its place and its exact value.
-    void SetFormulaText(const QString& text);
+    // The formula was edited in place: it takes the parameters again and its
+    // value becomes the exact value the verdict refers to. The point stays
+    // where it is.
+    void FormulaEdited(const Parameters& parameters);
     // The formula's value when the point was made or its parameters last
     // changed; none when the formula had no value then.
     const std::optional<double>& Exact() const { return m_exact; }
@@ -61,6 +63,7 @@ public:
 
 private:
     std::optional<double> Evaluate();
+    void TakeParameters(const Parameters& parameters);
 
     std::unique_ptr<formulas::TFormula> m_formula;
     std::optional<double> m_exact;
