@@ -184,7 +184,7 @@ void ReadRecord(RecordLine record, NumberLineScene& scene)
 } // namespace
 
 SectionFormatError::SectionFormatError(int line, const QString& reason)
-    : base::AppError(QStringLiteral("Строка %1: %2").arg(line).arg(reason)), m_line(line), m_reason(reason)
+    : base::AppError(QStringLiteral("Строка %1 раздела координатной прямой: %2").arg(line).arg(reason)), m_line(line), m_reason(reason)
 {
 }
 

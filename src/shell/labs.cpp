@@ -1,5 +1,6 @@
 #include "shell/labs.h"
 #include "labframe/labregistry.h"
+#include "labs/coordline/registration.h"
 #include "labs/probability/registration.h"
 #include "shellcalls/shellcalls.h"
 
@@ -8,6 +9,7 @@ namespace shell {
 // One line per lab window, each from the lab's own library.
 void RegisterLabs()
 {
+    coordlinelab::RegisterLab2();
     probabilitylab::RegisterLab16();
 }
 

@@ -20,7 +20,7 @@ set(FLOOR_orindo_numberlineview 4)
 set(FLOOR_orindo_lab_probability 4)
 set(FLOOR_orindo_lab_coordline 5)
 set(FLOOR_orindo_tasks 4)
-set(FLOOR_orindo_shell 5)
+set(FLOOR_orindo_shell 6)
 set(FLOOR_orindo_coursecheck 6)
 
 # Libraries that must run without a screen: they link no windows at all.

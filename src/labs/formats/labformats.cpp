@@ -1,10 +1,12 @@
 #include "labs/formats/labformats.h"
+#include "labs/coordline/format/labformat.h"
 #include "labs/probability/format/labformat.h"
 
 namespace labformats {
 
 void RegisterLabFormats()
 {
+    coordlinelab::RegisterLab2Format();
     probabilitylab::RegisterLab16Format();
 }
 

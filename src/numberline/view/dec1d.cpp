@@ -78,9 +78,9 @@ void TDec1D::ClearScene()
     update();
 }
 
-void TDec1D::LoadScene(const QStringList& lines, int firstLine)
+void TDec1D::LoadScene(const QStringList& lines)
 {
-    NumberLineSection section = ReadNumberLineSection(lines, firstLine);
+    NumberLineSection section = ReadNumberLineSection(lines);
     m_tools.Reset();
     const int parts = m_scene.Parts();
     const bool divisions = m_scene.ShowDivisions, decimals = m_scene.DecimalLabels;

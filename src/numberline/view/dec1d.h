@@ -41,9 +41,9 @@ public:
     bool ChangeParameter(const QString& name, const QString& valueText);
     // Every object goes, the centre returns to 0 and parameters to 1; the scale stays.
     void ClearScene();
-    // Reads the engine section; a section it refuses (SectionFormatError)
-    // leaves the scene as it was.
-    void LoadScene(const QStringList& lines, int firstLine);
+    // Reads the engine section; a section it refuses (SectionFormatError,
+    // naming the record's line within the section) leaves the scene as it was.
+    void LoadScene(const QStringList& lines);
     QStringList SaveScene() const;
 
     // Asks for a point's new name (the name dialog); none when cancelled.
