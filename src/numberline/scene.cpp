@@ -68,7 +68,7 @@ bool TPoint::PutAtExact()
 
 bool TPoint::AtExactValue(double scale) const
 {
-    return m_exact && Y == 0 && std::abs(*m_exact - X) * scale <= kOffValuePixels;
+    return m_exact && std::abs(*m_exact - X) * scale <= kOffValuePixels;
 }
 
 void TFigure::ShiftBy(const LineView& view, double pixels)

@@ -58,7 +58,8 @@ public:
     bool PutAtExact();
     // Whether the point can be drawn: a point without a value has no place.
     bool Placed() const { return m_exact.has_value(); }
-    // On the line and within kOffValuePixels of its value at this scale.
+    // Within kOffValuePixels of its value along the line at this scale; a
+    // point lifted above its value still stands at it (interval drawings).
     bool AtExactValue(double scale) const;
 
 private:

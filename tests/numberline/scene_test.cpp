@@ -78,7 +78,7 @@ TEST(Scene, APointIsAtItsValueOnlyOnTheLineWithinTwoPixels)
     NumberLineScene scene;
     TPoint& point = scene.AddPoint("[drob[2][3]]");
     const struct { double dx, y; bool at; } cases[] = {
-        {0, 0, true}, {1.9 / kScale, 0, true}, {-1.9 / kScale, 0, true}, {2.5 / kScale, 0, false}, {0.3, 0, false}, {0, 1.25, false},
+        {0, 0, true}, {1.9 / kScale, 0, true}, {-1.9 / kScale, 0, true}, {2.5 / kScale, 0, false}, {0.3, 0, false}, {0, 1.25, true}, {0.3, 1.25, false},
     };
     for (const auto& c : cases) {
         point.X = *point.Exact() + c.dx;

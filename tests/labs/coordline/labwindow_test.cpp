@@ -8,6 +8,8 @@
 #include "support/testsupport.h"
 #include "ui/inputdialog.h"
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QMenu>
@@ -217,4 +219,46 @@ TEST_F(Lab2Test, HostileFilesAreRefusedWithTheCheckersMessageAndLeaveTheLabWorki
     writeBytes("far.LAB", (window + "40 1e300\r\n").toLatin1());
     EXPECT_TRUE(lab->LoadLabFile(real("far.LAB")));
     lab->Dec->repaint();
+}
+
+// The examples of the course, taken from content/ into this test's program
+// folder: each loads without a message, is listed by the checker as loadable,
+// and saved again gives its own bytes.
+TEST_F(Lab2Test, EveryExampleOfTheCourseLoadsAndSavesItsOwnBytes)
+{
+    const QDir source(qEnvironmentVariable("ORINDO_SOURCE_DIR") + "/content/LABS/LAB2");
+    ASSERT_TRUE(source.exists("examples.txt"));
+    for (const QString& name : source.entryList({"*.txt", "*.LAB"}, QDir::Files)) {
+        QFile file(source.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        writeLines("LABS\\LAB2\\" + name, QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts));
+    }
+    lab = std::make_unique<TfmLab2>();
+    lab->show();
+    const QList<QAction*> items = lab->PopupEx->actions();
+    ASSERT_EQ(items.size(), 4);
+    for (int i = 0; i < items.size(); ++i) {
+        items[i]->trigger();
+        EXPECT_TRUE(dialogs.messages.isEmpty()) << i << ": " << dialogs.lastMessage().toStdString();
+        EXPECT_FALSE(points().empty()) << i;
+        const QString example = QString("LABS\\LAB2\\%1.LAB").arg(i);
+        ASSERT_TRUE(lab->SaveLabFile(real("saved.LAB")));
+        EXPECT_EQ(readBytes("saved.LAB"), readBytes(example)) << i;
+        const auto refusal = labframe::CheckLabText(coordlinelab::Lab2Format(), QString::fromLatin1(readBytes(example)));
+        EXPECT_FALSE(refusal) << i << ": " << refusal->message.toStdString();
+    }
+}
+
+TEST_F(Lab2Test, ExamplesShowTheirVerdicts)
+{
+    const QDir source(qEnvironmentVariable("ORINDO_SOURCE_DIR") + "/content/LABS/LAB2");
+    QFile file(source.filePath("2.LAB"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    writeLines("a.LAB", QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts));
+    ASSERT_TRUE(lab->LoadLabFile(real("a.LAB")));
+    ASSERT_EQ(points().size(), 3u);
+    EXPECT_EQ(points()[1]->Name(), "a + 1");
+    for (const auto& point : points()) EXPECT_TRUE(point->AtExactValue(lab->Dec->Scale()));
+    lab->ffNumb->Grid->item(1, 0)->setText("-1,5");
+    EXPECT_NEAR(points()[2]->X, -2.5, 1e-12);
 }
