@@ -45,8 +45,18 @@ void LinePainter::Paint(NumberLineScene& scene)
 {
     m_canvas.setFont(m_options.Font);
     DrawLine(scene);
-    for (const auto& figure : scene.Figures()) DrawFigure(*figure);
-    for (const auto& point : scene.Points()) DrawPoint(*point);
+    const TFigure* movingFigure = m_options.Moving ? m_options.Moving->Figure : nullptr;
+    for (const auto& figure : scene.Figures())
+        if (figure.get() != movingFigure) DrawFigure(*figure);
+    for (const auto& point : scene.Points())
+        if (point.get() != m_options.Moving) DrawPoint(*point);
+}
+
+void LinePainter::PaintMoving(TPoint& point)
+{
+    m_canvas.setFont(m_options.Font);
+    if (point.Figure) DrawFigure(*point.Figure);
+    DrawPoint(point);
 }
 
 void LinePainter::DrawLine(const NumberLineScene& scene)

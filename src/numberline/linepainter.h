@@ -30,6 +30,9 @@ public:
 struct PaintOptions {
     const TPoint* HotPoint = nullptr;
     const TFigure* HotFigure = nullptr;
+    // A point being dragged and the figure last built on it are left out of
+    // Paint and drawn by PaintMoving over a picture of the rest.
+    const TPoint* Moving = nullptr;
     QFont Font;
 };
 
@@ -42,8 +45,10 @@ public:
     LinePainter(QPainter& canvas, const LineView& view, FormulaArt& art, const PaintOptions& options)
         : m_canvas(canvas), m_view(view), m_art(art), m_options(options) {}
 
-    // The whole picture: the line, every figure, every point.
+    // The whole picture: the line, every figure, every point (but Moving).
     void Paint(NumberLineScene& scene);
+    // The moving point and its figure, over a picture Paint made without them.
+    void PaintMoving(TPoint& point);
     void DrawLine(const NumberLineScene& scene);
     void DrawFigure(const TFigure& figure);
     void DrawPoint(TPoint& point);

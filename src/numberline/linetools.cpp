@@ -45,6 +45,7 @@ void LineTools::Reset()
     m_start = nullptr;
     m_dragState = DragState::Idle;
     m_draggingFigure = false;
+    m_draggingPoint = false;
 }
 
 TPoint& LineTools::StartOrNewPoint(const QString& formulaText)
@@ -94,6 +95,7 @@ LineTools::PressResult LineTools::Press(QPoint pixel)
     case base::kToolHand:
         if (m_hotPoint || m_hotFigure) {
             m_draggingFigure = !m_hotPoint;
+            m_draggingPoint = m_hotPoint != nullptr;
             result.Cursor = base::kCursorHandGet;
         } else {
             m_dragState = DragState::Panning;
@@ -168,6 +170,7 @@ bool LineTools::Move(QPoint pixel, bool leftHeld)
 void LineTools::Release()
 {
     m_draggingFigure = false;
+    m_draggingPoint = false;
     if (m_tool != base::kToolHand) return;
     m_dragState = DragState::Idle;
     if (m_hotPoint) DropPoint(*m_hotPoint, m_view, m_scene.Parts(), m_scene.ShowDivisions);

@@ -36,6 +36,8 @@ public:
     enum DragState DragState() const { return m_dragState; }
     TPoint* HotPoint() const { return m_hotPoint; }
     TFigure* HotFigure() const { return m_hotFigure; }
+    // The point the hand tool is dragging, if any.
+    TPoint* DraggedPoint() const { return m_draggingPoint ? m_hotPoint : nullptr; }
 
     struct PressResult {
         // A click that made a point on a division: the pointer jumps onto it.
@@ -71,6 +73,7 @@ private:
     TPoint* m_start = nullptr; // the first point of a segment or ray
     QPoint m_last;             // the mouse at the last press or drag step
     bool m_draggingFigure = false;
+    bool m_draggingPoint = false;
 };
 
 } // namespace numberline

@@ -93,3 +93,27 @@ TEST(LinePainter, DivisionsAreDrawnInNavyAboveTheLine)
     scene.ShowDivisions = false;
     EXPECT_NE(Render(scene, view).pixelColor(view.ToScreenX(1.0 / 3), view.LineRow() - 4), navy);
 }
+
+TEST(LinePainter, ThePictureWithoutTheMovingPointPlusThePointIsTheWholePicture)
+{
+    LineView view(kWidth, kHeight);
+    NumberLineScene scene;
+    scene.AddPoint("[-3]");
+    TPoint& a = scene.AddPoint("[-1]");
+    scene.AddRay(a, false, base::colour::kRed);
+    TPoint& moving = scene.AddPoint("[drob[1][2]]");
+    scene.AddRay(moving, true, base::colour::kBlue);
+    moving.X = 2;
+    moving.Y = 0.5;
+    const QImage whole = Render(scene, view);
+
+    PaintOptions options;
+    options.Moving = &moving;
+    QImage layered = Render(scene, view, options);
+    EXPECT_NE(layered, whole) << "the moving point and its ray are left out";
+    QPainter painter(&layered);
+    PlainFormulaArt art;
+    LinePainter(painter, view, art, options).PaintMoving(moving);
+    painter.end();
+    EXPECT_EQ(layered, whole);
+}

@@ -94,6 +94,11 @@ TEST(LineTools, DraggingAPointSnapsItAndTheWandPutsItBack)
     f.Click(f.At(2.0 / 3));
     TPoint& point = *f.scene.Points()[0];
     f.tools.SetTool(base::kToolHand);
+    f.tools.Move(f.At(2.0 / 3), false);
+    f.tools.Press(f.At(2.0 / 3));
+    EXPECT_EQ(f.tools.DraggedPoint(), &point);
+    f.tools.Release();
+    EXPECT_EQ(f.tools.DraggedPoint(), nullptr);
     f.Drag(f.At(2.0 / 3), f.At(0.9));
     EXPECT_DOUBLE_EQ(point.X, 1);
     EXPECT_FALSE(point.AtExactValue(f.view.Scale()));

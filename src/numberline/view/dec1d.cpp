@@ -99,13 +99,28 @@ QStringList TDec1D::SaveScene() const { return WriteNumberLineSection(m_scene, m
 void TDec1D::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
     FormulaViewArt art;
     PaintOptions options;
     options.HotPoint = m_tools.HotPoint();
     options.HotFigure = m_tools.HotFigure();
     options.Font = font();
-    LinePainter(painter, m_view, art, options).Paint(m_scene);
+    TPoint* moving = m_tools.DraggedPoint();
+    if (!moving) {
+        m_layerOf = nullptr;
+        painter.fillRect(rect(), Qt::white);
+        LinePainter(painter, m_view, art, options).Paint(m_scene);
+    } else {
+        options.Moving = moving;
+        if (m_layerOf != moving || m_dragLayer.size() != size()) {
+            m_dragLayer = QImage(size(), QImage::Format_RGB32);
+            m_dragLayer.fill(Qt::white);
+            QPainter layer(&m_dragLayer);
+            LinePainter(layer, m_view, art, options).Paint(m_scene);
+            m_layerOf = moving;
+        }
+        painter.drawImage(0, 0, m_dragLayer);
+        LinePainter(painter, m_view, art, options).PaintMoving(*moving);
+    }
     if (const auto band = m_tools.RubberBand()) {
         painter.setPen(base::BgrColor(base::colour::numberline::kDivision));
         painter.drawLine(band->first, band->second);

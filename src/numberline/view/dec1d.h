@@ -3,6 +3,7 @@
 #include "numberline/linetools.h"
 #include "numberline/scene.h"
 #include <QFont>
+#include <QImage>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
@@ -67,6 +68,12 @@ private:
     void ShowCursor(base::CursorId id);
     void NameHotPoint();
     void ShowCoordinates(QPoint pixel);
+
+    // While a point is dragged the rest of the scene is drawn once into this
+    // picture, so that every mouse move draws only the point (200 formulas
+    // take longer than a mouse move).
+    QImage m_dragLayer;
+    const TPoint* m_layerOf = nullptr;
 
     NumberLineScene m_scene;
     LineView m_view;
