@@ -2,6 +2,7 @@
 #include "labs/coordline/format/labformat.h"
 #include "labs/coordline/labwindow.h"
 #include "labs/coordline/pointswindow.h"
+#include "numberline/picking.h"
 #include "numberline/pointstable.h"
 #include "numberline/view/dec1d.h"
 #include "support/fakedialogs.h"
@@ -261,4 +262,32 @@ TEST_F(Lab2Test, ExamplesShowTheirVerdicts)
     for (const auto& point : points()) EXPECT_TRUE(point->AtExactValue(lab->Dec->Scale()));
     lab->ffNumb->Grid->item(1, 0)->setText("-1,5");
     EXPECT_NEAR(points()[2]->X, -2.5, 1e-12);
+}
+
+// The course's "place the points" tasks: every point starts away from its
+// number (red), and each can be placed so that the whole scene turns black.
+TEST_F(Lab2Test, PlacingTasksStartRedAndCanBeSolved)
+{
+    const QDir source(qEnvironmentVariable("ORINDO_SOURCE_DIR") + "/content/ZADS/B01");
+    const QStringList tasks = source.entryList({"*.LAB"}, QDir::Files);
+    ASSERT_GE(tasks.size(), 2);
+    for (const QString& name : tasks) {
+        QFile file(source.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+        writeLines("task.LAB", lines);
+        EXPECT_FALSE(labframe::CheckLabText(coordlinelab::Lab2Format(), lines.join("\r\n") + "\r\n")) << name.toStdString();
+        ASSERT_TRUE(lab->LoadLabFile(real("task.LAB"))) << name.toStdString();
+        ASSERT_FALSE(points().empty());
+        const double scale = lab->Dec->Scale();
+        for (const auto& point : points()) {
+            EXPECT_FALSE(point->AtExactValue(scale)) << name.toStdString() << ' ' << point->Name().toStdString();
+            // Dropped near its number, as a pupil does, the point turns black.
+            point->X = *point->Exact() + 1 / scale;
+            point->Y = 0.5;
+            numberline::DropPoint(*point, lab->Dec->View(), lab->Dec->Scene().Parts(), true);
+            EXPECT_TRUE(point->AtExactValue(scale)) << name.toStdString() << ' ' << point->Name().toStdString();
+            EXPECT_EQ(point->Y, 0);
+        }
+    }
 }
