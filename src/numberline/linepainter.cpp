@@ -24,14 +24,8 @@ constexpr int kLabelBoxWidth = 200;
 
 void PlainFormulaArt::Draw(formulas::TFormula& formula, QPainter& canvas, int x, int y)
 {
-    QString text;
-    try {
-        text = formula.ExpressionText();
-    } catch (const base::AppError&) {
-        text = formula.Text();
-    }
     const QFontMetrics metrics(canvas.font());
-    canvas.drawText(QPoint(x, y + metrics.ascent()), text);
+    canvas.drawText(QPoint(x, y + metrics.ascent()), formula.Text());
 }
 
 base::Bgr PointFill(const TPoint& point, bool hot, double scale)

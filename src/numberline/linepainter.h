@@ -21,7 +21,7 @@ public:
     virtual void Draw(formulas::TFormula& formula, QPainter& canvas, int x, int y) = 0;
 };
 
-// Draws the formula's expression text: for tools that run without the formula views.
+// Draws the formula's bracket notation: for tools that run without the formula views.
 class PlainFormulaArt : public FormulaArt {
 public:
     void Draw(formulas::TFormula& formula, QPainter& canvas, int x, int y) override;

@@ -20,7 +20,7 @@ struct NumberLineLook {
 NumberLineLook CoordinateLineLook(const QList<labframe::LabControlLine>& controls);
 
 // Reads the section as the engine does and paints the line at the view the
-// section keeps; formulas appear as their expression text. A refused section
+// section keeps; formulas appear as their bracket notation. A refused section
 // throws RenderError at the section's first line.
 void RenderCoordinateLine(const labframe::LabFileData& data, QPainter& painter, QSize size);
 
