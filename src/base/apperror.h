@@ -22,7 +22,10 @@ private:
 class LineError : public AppError {
 public:
     LineError(int line, const QString& reason)
-        : AppError(QStringLiteral("Строка %1: %2").arg(line).arg(reason)), m_line(line), m_reason(reason) {}
+        : LineError(line, reason, QStringLiteral("Строка %1: %2").arg(line).arg(reason)) {}
+    // With a message of the reader's own wording.
+    LineError(int line, const QString& reason, const QString& message)
+        : AppError(message), m_line(line), m_reason(reason) {}
     int line() const { return m_line; }
     const QString& reason() const { return m_reason; }
 

@@ -1,6 +1,7 @@
 // The table of renderers: one line per lab whose scene can be drawn without
 // its window. An engine that learns to draw on its own adds its labs here.
 #include "orindo-render/render/labrender.h"
+#include "orindo-render/render/numberlinerender.h"
 #include "orindo-render/render/planerender.h"
 #include <map>
 
@@ -9,6 +10,7 @@ namespace labrender {
 const SceneRenderer* FindRenderer(int labNumber)
 {
     static const std::map<int, SceneRenderer> renderers{
+        {kCoordinateLineLab, RenderCoordinateLine},
         {kPlanimetryLab, RenderPlanimetry},
     };
     const auto it = renderers.find(labNumber);

@@ -1,0 +1,258 @@
+#include "labs/coordline/labwindow.h"
+#include "base/paths.h"
+#include "formulas/formula.h"
+#include "formulas/view/formulaeditor.h"
+#include "labs/coordline/pointswindow.h"
+#include "numberline/view/dec1d.h"
+#include "ui/inputdialog.h"
+#include <QActionGroup>
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QRegularExpressionValidator>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace coordlinelab {
+
+namespace {
+
+constexpr int kTableButtonTag = 100;
+constexpr int kZoomInTag = 1;
+constexpr int kZoomOutTag = 2;
+constexpr int kZoomMs = 50;
+constexpr double kZoomFactor = 1.1;
+constexpr int kBottomHeight = 140;
+constexpr int kPartsLength = 3;
+constexpr int kDotSize = 14;
+
+const QString kBottomPicture = QStringLiteral("JPG\\LineBott.jpg");
+const QString kNameCaption = QStringLiteral("Обозначение точки:");
+
+} // namespace
+
+TfmLab2::TfmLab2(QWidget* parent) : TfmLab(kNumber, parent)
+{
+    auto* column = new QVBoxLayout(workArea());
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    Dec = new numberline::TDec1D(workArea());
+    Dec->setObjectName(QStringLiteral("Dec"));
+    column->addWidget(Dec, 1);
+    imBottom = new QLabel(workArea());
+    imBottom->setObjectName(QStringLiteral("imBottom"));
+    imBottom->setFixedHeight(kBottomHeight);
+    imBottom->setScaledContents(true);
+    column->addWidget(imBottom);
+
+    ffNumb = new TffNumb(*Dec, this);
+    makeToolButtons();
+    bindEngine();
+    Dec->SetParts(kStartParts);
+    Dec->SetDecimalLabels(true);
+    Dec->SetTool(base::kToolHand);
+}
+
+TfmLab2::~TfmLab2() = default;
+
+QToolButton* TfmLab2::addToolButton(const QString& name, int tool, const QString& hint)
+{
+    QToolButton* button = addButton(name, QString(), hint, toolBar());
+    labframe::SetTag(button, tool);
+    button->setCheckable(true);
+    button->setAutoExclusive(true);
+    connect(button, &QToolButton::toggled, this, [this, button](bool down) {
+        if (down) Dec->SetTool(labframe::Tag(button));
+    });
+    return button;
+}
+
+void TfmLab2::makeToolButtons()
+{
+    btNumb = addButton(QStringLiteral("btNumb"), QStringLiteral("№"), QStringLiteral("Окно с числами"), toolBar());
+    labframe::SetTag(btNumb, kTableButtonTag);
+    btNumb->setCheckable(true);
+    btNumb->setChecked(true);
+    connect(btNumb, &QToolButton::toggled, this, [this](bool down) { ffNumb->setVisible(down && isVisible()); });
+
+    btPlus = addButton(QStringLiteral("btPlus"), QStringLiteral("+"), QStringLiteral("Увеличить"), toolBar());
+    labframe::SetTag(btPlus, kZoomInTag);
+    btMinus = addButton(QStringLiteral("btMinus"), QStringLiteral("−"), QStringLiteral("Уменьшить"), toolBar());
+    labframe::SetTag(btMinus, kZoomOutTag);
+    m_zoomTimer = new QTimer(this);
+    m_zoomTimer->setInterval(kZoomMs);
+    connect(m_zoomTimer, &QTimer::timeout, this, [this] { ZoomStep(m_zoomDirection); });
+    for (auto [button, direction] : {std::pair{btPlus, 1}, std::pair{btMinus, -1}}) {
+        connect(button, &QToolButton::pressed, this, [this, direction] {
+            m_zoomDirection = direction;
+            ZoomStep(direction);
+            m_zoomTimer->start();
+        });
+        connect(button, &QToolButton::released, m_zoomTimer, &QTimer::stop);
+    }
+
+    bt0 = addToolButton(QStringLiteral("bt0"), base::kToolHand, QStringLiteral("\"Рука\""));
+    bt0->setText(QStringLiteral("Рука"));
+    bt0->setChecked(true);
+
+    toolBar()->layout()->addWidget(new QLabel(QStringLiteral("Деления:"), toolBar()));
+    btGrid = addButton(QStringLiteral("btGrid"), QStringLiteral("┼"), QStringLiteral("Деления"), toolBar());
+    btGrid->setCheckable(true);
+    btGrid->setChecked(true);
+    connect(btGrid, &QToolButton::toggled, this, [this](bool down) { Dec->SetShowDivisions(down); });
+    edParts = addControl<QLineEdit>(QStringLiteral("edParts"), toolBar());
+    edParts->setMaxLength(kPartsLength);
+    edParts->setFixedWidth(40);
+    edParts->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edParts));
+    edParts->setText(QString::number(kStartParts));
+    edParts->setToolTip(QStringLiteral("Число делений"));
+    toolBar()->layout()->addWidget(edParts);
+    connect(edParts, &QLineEdit::textChanged, this, [this] { edPartsChange(); });
+
+    btAdd = addButton(QStringLiteral("btAdd"), QStringLiteral("Число"), QStringLiteral("Добавить число"), toolBar());
+    connect(btAdd, &QToolButton::clicked, this, [this] { btAddClick(); });
+
+    btFig = addToolButton(QStringLiteral("btFig"), base::kToolPoint, QStringLiteral("Точка"));
+    btFig->setText(QStringLiteral("Точка"));
+    btCaseFig = addButton(QStringLiteral("btCaseFig"), QStringLiteral("▾"), QStringLiteral("Выбор фигуры"), toolBar());
+    makeFigureMenu();
+    bt244 = addToolButton(QStringLiteral("bt244"), numberline::kToolInclude, QStringLiteral("Вкючение/исключение точки"));
+    bt244->setText(QStringLiteral("○●"));
+    bt255 = addToolButton(QStringLiteral("bt255"), base::kToolEraser, QStringLiteral("\"Ластик\""));
+    bt255->setText(QStringLiteral("Ластик"));
+    bt243 = addToolButton(QStringLiteral("bt243"), numberline::kToolMagicWand, QStringLiteral("\"Волшебная палочка\""));
+    bt243->setText(QStringLiteral("Палочка"));
+    bt230 = addToolButton(QStringLiteral("bt230"), base::kToolRecolour, QStringLiteral("Закрасить"));
+    bt230->setText(QStringLiteral("Закрасить"));
+
+    btCaseColor = addButton(QStringLiteral("btCaseColor"), QString(), QStringLiteral("Выбор цвета"), toolBar());
+    Dot = new QLabel(toolBar());
+    Dot->setObjectName(QStringLiteral("Dot"));
+    Dot->setFixedSize(kDotSize, kDotSize);
+    toolBar()->layout()->addWidget(Dot);
+    paintDot();
+    connect(btCaseColor, &QToolButton::clicked, this, [this] { btCaseColorClick(); });
+
+    btDecimal = addButton(QStringLiteral("btDecimal"), QStringLiteral("0,1"), QStringLiteral("Десятичные деления"), toolBar());
+    btDecimal->setCheckable(true);
+    btDecimal->setChecked(true);
+    btDecimal->hide();
+    connect(btDecimal, &QToolButton::toggled, this, [this](bool down) { Dec->SetDecimalLabels(down); });
+}
+
+void TfmLab2::makeFigureMenu()
+{
+    PopupFig = new QMenu(this);
+    const struct { const char* caption; int tool; } items[] = {
+        {"Точка", base::kToolPoint}, {"Отрезок", base::kToolSegment}, {"Луч", base::kToolRay}};
+    for (const auto& item : items) {
+        QAction* action = PopupFig->addAction(QString::fromUtf8(item.caption));
+        action->setCheckable(true);
+        labframe::SetTag(action, item.tool);
+        connect(action, &QAction::triggered, this, [this, action] {
+            ApplyMenuChoice(action, btFig);
+            btFig->setChecked(true);
+            Dec->SetTool(labframe::Tag(btFig));
+        });
+    }
+    btCaseFig->setMenu(PopupFig);
+    btCaseFig->setPopupMode(QToolButton::InstantPopup);
+}
+
+void TfmLab2::bindEngine()
+{
+    Dec->NameDialog = [](const QString& name) -> std::optional<QString> {
+        ui::TffDlg& dialog = ui::ffDlg();
+        if (!dialog.Ask({kNameCaption}, {name})) return std::nullopt;
+        return dialog.Results().value(0);
+    };
+    connect(Dec, &numberline::TDec1D::MouseUp, this, &TfmLab2::RefreshTable);
+    connect(ffNumb, &TffNumb::Closed, this, [this] { btNumb->setChecked(false); });
+    connect(ffNumb, &TffNumb::EngineChanged, Dec, qOverload<>(&QWidget::update));
+}
+
+void TfmLab2::paintDot()
+{
+    QPixmap picture(kDotSize, kDotSize);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(m_drawColour);
+    painter.setPen(Qt::black);
+    painter.drawEllipse(1, 1, kDotSize - 2, kDotSize - 2);
+    painter.end();
+    Dot->setPixmap(picture);
+}
+
+void TfmLab2::ZoomStep(int direction)
+{
+    Dec->SetScale(direction > 0 ? Dec->Scale() * kZoomFactor : Dec->Scale() / kZoomFactor);
+}
+
+void TfmLab2::edPartsChange()
+{
+    bool ok = false;
+    const int parts = edParts->text().toInt(&ok);
+    if (ok && parts > 0) Dec->SetParts(parts);
+}
+
+void TfmLab2::btAddClick()
+{
+    formulas::TFormula formula;
+    if (!formulas::Edit(formula, false)) return;
+    Dec->AddPoint(formula.Text());
+    RefreshTable();
+}
+
+void TfmLab2::btCaseColorClick()
+{
+    const std::optional<QColor> colour = chooseColor(m_drawColour);
+    if (!colour) return;
+    m_drawColour = *colour;
+    paintDot();
+    Dec->SetDrawColor(base::ToBgr(*colour));
+}
+
+void TfmLab2::RefreshTable() { ffNumb->Refresh(); }
+
+void TfmLab2::ClearLab()
+{
+    TfmLab::ClearLab();
+    Dec->ClearScene();
+    ffNumb->HideGrids();
+}
+
+void TfmLab2::ReadLab(const labframe::LabFileData& data)
+{
+    TfmLab::ReadLab(data);
+    Dec->LoadScene(data.engineLines, data.engineLine);
+    RefreshTable();
+}
+
+void TfmLab2::WriteLab(labframe::LabFileData& data)
+{
+    TfmLab::WriteLab(data);
+    data.engineLines = Dec->SaveScene();
+}
+
+void TfmLab2::FormShow()
+{
+    if (!prepared()) imBottom->setPixmap(QPixmap(base::RealPath(kBottomPicture)));
+    TfmLab::FormShow();
+    RefreshTable();
+    ffNumb->setVisible(btNumb->isChecked());
+    if (btNumb->isChecked()) ffNumb->move(mapToGlobal(QPoint(width() - ffNumb->width() - 20, 120)));
+}
+
+void TfmLab2::hideEvent(QHideEvent* event)
+{
+    TfmLab::hideEvent(event);
+    const QSignalBlocker quiet(ffNumb);
+    ffNumb->hide();
+}
+
+} // namespace coordlinelab
