@@ -184,7 +184,7 @@ void ReadRecord(RecordLine record, NumberLineScene& scene)
 } // namespace
 
 SectionFormatError::SectionFormatError(int line, const QString& reason)
-    : base::LineError(line, reason, QStringLiteral("Строка %1 раздела координатной прямой: %2").arg(line).arg(reason))
+    : base::LineError(line, reason)
 {
 }
 

@@ -214,7 +214,9 @@ TEST_F(Lab2Test, HostileFilesAreRefusedWithTheCheckersMessageAndLeaveTheLabWorki
         EXPECT_FALSE(lab->LoadLabFile(real("bad.LAB"))) << engine.toStdString();
         const auto refusal = labframe::CheckLabText(coordlinelab::Lab2Format(), window + engine);
         ASSERT_TRUE(refusal.has_value()) << engine.toStdString();
-        EXPECT_EQ(refusal->message, dialogs.lastMessage());
+        // The checker names the refused file line apart; the window names it in its message.
+        EXPECT_EQ(QStringLiteral("Строка %1: %2").arg(refusal->line).arg(refusal->message),
+                  dialogs.lastMessage());
         lab->Dec->AddPoint("[1]");
     }
     writeBytes("far.LAB", (window + "40 1e300\r\n").toLatin1());
