@@ -49,6 +49,13 @@ constexpr Bgr kTracingPoint = MakeBgr(180, 0, 255);
 constexpr Bgr kPolygonOutline = MakeBgr(128, 128, 128);
 constexpr Bgr kBlinkOdd = MakeBgr(128, 128, 128); // the blink colour on odd phases; black on even
 } // namespace plane
+
+// The number-line engine's own colours.
+namespace numberline {
+constexpr Bgr kHot = MakeBgr(0, 255, 0);      // what is under the mouse
+constexpr Bgr kOffValue = MakeBgr(255, 0, 0); // a point away from its value
+constexpr Bgr kDivision = MakeBgr(0, 0, 128); // navy: divisions and the rubber band
+} // namespace numberline
 } // namespace colour
 
 } // namespace base

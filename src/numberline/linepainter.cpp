@@ -1,5 +1,5 @@
 #include "numberline/linepainter.h"
-#include "numberline/linecolours.h"
+#include "base/colours.h"
 #include "base/numfmt.h"
 #include <QPainter>
 

@@ -1,5 +1,5 @@
 #include "numberline/linepainter.h"
-#include "numberline/linecolours.h"
+#include "base/colours.h"
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "labs/coordline/pointswindow.h"
 #include "base/colours.h"
-#include "numberline/linecolours.h"
+#include "base/colours.h"
 #include "formulas/view/drawing.h"
 #include "formulas/view/formulaeditor.h"
 #include "numberline/pointstable.h"

@@ -1,7 +1,7 @@
 #include "numberline/view/dec1d.h"
 #include "base/numfmt.h"
 #include "numberline/linepainter.h"
-#include "numberline/linecolours.h"
+#include "base/colours.h"
 #include "numberline/records.h"
 #include "numberline/view/formulaviewart.h"
 #include "ui/cursors.h"
