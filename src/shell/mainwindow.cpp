@@ -205,6 +205,15 @@ void TfmMain::createStatusBar()
     pBott->setObjectName(QStringLiteral("pBott"));
     pBott->resize(L::kClient.width(), L::kStatusHeight); // placed by FullSizeWindow
     pBott->installEventFilter(this);
+    // The strip paints its own colour under its picture, so that a new status
+    // text never lands on the previous one where the picture does not reach
+    // (a window wider than the picture, a lab opened before the pictures).
+    pBott->setAttribute(Qt::WA_OpaquePaintEvent, false);
+    pBott->setAttribute(Qt::WA_NoSystemBackground, false);
+    pBott->setAutoFillBackground(true);
+    QPalette strip = pBott->palette();
+    strip.setColor(QPalette::Window, base::BgrColor(base::colour::kCaptionBlue));
+    pBott->setPalette(strip);
     imBottom = Picture(pBott, "imBottom");
     lbRegim = new QLabel(pBott);
     lbRegim->setObjectName(QStringLiteral("lbRegim"));
