@@ -2,6 +2,7 @@
 #include "base/paths.h"
 #include "formulas/formula.h"
 #include "formulas/view/formulaeditor.h"
+#include "labframe/labpanel.h"
 #include "labs/coordline/pointswindow.h"
 #include "numberline/view/dec1d.h"
 #include "ui/inputdialog.h"
@@ -40,6 +41,14 @@ TfmLab2::TfmLab2(QWidget* parent) : TfmLab(kNumber, parent)
     auto* column = new QVBoxLayout(workArea());
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
+    auto* rows = new QWidget(workArea());
+    rows->setObjectName(QStringLiteral("pTools"));
+    auto* rowColumn = new QVBoxLayout(rows);
+    rowColumn->setContentsMargins(0, 2, 0, 2);
+    rowColumn->setSpacing(2);
+    QWidget* viewRow = makeToolRow(rows);
+    QWidget* toolRow = viewRow;
+    column->addWidget(rows);
     Dec = new numberline::TDec1D(workArea());
     Dec->setObjectName(QStringLiteral("Dec"));
     column->addWidget(Dec, 1);
@@ -50,7 +59,9 @@ TfmLab2::TfmLab2(QWidget* parent) : TfmLab(kNumber, parent)
     column->addWidget(imBottom);
 
     ffNumb = new TffNumb(*Dec, this);
-    makeToolButtons();
+    makeToolButtons(viewRow, toolRow);
+    static_cast<QHBoxLayout*>(viewRow->layout())->addStretch(1);
+    rowColumn->addWidget(viewRow);
     bindEngine();
     Dec->SetParts(kStartParts);
     Dec->SetDecimalLabels(true);
@@ -59,9 +70,19 @@ TfmLab2::TfmLab2(QWidget* parent) : TfmLab(kNumber, parent)
 
 TfmLab2::~TfmLab2() = default;
 
-QToolButton* TfmLab2::addToolButton(const QString& name, int tool, const QString& hint)
+// The lab's controls get two rows of their own above the line (the window's
+// header has room for its file buttons only): the view first, then the tools.
+QWidget* TfmLab2::makeToolRow(QWidget* rows)
 {
-    QToolButton* button = addButton(name, QString(), hint, toolBar());
+    auto* row = new QWidget(rows);
+    labframe::RowLayout(row, 4);
+    return row;
+}
+
+QToolButton* TfmLab2::addToolButton(const QString& name, int tool, const QString& caption, const QString& hint,
+                                    QWidget* row)
+{
+    QToolButton* button = addButton(name, caption, hint, row);
     labframe::SetTag(button, tool);
     button->setCheckable(true);
     button->setAutoExclusive(true);
@@ -71,17 +92,18 @@ QToolButton* TfmLab2::addToolButton(const QString& name, int tool, const QString
     return button;
 }
 
-void TfmLab2::makeToolButtons()
+void TfmLab2::makeToolButtons(QWidget* viewRow, QWidget* toolRow)
 {
-    btNumb = addButton(QStringLiteral("btNumb"), QStringLiteral("№"), QStringLiteral("Окно с числами"), toolBar());
+    QWidget* row = viewRow;
+    btNumb = addButton(QStringLiteral("btNumb"), QStringLiteral("№"), QStringLiteral("Окно с числами"), row);
     labframe::SetTag(btNumb, kTableButtonTag);
     btNumb->setCheckable(true);
     btNumb->setChecked(true);
     connect(btNumb, &QToolButton::toggled, this, [this](bool down) { ffNumb->setVisible(down && isVisible()); });
 
-    btPlus = addButton(QStringLiteral("btPlus"), QStringLiteral("+"), QStringLiteral("Увеличить"), toolBar());
+    btPlus = addButton(QStringLiteral("btPlus"), QStringLiteral("+"), QStringLiteral("Увеличить"), row);
     labframe::SetTag(btPlus, kZoomInTag);
-    btMinus = addButton(QStringLiteral("btMinus"), QStringLiteral("−"), QStringLiteral("Уменьшить"), toolBar());
+    btMinus = addButton(QStringLiteral("btMinus"), QStringLiteral("−"), QStringLiteral("Уменьшить"), row);
     labframe::SetTag(btMinus, kZoomOutTag);
     m_zoomTimer = new QTimer(this);
     m_zoomTimer->setInterval(kZoomMs);
@@ -95,49 +117,44 @@ void TfmLab2::makeToolButtons()
         connect(button, &QToolButton::released, m_zoomTimer, &QTimer::stop);
     }
 
-    bt0 = addToolButton(QStringLiteral("bt0"), base::kToolHand, QStringLiteral("\"Рука\""));
-    bt0->setText(QStringLiteral("Рука"));
+    bt0 = addToolButton(QStringLiteral("bt0"), base::kToolHand, QStringLiteral("Рука"), QStringLiteral("\"Рука\""), row);
     bt0->setChecked(true);
 
-    toolBar()->layout()->addWidget(new QLabel(QStringLiteral("Деления:"), toolBar()));
-    btGrid = addButton(QStringLiteral("btGrid"), QStringLiteral("┼"), QStringLiteral("Деления"), toolBar());
+    row->layout()->addWidget(new QLabel(QStringLiteral("Деления:"), row));
+    btGrid = addButton(QStringLiteral("btGrid"), QStringLiteral("┼"), QStringLiteral("Деления"), row);
     btGrid->setCheckable(true);
     btGrid->setChecked(true);
     connect(btGrid, &QToolButton::toggled, this, [this](bool down) { Dec->SetShowDivisions(down); });
-    edParts = addControl<QLineEdit>(QStringLiteral("edParts"), toolBar());
+    edParts = addControl<QLineEdit>(QStringLiteral("edParts"), row);
     edParts->setMaxLength(kPartsLength);
     edParts->setFixedWidth(40);
     edParts->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edParts));
     edParts->setText(QString::number(kStartParts));
     edParts->setToolTip(QStringLiteral("Число делений"));
-    toolBar()->layout()->addWidget(edParts);
+    row->layout()->addWidget(edParts);
     connect(edParts, &QLineEdit::textChanged, this, [this] { edPartsChange(); });
 
-    btAdd = addButton(QStringLiteral("btAdd"), QStringLiteral("Число"), QStringLiteral("Добавить число"), toolBar());
+    btAdd = addButton(QStringLiteral("btAdd"), QStringLiteral("Число"), QStringLiteral("Добавить число"), row);
     connect(btAdd, &QToolButton::clicked, this, [this] { btAddClick(); });
 
-    btFig = addToolButton(QStringLiteral("btFig"), base::kToolPoint, QStringLiteral("Точка"));
-    btFig->setText(QStringLiteral("Точка"));
-    btCaseFig = addButton(QStringLiteral("btCaseFig"), QStringLiteral("▾"), QStringLiteral("Выбор фигуры"), toolBar());
+    row = toolRow;
+    btFig = addToolButton(QStringLiteral("btFig"), base::kToolPoint, QStringLiteral("Точка"), QStringLiteral("Точка"), row);
+    btCaseFig = addButton(QStringLiteral("btCaseFig"), QStringLiteral("▾"), QStringLiteral("Выбор фигуры"), row);
     makeFigureMenu();
-    bt244 = addToolButton(QStringLiteral("bt244"), numberline::kToolInclude, QStringLiteral("Вкючение/исключение точки"));
-    bt244->setText(QStringLiteral("○●"));
-    bt255 = addToolButton(QStringLiteral("bt255"), base::kToolEraser, QStringLiteral("\"Ластик\""));
-    bt255->setText(QStringLiteral("Ластик"));
-    bt243 = addToolButton(QStringLiteral("bt243"), numberline::kToolMagicWand, QStringLiteral("\"Волшебная палочка\""));
-    bt243->setText(QStringLiteral("Палочка"));
-    bt230 = addToolButton(QStringLiteral("bt230"), base::kToolRecolour, QStringLiteral("Закрасить"));
-    bt230->setText(QStringLiteral("Закрасить"));
+    bt244 = addToolButton(QStringLiteral("bt244"), numberline::kToolInclude, QStringLiteral("○●"), QStringLiteral("Вкючение/исключение точки"), row);
+    bt255 = addToolButton(QStringLiteral("bt255"), base::kToolEraser, QStringLiteral("Ластик"), QStringLiteral("\"Ластик\""), row);
+    bt243 = addToolButton(QStringLiteral("bt243"), numberline::kToolMagicWand, QStringLiteral("Палочка"), QStringLiteral("\"Волшебная палочка\""), row);
+    bt230 = addToolButton(QStringLiteral("bt230"), base::kToolRecolour, QStringLiteral("Закрасить"), QStringLiteral("Закрасить"), row);
 
-    btCaseColor = addButton(QStringLiteral("btCaseColor"), QString(), QStringLiteral("Выбор цвета"), toolBar());
-    Dot = new QLabel(toolBar());
+    btCaseColor = addButton(QStringLiteral("btCaseColor"), QString(), QStringLiteral("Выбор цвета"), row);
+    Dot = new QLabel(row);
     Dot->setObjectName(QStringLiteral("Dot"));
     Dot->setFixedSize(kDotSize, kDotSize);
-    toolBar()->layout()->addWidget(Dot);
+    row->layout()->addWidget(Dot);
     paintDot();
     connect(btCaseColor, &QToolButton::clicked, this, [this] { btCaseColorClick(); });
 
-    btDecimal = addButton(QStringLiteral("btDecimal"), QStringLiteral("0,1"), QStringLiteral("Десятичные деления"), toolBar());
+    btDecimal = addButton(QStringLiteral("btDecimal"), QStringLiteral("0,1"), QStringLiteral("Десятичные деления"), row);
     btDecimal->setCheckable(true);
     btDecimal->setChecked(true);
     btDecimal->hide();

@@ -63,8 +63,9 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void makeToolButtons();
-    QToolButton* addToolButton(const QString& name, int tool, const QString& hint);
+    QWidget* makeToolRow(QWidget* rows);
+    void makeToolButtons(QWidget* viewRow, QWidget* toolRow);
+    QToolButton* addToolButton(const QString& name, int tool, const QString& caption, const QString& hint, QWidget* row);
     void makeFigureMenu();
     void bindEngine();
     void paintDot();
