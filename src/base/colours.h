@@ -55,6 +55,8 @@ namespace numberline {
 constexpr Bgr kHot = MakeBgr(0, 255, 0);      // what is under the mouse
 constexpr Bgr kOffValue = MakeBgr(255, 0, 0); // a point away from its value
 constexpr Bgr kDivision = MakeBgr(0, 0, 128); // navy: divisions and the rubber band
+constexpr Bgr kTableBackground = MakeBgr(239, 226, 252); // the points table: pale lilac
+constexpr Bgr kTableSelection = MakeBgr(103, 0, 196);    // the chosen formula's cell
 } // namespace numberline
 } // namespace colour
 

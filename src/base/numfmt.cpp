@@ -6,6 +6,19 @@
 
 namespace base {
 
+QString FormatRecordReal(double value)
+{
+    if (!std::isfinite(value) || value == 0) value = 0; // never written: the scenes keep their numbers finite
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%.14E", value);
+    QString text = QString::fromLatin1(buffer);
+    const qsizetype e = text.indexOf(u'E');
+    const QChar sign = text[e + 1];
+    const QString digits = text.mid(e + 2).rightJustified(4, u'0');
+    text = text.left(e + 1) + sign + digits;
+    return value < 0 ? text : u' ' + text;
+}
+
 QString FormatReal(long double value, Decimal sep)
 {
     if (std::isnan(value)) return QStringLiteral("NAN");

@@ -18,6 +18,11 @@ std::optional<long double> ParseReal(const QString& text, Decimal sep = Decimal:
 // Integer text with optional sign and surrounding blanks.
 std::optional<long long> ParseInt(const QString& text);
 
+// A real number of an engine's lab-file record: sign or blank, one digit, a
+// point, 14 decimals and a signed four-digit exponent, e.g.
+// " 1.50000000000000E+0000". A number that is not finite is written as 0.
+QString FormatRecordReal(double value);
+
 QString FormatDate(const QDate& date);
 std::optional<QDate> ParseDate(const QString& text);
 

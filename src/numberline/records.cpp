@@ -201,19 +201,6 @@ NumberLineSection ReadNumberLineSection(const QStringList& lines, int firstLine)
     return section;
 }
 
-QString FormatRecordReal(double value)
-{
-    if (!std::isfinite(value) || value == 0) value = 0; // the scene keeps its numbers finite
-    char buffer[48];
-    std::snprintf(buffer, sizeof buffer, "%.14E", value);
-    QString text = QString::fromLatin1(buffer);
-    const qsizetype e = text.indexOf(u'E');
-    const QChar sign = text[e + 1];
-    const QString digits = text.mid(e + 2).rightJustified(4, u'0');
-    text = text.left(e + 1) + sign + digits;
-    return value < 0 ? text : u' ' + text;
-}
-
 namespace {
 
 QString HeaderRecord(const NumberLineScene& scene, const LineView& view)

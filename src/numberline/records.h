@@ -1,5 +1,6 @@
 #pragma once
 #include "base/apperror.h"
+#include "base/numfmt.h"
 #include "numberline/lineview.h"
 #include "numberline/scene.h"
 #include <QStringList>
@@ -38,8 +39,6 @@ NumberLineSection ReadNumberLineSection(const QStringList& lines, int firstLine 
 // The section's lines, without line ends.
 QStringList WriteNumberLineSection(const NumberLineScene& scene, const LineView& view);
 
-// " 1.50000000000000E+0000": sign or blank, one digit, 14 decimals, a signed
-// four-digit exponent.
-QString FormatRecordReal(double value);
+using base::FormatRecordReal;
 
 } // namespace numberline

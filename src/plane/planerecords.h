@@ -1,5 +1,6 @@
 #pragma once
 #include "base/apperror.h"
+#include "base/numfmt.h"
 #include "base/textutil.h"
 #include "plane/functionlist.h"
 #include "plane/planeview.h"
@@ -38,9 +39,7 @@ PlaneSection ReadPlaneSection(const QStringList& lines, int firstLine = 1);
 // The section's lines, without line ends; the graphs and equations last.
 QStringList WritePlaneSection(const PlaneScene& scene, const PlaneView& view, const FunctionList* algebra = nullptr);
 
-// A real number of a record: sign or blank, one digit, a point, 14 digits and
-// a four-digit exponent, e.g. " 1.50000000000000E+0000".
-QString FormatRecordReal(double value);
+using base::FormatRecordReal;
 
 // The lines of one section from a lab file reader (anything with atEnd() and
 // readLine()), up to the end of the file or an empty line, which is consumed.

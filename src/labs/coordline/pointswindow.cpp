@@ -1,6 +1,5 @@
 #include "labs/coordline/pointswindow.h"
 #include "base/colours.h"
-#include "base/colours.h"
 #include "formulas/view/drawing.h"
 #include "formulas/view/formulaeditor.h"
 #include "numberline/pointstable.h"
@@ -20,8 +19,6 @@ namespace coordlinelab {
 
 namespace {
 
-constexpr base::Bgr kBackground = 0xFCE2EF;
-constexpr base::Bgr kSelected = 0xC40067;
 constexpr int kCellMargin = 5;
 constexpr int kFormulaPadding = 10;
 constexpr int kValueColumnWidth = 140;
@@ -74,7 +71,7 @@ void TPointsGrid::paintEvent(QPaintEvent*)
     for (size_t row = 0; row < m_heights.size() && row < points.size(); ++row) {
         const QRect formulaCell(0, top, m_formulaWidth, m_heights[row]);
         const bool selected = int(row) == Row;
-        canvas.fillRect(formulaCell, selected ? base::BgrColor(kSelected) : Qt::white);
+        canvas.fillRect(formulaCell, selected ? base::BgrColor(base::colour::numberline::kTableSelection) : Qt::white);
         canvas.setPen(selected ? Qt::white : Qt::black);
         formulas::Draw(points[row]->Formula(), canvas, kCellMargin, top + kCellMargin);
         canvas.setPen(base::BgrColor(rows[row].OffValue ? base::colour::numberline::kOffValue : base::colour::kBlack));
@@ -109,7 +106,7 @@ TffNumb::TffNumb(numberline::TDec1D& engine, QWidget* parent)
     resize(kMinWidth, height());
     setAutoFillBackground(true);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, base::BgrColor(kBackground));
+    palette.setColor(QPalette::Window, base::BgrColor(base::colour::numberline::kTableBackground));
     setPalette(palette);
 
     auto* column = new QVBoxLayout(this);
