@@ -18,6 +18,7 @@
 #include "shellcalls/shellcalls.h"
 #include "ui/htmlview.h"
 #include "ui/imagebuttons.h"
+#include "ui/waitcursor.h"
 #include "ui/windowstack.h"
 #include <QApplication>
 #include <QCloseEvent>
@@ -29,22 +30,7 @@ namespace L = courselayout;
 
 namespace {
 
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 const QString kPageFolder = base::kTopicPageFolder;
-
-// A message shown under the hourglass of a handler: the normal cursor while it shows.
-void MessageWithNormalCursor(const QString& text)
-{
-    QApplication::restoreOverrideCursor();
-    ui::ShowMessage(text);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-}
 
 } // namespace
 
@@ -139,10 +125,10 @@ void TfmWork::layOut()
 
 bool TfmWork::OpenTopic(const QString& code, const QString& title)
 {
-    const WaitCursor wait;
+    ui::WaitCursor wait;
     const std::optional<base::PageList> pages = base::IsSafeTopicCode(code) ? base::ReadPageList(code) : std::nullopt;
     if (!pages) {
-        MessageWithNormalCursor(QStringLiteral("Раздел находится в стадии разработки"));
+        wait.WithNormalCursor([] { ui::ShowMessage(QStringLiteral("Раздел находится в стадии разработки")); });
         return false;
     }
     m_topic = code;
@@ -207,7 +193,7 @@ void TfmWork::ShowPage(int k)
     if (k < 1 || k > 4) return;
     m_page = k;
     for (ui::TMyButton* button : btPage) button->setEnabled(button->property("tag").toInt() != k);
-    const WaitCursor wait;
+    ui::WaitCursor wait;
     PageBuildSettings settings;
     settings.topic = m_topic;
     settings.results = &base::App().userResults;
@@ -222,7 +208,7 @@ void TfmWork::ShowPage(int k)
     HTML->Clear();
     HTML->LoadLines(page.lines, kPageFolder);
     if (!page.missingFiles.isEmpty())
-        MessageWithNormalCursor(QStringLiteral("Не удается открыть файл ") + page.missingFiles.join(QStringLiteral(", ")));
+        wait.WithNormalCursor([&] { ui::ShowMessage(QStringLiteral("Не удается открыть файл ") + page.missingFiles.join(QStringLiteral(", "))); });
 }
 
 void TfmWork::RebuildPage()
@@ -267,7 +253,7 @@ bool TfmWork::HTMLHotSpotClick(const QString& href)
 {
     const base::PageLink link = base::ParsePageLink(href);
     if (link.kind == base::PageLink::Kind::Other) return false;
-    const WaitCursor wait;
+    ui::WaitCursor wait;
     if (!link.valid) return true;
     switch (link.kind) {
     case base::PageLink::Kind::Lab: openLabWithHelp(link.lab, link.target); break;

@@ -14,6 +14,7 @@
 #include "users/tablewindow.h"
 #include "tasks/taskwindow.h"
 #include "shellcalls/shellcalls.h"
+#include "ui/waitcursor.h"
 #include <QApplication>
 #include <QLineEdit>
 #include <QTimer>
@@ -86,7 +87,7 @@ Workspace& workspace()
 
 void PrepareWorkspace()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const ui::WaitCursor wait;
     Workspace& windows = workspace();
     if (windows.fmZast) windows.fmZast->setEnabled(false);
     CreateWorkingWindows(windows);
@@ -94,7 +95,6 @@ void PrepareWorkspace()
     // The formula compiler works in the temporary folder with its own tools.
     base::CopyFolder(QStringLiteral("DLL\\"), base::TempFolder());
     if (windows.fmZast) windows.fmZast->ReleaseAnimations();
-    QApplication::restoreOverrideCursor();
 }
 
 } // namespace shell

@@ -1,4 +1,5 @@
 #include "ui/imagebuttons.h"
+#include "ui/waitcursor.h"
 #include "base/paths.h"
 #include <QApplication>
 #include <QEnterEvent>
@@ -21,9 +22,11 @@ bool ReleasedInside(const QWidget* widget, const QMouseEvent* event)
 
 bool LoadJpegBitmap(QLabel* control, const QString& file)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QImage image(base::RealPath(file));
-    QApplication::restoreOverrideCursor();
+    QImage image;
+    {
+        const WaitCursor wait;
+        image.load(base::RealPath(file));
+    }
     if (image.isNull()) return false;
     control->setPixmap(QPixmap::fromImage(image));
     control->resize(image.size());

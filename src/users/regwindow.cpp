@@ -3,6 +3,7 @@
 #include "base/paths.h"
 #include "ui/dialogs.h"
 #include "ui/imagebuttons.h"
+#include "ui/waitcursor.h"
 #include "users/regdialogs.h"
 #include "users/reglayout.h"
 #include "users/veltaimport.h"
@@ -292,17 +293,17 @@ void TffReg::btImportClick()
         return ui::dialogs().openFile(kImportFilter, QStringLiteral("XML"), base::ProgramFolder());
     });
     if (file.isEmpty()) return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ui::WaitCursor wait;
     ImportReport report;
     try {
         report = ImportVelta(m_register, file);
     } catch (const base::AppError& error) {
-        QApplication::restoreOverrideCursor();
+        wait.Release();
         modal([&] { ui::ShowMessage(error.message()); });
         return;
     }
     fillClasses(0);
-    QApplication::restoreOverrideCursor();
+    wait.Release();
     if (const QString skipped = SkippedMessage(report); !skipped.isEmpty()) modal([&] { ui::ShowMessage(skipped); });
 }
 
