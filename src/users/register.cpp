@@ -5,6 +5,8 @@
 #include "base/textfile.h"
 #include "base/textutil.h"
 
+#include <utility>
+
 namespace users {
 namespace {
 const QString kRegisterFolder = QStringLiteral("DATA\\");
@@ -137,6 +139,7 @@ void Register::Change(const TreeEdit& edit)
         } catch (const base::AppError& error) {
             throw base::AppError(QStringLiteral("Ошибка в списке пользователей (%1): %2").arg(file, error.message()));
         }
+        if (m_changes.pendingCount() == 0) DeleteFoldersOfDeletedUsers();
         return;
     }
     edit(m_roots);
@@ -146,7 +149,10 @@ void Register::Change(const TreeEdit& edit)
 int Register::WritePending()
 {
     const int left = m_changes.RetryPending();
-    if (left == 0) LoadRegister();
+    if (left == 0) {
+        LoadRegister();
+        DeleteFoldersOfDeletedUsers();
+    }
     return left;
 }
 
@@ -406,6 +412,11 @@ bool Register::DeleteUser(int k, int m)
     if (m < 0 || m >= int(users.size())) throw base::AppError(QStringLiteral("Пользователь не выбран"));
     const QString id = SplitUserEntry(users[m].text).id;
     const QString klass = classNodeOrThrow(k).text;
+    // Only a folder that is this one user's may go: an empty or dotted
+    // identifier would name "USERS\" itself or the program folder. The folder
+    // goes once the register without the user is written: while the register
+    // is busy the file still lists the user, whose work must stay.
+    if (IsPlainIdentifier(id)) m_foldersToDelete.append(id);
     Change([=](std::vector<base::TreeNode>& roots) {
         auto* classes = ClassList(roots);
         const UserPlace place = FindUser(classes, klass, k, id);
@@ -414,12 +425,14 @@ bool Register::DeleteUser(int k, int m)
         children.erase(children.begin() + place.user);
         return true;
     });
-    // Only a folder that is this one user's may go: an empty or dotted
-    // identifier would name "USERS\" itself or the program folder, and an
-    // identifier shared with another user would take that user's results too.
-    const bool ownFolder = IsPlainIdentifier(id) && !IdentifierInRegister(id);
-    if (ownFolder) base::DeleteFolder(UserFolderOf(id));
-    return ownFolder;
+    return IsPlainIdentifier(id) && !IdentifierInRegister(id);
+}
+
+void Register::DeleteFoldersOfDeletedUsers()
+{
+    // An identifier another user still has names that user's folder too.
+    for (const QString& id : std::exchange(m_foldersToDelete, {}))
+        if (!IdentifierInRegister(id)) base::DeleteFolder(UserFolderOf(id));
 }
 
 } // namespace users

@@ -85,9 +85,10 @@ public:
     // Refuses (AppError) an identifier that is not plain and a name with "$".
     void AddUser(int k, const QString& id, const QString& password, const QString& name);
     void UpdateUser(int k, int m, const QString& name, const QString& password);
-    // Deletes the user's folder "USERS\<id>\" and the node. The folder is left
+    // Deletes the node and the user's folder "USERS\<id>\". The folder is left
     // alone when the identifier is not a plain name or belongs to another user
-    // too; the result tells whether the folder was deleted.
+    // too; the result tells whether the folder goes. When the register is busy
+    // (AppError) the folder waits until the kept change is written.
     bool DeleteUser(int k, int m);
 
     // A fresh 8-digit identifier: drawn again while a user of the register or
@@ -117,9 +118,12 @@ private:
     // An edit of the tree; false when it finds nothing to change.
     using TreeEdit = std::function<bool(std::vector<base::TreeNode>& roots)>;
     void Change(const TreeEdit& edit);
+    // The folders of deleted users, once the register file no longer lists them.
+    void DeleteFoldersOfDeletedUsers();
 
     std::vector<base::TreeNode> m_roots;
     base::SharedChanges m_changes;
+    QStringList m_foldersToDelete; // identifiers of deleted users whose folders wait
 };
 
 } // namespace users

@@ -324,3 +324,21 @@ TEST_F(RegisterTest, BusyRegisterKeepsTheChangeAndSaysSo)
     reg.AddClass(QStringLiteral("8 А"));
     EXPECT_EQ(registerBytes(), cp1251Lines(kSample + QStringList{"\t7 В", "\t8 А"}));
 }
+
+TEST_F(RegisterTest, UserDeletedWhileTheRegisterIsBusyLosesTheFolderOnceTheChangeIsWritten)
+{
+    reg.setSharedTimes({100, 20000});
+    const QString folder = real(QStringLiteral("USERS\\10000501"));
+    writeLines(QStringLiteral("USERS\\10000501\\results.txt"), {QStringLiteral("A05\\012=1  1    10 07.03.2004")});
+    {
+        QLockFile held(real(QStringLiteral("DATA\\users.txt")) + QStringLiteral(".lock"));
+        ASSERT_TRUE(held.tryLock(0));
+        EXPECT_FALSE(failure([&] { reg.DeleteUser(2, 0); }).isEmpty());
+        // The file still lists the user: the work stays.
+        EXPECT_TRUE(QFileInfo::exists(folder));
+        EXPECT_EQ(registerBytes(), cp1251Lines(kSample));
+    }
+    EXPECT_EQ(reg.WritePending(), 0);
+    EXPECT_FALSE(QFileInfo::exists(folder));
+    EXPECT_FALSE(reg.IdentifierInRegister(QStringLiteral("10000501")));
+}
