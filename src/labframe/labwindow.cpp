@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QResizeEvent>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -63,10 +64,25 @@ TfmLab::TfmLab(int number, QWidget* parent)
     layout->setSpacing(0);
     makeTopStrip();
     layout->addWidget(imTop);
-    m_workArea = new QWidget(this);
-    m_workArea->setObjectName(QStringLiteral("pnWork"));
-    layout->addWidget(m_workArea, 1);
+    layout->addWidget(makeWorkArea(), 1);
     makeToolBar();
+}
+
+QScrollArea* TfmLab::makeWorkArea()
+{
+    // The work area fills the window; a window smaller than the lab's panels
+    // need (a 640 x 480 screen) scrolls them instead of cutting them off.
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("sbWork"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    m_workArea = new QWidget;
+    m_workArea->setObjectName(QStringLiteral("pnWork"));
+    scroller->setWidget(m_workArea);
+    // The lab's own colour is painted by the window under the area.
+    m_workArea->setAutoFillBackground(false);
+    scroller->viewport()->setAutoFillBackground(false);
+    return scroller;
 }
 
 QLabel* TfmLab::makeStripLabel(const QString& name, const QFont& font, const QString& style)

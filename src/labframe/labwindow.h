@@ -9,6 +9,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QScrollArea;
 
 // The base of every lab window: the top strip with the lab's name and the
 // loaded example, the four toolbar buttons (clear, open, save, examples), the
@@ -95,7 +96,8 @@ public:
     // The row of tool buttons on the top strip (a QHBoxLayout); the base
     // buttons come first, a lab appends its own.
     QWidget* toolBar() const { return m_toolBar; }
-    // Everything below the top strip belongs to the lab.
+    // Everything below the top strip belongs to the lab; it scrolls when the
+    // window is smaller than the lab's layout needs.
     QWidget* workArea() const { return m_workArea; }
 
     QLabel* imTop;
@@ -128,6 +130,7 @@ protected:
 private:
     static void PrepareSpeedButton(QToolButton& button);
     void makeTopStrip();
+    QScrollArea* makeWorkArea();
     void makeToolBar();
     QLabel* makeStripLabel(const QString& name, const QFont& font, const QString& style);
     QToolButton* addToolbarButton(const QString& name, const QString& hint, const QString& picture);

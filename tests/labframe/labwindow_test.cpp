@@ -11,6 +11,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QDir>
+#include <QLayout>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 using labframe::TfmLab;
@@ -223,4 +226,29 @@ TEST_F(TfmLabTest, WideTopPictureDoesNotWidenTheWindow)
     EXPECT_LT(lab.minimumSizeHint().width(), 1024);
     lab.resize(1024, 700);
     EXPECT_EQ(lab.width(), 1024);
+}
+
+TEST_F(TfmLabTest, PanelsLargerThanTheWindowScrollInsteadOfBeingCutOff)
+{
+    TestLab lab;
+    auto* panel = new QWidget(lab.workArea());
+    ASSERT_NE(lab.workArea()->layout(), nullptr);
+    lab.workArea()->layout()->addWidget(panel);
+    panel->setMinimumSize(810, 687);
+    lab.resize(640, 480);
+    lab.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(lab.size(), QSize(640, 480));
+    auto* scroller = lab.findChild<QScrollArea*>(QStringLiteral("sbWork"));
+    ASSERT_NE(scroller, nullptr);
+    EXPECT_GE(lab.workArea()->width(), 810);
+    EXPECT_GE(lab.workArea()->height(), 687);
+    EXPECT_GT(scroller->verticalScrollBar()->maximum(), 0);
+    EXPECT_GT(scroller->horizontalScrollBar()->maximum(), 0);
+    // Once the panels fit, the area fills the window without scrolling.
+    panel->setMinimumSize(10, 10);
+    lab.resize(800, 600);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(scroller->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(lab.workArea()->width(), scroller->viewport()->width());
 }
