@@ -17,9 +17,11 @@ template <class List, class Object> int IndexIn(const List& list, const Object* 
     return -1;
 }
 
-// Where the line figure meets the other figure, whole lines and planes.
-std::optional<Vec3> Meeting(const TFigure& line, const TFigure& other)
+} // namespace
+
+std::optional<Vec3> MeetingPoint(const TFigure& line, const TFigure& other)
 {
+    if (!line.IsLine() || &line == &other) return std::nullopt;
     const auto& l = static_cast<const TFigureLine&>(line);
     if (other.IsLine()) {
         const auto& m = static_cast<const TFigureLine&>(other);
@@ -29,8 +31,6 @@ std::optional<Vec3> Meeting(const TFigure& line, const TFigure& other)
     if (!plane) return std::nullopt;
     return geometry::IntersectLinePlane(l.P1->Position(), l.P2->Position(), *plane);
 }
-
-} // namespace
 
 bool SpansPlane(const std::vector<TPoint*>& vertices)
 {
@@ -104,13 +104,22 @@ TPoint& SpaceScene::AddPointOn(TFigure& base, const Vec3& near)
 TPoint* SpaceScene::AddIntersection(TFigure& line, TFigure& other)
 {
     if (!line.IsLine() || &line == &other) return nullptr;
-    const std::optional<Vec3> at = Meeting(line, other);
+    const std::optional<Vec3> at = MeetingPoint(line, other);
     if (!at) return nullptr;
     TPoint& point = AddPoint(*at);
     point.Base = &line;
     point.Base2 = &other;
     point.MeetFlag = 1;
     return &point;
+}
+
+TPoint& SpaceScene::AddImagePoint(TPoint& source, const Morph& morph)
+{
+    TPoint& point = AddPoint(source.Position());
+    point.Source = &source;
+    point.Morphing = morph;
+    Recalc(point);
+    return point;
 }
 
 TFigureLine* SpaceScene::AddLineFigure(FigureKind kind, TPoint& p1, TPoint& p2, base::Bgr colour)
@@ -195,7 +204,7 @@ std::optional<Vec3> SpaceScene::Placement(const TPoint& point) const
         if (!point.Source->Present) return std::nullopt;
         return MorphImage(point.Source->Position(), point.Morphing);
     }
-    if (point.Base && point.Base2) return Meeting(*point.Base, *point.Base2);
+    if (point.Base && point.Base2) return MeetingPoint(*point.Base, *point.Base2);
     if (point.Base && point.Base->Kind() == FigureKind::Section)
         return static_cast<const TPlaneCut*>(point.Base)->Closest(point.X, point.Y);
     if (point.Base) {

@@ -30,6 +30,8 @@ public:
     // The meeting point of a line figure with a line or plane figure; none
     // when they do not meet in space.
     TPoint* AddIntersection(TFigure& line, TFigure& other);
+    // A point that follows the image of another under a transformation.
+    TPoint& AddImagePoint(TPoint& source, const Morph& morph);
     // Line figures need two different points.
     TFigureLine* AddLineFigure(FigureKind kind, TPoint& p1, TPoint& p2, base::Bgr colour);
     // A face needs three different vertices (its first may close the list
@@ -83,6 +85,10 @@ private:
     std::vector<std::unique_ptr<TFigure>> m_figures;
     std::vector<std::unique_ptr<TMeasure>> m_measures;
 };
+
+// Where a line figure meets a line or plane figure (whole lines and planes);
+// none when they do not meet in space.
+std::optional<geometry::Vec3> MeetingPoint(const TFigure& line, const TFigure& other);
 
 // Whether three of the points span a plane (the constructions wait for
 // points that do).
