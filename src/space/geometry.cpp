@@ -42,6 +42,27 @@ std::optional<PlaneEquation> PlaneOf(const Vec3& a, const Vec3& b, const Vec3& c
     return PlaneEquation{n, Dot(n, a)};
 }
 
+std::optional<PlaneEquation> PlaneOfLoop(const std::vector<Vec3>& loop)
+{
+    if (loop.size() < 3) return std::nullopt;
+    const Vec3& first = loop.front();
+    size_t far = 0;
+    for (size_t k = 1; k < loop.size(); ++k)
+        if (Length(loop[k] - first) > Length(loop[far] - first)) far = k;
+    if (far == 0) return std::nullopt;
+    size_t off = 0;
+    double offDistance = 0;
+    for (size_t k = 1; k < loop.size(); ++k) {
+        const double d = DistanceToLine(loop[k], first, loop[far]);
+        if (d > offDistance) {
+            offDistance = d;
+            off = k;
+        }
+    }
+    if (off == 0) return std::nullopt;
+    return PlaneOf(first, loop[std::min(far, off)], loop[std::max(far, off)]);
+}
+
 std::optional<double> DepthOnPlane(const PlaneEquation& plane, double wx, double wy)
 {
     if (std::abs(plane.n.z) <= kRelativeTolerance * Length(plane.n)) return std::nullopt;

@@ -41,6 +41,11 @@ struct PlaneEquation {
 };
 // None when the three points are (nearly) on one line.
 std::optional<PlaneEquation> PlaneOf(const Vec3& a, const Vec3& b, const Vec3& c);
+// The plane of a polygon listed in order: through its first vertex, the
+// vertex farthest from it and the vertex farthest from the line of those
+// two, taken in list order so a convex polygon keeps its orientation. Linear
+// in the number of vertices; none when all lie on one line.
+std::optional<PlaneEquation> PlaneOfLoop(const std::vector<Vec3>& loop);
 // The z of the plane above (wx, wy); none when the plane is seen edge-on.
 std::optional<double> DepthOnPlane(const PlaneEquation& plane, double wx, double wy);
 

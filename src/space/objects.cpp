@@ -86,13 +86,10 @@ double TFigurePlane::DepthKey() const
 
 std::optional<geometry::PlaneEquation> TFigurePlane::Equation() const
 {
-    // The first vertex with the first later pair that spans a plane, so a
-    // repeated or collinear vertex at the start does not lose the plane.
-    for (size_t i = 1; i < Vertices.size(); ++i)
-        for (size_t j = i + 1; j < Vertices.size(); ++j)
-            if (auto plane = geometry::PlaneOf(Vertices[0]->Position(), Vertices[i]->Position(), Vertices[j]->Position()))
-                return plane;
-    return std::nullopt;
+    std::vector<Vec3> loop;
+    loop.reserve(Vertices.size());
+    for (const TPoint* v : Vertices) loop.push_back(v->Position());
+    return geometry::PlaneOfLoop(loop);
 }
 
 std::vector<Vec3> TGrane::Loop() const

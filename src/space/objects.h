@@ -127,8 +127,8 @@ public:
     std::vector<TPoint*> Vertices;
     std::vector<TPoint*> DefiningPoints() const override { return Vertices; }
     double DepthKey() const override;
-    // The plane through the first three distinct vertices that are not on
-    // one line; none for a degenerate figure.
+    // The plane of the vertices (geometry::PlaneOfLoop); none for a
+    // degenerate figure.
     std::optional<geometry::PlaneEquation> Equation() const;
 
 protected:

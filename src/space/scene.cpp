@@ -34,11 +34,9 @@ std::optional<Vec3> MeetingPoint(const TFigure& line, const TFigure& other)
 
 bool SpansPlane(const std::vector<TPoint*>& vertices)
 {
-    for (size_t i = 1; i < vertices.size(); ++i)
-        for (size_t j = i + 1; j < vertices.size(); ++j)
-            if (geometry::PlaneOf(vertices[0]->Position(), vertices[i]->Position(), vertices[j]->Position()))
-                return true;
-    return false;
+    std::vector<Vec3> loop;
+    for (const TPoint* v : vertices) loop.push_back(v->Position());
+    return geometry::PlaneOfLoop(loop).has_value();
 }
 
 size_t DistinctCount(const std::vector<TPoint*>& points)

@@ -247,3 +247,18 @@ TEST(SpaceGeometry, SectionsThroughCornersAndEdgesOfACube)
     for (const auto& c : cases)
         EXPECT_EQ(SectionPolygon({c.n, c.d}, CubeFaces()).size(), c.corners) << c.n.x << c.n.y << c.n.z << ' ' << c.d;
 }
+
+TEST(SpaceGeometry, ThePlaneOfAPolygonKeepsItsOrientation)
+{
+    // A square listed counter-clockwise on the screen faces the viewer, from
+    // whichever vertex it starts; a repeated first vertex changes nothing.
+    std::vector<Vec3> square{{0, 0, 0}, {0, 0, 0}, {0, 1, 0}, {1, 1, 0}, {1, 0, 0}};
+    for (int turn = 0; turn < 4; ++turn) {
+        const auto plane = PlaneOfLoop(square);
+        ASSERT_TRUE(plane);
+        EXPECT_LT(plane->n.z, 0) << turn;
+        std::rotate(square.begin(), square.begin() + 1, square.end());
+    }
+    EXPECT_FALSE(PlaneOfLoop({{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}}));
+    EXPECT_FALSE(PlaneOfLoop({{0, 0, 0}, {1, 1, 1}}));
+}
