@@ -231,8 +231,8 @@ void SpaceScene::RecalcFrom(TPoint& moved)
     Recalc(moved);
     // Section polygons follow the faces and points they are made of; they are
     // brought up to date once before a point that lies on a section needs
-    // them, and once at the end.
-    bool sectionsStale = true;
+    // them, and once at the end, when a point that moved defines a figure.
+    bool sectionsStale = DefinesFigure(moved);
     for (size_t i = size_t(start) + 1; i < m_points.size(); ++i) {
         TPoint& point = *m_points[i];
         const std::vector<const TPoint*> behind = PointsBehind(point);
@@ -245,9 +245,18 @@ void SpaceScene::RecalcFrom(TPoint& moved)
         }
         Recalc(point);
         changed.insert(&point);
-        sectionsStale = true;
+        sectionsStale = sectionsStale || DefinesFigure(point);
     }
     if (sectionsStale) UpdateSections();
+}
+
+bool SpaceScene::DefinesFigure(const TPoint& point) const
+{
+    for (const auto& figure : m_figures) {
+        const std::vector<TPoint*> points = figure->DefiningPoints();
+        if (std::find(points.begin(), points.end(), &point) != points.end()) return true;
+    }
+    return false;
 }
 
 void SpaceScene::RecalcAll()

@@ -80,6 +80,7 @@ public:
 private:
     template <class Turn> void TurnAll(Turn turn);
     void Recalc(TPoint& point);
+    bool DefinesFigure(const TPoint& point) const;
 
     std::vector<std::unique_ptr<TPoint>> m_points;
     std::vector<std::unique_ptr<TFigure>> m_figures;

@@ -7,9 +7,22 @@
 #include "base/textfile.h"
 #include "space/records.h"
 #include "space/spacepainter.h"
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cstdlib>
+
+// Qt and fontconfig keep process-wide caches that are never freed.
+extern "C" const char* __asan_default_options() { return "detect_leaks=0"; }
+
+// The painter draws labels, which needs the application's fonts.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Never destroyed: the fuzzer leaves through exit().
+    new QGuiApplication(*argc, *argv);
+    return 0;
+}
 
 namespace {
 
