@@ -13,6 +13,8 @@ namespace space {
 
 class TFigure;
 
+inline constexpr int kNotThereFlag = -1;
+
 // How an image point follows its source (the transformations of solids).
 enum class MorphKind { None = 0, Rotation = 1, Mirror = 2, Translation = 3, Homothety = 4 };
 
@@ -35,7 +37,8 @@ public:
     QString Name;
     TFigure* Base = nullptr;  // the object the point lies on; a line figure for an intersection
     TFigure* Base2 = nullptr; // the second object of an intersection point
-    // Only as read from a file: 1 when the bases met in space, −1 otherwise.
+    // As read from a file: 1 when the bases of an intersection met in space,
+    // 0 for a point on one object, kNotThereFlag when the point was not there.
     int MeetFlag = 0;
     TPoint* Source = nullptr; // an image point's original
     Morph Morphing;

@@ -18,7 +18,7 @@ const QString kFalse = QStringLiteral("FALSE");
 // Coordinates beyond this only come from a damaged file; they are brought back.
 constexpr double kMaxCoordinate = 1e12;
 constexpr int kMeetsInSpace = 1;
-constexpr int kCrossesOnScreenOnly = -1;
+constexpr int kOnOneObject = 0;
 
 struct FigureTag {
     FigureKind kind;
@@ -187,7 +187,7 @@ private:
         const long long base2Index = record.Integer(QStringLiteral("номер второго объекта"));
         const long long meet = record.Integer(QStringLiteral("признак пересечения"));
         record.ExpectEnd();
-        if (meet != 0 && meet != kMeetsInSpace && meet != kCrossesOnScreenOnly)
+        if (meet != kOnOneObject && meet != kMeetsInSpace && meet != kNotThereFlag)
             record.Fail(QStringLiteral("признак пересечения должен быть 0, 1 или -1: %1").arg(meet));
         ExpectNoRelation(record, point, index);
         TFigure* base = OptionalFigure(record, baseIndex);
@@ -330,7 +330,8 @@ QString FigureRecord(const SpaceScene& scene, const TFigure& figure)
 
 QString ParentsRecord(const SpaceScene& scene, const TPoint& point)
 {
-    const int meet = point.IsIntersection() ? (point.Present ? kMeetsInSpace : kCrossesOnScreenOnly) : 0;
+    const int there = point.IsIntersection() ? kMeetsInSpace : kOnOneObject;
+    const int meet = point.Present ? there : kNotThereFlag;
     return kParentsTag + u' ' + QString::number(scene.PointIndex(&point)) + u' '
         + QString::number(scene.FigureIndex(point.Base)) + u' '
         + QString::number(point.Base2 ? scene.FigureIndex(point.Base2) : -1) + u' ' + QString::number(meet);

@@ -11,6 +11,7 @@
 //   TSegment: TRUE 0 0 1                      visible, colour, point indices
 //   TGrane: TRUE 255 0 1 2 0                  visible, colour, vertex indices
 //   Parents: 2 0 -1 1                         point, base, second base, meet flag
+//                                             (1 meeting point, 0 on one object, -1 not there)
 //   Morphing: 5 2 1  3  4.50000000000000E+0001  point, source, kind, element, parameter
 //   TDistance: 0 1                            TAngle: 0 1 2
 // Everything after the blank that follows a point's flag is its name, blanks
@@ -20,7 +21,8 @@
 // range, a point that depends on itself or on a later point, a face of fewer
 // than three vertices or a plane figure where a line belongs is refused with
 // the file line, and nothing is left behind. Lines with another first word
-// are passed over.
+// are passed over. Positions are taken as stored; whether a dependent point
+// is there comes from its flag, so a file reads back to the same lines.
 namespace space {
 
 class SectionFormatError : public base::LineError {

@@ -276,11 +276,14 @@ void SpaceScene::RecalcAll()
 
 void SpaceScene::RefreshPresence()
 {
+    // Whether a point is there comes from the file, not from computing its
+    // construction again: stored numbers are rounded, and a construction on
+    // the edge of having no solution could flip and write another file.
     for (const auto& point : m_points) {
         if (point->IsFree()) continue;
         const std::vector<const TPoint*> behind = PointsBehind(*point);
         const bool basesThere = std::all_of(behind.begin(), behind.end(), [](const TPoint* p) { return p->Present; });
-        point->Present = basesThere && Placement(*point).has_value();
+        point->Present = basesThere && point->MeetFlag != kNotThereFlag;
     }
     UpdateSections();
 }

@@ -53,8 +53,9 @@ public:
     // Moves a point (a point on an object slides back onto it) and brings its
     // dependants up to date. Image and intersection points do not move.
     void MovePoint(TPoint& point, double x, double y);
-    // After loading: decides which dependent points are there, keeping the
-    // positions as stored.
+    // After loading: decides which dependent points are there from the
+    // stored flags (MeetFlag −1: not there) and from the points behind them,
+    // keeping every position as stored.
     void RefreshPresence();
     // Recomputes every dependent point, in model order.
     void RecalcAll();

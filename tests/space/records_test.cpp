@@ -216,3 +216,32 @@ TEST(SpaceRecords, RefusesABadHeaderAndTwoRelationsForOnePoint)
     EXPECT_EQ(far.CenterY, -SpaceView::kMaxCentre);
     EXPECT_LT(far.Scene.Points()[0]->X, 1e13);
 }
+
+TEST(SpaceRecords, WhetherAPointIsThereComesFromTheFileSoItReadsBackTheSame)
+{
+    // The meeting point's lines do meet and the segment is fine, but both
+    // points were not there when saved (rounded numbers could differ from
+    // what was computed then): they stay away, and so does what is built on them.
+    const QStringList lines = Lines({
+        "40 0 0",
+        "TPoint:  0.00000000000000E+0000  0.00000000000000E+0000  0.00000000000000E+0000 TRUE ",
+        "TPoint:  2.00000000000000E+0000  0.00000000000000E+0000  0.00000000000000E+0000 TRUE ",
+        "TPoint:  1.00000000000000E+0000 -1.00000000000000E+0000  0.00000000000000E+0000 TRUE ",
+        "TPoint:  1.00000000000000E+0000  1.00000000000000E+0000  0.00000000000000E+0000 TRUE ",
+        "TPoint:  1.00000000000000E+0000  0.00000000000000E+0000  0.00000000000000E+0000 TRUE X",
+        "TPoint:  5.00000000000000E-0001  0.00000000000000E+0000  0.00000000000000E+0000 TRUE Y",
+        "TLine: TRUE 0 0 1",
+        "TLine: TRUE 0 2 3",
+        "TSegment: TRUE 0 4 0",
+        "Parents: 4 0 1 -1",
+        "Parents: 5 0 -1 -1",
+        "TDistance: 4 5",
+    });
+    const SpaceSection section = ReadSpaceSection(lines);
+    const auto& points = section.Scene.Points();
+    EXPECT_FALSE(points[4]->Present);
+    EXPECT_FALSE(points[5]->Present);
+    EXPECT_FALSE(section.Scene.Figures()[2]->Present());
+    EXPECT_FALSE(section.Scene.Measures()[0]->Present());
+    EXPECT_EQ(WriteSpaceSection(section.Scene, SpaceView()), lines);
+}
