@@ -47,6 +47,13 @@ std::optional<Nearest> InsidePoint(const std::vector<Vec3>& loop, const std::opt
 
 } // namespace
 
+void TPoint::SetPosition(const Vec3& p)
+{
+    X = std::clamp(p.x, -kMaxCoordinate, kMaxCoordinate);
+    Y = std::clamp(p.y, -kMaxCoordinate, kMaxCoordinate);
+    Z = std::clamp(p.z, -kMaxCoordinate, kMaxCoordinate);
+}
+
 bool IsLineKind(FigureKind kind)
 {
     return kind == FigureKind::Line || kind == FigureKind::Ray || kind == FigureKind::Segment

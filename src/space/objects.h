@@ -14,6 +14,9 @@ namespace space {
 class TFigure;
 
 inline constexpr int kNotThereFlag = -1;
+// Coordinates stay within this bound, so that pixels and products of
+// coordinates stay finite and every stored number reads back unchanged.
+inline constexpr double kMaxCoordinate = 1e12;
 
 // How an image point follows its source (the transformations of solids).
 enum class MorphKind { None = 0, Rotation = 1, Mirror = 2, Translation = 3, Homothety = 4 };
@@ -44,7 +47,8 @@ public:
     Morph Morphing;
 
     geometry::Vec3 Position() const { return {X, Y, Z}; }
-    void SetPosition(const geometry::Vec3& p) { X = p.x; Y = p.y; Z = p.z; }
+    // Each coordinate is kept within ±kMaxCoordinate.
+    void SetPosition(const geometry::Vec3& p);
     bool IsFree() const { return !Base && !Source; }
     bool IsIntersection() const { return Base && Base2; }
     bool IsImage() const { return Source != nullptr; }

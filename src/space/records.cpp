@@ -15,8 +15,6 @@ const QString kDistanceTag = QStringLiteral("TDistance:");
 const QString kAngleTag = QStringLiteral("TAngle:");
 const QString kTrue = QStringLiteral("TRUE");
 const QString kFalse = QStringLiteral("FALSE");
-// Coordinates beyond this only come from a damaged file; they are brought back.
-constexpr double kMaxCoordinate = 1e12;
 constexpr int kMeetsInSpace = 1;
 constexpr int kOnOneObject = 0;
 

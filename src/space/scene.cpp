@@ -218,7 +218,8 @@ void SpaceScene::Recalc(TPoint& point)
     if (point.IsFree()) return;
     const std::vector<const TPoint*> behind = PointsBehind(point);
     const bool basesThere = std::all_of(behind.begin(), behind.end(), [](const TPoint* p) { return p->Present; });
-    const std::optional<Vec3> at = basesThere ? Placement(point) : std::nullopt;
+    std::optional<Vec3> at = basesThere ? Placement(point) : std::nullopt;
+    if (at && !(std::isfinite(at->x) && std::isfinite(at->y) && std::isfinite(at->z))) at.reset();
     point.Present = at.has_value();
     if (at) point.SetPosition(*at);
 }
@@ -291,8 +292,8 @@ void SpaceScene::RefreshPresence()
 void SpaceScene::MovePoint(TPoint& point, double x, double y)
 {
     if (point.IsImage() || point.IsIntersection()) return;
-    point.X = x;
-    point.Y = y;
+    if (!std::isfinite(x) || !std::isfinite(y)) return;
+    point.SetPosition({x, y, point.Z});
     RecalcFrom(point);
 }
 

@@ -245,3 +245,17 @@ TEST(SpaceRecords, WhetherAPointIsThereComesFromTheFileSoItReadsBackTheSame)
     EXPECT_FALSE(section.Scene.Measures()[0]->Present());
     EXPECT_EQ(WriteSpaceSection(section.Scene, SpaceView()), lines);
 }
+
+TEST(SpaceRecords, FarPointsStayWithinTheBoundAfterTurningAndReadBackTheSame)
+{
+    SpaceScene scene;
+    TPoint& far = scene.AddPoint({1e300, -1e12, 5});
+    scene.TurnAboutZ(45);
+    EXPECT_LE(std::abs(far.X), kMaxCoordinate);
+    EXPECT_LE(std::abs(far.Y), kMaxCoordinate);
+    scene.MovePoint(far, 1e20, std::nan(""));
+    EXPECT_LE(std::abs(far.X), kMaxCoordinate) << "a move to nowhere leaves the point";
+    const QStringList lines = WriteSpaceSection(scene, SpaceView());
+    const SpaceSection section = ReadSpaceSection(lines);
+    EXPECT_EQ(WriteSpaceSection(section.Scene, SpaceView()), lines);
+}
