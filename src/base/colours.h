@@ -58,6 +58,21 @@ constexpr Bgr kDivision = MakeBgr(0, 0, 128); // navy: divisions and the rubber 
 constexpr Bgr kTableBackground = MakeBgr(239, 226, 252); // the points table: pale lilac
 constexpr Bgr kTableSelection = MakeBgr(103, 0, 196);    // the chosen formula's cell
 } // namespace numberline
+
+// The space engine's own colours.
+namespace space {
+constexpr Bgr kHot = MakeBgr(0, 255, 0);            // what is under the mouse
+constexpr Bgr kFreePoint = MakeBgr(255, 0, 255);    // magenta: free points and points on one object
+constexpr Bgr kBuiltPoint = MakeBgr(0, 0, 0);       // intersection and image points
+constexpr Bgr kFaceEdge = MakeBgr(0, 0x5B, 0x5B);   // a dark teal: edges of faces
+constexpr Bgr kHiddenEdge = MakeBgr(0xDD, 0xDD, 0xDD); // edges turned away, image mode
+constexpr Bgr kBackFace = MakeBgr(192, 192, 192);   // silver: faces turned away, solid mode
+constexpr Bgr kOutline = MakeBgr(0, 0, 0);          // outline of filled faces and sections
+constexpr Bgr kMeasureLine = MakeBgr(192, 192, 192);
+constexpr Bgr kRubberBand = MakeBgr(0, 0, 255);     // the line that follows the mouse
+constexpr Bgr kImage = MakeBgr(128, 0, 128);        // purple: images of figures
+constexpr Bgr kBlinkOdd = MakeBgr(128, 128, 128);   // the blink colour on odd phases; black on even
+} // namespace space
 } // namespace colour
 
 } // namespace base

@@ -26,14 +26,17 @@ set(FLOOR_orindo_lab_coordline 5)
 set(FLOOR_orindo_tasks 4)
 set(FLOOR_orindo_shell 6)
 set(FLOOR_orindo_coursecheck 6)
+set(FLOOR_orindo_space 1)
+set(FLOOR_orindo_spaceview 3)
 
 # Libraries that must run without a screen: they link no windows at all.
 set(WITHOUT_WIDGETS
   orindo_base orindo_expr orindo_shellcalls orindo_labfile
   orindo_formulas orindo_formulacompiler orindo_probability orindo_plane
   orindo_lab_probability_format orindo_lab_planimetry_format orindo_taskfiles orindo_lab_formats
-  orindo_coursecheck orindo_render orindo_numberline orindo_lab_coordline_format)
+  orindo_coursecheck orindo_render orindo_numberline orindo_lab_coordline_format
+  orindo_space)
 set(WIDGET_LIBRARIES
   Qt6::Widgets Qt6::WebEngineWidgets Qt6::WebEngineCore Qt6::Multimedia Qt6::PrintSupport
   orindo_ui orindo_shell orindo_labframe orindo_formulaview orindo_users orindo_tasks
-  orindo_planeview orindo_numberlineview)
+  orindo_planeview orindo_numberlineview orindo_spaceview)
