@@ -47,7 +47,7 @@ TfmLab2::TfmLab2(QWidget* parent) : TfmLab(kNumber, parent)
     rowColumn->setContentsMargins(0, 2, 0, 2);
     rowColumn->setSpacing(2);
     QWidget* viewRow = makeToolRow(rows);
-    QWidget* toolRow = viewRow;
+    QWidget* toolRow = makeToolRow(rows);
     column->addWidget(rows);
     Dec = new numberline::TDec1D(workArea());
     Dec->setObjectName(QStringLiteral("Dec"));
@@ -59,9 +59,13 @@ TfmLab2::TfmLab2(QWidget* parent) : TfmLab(kNumber, parent)
     column->addWidget(imBottom);
 
     ffNumb = new TffNumb(*Dec, this);
+    m_tools = new QButtonGroup(this);
+    m_tools->setExclusive(true);
     makeToolButtons(viewRow, toolRow);
-    static_cast<QHBoxLayout*>(viewRow->layout())->addStretch(1);
-    rowColumn->addWidget(viewRow);
+    for (QWidget* row : {viewRow, toolRow}) {
+        static_cast<QHBoxLayout*>(row->layout())->addStretch(1);
+        rowColumn->addWidget(row);
+    }
     bindEngine();
     Dec->SetParts(kStartParts);
     Dec->SetDecimalLabels(true);
@@ -85,7 +89,9 @@ QToolButton* TfmLab2::addToolButton(const QString& name, int tool, const QString
     QToolButton* button = addButton(name, caption, hint, row);
     labframe::SetTag(button, tool);
     button->setCheckable(true);
-    button->setAutoExclusive(true);
+    // One group over both rows: auto-exclusive buttons exclude only their
+    // siblings, which would leave a tool of the other row pressed as well.
+    m_tools->addButton(button);
     connect(button, &QToolButton::toggled, this, [this, button](bool down) {
         if (down) Dec->SetTool(labframe::Tag(button));
     });
@@ -117,7 +123,9 @@ void TfmLab2::makeToolButtons(QWidget* viewRow, QWidget* toolRow)
         connect(button, &QToolButton::released, m_zoomTimer, &QTimer::stop);
     }
 
-    bt0 = addToolButton(QStringLiteral("bt0"), base::kToolHand, QStringLiteral("Рука"), QStringLiteral("\"Рука\""), row);
+    // The hand keeps its place in the order of the file's lines but stands
+    // first among the tools.
+    bt0 = addToolButton(QStringLiteral("bt0"), base::kToolHand, QStringLiteral("Рука"), QStringLiteral("\"Рука\""), toolRow);
     bt0->setChecked(true);
 
     row->layout()->addWidget(new QLabel(QStringLiteral("Деления:"), row));

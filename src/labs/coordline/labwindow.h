@@ -1,6 +1,7 @@
 #pragma once
 #include "labframe/labwindow.h"
 
+class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -70,6 +71,7 @@ private:
     void bindEngine();
     void paintDot();
 
+    QButtonGroup* m_tools;
     QTimer* m_zoomTimer;
     int m_zoomDirection = 0;
     QColor m_drawColour = Qt::black;

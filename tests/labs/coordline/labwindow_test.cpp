@@ -73,6 +73,30 @@ TEST_F(Lab2Test, StartsWithTheHandThreeDivisionsDecimalLabelsAndTheTable)
     EXPECT_TRUE(lab->ffNumb->isVisible());
 }
 
+// The course's windows open 800 pixels wide; the lab's two rows of controls
+// must fit into that.
+TEST_F(Lab2Test, FitsTheWidthOfTheCoursesWindows)
+{
+    constexpr int kCourseWindowWidth = 800;
+    lab->resize(kCourseWindowWidth, 576);
+    EXPECT_LE(lab->minimumSizeHint().width(), kCourseWindowWidth);
+    EXPECT_LE(lab->Dec->width(), kCourseWindowWidth);
+}
+
+// The tools stand in two rows; pressing one must release the pressed one of
+// the other row, or a click on the pressed-looking one does nothing.
+TEST_F(Lab2Test, ExactlyOneToolIsPressedAcrossBothRows)
+{
+    const QList<QToolButton*> tools = {lab->bt0, lab->btFig, lab->bt244, lab->bt255, lab->bt243, lab->bt230};
+    for (QToolButton* chosen : tools) {
+        chosen->click();
+        EXPECT_EQ(lab->Dec->Tools().Tool(), labframe::Tag(chosen)) << chosen->objectName().toStdString();
+        for (QToolButton* other : tools)
+            EXPECT_EQ(other->isChecked(), other == chosen)
+                << chosen->objectName().toStdString() << " / " << other->objectName().toStdString();
+    }
+}
+
 TEST_F(Lab2Test, PartsAcceptOnlyPositiveIntegers)
 {
     lab->edParts->setText("5");
