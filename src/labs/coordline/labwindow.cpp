@@ -4,6 +4,7 @@
 #include "formulas/view/formulaeditor.h"
 #include "labframe/labpanel.h"
 #include "labs/coordline/pointswindow.h"
+#include "labs/coordline/tableplacement.h"
 #include "numberline/view/dec1d.h"
 #include "ui/inputdialog.h"
 #include <QActionGroup>
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QRegularExpressionValidator>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -105,7 +107,10 @@ void TfmLab2::makeToolButtons(QWidget* viewRow, QWidget* toolRow)
     labframe::SetTag(btNumb, kTableButtonTag);
     btNumb->setCheckable(true);
     btNumb->setChecked(true);
-    connect(btNumb, &QToolButton::toggled, this, [this](bool down) { ffNumb->setVisible(down && isVisible()); });
+    connect(btNumb, &QToolButton::toggled, this, [this](bool down) {
+        if (down && isVisible()) placeTable();
+        ffNumb->setVisible(down && isVisible());
+    });
 
     btPlus = addButton(QStringLiteral("btPlus"), QStringLiteral("+"), QStringLiteral("Увеличить"), row);
     labframe::SetTag(btPlus, kZoomInTag);
@@ -270,7 +275,14 @@ void TfmLab2::FormShow()
     TfmLab::FormShow();
     RefreshTable();
     ffNumb->setVisible(btNumb->isChecked());
-    if (btNumb->isChecked()) ffNumb->move(mapToGlobal(QPoint(width() - ffNumb->width() - 20, 120)));
+    if (btNumb->isChecked()) placeTable();
+}
+
+void TfmLab2::placeTable()
+{
+    const QScreen* shown = screen();
+    const QRect area = shown ? shown->availableGeometry() : frameGeometry();
+    ffNumb->move(PlaceTable(frameGeometry(), ffNumb->frameGeometry().size(), area, Dec->mapToGlobal(QPoint(0, 0)).y()));
 }
 
 void TfmLab2::hideEvent(QHideEvent* event)

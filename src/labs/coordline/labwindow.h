@@ -70,6 +70,8 @@ private:
     void makeFigureMenu();
     void bindEngine();
     void paintDot();
+    // Puts the points table beside the lab, or over it where the screen has no room.
+    void placeTable();
 
     QButtonGroup* m_tools;
     QTimer* m_zoomTimer;

@@ -9,6 +9,7 @@
 #include "support/testsupport.h"
 #include "ui/inputdialog.h"
 #include <QApplication>
+#include <QScreen>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -71,6 +72,17 @@ TEST_F(Lab2Test, StartsWithTheHandThreeDivisionsDecimalLabelsAndTheTable)
     EXPECT_TRUE(lab->Dec->Scene().DecimalLabels);
     EXPECT_TRUE(lab->btNumb->isChecked());
     EXPECT_TRUE(lab->ffNumb->isVisible());
+}
+
+TEST_F(Lab2Test, ThePointsTableOpensOnTheScreen)
+{
+    const QRect screen = lab->screen()->availableGeometry();
+    lab->btNumb->click();
+    lab->move(screen.topLeft());
+    lab->resize(screen.width() / 2, screen.height() / 2);
+    lab->btNumb->click();
+    EXPECT_TRUE(screen.contains(lab->ffNumb->frameGeometry()));
+    EXPECT_FALSE(lab->frameGeometry().intersects(lab->ffNumb->frameGeometry())) << "there is room beside the lab";
 }
 
 // The course's windows open 800 pixels wide; the lab's two rows of controls
