@@ -119,7 +119,7 @@ void TDec1D::paintEvent(QPaintEvent*)
             m_layerOf = moving;
         }
         painter.drawImage(0, 0, m_dragLayer);
-        LinePainter(painter, m_view, art, options).PaintMoving(*moving);
+        LinePainter(painter, m_view, art, options).PaintMoving(m_scene, *moving);
     }
     if (const auto band = m_tools.RubberBand()) {
         painter.setPen(base::BgrColor(base::colour::numberline::kDivision));
