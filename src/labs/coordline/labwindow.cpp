@@ -5,6 +5,7 @@
 #include "labframe/labpanel.h"
 #include "labs/coordline/pointswindow.h"
 #include "labs/coordline/tableplacement.h"
+#include "numberline/placement.h"
 #include "numberline/view/dec1d.h"
 #include "ui/inputdialog.h"
 #include <QActionGroup>
@@ -268,6 +269,8 @@ void TfmLab2::WriteLab(labframe::LabFileData& data)
     TfmLab::WriteLab(data);
     data.engineLines = Dec->SaveScene();
 }
+
+QStringList TfmLab2::TaskAnswers() const { return numberline::PlacementAnswers(Dec->Scene(), Dec->Scale()); }
 
 void TfmLab2::FormShow()
 {

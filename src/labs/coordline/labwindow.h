@@ -29,6 +29,8 @@ public:
     void ClearLab() override;
     void ReadLab(const labframe::LabFileData& data) override;
     void WriteLab(labframe::LabFileData& data) override;
+    // One line per point for "place the points" tasks (numberline/placement.h).
+    QStringList TaskAnswers() const override;
 
     // Handlers, named after their controls.
     void btAddClick();
