@@ -4,6 +4,7 @@
 #include "base/colours.h"
 #include "numberline/records.h"
 #include "numberline/view/formulaviewart.h"
+#include "shellcalls/shellcalls.h"
 #include "ui/cursors.h"
 #include <QCursor>
 #include <QLabel>
@@ -32,8 +33,12 @@ void TDec1D::SetTool(int tool)
 {
     m_tools.SetTool(tool);
     ShowCursor(ToolCursor(tool));
+    // Without a label of its own the hint goes to the main window's status line.
     const QString hint = ToolHint(tool);
-    if (HintLabel && !hint.isEmpty()) HintLabel->setText(hint);
+    if (!hint.isEmpty()) {
+        if (HintLabel) HintLabel->setText(hint);
+        else shellcalls::statusLine().ShowStatus(hint);
+    }
     update();
 }
 

@@ -6,6 +6,7 @@
 #include "numberline/pointstable.h"
 #include "numberline/view/dec1d.h"
 #include "support/fakedialogs.h"
+#include "support/shellcallsrecorder.h"
 #include "support/testsupport.h"
 #include "ui/inputdialog.h"
 #include <QApplication>
@@ -93,6 +94,16 @@ TEST_F(Lab2Test, FitsTheWidthOfTheCoursesWindows)
     lab->resize(kCourseWindowWidth, 576);
     EXPECT_LE(lab->minimumSizeHint().width(), kCourseWindowWidth);
     EXPECT_LE(lab->Dec->width(), kCourseWindowWidth);
+}
+
+TEST_F(Lab2Test, ToolHintsGoToTheStatusLine)
+{
+    ShellCallsRecorder shellCalls;
+    lab->btFig->click();
+    lab->bt255->click();
+    lab->bt243->click(); // the magic wand has no hint
+    EXPECT_EQ(shellCalls.calls, (QStringList{"status Щелкните мышью - и на координатной прямой появится точка",
+                                             "status Щелкните мышью по объекту, который нужно удалить"}));
 }
 
 // The tools stand in two rows; pressing one must release the pressed one of
