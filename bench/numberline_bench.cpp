@@ -93,7 +93,7 @@ void BM_DragOneOf200(benchmark::State& state)
         tools.Move(start + QPoint(step, -step / 4), true);
         QPainter painter(&image);
         painter.drawImage(0, 0, layer);
-        LinePainter(painter, view, art, options).PaintMoving(*tools.DraggedPoint());
+        LinePainter(painter, view, art, options).PaintMoving(scene, *tools.DraggedPoint());
     }
 }
 BENCHMARK(BM_DragOneOf200)->Unit(benchmark::kMillisecond);

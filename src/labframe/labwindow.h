@@ -52,6 +52,9 @@ public:
     virtual bool SaveLabFile(const QString& file);
     // Clears the lab and reads a lab file's text (LoadLabFile after the file was read).
     bool LoadLabText(const QString& text);
+    // Lines «name=value» the lab adds to the answers of the task it was
+    // opened with, judged like the page's fields; none by default.
+    virtual QStringList TaskAnswers() const { return {}; }
 
     // Plays "{basePath}.SCI" in this window after loading "{basePath}.LAB"
     // when it exists; does nothing while a demonstration plays.

@@ -17,8 +17,6 @@ constexpr int kLabelTop = 12;
 constexpr int kDivisionLength = 8;
 constexpr int kDotRadius = 3;
 constexpr int kFigurePenWidth = 5;
-// Room for a tick label centred on its tick.
-constexpr int kLabelBoxWidth = 200;
 
 } // namespace
 
@@ -38,32 +36,81 @@ base::Bgr PointFill(const TPoint& point, bool hot, double scale)
 void LinePainter::Paint(NumberLineScene& scene)
 {
     m_canvas.setFont(m_options.Font);
-    DrawLine(scene);
+    const std::vector<TickLabel> labels = TickLabels(scene);
+    DrawLine(scene, labels);
     const TFigure* movingFigure = m_options.Moving ? m_options.Moving->Figure : nullptr;
     for (const auto& figure : scene.Figures())
         if (figure.get() != movingFigure) DrawFigure(*figure);
     for (const auto& point : scene.Points())
         if (point.get() != m_options.Moving) DrawPoint(*point);
+    for (const NameBox& name : NameBoxes(scene, labels))
+        if (name.first != m_options.Moving) DrawName(name);
 }
 
-void LinePainter::PaintMoving(TPoint& point)
+void LinePainter::PaintMoving(const NumberLineScene& scene, TPoint& point)
 {
     m_canvas.setFont(m_options.Font);
     if (point.Figure) DrawFigure(*point.Figure);
     DrawPoint(point);
+    const std::vector<NameBox> names = NameBoxes(scene, TickLabels(scene));
+    if (!names.empty() && names.back().first == &point) DrawName(names.back());
 }
 
-void LinePainter::DrawLine(const NumberLineScene& scene)
+std::vector<TickLabel> LinePainter::TickLabels(const NumberLineScene& scene) const
+{
+    const QFontMetrics metrics = m_canvas.fontMetrics();
+    const int top = m_view.LineRow() + kLabelTop;
+    std::vector<TickLabel> labels;
+    for (const Tick& tick : LabelledTicks(m_view, scene.DecimalLabels)) {
+        QString text = base::FormatReal(tick.value);
+        const int width = metrics.horizontalAdvance(text);
+        labels.push_back({tick.column, std::move(text), QRect(tick.column - width / 2, top, width, metrics.height())});
+    }
+    return labels;
+}
+
+std::vector<NameBox> LinePainter::NameBoxes(const NumberLineScene& scene, const std::vector<TickLabel>& labels) const
+{
+    std::vector<const TPoint*> named;
+    const auto shown = [](const TPoint& point) { return point.Visible && point.Placed() && !point.Name().isEmpty(); };
+    for (const auto& point : scene.Points())
+        if (point.get() != m_options.Moving && shown(*point)) named.push_back(point.get());
+    if (m_options.Moving && shown(*m_options.Moving)) named.push_back(m_options.Moving);
+
+    const QFontMetrics metrics = m_canvas.fontMetrics();
+    std::vector<NameRequest> requests;
+    requests.reserve(named.size());
+    for (const TPoint* point : named)
+        requests.push_back({QPoint(m_view.ToScreenX(point->X), m_view.ToScreenY(point->Y)),
+                            QSize(metrics.horizontalAdvance(point->Name()), metrics.height())});
+    std::vector<QRect> taken;
+    taken.reserve(labels.size());
+    for (const TickLabel& label : labels) taken.push_back(label.box);
+    const std::vector<QRect> boxes = LayOutNames(requests, taken);
+
+    std::vector<NameBox> names;
+    names.reserve(named.size());
+    for (size_t i = 0; i < named.size(); ++i) names.emplace_back(named[i], boxes[i]);
+    return names;
+}
+
+void LinePainter::DrawName(const NameBox& name)
+{
+    m_canvas.setPen(base::BgrColor(base::colour::kBlack));
+    m_canvas.drawText(name.second, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, name.first->Name());
+}
+
+void LinePainter::DrawLine(const NumberLineScene& scene, const std::vector<TickLabel>& labels)
 {
     const int y0 = m_view.LineRow();
     m_canvas.setPen(base::BgrColor(base::colour::kBlack));
     m_canvas.setBrush(Qt::NoBrush);
     m_canvas.drawLine(0, y0, m_view.Width(), y0);
-    for (const Tick& tick : LabelledTicks(m_view, scene.DecimalLabels)) {
-        m_canvas.drawLine(tick.column, y0, tick.column, y0 + kTickLength);
-        m_canvas.drawEllipse(tick.column - 1, y0 + kTickDotTop, kTickDotSize, kTickDotSize);
-        const QRect box(tick.column - kLabelBoxWidth / 2, y0 + kLabelTop, kLabelBoxWidth, m_canvas.fontMetrics().height());
-        m_canvas.drawText(box, Qt::AlignHCenter | Qt::AlignTop, base::FormatReal(tick.value));
+    for (const TickLabel& label : labels) {
+        const int column = label.column;
+        m_canvas.drawLine(column, y0, column, y0 + kTickLength);
+        m_canvas.drawEllipse(column - 1, y0 + kTickDotTop, kTickDotSize, kTickDotSize);
+        m_canvas.drawText(label.box, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, label.text);
     }
     if (scene.ShowDivisions) {
         m_canvas.setPen(base::BgrColor(colour::kDivision));
@@ -104,10 +151,6 @@ void LinePainter::DrawPoint(TPoint& point)
     m_canvas.setBrush(Qt::NoBrush);
     const QPoint formulaAt = at + kFormulaOffset;
     m_art.Draw(point.Formula(), m_canvas, formulaAt.x(), formulaAt.y());
-    if (!point.Name().isEmpty()) {
-        const QPoint nameAt = at + kNameOffset;
-        m_canvas.drawText(QPoint(nameAt.x(), nameAt.y() + m_canvas.fontMetrics().ascent()), point.Name());
-    }
 }
 
 } // namespace numberline

@@ -1,9 +1,14 @@
 #pragma once
 #include "numberline/lineview.h"
+#include "numberline/namelayout.h"
 #include "numberline/scene.h"
 #include <QFont>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
+#include <QString>
+#include <utility>
+#include <vector>
 
 class QPainter;
 
@@ -36,9 +41,17 @@ struct PaintOptions {
     QFont Font;
 };
 
-// Where a point's formula and name are drawn, from the point's pixel.
+// Where a point's formula is drawn, from the point's pixel (names: namelayout.h).
 inline constexpr QPoint kFormulaOffset{-10, -50};
-inline constexpr QPoint kNameOffset{-5, 15};
+
+struct TickLabel {
+    int column;
+    QString text;
+    QRect box;
+};
+
+// A point's name and the box it is drawn in.
+using NameBox = std::pair<const TPoint*, QRect>;
 
 class LinePainter {
 public:
@@ -47,13 +60,23 @@ public:
 
     // The whole picture: the line, every figure, every point (but Moving).
     void Paint(NumberLineScene& scene);
-    // The moving point and its figure, over a picture Paint made without them.
-    void PaintMoving(TPoint& point);
-    void DrawLine(const NumberLineScene& scene);
+    // The moving point and its figure, over a picture Paint made of the
+    // scene without them.
+    void PaintMoving(const NumberLineScene& scene, TPoint& point);
+    void DrawLine(const NumberLineScene& scene, const std::vector<TickLabel>& labels);
     void DrawFigure(const TFigure& figure);
+    // The dot and the formula above it; the name goes where NameBoxes puts it.
     void DrawPoint(TPoint& point);
 
+    // The labels of the frame's ticks in the canvas's font.
+    std::vector<TickLabel> TickLabels(const NumberLineScene& scene) const;
+    // The names of the visible points, clear of the tick labels and of each
+    // other, in the scene's order with the moving point last.
+    std::vector<NameBox> NameBoxes(const NumberLineScene& scene, const std::vector<TickLabel>& labels) const;
+
 private:
+    void DrawName(const NameBox& name);
+
     QPainter& m_canvas;
     const LineView& m_view;
     FormulaArt& m_art;

@@ -39,6 +39,7 @@ CheckResult CheckForm(TaskState& state, const PageAnswers& page)
 {
     QStringList answers = NormalizeAnswers(page.formValues);
     if (!AnswersComplete(answers)) return Stop(CheckStatus::Incomplete, kIncompleteNote);
+    answers += page.labAnswers;
     const std::optional<QStringList> read = ReadExpected(state);
     if (!read) return NoAnswerFile(state);
     QStringList expected = *read;

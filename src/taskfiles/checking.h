@@ -15,6 +15,7 @@ struct PageAnswers {
     QStringList formValues;    // the first form's "name=value" lines, as the form reports them
     QStringList controlNames;  // the names of the first form's controls, in page order
     QStringList areaAnswers;   // the area's "card=place" lines (TConteiner::CollectAnswers)
+    QStringList labAnswers;    // the task's lab's own "name=value" lines (TfmLab::TaskAnswers)
 };
 
 enum class CheckStatus {

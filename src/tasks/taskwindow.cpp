@@ -426,6 +426,7 @@ PageAnswers TffZad::collectPage() const
     page.formValues = HTML->FormValues();
     page.controlNames = HTML->FormFieldNames();
     if (m_state.hasContainer) page.areaAnswers = Conteiner->CollectAnswers();
+    if (const labframe::TfmLab* lab = labframe::CurrentLab()) page.labAnswers = lab->TaskAnswers();
     return page;
 }
 

@@ -304,4 +304,24 @@ TEST_F(CourseCheckTest, PlaneScenesOfExamplesAndTasksAreReadByTheEngine)
     EXPECT_TRUE(lines[1].contains(QStringLiteral("сама от себя"))) << lines[1].toStdString();
 }
 
+TEST_F(CourseCheckTest, LinesThatTheCoordinateLineAnswersMustNameThePointsOfTheTasksScene)
+{
+    labformats::RegisterLabFormats();
+    const bool coordinateLine = labframe::FindLabFormat(2) != nullptr;
+    labframe::ReleaseLabFormats();
+    if (!coordinateLine) GTEST_SKIP() << "the coordinate line lab's format is not registered in this program";
+
+    writeLines("ZADS\\A01\\021.LAB", {"2", "#", "40 0",
+                                      "TPoint: -1.50000000000000E+0000  1.50000000000000E+0000 TRUE TRUE [drob[1][3]] A",
+                                      "TPoint:  0.00000000000000E+0000  1.50000000000000E+0000 TRUE TRUE [drob[1][0]] B"});
+    writeLines("ZADS\\A01\\021.ANS", {"a=4", "lab1=[drob[1][3]]"});
+    EXPECT_EQ(check(), QStringList());
+
+    writeLines("ZADS\\A01\\021.ANS", {"a=4", "LAB1=[drob[2][3]]", "LAB2=[drob[1][0]]", "LAB3=[1]", "LAB1x=1"});
+    EXPECT_EQ(check(), (QStringList{"ZADS\\A01\\021.ANS:2: «LAB1»: у точки 1 формула [drob[1][3]], а не [drob[2][3]]",
+                                    "ZADS\\A01\\021.ANS:3: «LAB2»: формула [drob[1][0]] точки 2 не имеет значения",
+                                    "ZADS\\A01\\021.ANS:4: «LAB3»: в сцене задачи нет точки 3 (точек 2)",
+                                    "ZADS\\A01\\021.ANS:5: на странице нет поля «LAB1x»"}));
+}
+
 } // namespace

@@ -113,7 +113,30 @@ TEST(LinePainter, ThePictureWithoutTheMovingPointPlusThePointIsTheWholePicture)
     EXPECT_NE(layered, whole) << "the moving point and its ray are left out";
     QPainter painter(&layered);
     PlainFormulaArt art;
-    LinePainter(painter, view, art, options).PaintMoving(moving);
+    LinePainter(painter, view, art, options).PaintMoving(scene, moving);
     painter.end();
     EXPECT_EQ(layered, whole);
+}
+
+TEST(LinePainter, NamesOfPointsOnLabelledTicksStandBelowTheLabels)
+{
+    LineView view(kWidth, kHeight);
+    NumberLineScene scene;
+    for (const char* formula : {"[1]", "[1]", "[drob[1][3]]", "[-2]"}) scene.AddPoint(formula).SetName("Точка");
+    scene.Points()[3]->Y = 2; // lifted: its name stays with it
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QPainter painter(&image);
+    PlainFormulaArt art;
+    const PaintOptions options;
+    LinePainter line(painter, view, art, options);
+    const std::vector<TickLabel> labels = line.TickLabels(scene);
+    ASSERT_FALSE(labels.empty());
+    const std::vector<NameBox> names = line.NameBoxes(scene, labels);
+    ASSERT_EQ(names.size(), 4u);
+    for (size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(names[i].first, scene.Points()[i].get());
+        for (const TickLabel& label : labels) EXPECT_FALSE(names[i].second.intersects(label.box)) << i << ' ' << label.text.toStdString();
+        for (size_t j = 0; j < i; ++j) EXPECT_FALSE(names[i].second.intersects(names[j].second)) << j << ' ' << i;
+    }
+    EXPECT_LT(names[3].second.top(), view.LineRow()) << "the lifted point's name is not pushed down to the line";
 }

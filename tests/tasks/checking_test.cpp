@@ -68,6 +68,25 @@ TEST_F(CheckTest, RightAnswersAreJudgedSavedAndRecorded)
     EXPECT_TRUE(App().resultsChanged);
 }
 
+// A lab that judges a task itself adds its lines to the page's answers; they
+// are judged like plain fields and saved with them.
+TEST_F(CheckTest, TheLabsOwnAnswerLinesAreJudgedWithThePage)
+{
+    writeExpected({"x=5", "LAB1=[1]"});
+    page.formValues = {"x=5"};
+    const struct { QStringList lab; int verdict; } cases[] = {
+        {{"LAB1=[1]", "LAB2="}, 1}, // an empty lab line is no incomplete page
+        {{"LAB1="}, 2},
+        {{}, 2},
+    };
+    for (const auto& c : cases) {
+        page.labAnswers = c.lab;
+        const CheckResult result = CheckAnswers(state, page);
+        EXPECT_EQ(result.verdict, c.verdict) << c.lab.join(' ').toStdString();
+        for (const QString& line : c.lab) EXPECT_TRUE(state.answers.contains(line)) << line.toStdString();
+    }
+}
+
 TEST_F(CheckTest, AnUntickedBoxIsPaddedAndShownAsAWrongEmptyBox)
 {
     writeExpected({"x=5", "c1=ю"});

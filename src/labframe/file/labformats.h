@@ -29,6 +29,12 @@ struct LabFormat {
     // lab window shows, or base::LineError naming the refused file line.
     // Empty for labs without an engine.
     std::function<void(const QStringList& engineLines, int firstLine)> readEngine;
+    // For a lab that answers a task itself (TfmLab::TaskAnswers): whether a
+    // name of a task's answer file is one of the lab's lines, and what is
+    // wrong with such a line for the task's scene (empty when nothing is).
+    // Empty for labs that add no answers.
+    std::function<bool(const QString& name)> answersName;
+    std::function<QString(const QStringList& engineLines, const QString& name, const QString& value)> checkTaskAnswer;
 };
 
 // The toolbar buttons every lab window creates first (TfmLab).

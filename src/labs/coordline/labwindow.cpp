@@ -4,6 +4,8 @@
 #include "formulas/view/formulaeditor.h"
 #include "labframe/labpanel.h"
 #include "labs/coordline/pointswindow.h"
+#include "labs/coordline/tableplacement.h"
+#include "numberline/placement.h"
 #include "numberline/view/dec1d.h"
 #include "ui/inputdialog.h"
 #include <QActionGroup>
@@ -14,6 +16,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QRegularExpressionValidator>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -47,7 +50,7 @@ TfmLab2::TfmLab2(QWidget* parent) : TfmLab(kNumber, parent)
     rowColumn->setContentsMargins(0, 2, 0, 2);
     rowColumn->setSpacing(2);
     QWidget* viewRow = makeToolRow(rows);
-    QWidget* toolRow = viewRow;
+    QWidget* toolRow = makeToolRow(rows);
     column->addWidget(rows);
     Dec = new numberline::TDec1D(workArea());
     Dec->setObjectName(QStringLiteral("Dec"));
@@ -59,9 +62,13 @@ TfmLab2::TfmLab2(QWidget* parent) : TfmLab(kNumber, parent)
     column->addWidget(imBottom);
 
     ffNumb = new TffNumb(*Dec, this);
+    m_tools = new QButtonGroup(this);
+    m_tools->setExclusive(true);
     makeToolButtons(viewRow, toolRow);
-    static_cast<QHBoxLayout*>(viewRow->layout())->addStretch(1);
-    rowColumn->addWidget(viewRow);
+    for (QWidget* row : {viewRow, toolRow}) {
+        static_cast<QHBoxLayout*>(row->layout())->addStretch(1);
+        rowColumn->addWidget(row);
+    }
     bindEngine();
     Dec->SetParts(kStartParts);
     Dec->SetDecimalLabels(true);
@@ -85,7 +92,9 @@ QToolButton* TfmLab2::addToolButton(const QString& name, int tool, const QString
     QToolButton* button = addButton(name, caption, hint, row);
     labframe::SetTag(button, tool);
     button->setCheckable(true);
-    button->setAutoExclusive(true);
+    // One group over both rows: auto-exclusive buttons exclude only their
+    // siblings, which would leave a tool of the other row pressed as well.
+    m_tools->addButton(button);
     connect(button, &QToolButton::toggled, this, [this, button](bool down) {
         if (down) Dec->SetTool(labframe::Tag(button));
     });
@@ -99,7 +108,10 @@ void TfmLab2::makeToolButtons(QWidget* viewRow, QWidget* toolRow)
     labframe::SetTag(btNumb, kTableButtonTag);
     btNumb->setCheckable(true);
     btNumb->setChecked(true);
-    connect(btNumb, &QToolButton::toggled, this, [this](bool down) { ffNumb->setVisible(down && isVisible()); });
+    connect(btNumb, &QToolButton::toggled, this, [this](bool down) {
+        if (down && isVisible()) placeTable();
+        ffNumb->setVisible(down && isVisible());
+    });
 
     btPlus = addButton(QStringLiteral("btPlus"), QStringLiteral("+"), QStringLiteral("Увеличить"), row);
     labframe::SetTag(btPlus, kZoomInTag);
@@ -117,7 +129,9 @@ void TfmLab2::makeToolButtons(QWidget* viewRow, QWidget* toolRow)
         connect(button, &QToolButton::released, m_zoomTimer, &QTimer::stop);
     }
 
-    bt0 = addToolButton(QStringLiteral("bt0"), base::kToolHand, QStringLiteral("Рука"), QStringLiteral("\"Рука\""), row);
+    // The hand keeps its place in the order of the file's lines but stands
+    // first among the tools.
+    bt0 = addToolButton(QStringLiteral("bt0"), base::kToolHand, QStringLiteral("Рука"), QStringLiteral("\"Рука\""), toolRow);
     bt0->setChecked(true);
 
     row->layout()->addWidget(new QLabel(QStringLiteral("Деления:"), row));
@@ -256,13 +270,22 @@ void TfmLab2::WriteLab(labframe::LabFileData& data)
     data.engineLines = Dec->SaveScene();
 }
 
+QStringList TfmLab2::TaskAnswers() const { return numberline::PlacementAnswers(Dec->Scene(), Dec->Scale()); }
+
 void TfmLab2::FormShow()
 {
     if (!prepared()) imBottom->setPixmap(QPixmap(base::RealPath(kBottomPicture)));
     TfmLab::FormShow();
     RefreshTable();
     ffNumb->setVisible(btNumb->isChecked());
-    if (btNumb->isChecked()) ffNumb->move(mapToGlobal(QPoint(width() - ffNumb->width() - 20, 120)));
+    if (btNumb->isChecked()) placeTable();
+}
+
+void TfmLab2::placeTable()
+{
+    const QScreen* shown = screen();
+    const QRect area = shown ? shown->availableGeometry() : frameGeometry();
+    ffNumb->move(PlaceTable(frameGeometry(), ffNumb->frameGeometry().size(), area, Dec->mapToGlobal(QPoint(0, 0)).y()));
 }
 
 void TfmLab2::hideEvent(QHideEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 #include "labframe/labwindow.h"
 
+class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -28,6 +29,8 @@ public:
     void ClearLab() override;
     void ReadLab(const labframe::LabFileData& data) override;
     void WriteLab(labframe::LabFileData& data) override;
+    // One line per point for "place the points" tasks (numberline/placement.h).
+    QStringList TaskAnswers() const override;
 
     // Handlers, named after their controls.
     void btAddClick();
@@ -69,7 +72,10 @@ private:
     void makeFigureMenu();
     void bindEngine();
     void paintDot();
+    // Puts the points table beside the lab, or over it where the screen has no room.
+    void placeTable();
 
+    QButtonGroup* m_tools;
     QTimer* m_zoomTimer;
     int m_zoomDirection = 0;
     QColor m_drawColour = Qt::black;

@@ -4,6 +4,7 @@
 #include "base/colours.h"
 #include "numberline/records.h"
 #include "numberline/view/formulaviewart.h"
+#include "shellcalls/shellcalls.h"
 #include "ui/cursors.h"
 #include <QCursor>
 #include <QLabel>
@@ -32,8 +33,12 @@ void TDec1D::SetTool(int tool)
 {
     m_tools.SetTool(tool);
     ShowCursor(ToolCursor(tool));
+    // Without a label of its own the hint goes to the main window's status line.
     const QString hint = ToolHint(tool);
-    if (HintLabel && !hint.isEmpty()) HintLabel->setText(hint);
+    if (!hint.isEmpty()) {
+        if (HintLabel) HintLabel->setText(hint);
+        else shellcalls::statusLine().ShowStatus(hint);
+    }
     update();
 }
 
@@ -119,7 +124,7 @@ void TDec1D::paintEvent(QPaintEvent*)
             m_layerOf = moving;
         }
         painter.drawImage(0, 0, m_dragLayer);
-        LinePainter(painter, m_view, art, options).PaintMoving(*moving);
+        LinePainter(painter, m_view, art, options).PaintMoving(m_scene, *moving);
     }
     if (const auto band = m_tools.RubberBand()) {
         painter.setPen(base::BgrColor(base::colour::numberline::kDivision));

@@ -49,6 +49,7 @@ public:
 
     // Asks for a point's new name (the name dialog); none when cancelled.
     std::function<std::optional<QString>(const QString& name)> NameDialog;
+    // Receives the tool hints; without it they go to the main window's status line.
     QLabel* HintLabel = nullptr;
     QLabel* CoordLabelX = nullptr;
     QLabel* CoordLabelY = nullptr;

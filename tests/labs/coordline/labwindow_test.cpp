@@ -6,9 +6,11 @@
 #include "numberline/pointstable.h"
 #include "numberline/view/dec1d.h"
 #include "support/fakedialogs.h"
+#include "support/shellcallsrecorder.h"
 #include "support/testsupport.h"
 #include "ui/inputdialog.h"
 #include <QApplication>
+#include <QScreen>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -71,6 +73,51 @@ TEST_F(Lab2Test, StartsWithTheHandThreeDivisionsDecimalLabelsAndTheTable)
     EXPECT_TRUE(lab->Dec->Scene().DecimalLabels);
     EXPECT_TRUE(lab->btNumb->isChecked());
     EXPECT_TRUE(lab->ffNumb->isVisible());
+}
+
+TEST_F(Lab2Test, ThePointsTableOpensOnTheScreen)
+{
+    const QRect screen = lab->screen()->availableGeometry();
+    lab->btNumb->click();
+    lab->move(screen.topLeft());
+    lab->resize(screen.width() / 2, screen.height() / 2);
+    lab->btNumb->click();
+    EXPECT_TRUE(screen.contains(lab->ffNumb->frameGeometry()));
+    EXPECT_FALSE(lab->frameGeometry().intersects(lab->ffNumb->frameGeometry())) << "there is room beside the lab";
+}
+
+// The course's windows open 800 pixels wide; the lab's two rows of controls
+// must fit into that.
+TEST_F(Lab2Test, FitsTheWidthOfTheCoursesWindows)
+{
+    constexpr int kCourseWindowWidth = 800;
+    lab->resize(kCourseWindowWidth, 576);
+    EXPECT_LE(lab->minimumSizeHint().width(), kCourseWindowWidth);
+    EXPECT_LE(lab->Dec->width(), kCourseWindowWidth);
+}
+
+TEST_F(Lab2Test, ToolHintsGoToTheStatusLine)
+{
+    ShellCallsRecorder shellCalls;
+    lab->btFig->click();
+    lab->bt255->click();
+    lab->bt243->click(); // the magic wand has no hint
+    EXPECT_EQ(shellCalls.calls, (QStringList{"status Щелкните мышью - и на координатной прямой появится точка",
+                                             "status Щелкните мышью по объекту, который нужно удалить"}));
+}
+
+// The tools stand in two rows; pressing one must release the pressed one of
+// the other row, or a click on the pressed-looking one does nothing.
+TEST_F(Lab2Test, ExactlyOneToolIsPressedAcrossBothRows)
+{
+    const QList<QToolButton*> tools = {lab->bt0, lab->btFig, lab->bt244, lab->bt255, lab->bt243, lab->bt230};
+    for (QToolButton* chosen : tools) {
+        chosen->click();
+        EXPECT_EQ(lab->Dec->Tools().Tool(), labframe::Tag(chosen)) << chosen->objectName().toStdString();
+        for (QToolButton* other : tools)
+            EXPECT_EQ(other->isChecked(), other == chosen)
+                << chosen->objectName().toStdString() << " / " << other->objectName().toStdString();
+    }
 }
 
 TEST_F(Lab2Test, PartsAcceptOnlyPositiveIntegers)

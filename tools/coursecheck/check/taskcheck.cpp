@@ -12,6 +12,9 @@
 #include "taskfiles/containerfile.h"
 #include "taskfiles/taskpage.h"
 #include "taskfiles/taskstate.h"
+#include "labframe/file/labdata.h"
+#include "labframe/file/labfile.h"
+#include "labframe/file/labformats.h"
 #include "base/htmlform.h"
 #include <QRegularExpression>
 #include <QSet>
@@ -100,6 +103,7 @@ public:
                 m_report.Add(m_answerFile, 0, QStringLiteral("в файле ответов нет ни одной строки: любой ответ будет засчитан"));
                 return tasks::TaskLabFile(m_state);
             }
+            ReadTaskLab();
             CheckExpectedFormulas();
             if (m_state.hasContainer) CheckAreaNames();
             else CheckFormNames();
@@ -174,6 +178,10 @@ private:
         const QStringList fieldNames = UniqueFieldNames(m_summary.fields);
         QStringList groupPrefixes;
         for (const ExpectedLine& line : m_expected) {
+            if (LabAnswers(line.name)) {
+                CheckLabAnswer(line);
+                continue;
+            }
             switch (tasks::KindOfName(line.name)) {
             case tasks::AnswerKind::Group: CheckGroup(line, fieldNames); groupPrefixes.append(GroupPrefix(line.name)); break;
             case tasks::AnswerKind::Formula: CheckFormulaField(line, fieldNames); break;
@@ -192,6 +200,40 @@ private:
                 m_report.Add(m_pageFile, FieldLine(m_pageLines, name),
                              QStringLiteral("поле «%1» не проверяется: в %2 нет строки для него").arg(name, m_answerFile));
         }
+    }
+
+    // The lab of the task, when its format answers some of the task's lines itself.
+    void ReadTaskLab()
+    {
+        const labframe::LabFileText file = labframe::ReadLabFileText(tasks::TaskLabFile(m_state));
+        if (!file.text) return;
+        try {
+            const labframe::LabFileData data = labframe::ReadLabData(*file.text);
+            const labframe::LabFormat* format = labframe::FindLabFormat(data.number);
+            if (!format || !format->answersName) return;
+            m_labFormat = format;
+            m_labEngine = data.engineLines;
+        } catch (const std::exception&) {
+            // The lab check reports a lab file that cannot be read.
+        }
+    }
+
+    bool LabAnswers(const QString& name) const { return m_labFormat && m_labFormat->answersName(name); }
+
+    void CheckLabAnswer(const ExpectedLine& line)
+    {
+        if (!m_labFormat->checkTaskAnswer) return;
+        const QString problem = m_labFormat->checkTaskAnswer(m_labEngine, line.name, line.value);
+        if (!problem.isEmpty()) m_report.Add(m_answerFile, line.line, problem);
+    }
+
+    // The expected lines the lab answers: a pupil who solves the task gives exactly these.
+    QStringList RightLabAnswers() const
+    {
+        QStringList answers;
+        for (const ExpectedLine& line : m_expected)
+            if (LabAnswers(line.name)) answers.append(line.name + u'=' + line.value);
+        return answers;
     }
 
     bool NeedField(const ExpectedLine& line, const QStringList& fieldNames)
@@ -272,6 +314,7 @@ private:
         } else {
             page.formValues = RightFormValues(m_state.pageLines.join(QStringLiteral("\r\n")), m_expected);
             for (const base::FormField& field : m_summary.fields) page.controlNames.append(field.name);
+            page.labAnswers = RightLabAnswers();
         }
         const QStringList assembled = m_state.pageLines;
         const tasks::CheckResult result = tasks::CheckAnswers(m_state, page);
@@ -303,6 +346,8 @@ private:
     tasks::ContainerData m_area;
     QList<ExpectedLine> m_expected;
     QStringList m_judged;
+    const labframe::LabFormat* m_labFormat = nullptr;
+    QStringList m_labEngine;
 };
 
 } // namespace

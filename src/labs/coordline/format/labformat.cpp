@@ -1,4 +1,5 @@
 #include "labs/coordline/format/labformat.h"
+#include "numberline/placement.h"
 #include "numberline/records.h"
 
 namespace coordlinelab {
@@ -18,6 +19,14 @@ labframe::LabFormat Lab2Format()
     // The window reads the section the same way (TfmLab2::ReadLab), so the
     // checker reports the window's own message.
     format.readEngine = [](const QStringList& lines, int firstLine) { numberline::ReadNumberLineSection(lines, firstLine); };
+    format.answersName = [](const QString& name) { return numberline::PlacementPointNumber(name).has_value(); };
+    format.checkTaskAnswer = [](const QStringList& lines, const QString& name, const QString& value) {
+        try {
+            return numberline::PlacementAnswerProblem(numberline::ReadNumberLineSection(lines).Scene, name, value);
+        } catch (const numberline::SectionFormatError&) {
+            return QString(); // the lab file's own check tells why
+        }
+    };
     return format;
 }
 
