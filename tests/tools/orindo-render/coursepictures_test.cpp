@@ -110,3 +110,26 @@ TEST(PlanimetryContent, EveryControlOfTheLabHasItsHelpPage)
 }
 
 } // namespace
+
+namespace {
+
+TEST(FunctionGraphsContent, EveryControlOfTheLabHasItsHelpPage)
+{
+    labformats::RegisterLabFormats();
+    const labframe::LabFormat* format = labframe::FindLabFormat(labrender::kFunctionGraphsLab);
+    const QList<labframe::LabControlFormat> controls = format ? format->controls : QList<labframe::LabControlFormat>();
+    labframe::ReleaseLabFormats();
+    ASSERT_NE(format, nullptr);
+    for (const labframe::LabControlFormat& control : controls) {
+        if (control.kind == labframe::ControlKind::Timer || control.kind == labframe::ControlKind::Panel) continue;
+        EXPECT_TRUE(QFile::exists(Content() + "HELP/Lab3/" + control.name + ".HTM")) << control.name.toStdString();
+    }
+    // The lab's own controls outside the file and the function list have pages too.
+    for (const char* name : {"Dec", "Dot", "pXY"})
+        EXPECT_TRUE(QFile::exists(Content() + "HELP/Lab3/" + name + ".HTM")) << name;
+    for (const char* name : {"DrawGrid", "Panel1", "Grid", "btInc", "btDec"})
+        EXPECT_TRUE(QFile::exists(Content() + "HELP/Func/" + name + ".HTM")) << name;
+    EXPECT_TRUE(QFile::exists(Content() + "HELP/Lab3.HTM"));
+}
+
+} // namespace
