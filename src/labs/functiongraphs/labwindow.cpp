@@ -269,6 +269,10 @@ void TfmLab3::ClearLab()
 void TfmLab3::ReadLab(const labframe::LabFileData& data)
 {
     TfmLab::ReadLab(data);
+    // The window lines set the buttons without clicking them: the plane follows here.
+    Dec->SetGridVisible(btGrid->isChecked());
+    Dec->SetShowCoordinates(btCoord->isChecked());
+    if (QAbstractButton* tool = Tools->checkedButton()) Dec->SetTool(Tag(tool));
     Dec->LoadScene(data.engineLines, data.engineLine);
 }
 

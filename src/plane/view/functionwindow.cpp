@@ -18,7 +18,7 @@
 #include <QItemSelectionModel>
 #include <QTableWidget>
 #include <QTimer>
-#include <QToolButton>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace planeview {
@@ -31,6 +31,7 @@ constexpr int kNameRow = 0;
 constexpr int kValueRow = 1;
 constexpr int kParameterColumnWidth = 56;
 constexpr int kGridFrame = 4;
+constexpr int kStepButtonWidth = 28;
 
 QColor Selection() { return base::BgrColor(base::colour::plane::kListSelection); }
 QColor White() { return base::BgrColor(base::colour::kWhite); }
@@ -113,16 +114,18 @@ TffFunc::TffFunc(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOn
     panelRow->setContentsMargins(4, 2, 4, 2);
     lbParams = new QLabel(QStringLiteral("Параметры: "), Panel1);
     panelRow->addWidget(lbParams, 1);
-    btInc = new QToolButton(Panel1);
-    btDec = new QToolButton(Panel1);
+    btInc = new QPushButton(Panel1);
+    btDec = new QPushButton(Panel1);
     btInc->setObjectName(QStringLiteral("btInc"));
     btDec->setObjectName(QStringLiteral("btDec"));
     btInc->setText(QStringLiteral("+"));
     btDec->setText(QStringLiteral("−"));
     btInc->setToolTip(QStringLiteral("Увеличить выбранный параметр на 0,1"));
     btDec->setToolTip(QStringLiteral("Уменьшить выбранный параметр на 0,1"));
-    panelRow->addWidget(btInc);
-    panelRow->addWidget(btDec);
+    for (QPushButton* button : {btInc, btDec}) {
+        button->setFixedWidth(kStepButtonWidth);
+        panelRow->addWidget(button);
+    }
     column->addWidget(Panel1);
 
     Grid = MakeGrid(this, QStringLiteral("Grid"));
@@ -137,15 +140,15 @@ TffFunc::TffFunc(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOn
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kStepInterval);
     connect(Timer1, &QTimer::timeout, this, [this] { StepParameter(m_stepTag); });
-    for (QToolButton* button : {btInc, btDec}) {
+    for (QPushButton* button : {btInc, btDec}) {
         const int tag = button == btInc ? kStepUp : kStepDown;
         // A click steps once; holding the button keeps stepping.
-        connect(button, &QToolButton::pressed, this, [this, tag] {
+        connect(button, &QPushButton::pressed, this, [this, tag] {
             m_stepTag = tag;
             StepParameter(tag);
             Timer1->start();
         });
-        connect(button, &QToolButton::released, this, [this] {
+        connect(button, &QPushButton::released, this, [this] {
             Timer1->stop();
             m_stepTag = 0;
         });
@@ -192,7 +195,8 @@ void TffFunc::FillRows()
         DrawGrid->setItem(row, kColourColumn, colour);
         DrawGrid->setItem(row, kFormulaColumn, new QTableWidgetItem);
     }
-    DrawGrid->setColumnWidth(kFormulaColumn, widest + 2 * kCellPadding);
+    // The formula column fills the window when the formulas are narrower.
+    DrawGrid->setColumnWidth(kFormulaColumn, std::max(widest + 2 * kCellPadding, kWidth - kColourColumnWidth - kGridFrame));
     DrawGrid->setColumnWidth(kColourColumn, kColourColumnWidth);
     DrawGrid->setVisible(!m_rows.empty());
     if (!m_rows.empty()) DrawGrid->selectRow(int(m_rows.size()) - 1);
@@ -221,7 +225,7 @@ void TffFunc::FitHeight()
     int rows = 0;
     for (int i = 0; i < DrawGrid->rowCount(); ++i) rows += DrawGrid->rowHeight(i);
     const int scrollBar = DrawGrid->horizontalScrollBar()->sizeHint().height();
-    DrawGrid->setFixedHeight(rows + kGridFrame + (DrawGrid->columnWidth(0) + kColourColumnWidth > kWidth ? scrollBar : 0));
+    DrawGrid->setFixedHeight(rows + kGridFrame + (DrawGrid->columnWidth(kFormulaColumn) + kColourColumnWidth + kGridFrame > kWidth ? scrollBar : 0));
     const int parameters = Grid->rowHeight(kNameRow) + Grid->rowHeight(kValueRow) + kGridFrame + scrollBar;
     Grid->setFixedHeight(parameters);
     int height = Panel1->sizeHint().height();

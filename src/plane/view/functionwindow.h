@@ -6,9 +6,9 @@
 
 class QColorDialog;
 class QLabel;
+class QPushButton;
 class QTableWidget;
 class QTimer;
-class QToolButton;
 
 // The function list: a small tool window beside a plane lab that shows every
 // graph and equation of the plane with its formula and colour, and the
@@ -48,8 +48,8 @@ public:
     QTableWidget* DrawGrid;
     QWidget* Panel1;
     QLabel* lbParams;
-    QToolButton* btInc;
-    QToolButton* btDec;
+    QPushButton* btInc;
+    QPushButton* btDec;
     QTableWidget* Grid;
     QTimer* Timer1;
 

@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QStringDecoder>
 #include <QTableWidget>
+#include <QPushButton>
 #include <QTest>
 #include <cmath>
 #include <memory>
@@ -245,6 +246,18 @@ TEST_F(Lab3Test, EveryExampleLoadsDrawsAndSavesAgainByteForByte)
                                             QStringDecoder("windows-1251").decode(example)).has_value()) << i;
     }
     EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(Lab3Test, ThePlaneFollowsTheButtonsOfAFile)
+{
+    writeLines("USERS\\plain.LAB", {"3", "bt0=10", "bt231=11", "btGrid=10", "btCoord=10", "#", "40 0 0"});
+    ASSERT_TRUE(lab->LoadLabFile(real("USERS\\plain.LAB")));
+    EXPECT_FALSE(lab->Dec->GridVisible());
+    EXPECT_FALSE(lab->Dec->Interaction().ShowCoordinates);
+    EXPECT_EQ(lab->Dec->Tool(), kToolFreehandGraph);
+    lab->ClearLab();
+    // Whatever clearing does to the buttons, the plane shows what they say.
+    EXPECT_EQ(lab->Dec->GridVisible(), lab->btGrid->isChecked());
 }
 
 TEST_F(Lab3Test, HostileAlgebraRecordsAreRefusedWhole)

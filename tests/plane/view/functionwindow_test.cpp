@@ -11,7 +11,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
+#include <QPushButton>
 #include <gtest/gtest.h>
 #include <cmath>
 
