@@ -7,6 +7,7 @@
 #include "plane/planetools.h"
 #include "plane/view/functionwindow.h"
 #include "plane/view/planecontrol.h"
+#include "plane/view/planelabparts.h"
 #include "plane/view/pointdialogs.h"
 #include "shellcalls/shellcalls.h"
 #include "ui/inputdialog.h"
@@ -29,9 +30,6 @@ using labframe::Tag;
 
 namespace {
 
-constexpr int kZoomIn = 1; // the tags of btPlus and btMinus
-constexpr int kZoomOut = 2;
-constexpr int kWidthCount = 5; // line widths 1 … 5
 constexpr int kListBelowGuide = 107; // the list sits this far below the guide figure
 const QSize kDotSize(18, 18);
 
@@ -54,6 +52,7 @@ TfmLab3::TfmLab3(QWidget* parent) : TfmLab(kNumber, parent)
     column->addWidget(makeToolRows());
     Dec = new planeview::TDec2D(workArea());
     column->addWidget(Dec, 1);
+    Zoom = new planeview::ZoomButtons(*Dec, *btPlus, *btMinus, *Timer1);
     makeMenus();
     FunctionList = new planeview::TffFunc(this);
     FunctionList->hide();
@@ -134,26 +133,9 @@ void TfmLab3::makeViewButtons(QWidget* row)
     connect(btCoord, &QToolButton::clicked, this, [this](bool pressed) { btCoordClick(pressed); });
     btPlus = addButton(QStringLiteral("btPlus"), QStringLiteral("+"), QStringLiteral("Увеличить"), row);
     btMinus = addButton(QStringLiteral("btMinus"), QStringLiteral("−"), QStringLiteral("Уменьшить"), row);
+    SetTag(btPlus, planeview::ZoomButtons::kZoomIn);
+    SetTag(btMinus, planeview::ZoomButtons::kZoomOut);
     Timer1 = addControl<QTimer>(QStringLiteral("Timer1"), this);
-    Timer1->setInterval(kZoomInterval);
-    connect(Timer1, &QTimer::timeout, this, [this] {
-        // A lab file may start the timer with no button held.
-        if (m_zoomTag == 0) Timer1->stop();
-        else ZoomStep(m_zoomTag);
-    });
-    for (QToolButton* button : {btPlus, btMinus}) {
-        SetTag(button, button == btPlus ? kZoomIn : kZoomOut);
-        // The plane zooms while the button is held.
-        connect(button, &QToolButton::pressed, this, [this, button] {
-            m_zoomTag = Tag(button);
-            ZoomStep(m_zoomTag);
-            Timer1->start();
-        });
-        connect(button, &QToolButton::released, this, [this] {
-            m_zoomTag = 0;
-            Timer1->stop();
-        });
-    }
 }
 
 void TfmLab3::makeGraphButtons(QWidget* row)
@@ -192,7 +174,7 @@ void TfmLab3::makeStyleControls(QWidget* row)
     btODZ->hide();
     connect(btODZ, &QToolButton::clicked, this, [this] { EditDomain(); });
     ComboBoxWidth = addControl<QComboBox>(QStringLiteral("ComboBoxWidth"), row);
-    for (int width = 1; width <= kWidthCount; ++width) ComboBoxWidth->addItem(QString::number(width));
+    planeview::FillPenWidths(*ComboBoxWidth);
     ComboBoxWidth->setToolTip(QStringLiteral("Толщина линии"));
     connect(ComboBoxWidth, &QComboBox::currentIndexChanged, this, [this](int index) { ComboBoxWidthChange(index); });
     row->layout()->addWidget(ComboBoxWidth);
@@ -318,12 +300,6 @@ void TfmLab3::ToolClick(QToolButton* button, bool pressed)
 void TfmLab3::btGridClick(bool pressed) { Dec->SetGridVisible(pressed); }
 void TfmLab3::btCoordClick(bool pressed) { Dec->SetShowCoordinates(pressed); }
 
-void TfmLab3::ZoomStep(int tag)
-{
-    if (tag == kZoomIn) Dec->SetScale(Dec->Scale() * kZoomFactor);
-    else if (tag == kZoomOut) Dec->SetScale(Dec->Scale() / kZoomFactor);
-}
-
 void TfmLab3::btCaseColorClick()
 {
     if (const auto colour = chooseColor(base::BgrColor(Dec->DrawColor()))) SetDrawColor(*colour);
@@ -332,7 +308,7 @@ void TfmLab3::btCaseColorClick()
 void TfmLab3::SetDrawColor(const QColor& colour)
 {
     Dec->SetDrawColor(base::ToBgr(colour));
-    Dot->setStyleSheet(QStringLiteral("background: %1; border: 1px solid gray; border-radius: 9px;").arg(colour.name()));
+    planeview::ShowColourDot(*Dot, colour);
 }
 
 void TfmLab3::btFontClick()

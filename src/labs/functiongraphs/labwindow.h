@@ -13,6 +13,7 @@ class QToolButton;
 namespace planeview {
 class TDec2D;
 class TffFunc;
+class ZoomButtons;
 } // namespace planeview
 
 namespace functiongraphslab {
@@ -29,9 +30,6 @@ class TfmLab3 : public labframe::TfmLab {
     Q_OBJECT
 public:
     static constexpr int kNumber = 3;
-    static constexpr double kZoomFactor = 1.1;
-    // Held zoom buttons step the scale on every tick of Timer1.
-    static constexpr int kZoomInterval = 16;
     // The tags of PopupFunArr's items and of the domain item of PopupFun.
     static constexpr int kBrokenLine = 0;
     static constexpr int kSmoothed = 1;
@@ -51,7 +49,6 @@ public:
     void ToolClick(QToolButton* button, bool pressed);
     void btGridClick(bool pressed);
     void btCoordClick(bool pressed);
-    void ZoomStep(int tag);
     void btAddClick();
     void btDelClick();
     void btCaseColorClick();
@@ -71,6 +68,8 @@ public:
 
     planeview::TDec2D* Dec;
     planeview::TffFunc* FunctionList;
+    // Zooms the plane while btPlus or btMinus is held.
+    planeview::ZoomButtons* Zoom;
 
     QToolButton* bt0;
     QToolButton* bt255;
@@ -123,7 +122,6 @@ private:
     void graphMade(plane::TFunction* graph, const QString& note);
     void askCoefficients();
 
-    int m_zoomTag = 0;
     plane::TFunctionArray* m_freehand = nullptr;
 };
 

@@ -260,6 +260,21 @@ TEST_F(Lab3Test, ThePlaneFollowsTheButtonsOfAFile)
     EXPECT_EQ(lab->Dec->GridVisible(), lab->btGrid->isChecked());
 }
 
+TEST_F(Lab3Test, HoldingAZoomButtonKeepsZoomingUntilReleased)
+{
+    const double start = lab->Dec->Scale();
+    QTest::mousePress(lab->btPlus, Qt::LeftButton);
+    EXPECT_DOUBLE_EQ(lab->Dec->Scale(), start * 1.1);
+    QTest::qWait(100);
+    EXPECT_GT(lab->Dec->Scale(), start * 1.1 * 1.1 * 0.999);
+    QTest::mouseRelease(lab->btPlus, Qt::LeftButton);
+    const double held = lab->Dec->Scale();
+    QTest::qWait(60);
+    EXPECT_EQ(lab->Dec->Scale(), held);
+    QTest::mouseClick(lab->btMinus, Qt::LeftButton);
+    EXPECT_DOUBLE_EQ(lab->Dec->Scale(), held / 1.1);
+}
+
 TEST_F(Lab3Test, HostileAlgebraRecordsAreRefusedWhole)
 {
     const QStringList window = {"3", "btClear=10", "#"};
