@@ -220,6 +220,23 @@ QByteArray ReadAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// What each example's first graph is worth at one x (computed by hand).
+struct ExampleValue {
+    double x, y;
+};
+const ExampleValue kExampleValues[] = {
+    {2, 1},      // 0.5·x
+    {3, 9},      // x²
+    {-2, 2},     // |x|
+    {4, 0.5},    // 2/x
+    {9, 3},      // √x
+    {M_PI / 2, 1}, // sin x
+    {0, 0.1731981981981982}, // the least-squares line of the measured data at 0
+    {2, 2},      // x³ − 3x
+    {1, 3},      // the polynomial through (−2; −1), (0; 1), (1; 3), (3; 2)
+    {M_PI / 4, 1}, // tg x
+};
+
 TEST_F(Lab3Test, EveryExampleLoadsDrawsAndSavesAgainByteForByte)
 {
     const QString folder = qEnvironmentVariable("ORINDO_SOURCE_DIR") + QStringLiteral("/content/LABS/LAB3/");
@@ -234,6 +251,8 @@ TEST_F(Lab3Test, EveryExampleLoadsDrawsAndSavesAgainByteForByte)
         writeBytes(QStringLiteral("LABS\\LAB3\\%1.LAB").arg(i), example);
         ASSERT_TRUE(lab->LoadLabFile(lab->exampleFolder() + QStringLiteral("%1.LAB").arg(i))) << i;
         ASSERT_GT(Graphs().Count(), 0) << i;
+        if (size_t(i) < std::size(kExampleValues))
+            EXPECT_NEAR(Graph(0)->Value(kExampleValues[i].x).value_or(NAN), kExampleValues[i].y, 1e-9) << i;
         EXPECT_EQ(lab->FunctionList->DrawGrid->rowCount(), Graphs().Count()) << i;
         for (int row = 0; row < Graphs().Count(); ++row) {
             EXPECT_TRUE(Graphs().At(row)->Valid()) << i << " " << row;

@@ -77,8 +77,12 @@ TEST(PlanimetryContent, ScenesLoadKeepTheirConstructionsAndDraw)
 TEST(PlanimetryContent, HelpPicturesComeFromTheirScenes)
 {
     const QString help = Content() + "HELP/";
-    QStringList pages{help + "Lab4.HTM"};
-    for (const QString& name : QDir(help + "Lab4").entryList({"*.HTM"}, QDir::Files)) pages.append(help + "Lab4/" + name);
+    QStringList pages;
+    // The plane labs' help: planimetry and function graphs.
+    for (const QString lab : {QStringLiteral("Lab4"), QStringLiteral("Lab3")}) {
+        pages.append(help + lab + ".HTM");
+        for (const QString& name : QDir(help + lab).entryList({"*.HTM"}, QDir::Files)) pages.append(help + lab + u'/' + name);
+    }
     static const QRegularExpression image(QStringLiteral("<img src=\"([^\"]+)\""), QRegularExpression::CaseInsensitiveOption);
     int shown = 0;
     for (const QString& page : pages) {
