@@ -222,9 +222,9 @@ TEST_F(CourseCheckTest, LabFilesTheLabFrameRefuses)
     EXPECT_TRUE(lines[0].startsWith("RIS\\coins.LAB:1: ")) << lines[0].toStdString();
 
     SetUp();
-    writeLines("LABS\\LAB3\\examples.txt", {"Парабола"});
+    writeLines("LABS\\LAB17\\examples.txt", {"Рост учеников класса"});
     writeLines("ZADS\\A01\\default.lab", {"99"});
-    EXPECT_EQ(check(), (QStringList{"LABS\\LAB3\\examples.txt:0: лаборатория 3 в программе не реализована: примеры не открыть",
+    EXPECT_EQ(check(), (QStringList{"LABS\\LAB17\\examples.txt:0: лаборатория 17 в программе не реализована: примеры не открыть",
                                     "ZADS\\A01\\default.lab:1: нет лаборатории с номером 99"}));
 }
 
@@ -302,6 +302,24 @@ TEST_F(CourseCheckTest, PlaneScenesOfExamplesAndTasksAreReadByTheEngine)
     EXPECT_TRUE(lines[0].contains(QStringLiteral("нет точки с номером 7"))) << lines[0].toStdString();
     EXPECT_TRUE(lines[1].startsWith("ZADS\\A01\\0101.LAB:")) << lines[1].toStdString();
     EXPECT_TRUE(lines[1].contains(QStringLiteral("сама от себя"))) << lines[1].toStdString();
+}
+
+TEST_F(CourseCheckTest, GraphScenesAreReadByTheEngineWithTheirLines)
+{
+    const QString domain = QStringLiteral(" -2.14748364700000E+0009  2.14748364700000E+0009 ");
+    const QStringList scene{"3", "#", "40 0 0 k=2", "TFunctionFormula: =255" + domain + "[k*x]",
+                            "TDerivative: =0" + domain + "0 8  1.00000000000000E+0000"};
+    writeLines("LABS\\LAB3\\examples.txt", {"Прямая и ее производная"});
+    writeLines("LABS\\LAB3\\0.LAB", scene);
+    EXPECT_EQ(check(), QStringList());
+
+    // A derived graph of a graph that comes after it (a cycle, read from a file).
+    QStringList later = scene;
+    later.last() = "TDerivative: =0" + domain + "1 8  1.00000000000000E+0000";
+    writeLines("LABS\\LAB3\\0.LAB", later);
+    const QStringList lines = check();
+    ASSERT_EQ(lines.size(), 1) << lines.join("\n").toStdString();
+    EXPECT_TRUE(lines[0].startsWith("LABS\\LAB3\\0.LAB:5: ")) << lines[0].toStdString();
 }
 
 } // namespace
