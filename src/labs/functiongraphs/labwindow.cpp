@@ -30,7 +30,7 @@ using labframe::Tag;
 
 namespace {
 
-constexpr int kListBelowGuide = 107; // the list sits this far below the guide figure
+constexpr int kListMargin = 8; // between the list and the plane's edges
 const QSize kDotSize(18, 18);
 
 const QString kWaitNote = QStringLiteral("Минуточку ...");
@@ -270,10 +270,9 @@ void TfmLab3::FormShow()
     Dec->SetTool(Dec->Tool());
     FunctionList->setWindowTitle(QStringLiteral("Функции:"));
     FunctionList->RefreshList(Dec);
-    if (QWidget* guide = shellcalls::guide().Figure())
-        FunctionList->move(guide->mapToGlobal(QPoint(0, kListBelowGuide)));
-    else
-        FunctionList->move(mapToGlobal(QPoint(width() - planeview::TffFunc::kWidth, workArea()->y())));
+    // The list stands in the plane's top left corner, clear of the tool rows
+    // and of a task window, which opens over the middle of the plane.
+    FunctionList->move(Dec->mapToGlobal(QPoint(kListMargin, kListMargin)));
     FunctionList->show();
 }
 

@@ -113,7 +113,7 @@ TffFunc::TffFunc(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOn
     auto* panelRow = new QHBoxLayout(Panel1);
     panelRow->setContentsMargins(4, 2, 4, 2);
     lbParams = new QLabel(QStringLiteral("Параметры: "), Panel1);
-    panelRow->addWidget(lbParams, 1);
+    panelRow->addWidget(lbParams);
     btInc = new QPushButton(Panel1);
     btDec = new QPushButton(Panel1);
     btInc->setObjectName(QStringLiteral("btInc"));
@@ -122,10 +122,13 @@ TffFunc::TffFunc(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOn
     btDec->setText(QStringLiteral("−"));
     btInc->setToolTip(QStringLiteral("Увеличить выбранный параметр на 0,1"));
     btDec->setToolTip(QStringLiteral("Уменьшить выбранный параметр на 0,1"));
+    // The buttons follow the label, so that a window over the list's right
+    // edge (a task) leaves them free.
     for (QPushButton* button : {btInc, btDec}) {
         button->setFixedWidth(kStepButtonWidth);
         panelRow->addWidget(button);
     }
+    panelRow->addStretch(1);
     column->addWidget(Panel1);
 
     Grid = MakeGrid(this, QStringLiteral("Grid"));
