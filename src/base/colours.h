@@ -48,6 +48,7 @@ constexpr Bgr kFreePoint = MakeBgr(255, 0, 255); // magenta
 constexpr Bgr kTracingPoint = MakeBgr(180, 0, 255);
 constexpr Bgr kPolygonOutline = MakeBgr(128, 128, 128);
 constexpr Bgr kBlinkOdd = MakeBgr(128, 128, 128); // the blink colour on odd phases; black on even
+constexpr Bgr kListSelection = 0xE7CEB4;          // the function list's chosen row: light blue
 } // namespace plane
 
 // The number-line engine's own colours.

@@ -43,12 +43,12 @@ template <class T> T* FunctionList::Append(std::unique_ptr<T> object)
 
 TFunctionFormula* FunctionList::AddFormula(const QString& text, const PlaneScene& params, base::Bgr colour)
 {
-    return Append(std::make_unique<TFunctionFormula>(text, params, colour));
+    return Append(std::make_unique<TFunctionFormula>(text, params, colour, m_compilation));
 }
 
 TEquation* FunctionList::AddEquation(const QString& text, const PlaneScene& params, base::Bgr colour)
 {
-    return Append(std::make_unique<TEquation>(text, params, colour));
+    return Append(std::make_unique<TEquation>(text, params, colour, m_compilation));
 }
 
 TFunctionArray* FunctionList::AddArray(AlgebraKind kind, base::Bgr colour)
@@ -132,6 +132,17 @@ void FunctionList::ApplyParameters(const PlaneScene& scene)
     for (const auto& object : m_objects)
         for (const QString& name : object->Parameters())
             if (IsParameterName(name)) object->SetParameter(name[0], scene.Param(ParameterSlot(name[0])));
+}
+
+void FunctionList::CompileAll()
+{
+    std::vector<formulas::TFormula*> formulas;
+    for (const auto& object : m_objects) {
+        const AlgebraKind kind = object->Kind();
+        if ((kind == AlgebraKind::FunctionFormula || kind == AlgebraKind::Equation) && object->Valid())
+            formulas.push_back(&object->Formula());
+    }
+    if (!formulas.empty()) formulas::CompileFormulas(formulas);
 }
 
 // --- domain editing -------------------------------------------------------

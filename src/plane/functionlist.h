@@ -55,11 +55,19 @@ public:
     // Every object reads the scene's parameters again (after loading).
     void ApplyParameters(const PlaneScene& scene);
 
+    // Later: formulas added from now on wait for CompileAll, so that a scene
+    // being read builds the compiler once, not once per formula.
+    void SetCompilation(Compilation compilation) { m_compilation = compilation; }
+    // Compiles the formula of every graph and equation that can be
+    // evaluated, with one build.
+    void CompileAll();
+
 private:
     template <class T> T* Append(std::unique_ptr<T> object);
     ParameterChange Apply(PlaneScene& scene, const QString& name, double value);
 
     std::vector<std::unique_ptr<TAlgebra>> m_objects;
+    Compilation m_compilation = Compilation::Now;
 };
 
 // The domain as the formula editor shows it: "[lower;upper]" with the

@@ -258,17 +258,19 @@ GraphLines SampleGraph(TFunction& f, const PlaneView& view)
 
 // --- TFunctionFormula -----------------------------------------------------
 
-TFunctionFormula::TFunctionFormula(const QString& text, const PlaneScene& params, base::Bgr colour) : TFunction(colour)
+TFunctionFormula::TFunctionFormula(const QString& text, const PlaneScene& params, base::Bgr colour,
+                                   Compilation compilation)
+    : TFunction(colour)
 {
     Formula().SetText(text);
-    FormulaEdited(params);
+    FormulaEdited(params, compilation);
 }
 
-void TFunctionFormula::FormulaEdited(const PlaneScene& params)
+void TFunctionFormula::FormulaEdited(const PlaneScene& params, Compilation compilation)
 {
     LoadParameters(Formula(), 1, params);
     m_problem = FormulaProblem(Formula(), 1);
-    if (m_problem.isEmpty()) CompileQuietly(Formula());
+    if (m_problem.isEmpty() && compilation == Compilation::Now) CompileQuietly(Formula());
     Touch();
 }
 
@@ -417,20 +419,21 @@ FunctionValue TDerivative::Value(double x)
 
 // --- equations ------------------------------------------------------------
 
-TEquation::TEquation(const QString& text, const PlaneScene& params, base::Bgr colour) : TAlgebra(colour)
+TEquation::TEquation(const QString& text, const PlaneScene& params, base::Bgr colour, Compilation compilation)
+    : TAlgebra(colour)
 {
     Formula().SetSuffix(QStringLiteral(" = 0"));
     Formula().SetText(text);
-    FormulaEdited(params);
+    FormulaEdited(params, compilation);
 }
 
 void TEquation::RelationChanged() { Formula().SetSuffix(u' ' + Relation() + QStringLiteral(" 0")); }
 
-void TEquation::FormulaEdited(const PlaneScene& params)
+void TEquation::FormulaEdited(const PlaneScene& params, Compilation compilation)
 {
     LoadParameters(Formula(), 2, params);
     m_problem = FormulaProblem(Formula(), 2);
-    if (m_problem.isEmpty()) CompileQuietly(Formula());
+    if (m_problem.isEmpty() && compilation == Compilation::Now) CompileQuietly(Formula());
     Touch();
 }
 

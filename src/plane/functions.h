@@ -38,6 +38,10 @@ bool IsParameterName(QStringView name);
 int ParameterSlot(QChar letter);
 QString NotAParameterText(const QString& name);
 
+// A new formula object is compiled at once, or later together with others in
+// one build of the compiler (a scene being read).
+enum class Compilation { Now, Later };
+
 enum class AlgebraKind {
     FunctionFormula,
     FunctionArrayLine,
@@ -169,14 +173,15 @@ class TFunctionFormula : public TFunction {
 public:
     // The formula from its bracket text; the parameters take the scene's
     // values, the formula is compiled when the run has a compiler.
-    TFunctionFormula(const QString& text, const PlaneScene& params, base::Bgr colour);
+    TFunctionFormula(const QString& text, const PlaneScene& params, base::Bgr colour,
+                     Compilation compilation = Compilation::Now);
     AlgebraKind Kind() const override { return AlgebraKind::FunctionFormula; }
     FunctionValue Value(double x) override;
     QString Problem() const override { return m_problem; }
     QStringList Parameters() const override;
     // After an edit of the formula in place (TFormula::AcceptTree): checked,
     // parameters from the scene again.
-    void FormulaEdited(const PlaneScene& params);
+    void FormulaEdited(const PlaneScene& params, Compilation compilation = Compilation::Now);
 
 private:
     QString m_problem;
@@ -299,12 +304,13 @@ private:
 // F(x, y) ⋈ 0.
 class TEquation : public TAlgebra {
 public:
-    TEquation(const QString& text, const PlaneScene& params, base::Bgr colour);
+    TEquation(const QString& text, const PlaneScene& params, base::Bgr colour,
+              Compilation compilation = Compilation::Now);
     AlgebraKind Kind() const override { return AlgebraKind::Equation; }
     FunctionValue Value(double x, double y);
     QString Problem() const override { return m_problem; }
     QStringList Parameters() const override;
-    void FormulaEdited(const PlaneScene& params);
+    void FormulaEdited(const PlaneScene& params, Compilation compilation = Compilation::Now);
 
 protected:
     void RelationChanged() override;

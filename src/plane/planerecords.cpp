@@ -306,6 +306,7 @@ PlaneSection ReadPlaneSection(const QStringList& lines, int firstLine)
     if (lines.isEmpty() || base::Trim(lines.front()).isEmpty())
         throw SceneFormatError(firstLine, QStringLiteral("нет строки с масштабом и центром"));
     section.Scene.SetCycleChecks(false);
+    section.Algebra.SetCompilation(Compilation::Later);
     SectionReader reader(section);
     reader.Header(RecordLine(lines.front(), firstLine));
     for (qsizetype i = 1; i < lines.size(); ++i) {
@@ -317,6 +318,8 @@ PlaneSection ReadPlaneSection(const QStringList& lines, int firstLine)
     reader.CheckCycles();
     section.Scene.SetCycleChecks(true);
     section.Scene.RefreshExistence();
+    section.Algebra.SetCompilation(Compilation::Now);
+    section.Algebra.CompileAll();
     return section;
 }
 

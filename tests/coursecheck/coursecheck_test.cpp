@@ -222,9 +222,9 @@ TEST_F(CourseCheckTest, LabFilesTheLabFrameRefuses)
     EXPECT_TRUE(lines[0].startsWith("RIS\\coins.LAB:1: ")) << lines[0].toStdString();
 
     SetUp();
-    writeLines("LABS\\LAB3\\examples.txt", {"Парабола"});
+    writeLines("LABS\\LAB17\\examples.txt", {"Рост учеников класса"});
     writeLines("ZADS\\A01\\default.lab", {"99"});
-    EXPECT_EQ(check(), (QStringList{"LABS\\LAB3\\examples.txt:0: лаборатория 3 в программе не реализована: примеры не открыть",
+    EXPECT_EQ(check(), (QStringList{"LABS\\LAB17\\examples.txt:0: лаборатория 17 в программе не реализована: примеры не открыть",
                                     "ZADS\\A01\\default.lab:1: нет лаборатории с номером 99"}));
 }
 
@@ -322,6 +322,24 @@ TEST_F(CourseCheckTest, LinesThatTheCoordinateLineAnswersMustNameThePointsOfTheT
                                     "ZADS\\A01\\021.ANS:3: «LAB2»: формула [drob[1][0]] точки 2 не имеет значения",
                                     "ZADS\\A01\\021.ANS:4: «LAB3»: в сцене задачи нет точки 3 (точек 2)",
                                     "ZADS\\A01\\021.ANS:5: на странице нет поля «LAB1x»"}));
+}
+
+TEST_F(CourseCheckTest, GraphScenesAreReadByTheEngineWithTheirLines)
+{
+    const QString domain = QStringLiteral(" -2.14748364700000E+0009  2.14748364700000E+0009 ");
+    const QStringList scene{"3", "#", "40 0 0 k=2", "TFunctionFormula: =255" + domain + "[k*x]",
+                            "TDerivative: =0" + domain + "0 8  1.00000000000000E+0000"};
+    writeLines("LABS\\LAB3\\examples.txt", {"Прямая и ее производная"});
+    writeLines("LABS\\LAB3\\0.LAB", scene);
+    EXPECT_EQ(check(), QStringList());
+
+    // A derived graph of a graph that comes after it (a cycle, read from a file).
+    QStringList later = scene;
+    later.last() = "TDerivative: =0" + domain + "1 8  1.00000000000000E+0000";
+    writeLines("LABS\\LAB3\\0.LAB", later);
+    const QStringList lines = check();
+    ASSERT_EQ(lines.size(), 1) << lines.join("\n").toStdString();
+    EXPECT_TRUE(lines[0].startsWith("LABS\\LAB3\\0.LAB:5: ")) << lines[0].toStdString();
 }
 
 } // namespace

@@ -15,6 +15,7 @@ set(FLOOR_orindo_numberline 3)
 set(FLOOR_orindo_labframe 3)
 set(FLOOR_orindo_planeview 4)
 set(FLOOR_orindo_lab_planimetry_format 4)
+set(FLOOR_orindo_lab_functiongraphs_format 4)
 set(FLOOR_orindo_users 3)
 set(FLOOR_orindo_render 4)
 set(FLOOR_orindo_lab_coordline_format 4)
@@ -22,6 +23,7 @@ set(FLOOR_orindo_lab_formats 5)
 set(FLOOR_orindo_numberlineview 4)
 set(FLOOR_orindo_lab_probability 4)
 set(FLOOR_orindo_lab_planimetry 5)
+set(FLOOR_orindo_lab_functiongraphs 5)
 set(FLOOR_orindo_lab_coordline 5)
 set(FLOOR_orindo_tasks 4)
 set(FLOOR_orindo_shell 6)
@@ -33,7 +35,7 @@ set(FLOOR_orindo_spaceview 3)
 set(WITHOUT_WIDGETS
   orindo_base orindo_expr orindo_shellcalls orindo_labfile
   orindo_formulas orindo_formulacompiler orindo_probability orindo_plane
-  orindo_lab_probability_format orindo_lab_planimetry_format orindo_taskfiles orindo_lab_formats
+  orindo_lab_probability_format orindo_lab_planimetry_format orindo_lab_functiongraphs_format orindo_taskfiles orindo_lab_formats
   orindo_coursecheck orindo_render orindo_numberline orindo_lab_coordline_format
   orindo_space)
 set(WIDGET_LIBRARIES

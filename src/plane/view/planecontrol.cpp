@@ -116,6 +116,7 @@ void TDec2D::ClearScene()
 {
     StopAnimation();
     m_interaction.ClearScene();
+    m_algebra.Clear();
     update();
     emit OnChange();
 }
@@ -131,6 +132,7 @@ void TDec2D::LoadScene(const QStringList& lines, int firstLine)
     const base::Bgr colour = m_scene.DrawColor; // the pupil's colour outlives a file
     m_scene = std::move(section.Scene);
     m_scene.DrawColor = colour;
+    m_algebra = std::move(section.Algebra);
     m_view.SetScale(section.Scale);
     m_view.SetCenter(section.CenterX, section.CenterY);
     update();
@@ -140,7 +142,7 @@ void TDec2D::LoadScene(const QStringList& lines, int firstLine)
 QStringList TDec2D::SaveScene() const
 {
     ui::WaitCursor hourglass;
-    return plane::WritePlaneSection(m_scene, m_view);
+    return plane::WritePlaneSection(m_scene, m_view, &m_algebra);
 }
 
 // --- painting ------------------------------------------------------------------------------
@@ -151,6 +153,7 @@ void TDec2D::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), base::BgrColor(base::colour::kWhite));
     plane::PaintOptions options = m_interaction.Options();
     options.Font = font();
+    options.Functions = &m_algebra;
     // Traces lie under everything else, as the disks a tracing point left behind.
     painter.setPen(Qt::NoPen);
     painter.setBrush(base::BgrColor(base::colour::plane::kTracingPoint));

@@ -42,6 +42,8 @@ public:
     ~TDec2D() override;
 
     plane::PlaneScene& Scene() { return m_scene; }
+    // The graphs and equations on the plane, drawn under the points.
+    plane::FunctionList& Algebra() { return m_algebra; }
     const plane::PlaneView& View() const { return m_view; }
     plane::PlaneInteraction& Interaction() { return m_interaction; }
 
@@ -112,6 +114,7 @@ private:
     void StopAnimation();
 
     plane::PlaneScene m_scene;
+    plane::FunctionList m_algebra;
     plane::PlaneView m_view;
     plane::PlaneInteraction m_interaction;
     bool m_busy = false;

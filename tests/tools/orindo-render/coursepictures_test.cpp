@@ -77,8 +77,12 @@ TEST(PlanimetryContent, ScenesLoadKeepTheirConstructionsAndDraw)
 TEST(PlanimetryContent, HelpPicturesComeFromTheirScenes)
 {
     const QString help = Content() + "HELP/";
-    QStringList pages{help + "Lab4.HTM"};
-    for (const QString& name : QDir(help + "Lab4").entryList({"*.HTM"}, QDir::Files)) pages.append(help + "Lab4/" + name);
+    QStringList pages;
+    // The plane labs' help: planimetry and function graphs.
+    for (const QString lab : {QStringLiteral("Lab4"), QStringLiteral("Lab3")}) {
+        pages.append(help + lab + ".HTM");
+        for (const QString& name : QDir(help + lab).entryList({"*.HTM"}, QDir::Files)) pages.append(help + lab + u'/' + name);
+    }
     static const QRegularExpression image(QStringLiteral("<img src=\"([^\"]+)\""), QRegularExpression::CaseInsensitiveOption);
     int shown = 0;
     for (const QString& page : pages) {
@@ -107,6 +111,29 @@ TEST(PlanimetryContent, EveryControlOfTheLabHasItsHelpPage)
         if (control.kind == labframe::ControlKind::Timer || control.kind == labframe::ControlKind::Panel) continue;
         EXPECT_TRUE(QFile::exists(Content() + "HELP/Lab4/" + control.name + ".HTM")) << control.name.toStdString();
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(FunctionGraphsContent, EveryControlOfTheLabHasItsHelpPage)
+{
+    labformats::RegisterLabFormats();
+    const labframe::LabFormat* format = labframe::FindLabFormat(labrender::kFunctionGraphsLab);
+    const QList<labframe::LabControlFormat> controls = format ? format->controls : QList<labframe::LabControlFormat>();
+    labframe::ReleaseLabFormats();
+    ASSERT_NE(format, nullptr);
+    for (const labframe::LabControlFormat& control : controls) {
+        if (control.kind == labframe::ControlKind::Timer || control.kind == labframe::ControlKind::Panel) continue;
+        EXPECT_TRUE(QFile::exists(Content() + "HELP/Lab3/" + control.name + ".HTM")) << control.name.toStdString();
+    }
+    // The lab's own controls outside the file and the function list have pages too.
+    for (const char* name : {"Dec", "Dot", "pXY"})
+        EXPECT_TRUE(QFile::exists(Content() + "HELP/Lab3/" + name + ".HTM")) << name;
+    for (const char* name : {"DrawGrid", "Panel1", "Grid", "btInc", "btDec"})
+        EXPECT_TRUE(QFile::exists(Content() + "HELP/Func/" + name + ".HTM")) << name;
+    EXPECT_TRUE(QFile::exists(Content() + "HELP/Lab3.HTM"));
 }
 
 } // namespace

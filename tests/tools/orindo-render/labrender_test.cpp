@@ -247,3 +247,53 @@ TEST_F(RenderTool, WritesThePictureOrSaysWhyNot)
 }
 
 } // namespace
+
+namespace {
+
+// y = x − 1 through the middle of the picture, where (2, 1) lies, and
+// y = tg x, whose asymptote at x = π/2 no line crosses.
+TEST(LabRender, FunctionGraphsLabDrawsItsGraphsAndAxes)
+{
+    const QString domain = QStringLiteral(" -2.14748364700000E+0009  2.14748364700000E+0009 ");
+    const QStringList window{"3", "btClear=10", "btGrid=10", "#"};
+    const RenderResult result = Render(window, {"30 2 1", "TFunctionFormula: =255" + domain + "[x-1]"});
+    ASSERT_FALSE(result.refusal) << result.refusal->message.toStdString();
+    const QRgb red = Rgb(base::MakeBgr(255, 0, 0));
+    auto redNear = [&](int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy)
+            if (Pixel(result, x, y + dy) == red) return true;
+        return false;
+    };
+    EXPECT_TRUE(redNear(kMidX, kMidY));
+    EXPECT_TRUE(redNear(kMidX + kUnit, kMidY - kUnit));
+    EXPECT_FALSE(redNear(kMidX, kMidY - kUnit));
+    // The y axis (x = 0) lies two units left of the middle, in black.
+    EXPECT_EQ(Pixel(result, kMidX - 2 * kUnit, kMidY - kUnit / 2), Rgb(base::colour::kBlack));
+
+    // Around x = π/2 the tangent's column-to-column steps are huge: no line joins them.
+    const RenderResult tangent = Render(window, {"30 1.5707963267949 0", "TFunctionFormula: =255" + domain + "[tg(x)]"});
+    ASSERT_FALSE(tangent.refusal);
+    int redInMiddleColumn = 0;
+    for (int y = 0; y < kHeight; ++y) redInMiddleColumn += Pixel(tangent, kMidX, y) == red;
+    EXPECT_LT(redInMiddleColumn, kHeight / 4);
+}
+
+TEST(LabRender, FunctionGraphsLookShowsAxesAndFollowsTheButtons)
+{
+    auto look = [](const QStringList& lines) {
+        QList<labframe::LabControlLine> controls;
+        for (const QString& line : lines) controls.append({line.section(u'=', 0, 0), line.section(u'=', 1), 0});
+        return labrender::FunctionGraphsLook(controls);
+    };
+    const labrender::PlaneLabLook opened = look({});
+    EXPECT_TRUE(opened.axesVisible);
+    EXPECT_TRUE(opened.gridVisible);
+    EXPECT_TRUE(opened.showCoordinates);
+    const labrender::PlaneLabLook released = look({"btGrid=10", "btCoord=10", "ComboBoxWidth=1"});
+    EXPECT_FALSE(released.gridVisible);
+    EXPECT_FALSE(released.showCoordinates);
+    EXPECT_EQ(released.penWidth, 2);
+    EXPECT_TRUE(released.axesVisible);
+}
+
+} // namespace

@@ -21,15 +21,14 @@ bool ButtonPressed(const QString& value, bool otherwise)
     return value[1] == u'1';
 }
 
-} // namespace
-
-PlaneLabLook PlanimetryLook(const QList<labframe::LabControlLine>& controls)
+// The lines every plane lab's look reads: the grid button, the shown-erased
+// button, the coordinates button and the width list.
+void ReadLook(const QList<labframe::LabControlLine>& controls, PlaneLabLook& look)
 {
-    PlaneLabLook look;
-    look.axesVisible = false;
-    look.showCoordinates = false;
     for (const labframe::LabControlLine& control : controls) {
         if (control.name == QLatin1String("btGrid")) look.gridVisible = ButtonPressed(control.value, look.gridVisible);
+        else if (control.name == QLatin1String("btCoord"))
+            look.showCoordinates = ButtonPressed(control.value, look.showCoordinates);
         else if (control.name == QLatin1String("btShowAll")) look.showHidden = ButtonPressed(control.value, look.showHidden);
         else if (control.name == QLatin1String("ComboBoxWidth")) {
             bool ok = false;
@@ -37,6 +36,24 @@ PlaneLabLook PlanimetryLook(const QList<labframe::LabControlLine>& controls)
             if (ok && index >= 0 && index < kWidthItems) look.penWidth = index + 1;
         }
     }
+}
+
+} // namespace
+
+PlaneLabLook PlanimetryLook(const QList<labframe::LabControlLine>& controls)
+{
+    PlaneLabLook look;
+    look.axesVisible = false;
+    look.showCoordinates = false;
+    ReadLook(controls, look);
+    return look;
+}
+
+PlaneLabLook FunctionGraphsLook(const QList<labframe::LabControlLine>& controls)
+{
+    PlaneLabLook look;
+    look.showCoordinates = true;
+    ReadLook(controls, look);
     return look;
 }
 
@@ -59,12 +76,18 @@ void RenderPlaneScene(const labframe::LabFileData& data, const PlaneLabLook& loo
     options.ShowCoordinates = look.showCoordinates;
     options.PenWidth = look.penWidth;
     options.Font = QFont(kSceneFontFamily, kSceneFontPoints);
+    options.Functions = &section.Algebra;
     plane::PlanePainter(painter, view, options).Paint(section.Scene);
 }
 
 void RenderPlanimetry(const labframe::LabFileData& data, QPainter& painter, QSize size)
 {
     RenderPlaneScene(data, PlanimetryLook(data.controls), painter, size);
+}
+
+void RenderFunctionGraphs(const labframe::LabFileData& data, QPainter& painter, QSize size)
+{
+    RenderPlaneScene(data, FunctionGraphsLook(data.controls), painter, size);
 }
 
 } // namespace labrender

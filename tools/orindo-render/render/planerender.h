@@ -7,6 +7,7 @@ class QPainter;
 // Renderers of the labs built on the plane engine.
 namespace labrender {
 
+constexpr int kFunctionGraphsLab = 3;
 constexpr int kPlanimetryLab = 4;
 
 // What a plane lab's window lines say about its drawing.
@@ -30,5 +31,11 @@ PlaneLabLook PlanimetryLook(const QList<labframe::LabControlLine>& controls);
 void RenderPlaneScene(const labframe::LabFileData& data, const PlaneLabLook& look, QPainter& painter, QSize size);
 
 void RenderPlanimetry(const labframe::LabFileData& data, QPainter& painter, QSize size);
+
+// The function graphs lab: axes always; "btGrid" and "btCoord" pressed show
+// the grid and the coordinates of unnamed points (both are when the lab
+// opens); the width list gives the pen width.
+PlaneLabLook FunctionGraphsLook(const QList<labframe::LabControlLine>& controls);
+void RenderFunctionGraphs(const labframe::LabFileData& data, QPainter& painter, QSize size);
 
 } // namespace labrender

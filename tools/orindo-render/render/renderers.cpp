@@ -12,6 +12,7 @@ const SceneRenderer* FindRenderer(int labNumber)
     static const std::map<int, SceneRenderer> renderers{
         {kCoordinateLineLab, RenderCoordinateLine},
         {kPlanimetryLab, RenderPlanimetry},
+        {kFunctionGraphsLab, RenderFunctionGraphs},
     };
     const auto it = renderers.find(labNumber);
     return it == renderers.end() ? nullptr : &it->second;

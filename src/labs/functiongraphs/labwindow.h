@@ -1,0 +1,128 @@
+#pragma once
+#include "labframe/labwindow.h"
+#include "plane/functions.h"
+
+class QAction;
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QTimer;
+class QToolButton;
+
+namespace planeview {
+class TDec2D;
+class TffFunc;
+class ZoomButtons;
+} // namespace planeview
+
+namespace functiongraphslab {
+
+// The lab "Графики функций" (lab 3): graphs on the coordinate plane. The
+// pupil enters y = f(x) in the formula editor, derives new graphs from the
+// chosen one (shifts, stretches, reflections, absolute values, derivative),
+// restricts a graph's domain, builds graphs through the plane's points
+// (broken line, interpolation polynomial, least-squares line), by the
+// coefficients of a polynomial or freehand, and builds points and figures on
+// the same plane. The function list beside the lab shows the graphs and the
+// parameters of their formulas.
+class TfmLab3 : public labframe::TfmLab {
+    Q_OBJECT
+public:
+    static constexpr int kNumber = 3;
+    // The tags of PopupFunArr's items and of the domain item of PopupFun.
+    static constexpr int kBrokenLine = 0;
+    static constexpr int kSmoothed = 1;
+    static constexpr int kLeastSquares = 2;
+    static constexpr int kByCoefficients = 3;
+    static constexpr int kDomainItem = 100;
+    // The note while a new formula is compiled.
+    static constexpr int kWaitNoteSeconds = 1;
+
+    explicit TfmLab3(QWidget* parent = nullptr);
+
+    void ClearLab() override;
+    void ReadLab(const labframe::LabFileData& data) override;
+    void WriteLab(labframe::LabFileData& data) override;
+
+    // Handlers, named after their controls and menus.
+    void ToolClick(QToolButton* button, bool pressed);
+    void btGridClick(bool pressed);
+    void btCoordClick(bool pressed);
+    void btAddClick();
+    void btDelClick();
+    void btCaseColorClick();
+    void btFontClick();
+    void ComboBoxWidthChange(int index);
+    void PopupFigChoose(QAction* item);
+    void PopupFunChoose(QAction* item);
+    void PopupFunArrChoose(QAction* item);
+    // The plane's scene was read or cleared, or a graph was made: the list follows.
+    void DecChange();
+    void SetDrawColor(const QColor& colour);
+
+    // The domain editor for the selected graph.
+    void EditDomain();
+    // Adds y = the formula of this bracket text (what btAdd does after the editor).
+    plane::TFunction* AddFormulaGraph(const QString& text);
+
+    planeview::TDec2D* Dec;
+    planeview::TffFunc* FunctionList;
+    // Zooms the plane while btPlus or btMinus is held.
+    planeview::ZoomButtons* Zoom;
+
+    QToolButton* bt0;
+    QToolButton* bt255;
+    QToolButton* bt231;
+    QToolButton* bt100;
+    QToolButton* bt101;
+    QToolButton* btFig;
+    QToolButton* btGrid;
+    QToolButton* btCoord;
+    QToolButton* btPlus;
+    QToolButton* btMinus;
+    QTimer* Timer1;
+    QToolButton* btAdd;
+    QToolButton* btDel;
+    QToolButton* btCaseFun;
+    QToolButton* btCaseFunArr;
+    QToolButton* btCaseFig;
+    QToolButton* btCaseColor;
+    QToolButton* btFont;
+    QToolButton* btODZ;
+    QLabel* Dot;
+    QComboBox* ComboBoxWidth;
+    QWidget* pXY;
+    QLabel* lbX;
+    QLabel* lbY;
+    QMenu* PopupFun;
+    QMenu* PopupFunArr;
+    QMenu* PopupFig;
+    QButtonGroup* Tools;
+
+protected:
+    void FormShow() override;
+    void hideEvent(QHideEvent* event) override;
+    // Freehand drawing with tool 231 on the plane.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* makeToolRows();
+    void makeToolButtons(QWidget* row);
+    void makeViewButtons(QWidget* row);
+    void makeGraphButtons(QWidget* row);
+    void makeStyleControls(QWidget* row);
+    void makeCoordinatePanel(QWidget* row);
+    void makeMenus();
+    QToolButton* addToolButton(const QString& name, int tag, const QString& caption, const QString& hint, QWidget* row);
+    QAction* addMenuItem(QMenu* menu, int tag, const QString& caption);
+    void popupUnder(QMenu* menu, QToolButton* button);
+    void showNote(const QString& text);
+    // The list and the plane show a graph just made, or the note why none was.
+    void graphMade(plane::TFunction* graph, const QString& note);
+    void askCoefficients();
+
+    plane::TFunctionArray* m_freehand = nullptr;
+};
+
+} // namespace functiongraphslab
