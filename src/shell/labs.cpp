@@ -4,6 +4,7 @@
 #include "labs/coordline/registration.h"
 #include "labs/probability/registration.h"
 #include "labs/divisibility/registration.h"
+#include "labs/fractions/registration.h"
 #include "shellcalls/shellcalls.h"
 
 namespace shell {
@@ -15,6 +16,7 @@ void RegisterLabs()
     coordlinelab::RegisterLab2();
     probabilitylab::RegisterLab16();
     divisibilitylab::RegisterLab1();
+    fractionslab::RegisterLab14();
 }
 
 labframe::TfmLab* CreateLabOrSay(int number)

@@ -3,6 +3,7 @@
 #include "labs/coordline/format/labformat.h"
 #include "labs/probability/format/labformat.h"
 #include "labs/divisibility/format/labformat.h"
+#include "labs/fractions/format/labformat.h"
 
 namespace labformats {
 
@@ -12,6 +13,7 @@ void RegisterLabFormats()
     coordlinelab::RegisterLab2Format();
     probabilitylab::RegisterLab16Format();
     divisibilitylab::RegisterLab1Format();
+    fractionslab::RegisterLab14Format();
 }
 
 } // namespace labformats
