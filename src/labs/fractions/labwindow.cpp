@@ -19,6 +19,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -37,6 +38,8 @@ constexpr int kRulerHeight = 9;
 constexpr int kRulerLine = 5;
 constexpr int kFixedRowHeight = 24;
 constexpr int kFixedColumnWidth = 64;
+// The strip left of the division table whose lower edge sets the amount.
+constexpr int kRowHandleWidth = 8;
 constexpr int kPaletteRow = 40;
 constexpr int kPaletteDiscColumn = 40;
 constexpr int kPaletteTextColumn = 140;
@@ -203,7 +206,7 @@ QWidget* TfmLab14::makeDivisionPage()
     column->setSpacing(0);
     auto* rulerRow = new QWidget(right);
     auto* ruler = labframe::RowLayout(rulerRow, 0);
-    ruler->addSpacing(kFixedColumnWidth);
+    ruler->addSpacing(kRowHandleWidth + kFixedColumnWidth);
     PBox = new TPaintBox(rulerRow);
     PBox->setObjectName(QStringLiteral("PBox"));
     PBox->setFixedHeight(kRulerHeight);
@@ -219,7 +222,11 @@ QWidget* TfmLab14::makeDivisionPage()
 
     Grid = new QTableWidget(1, kDefaultMembers + 1, right);
     Grid->setObjectName(QStringLiteral("Grid"));
-    Grid->verticalHeader()->hide();
+    // The row's lower border, dragged at the strip on its left, sets the amount.
+    Grid->verticalHeader()->setFixedWidth(kRowHandleWidth);
+    Grid->verticalHeader()->setMinimumSectionSize(arithmetic::kMinVolume);
+    Grid->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    Grid->setVerticalHeaderLabels({QString()});
     Grid->horizontalHeader()->setFixedHeight(kFixedRowHeight);
     Grid->horizontalHeader()->setMinimumSectionSize(0);
     Grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -238,6 +245,9 @@ QWidget* TfmLab14::makeDivisionPage()
     row->addWidget(right, 1);
 
     connect(spVolume, &QSpinBox::valueChanged, this, [this](int v) { SetVolume(v); });
+    connect(Grid->verticalHeader(), &QHeaderView::sectionResized, this, [this](int, int, int height) {
+        if (!m_settingColumns) SetVolume(std::clamp(height, arithmetic::kMinVolume, arithmetic::kMaxVolume));
+    });
     connect(spMember, &QSpinBox::valueChanged, this, [this](int m) { SetMembers(m); });
     connect(spPart, &QSpinBox::valueChanged, this, [this](int p) { SetPartCount(p); });
     return page;

@@ -7,6 +7,7 @@
 #include "support/testsupport.h"
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QLineEdit>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -253,4 +254,36 @@ TEST_F(Lab1Test, StoredCellsComeBackWithoutBeingRecomputed)
     type(lab->MyTable3, 0, 1, "3");
     EXPECT_EQ(cell(lab->MyTable3, 0, 2), "2");
     EXPECT_EQ(cell(lab->MyTable3, 0, 3), "1");
+}
+
+// --- the sample course's pages and examples of the lab ------------------------
+
+namespace {
+
+QString CourseFolder(const QString& sub)
+{
+    return qEnvironmentVariable("ORINDO_SOURCE_DIR") + QStringLiteral("/content/") + sub;
+}
+
+} // namespace
+
+TEST_F(Lab1Test, EveryControlOfTheLabHasItsHelpPage)
+{
+    for (const labframe::LabControlFormat& control : divisibilitylab::Lab1Format().controls)
+        EXPECT_TRUE(QFile::exists(CourseFolder("HELP/Lab1/" + control.name + ".HTM"))) << control.name.toStdString();
+    EXPECT_TRUE(QFile::exists(CourseFolder("HELP/Lab1.HTM")));
+}
+
+TEST_F(Lab1Test, EveryExampleOfTheCourseLoads)
+{
+    QFile list(CourseFolder("LABS/LAB1/examples.txt"));
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    const QStringList captions = QString::fromUtf8(list.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_GE(captions.size(), 3);
+    for (int i = 0; i < captions.size(); ++i) {
+        QFile example(CourseFolder(QStringLiteral("LABS/LAB1/%1.LAB").arg(i)));
+        ASSERT_TRUE(example.open(QIODevice::ReadOnly)) << i;
+        EXPECT_TRUE(lab->LoadLabText(QString::fromUtf8(example.readAll()))) << i;
+        EXPECT_EQ(dialogs.lastMessage(), QString()) << i;
+    }
 }

@@ -91,6 +91,18 @@ TEST_F(Lab14Test, SpinEditsSetTheDivisionAndTheLabel)
     EXPECT_EQ(lab->spPart->value(), 3) << "fewer parts than members are not taken";
 }
 
+TEST_F(Lab14Test, TheRowsHeightIsTheAmountWithinItsRange)
+{
+    lab->Grid->setRowHeight(0, 250);
+    EXPECT_EQ(lab->spVolume->value(), 250);
+    EXPECT_EQ(lab->Label1->text(), "Одна часть составляет 25");
+    lab->Grid->setRowHeight(0, 1400);
+    EXPECT_EQ(lab->Division().Volume(), 1000);
+    EXPECT_EQ(lab->Grid->rowHeight(0), 1000);
+    lab->spVolume->setValue(40);
+    EXPECT_EQ(lab->Grid->rowHeight(0), 40);
+}
+
 TEST_F(Lab14Test, DraggingAColumnBorderMovesParts)
 {
     lab->spMember->setValue(3);
@@ -201,4 +213,36 @@ TEST_F(Lab14Test, ASquarePanelOfNoSizeNeverDividesByZero)
     lab->PBoxSquareMouse(QPoint(5, 5));
     EXPECT_EQ(lab->Square().ColorCounts()[0], 100);
     lab->PBoxSquare->grab();
+}
+
+// --- the sample course's pages and examples of the lab ------------------------
+
+namespace {
+
+QString CourseFolder(const QString& sub)
+{
+    return qEnvironmentVariable("ORINDO_SOURCE_DIR") + QStringLiteral("/content/") + sub;
+}
+
+} // namespace
+
+TEST_F(Lab14Test, EveryControlOfTheLabHasItsHelpPage)
+{
+    for (const labframe::LabControlFormat& control : fractionslab::Lab14Format().controls)
+        EXPECT_TRUE(QFile::exists(CourseFolder("HELP/Lab14/" + control.name + ".HTM"))) << control.name.toStdString();
+    EXPECT_TRUE(QFile::exists(CourseFolder("HELP/Lab14.HTM")));
+}
+
+TEST_F(Lab14Test, EveryExampleOfTheCourseLoads)
+{
+    QFile list(CourseFolder("LABS/LAB14/examples.txt"));
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    const QStringList captions = QString::fromUtf8(list.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_GE(captions.size(), 3);
+    for (int i = 0; i < captions.size(); ++i) {
+        QFile example(CourseFolder(QStringLiteral("LABS/LAB14/%1.LAB").arg(i)));
+        ASSERT_TRUE(example.open(QIODevice::ReadOnly)) << i;
+        EXPECT_TRUE(lab->LoadLabText(QString::fromUtf8(example.readAll()))) << i;
+        EXPECT_EQ(dialogs.lastMessage(), QString()) << i;
+    }
 }
