@@ -31,6 +31,7 @@ constexpr int kModeButtonWidth = 190;
 constexpr int kModeButtonHeight = 28;
 constexpr int kFieldWidth = 80;
 constexpr int kCellHeight = 24;
+constexpr int kTitleWidth = 100; // the width of the division table's first four columns
 constexpr int kDivisionRows = 10;
 constexpr int kPairsRows = 5;
 constexpr int kFactorRows = 13;
@@ -170,8 +171,19 @@ QWidget* TfmLab1::makeDivisionPage()
 {
     auto* page = new QWidget;
     auto* column = new QVBoxLayout(page);
-    column->addWidget(Caption(QStringLiteral("ДЕЛИМОЕ     ДЕЛИТЕЛЬ      ЧАСТНОЕ      ОСТАТОК"), page));
-    MyTable3 = makeInputGrid(QStringLiteral("MyTable3"), kDivisionRows, {100, 100, 100, 100, 286},
+    // The column titles stand over the table's first four columns.
+    auto* titles = new QWidget(page);
+    auto* titleRow = labframe::RowLayout(titles, 0);
+    titleRow->setSpacing(0);
+    for (const char* title : {"ДЕЛИМОЕ", "ДЕЛИТЕЛЬ", "ЧАСТНОЕ", "ОСТАТОК"}) {
+        QLabel* caption = Caption(QString::fromUtf8(title), titles);
+        caption->setFixedWidth(kTitleWidth);
+        caption->setAlignment(Qt::AlignCenter);
+        titleRow->addWidget(caption);
+    }
+    titleRow->addStretch(1);
+    column->addWidget(titles);
+    MyTable3 = makeInputGrid(QStringLiteral("MyTable3"), kDivisionRows, {kTitleWidth, kTitleWidth, kTitleWidth, kTitleWidth, 286},
                              arithmetic::kDivisionDigits,
                              QStringLiteral("Введите делимое и делитель: частное и остаток появятся сразу"), page);
     MyTable3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

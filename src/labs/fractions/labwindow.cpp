@@ -316,7 +316,6 @@ QToolButton* TfmLab14::makePaletteButton(const QString& name, const QString& cap
     button->setAutoExclusive(true);
     button->setText(caption);
     button->setToolTip(hint);
-    button->setFixedWidth(kPaletteRow + 20);
     connect(button, &QToolButton::clicked, this, [this, button] {
         button->setChecked(true);
         updatePalette();
