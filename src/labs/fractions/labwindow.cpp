@@ -316,6 +316,9 @@ QToolButton* TfmLab14::makePaletteButton(const QString& name, const QString& cap
     button->setAutoExclusive(true);
     button->setText(caption);
     button->setToolTip(hint);
+    // Sized by the caption, not as a square picture button.
+    button->setMinimumSize(0, 0);
+    button->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     connect(button, &QToolButton::clicked, this, [this, button] {
         button->setChecked(true);
         updatePalette();
