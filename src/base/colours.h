@@ -74,6 +74,18 @@ constexpr Bgr kRubberBand = MakeBgr(0, 0, 255);     // the line that follows the
 constexpr Bgr kImage = MakeBgr(128, 0, 128);        // purple: images of figures
 constexpr Bgr kBlinkOdd = MakeBgr(128, 128, 128);   // the blink colour on odd phases; black on even
 } // namespace space
+// The divisibility and fractions labs.
+namespace numberlabs {
+constexpr Bgr kInputCell = MakeBgr(239, 226, 252);    // light lilac: cells and fields the pupil types in
+constexpr Bgr kResultCell = MakeBgr(255, 242, 204);   // light yellow: results and grid backgrounds
+constexpr Bgr kSelectedInput = MakeBgr(223, 192, 255); // violet: the chosen input cell
+constexpr Bgr kPickedOut = MakeBgr(255, 0, 0);        // red: numbers with the chosen divisor count
+constexpr Bgr kSquare = MakeBgr(0, 0, 128);           // navy: the divisor squares, the ruler
+constexpr Bgr kSquareGrid = MakeBgr(192, 192, 192);   // silver: the lines of the painted square
+// The eight paints of the square and the circle, by palette index.
+constexpr Bgr kPalette[8] = {MakeBgr(255, 255, 255), MakeBgr(0, 255, 255), MakeBgr(255, 0, 255), MakeBgr(0, 0, 255),
+                             MakeBgr(255, 255, 0),   MakeBgr(0, 255, 0),   MakeBgr(255, 0, 0),   MakeBgr(0, 0, 0)};
+} // namespace numberlabs
 } // namespace colour
 
 } // namespace base

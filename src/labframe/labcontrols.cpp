@@ -77,9 +77,10 @@ QString GridText(const QTableWidget& grid)
     return text;
 }
 
-// The cells of a grid line: the pieces that repeated left splits at "|" give
-// (base::SplitLeft), found in one pass, since a grid line may hold a million
-// cells and each split copies the rest of the line.
+// The cells of a grid line, each up to its "|", found in one pass, since a
+// grid line may hold a million cells. A cell keeps its leading blanks (a
+// result such as " 17 = 5·3+2" begins with one), so that a grid reads back
+// exactly as it was written.
 class CellSplitter {
 public:
     explicit CellSplitter(const QString& cells) : m_text(cells), m_end(cells.size())
@@ -89,7 +90,6 @@ public:
 
     QString next()
     {
-        while (m_pos < m_end && IsBlank(m_text[m_pos])) ++m_pos;
         const qsizetype bar = m_pos < m_end ? m_text.indexOf(u'|', m_pos) : -1;
         const qsizetype stop = bar < 0 ? m_end : bar;
         QString cell = m_text.mid(m_pos, stop - m_pos);

@@ -4,6 +4,8 @@
 #include "labs/functiongraphs/registration.h"
 #include "labs/coordline/registration.h"
 #include "labs/probability/registration.h"
+#include "labs/divisibility/registration.h"
+#include "labs/fractions/registration.h"
 #include "shellcalls/shellcalls.h"
 
 namespace shell {
@@ -15,6 +17,8 @@ void RegisterLabs()
     functiongraphslab::RegisterLab3();
     coordlinelab::RegisterLab2();
     probabilitylab::RegisterLab16();
+    divisibilitylab::RegisterLab1();
+    fractionslab::RegisterLab14();
 }
 
 labframe::TfmLab* CreateLabOrSay(int number)

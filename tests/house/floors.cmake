@@ -5,6 +5,7 @@ set(FLOOR_orindo_shellcalls 1)
 set(FLOOR_orindo_labfile 1)
 set(FLOOR_orindo_formulas 2)
 set(FLOOR_orindo_probability 2)
+set(FLOOR_orindo_arithmetic 2)
 set(FLOOR_orindo_plane 3)
 set(FLOOR_orindo_ui 2)
 set(FLOOR_orindo_lab_probability_format 3)
@@ -22,6 +23,10 @@ set(FLOOR_orindo_lab_coordline_format 4)
 set(FLOOR_orindo_lab_formats 5)
 set(FLOOR_orindo_numberlineview 4)
 set(FLOOR_orindo_lab_probability 4)
+set(FLOOR_orindo_lab_divisibility_format 3)
+set(FLOOR_orindo_lab_divisibility 4)
+set(FLOOR_orindo_lab_fractions_format 3)
+set(FLOOR_orindo_lab_fractions 4)
 set(FLOOR_orindo_lab_planimetry 5)
 set(FLOOR_orindo_lab_functiongraphs 5)
 set(FLOOR_orindo_lab_coordline 5)
@@ -37,7 +42,8 @@ set(WITHOUT_WIDGETS
   orindo_formulas orindo_formulacompiler orindo_probability orindo_plane
   orindo_lab_probability_format orindo_lab_planimetry_format orindo_lab_functiongraphs_format orindo_taskfiles orindo_lab_formats
   orindo_coursecheck orindo_render orindo_numberline orindo_lab_coordline_format
-  orindo_space)
+  orindo_space
+  orindo_arithmetic orindo_lab_divisibility_format orindo_lab_fractions_format)
 set(WIDGET_LIBRARIES
   Qt6::Widgets Qt6::WebEngineWidgets Qt6::WebEngineCore Qt6::Multimedia Qt6::PrintSupport
   orindo_ui orindo_shell orindo_labframe orindo_formulaview orindo_users orindo_tasks

@@ -16,7 +16,12 @@ GridSize TakeGridSize(QString& value)
 {
     GridSize size;
     size.rows = ValueNumber(base::SplitLeft(value, u' '), 0, kMaxGridSide);
-    size.columns = ValueNumber(base::SplitLeft(value, u' '), 0, kMaxGridSide);
+    // One blank ends the column count; what follows it, leading blanks of
+    // the first cell included, is the cells.
+    value = base::Trim(value);
+    const qsizetype blank = value.indexOf(u' ');
+    size.columns = ValueNumber(blank < 0 ? value : value.left(blank), 0, kMaxGridSide);
+    value = blank < 0 ? QString() : value.mid(blank + 1);
     if (qint64(size.rows) * size.columns > kMaxGridCells) throw LabFormatError();
     return size;
 }

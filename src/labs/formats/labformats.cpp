@@ -3,6 +3,8 @@
 #include "labs/functiongraphs/format/labformat.h"
 #include "labs/coordline/format/labformat.h"
 #include "labs/probability/format/labformat.h"
+#include "labs/divisibility/format/labformat.h"
+#include "labs/fractions/format/labformat.h"
 
 namespace labformats {
 
@@ -12,6 +14,8 @@ void RegisterLabFormats()
     functiongraphslab::RegisterLab3Format();
     coordlinelab::RegisterLab2Format();
     probabilitylab::RegisterLab16Format();
+    divisibilitylab::RegisterLab1Format();
+    fractionslab::RegisterLab14Format();
 }
 
 } // namespace labformats
