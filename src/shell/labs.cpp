@@ -3,6 +3,7 @@
 #include "labs/planimetry/registration.h"
 #include "labs/coordline/registration.h"
 #include "labs/probability/registration.h"
+#include "labs/programming/registration.h"
 #include "shellcalls/shellcalls.h"
 
 namespace shell {
@@ -13,6 +14,7 @@ void RegisterLabs()
     planimetrylab::RegisterLab4();
     coordlinelab::RegisterLab2();
     probabilitylab::RegisterLab16();
+    programminglab::RegisterLab19();
 }
 
 labframe::TfmLab* CreateLabOrSay(int number)

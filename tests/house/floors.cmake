@@ -8,6 +8,9 @@ set(FLOOR_orindo_probability 2)
 set(FLOOR_orindo_plane 3)
 set(FLOOR_orindo_ui 2)
 set(FLOOR_orindo_lab_probability_format 3)
+set(FLOOR_orindo_programming 1)
+set(FLOOR_orindo_lab_programming_format 4)
+set(FLOOR_orindo_lab_programming 5)
 set(FLOOR_orindo_taskfiles 3)
 set(FLOOR_orindo_formulaview 3)
 set(FLOOR_orindo_formulacompiler 3)
@@ -31,7 +34,7 @@ set(FLOOR_orindo_coursecheck 6)
 set(WITHOUT_WIDGETS
   orindo_base orindo_expr orindo_shellcalls orindo_labfile
   orindo_formulas orindo_formulacompiler orindo_probability orindo_plane
-  orindo_lab_probability_format orindo_lab_planimetry_format orindo_taskfiles orindo_lab_formats
+  orindo_lab_probability_format orindo_lab_planimetry_format orindo_programming orindo_lab_programming_format orindo_taskfiles orindo_lab_formats
   orindo_coursecheck orindo_render orindo_numberline orindo_lab_coordline_format)
 set(WIDGET_LIBRARIES
   Qt6::Widgets Qt6::WebEngineWidgets Qt6::WebEngineCore Qt6::Multimedia Qt6::PrintSupport

@@ -2,6 +2,7 @@
 #include "labs/planimetry/format/labformat.h"
 #include "labs/coordline/format/labformat.h"
 #include "labs/probability/format/labformat.h"
+#include "labs/programming/format/labformat.h"
 
 namespace labformats {
 
@@ -10,6 +11,7 @@ void RegisterLabFormats()
     planimetrylab::RegisterLab4Format();
     coordlinelab::RegisterLab2Format();
     probabilitylab::RegisterLab16Format();
+    programminglab::RegisterLab19Format();
 }
 
 } // namespace labformats
