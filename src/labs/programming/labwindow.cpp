@@ -263,8 +263,9 @@ void TfmLab19::FormShow()
     tvExamples->setFocus();
     const QString task = taskCode();
     // The pupil's program of this task (or the one without a task) as she left it.
-    if (const std::optional<QString> own = programming::ReadProgram(OwnProgramFile(), m_settings.encoding))
-        meOwn->setPlainText(*own);
+    m_ownFile = OwnProgramFile();
+    meOwn->setPlainText(programming::ReadProgram(m_ownFile, m_settings.encoding).value_or(QString()));
+    meOwn->document()->setModified(false);
     const QSignalBlocker quiet(PageControl);
     if (!task.isEmpty()) {
         ShowExample(task);
@@ -277,6 +278,15 @@ void TfmLab19::FormShow()
         if (!selected.isEmpty()) ShowExample(selected.first()->data(0, kCodeRole).toString());
     }
     updateRunButton();
+}
+
+void TfmLab19::hideEvent(QHideEvent* event)
+{
+    TfmLab::hideEvent(event);
+    // What the pupil typed stays with her task when she leaves the lab.
+    if (m_ownFile.isEmpty() || !meOwn->document()->isModified()) return;
+    if (programming::WriteProgram(m_ownFile, meOwn->toPlainText(), m_settings.encoding)) meOwn->document()->setModified(false);
+    else ui::ShowMessage(CannotSave(m_ownFile));
 }
 
 void TfmLab19::PageControlChange()
@@ -333,6 +343,8 @@ void TfmLab19::btConfigClick()
     ffConfig->ShowSettings(m_settings);
     if (ui::dialogs().exec(*ffConfig) != QDialog::Accepted) return;
     m_settings = ffConfig->Settings();
+    // A new extension names another file for the own program from now on.
+    if (!m_ownFile.isEmpty()) m_ownFile = OwnProgramFile();
     btTurbo->setText(m_settings.name);
     btTurbo->setFixedWidth(btTurbo->sizeHint().width() + 8);
 }
@@ -351,6 +363,7 @@ void TfmLab19::btTurboClick()
     }
     const bool own = ownTabActive();
     const QString file = own ? OwnProgramFile() : programming::ExampleCopyPath(userFolder(), m_settings.extension);
+    if (own) m_ownFile = file;
     if (!programming::WriteProgram(file, own ? meOwn->toPlainText() : meExample->toPlainText(), m_settings.encoding)) {
         ui::ShowMessage(CannotSave(file));
         return;

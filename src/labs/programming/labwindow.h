@@ -79,6 +79,8 @@ public:
 
 protected:
     void FormShow() override;
+    // Stores a changed own program in its file.
+    void hideEvent(QHideEvent* event) override;
     void btClearClick() override;
 
 private:
@@ -107,6 +109,8 @@ private:
     programming::ProgramRun m_run;
     std::function<void()> m_afterEnd;
     QString m_currentCode;
+    // The own program's file of the open task, fixed when the lab was shown.
+    QString m_ownFile;
 };
 
 } // namespace programminglab

@@ -303,3 +303,27 @@ TEST_F(Lab19Test, FormatListsTheWindowsControls)
     showLab();
     EXPECT_EQ(programminglab::Lab19Format().controls, labframe::ControlFormats(lab->components()));
 }
+
+TEST_F(Lab19Test, OwnProgramStaysWithItsTaskWhenThePupilLeavesAndComesBack)
+{
+    showLab();
+    lab->PageControl->setCurrentWidget(lab->tsOwn);
+    lab->meOwn->setPlainText(QStringLiteral("{ без задачи }"));
+    lab->meOwn->document()->setModified(true);
+    lab->hide();
+    EXPECT_EQ(readBytes(kUser + QStringLiteral("TMP.PAS")), programming::EncodeProgram(QStringLiteral("{ без задачи }"), TextEncoding::Dos));
+
+    shellCalls.visibleTaskCode = QStringLiteral("A05\\012");
+    lab->show();
+    EXPECT_EQ(lab->PageControl->tabText(0), QStringLiteral("Своя программа: A05\\012"));
+    EXPECT_TRUE(lab->meOwn->toPlainText().isEmpty()); // nothing written for this task yet
+    lab->meOwn->setPlainText(QStringLiteral("{ задача 12 }"));
+    lab->meOwn->document()->setModified(true);
+    lab->hide();
+
+    shellCalls.visibleTaskCode.clear();
+    lab->show();
+    EXPECT_EQ(lab->meOwn->toPlainText(), QStringLiteral("{ без задачи }\n"));
+    EXPECT_EQ(readBytes(kUser + QStringLiteral("A05\\012.PAS")), programming::EncodeProgram(QStringLiteral("{ задача 12 }"), TextEncoding::Dos));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
