@@ -14,7 +14,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libgif-dev
   libtcc-dev tcc
-  fpc fp-ide xterm x11-utils
+  fpc fp-ide xterm
   fonts-liberation fonts-dejavu-core
   xvfb xauth x11-apps imagemagick
   galculator xdotool

@@ -6,8 +6,6 @@ namespace {
 
 const QStringList kTerminals = {QStringLiteral("x-terminal-emulator"), QStringLiteral("xterm")};
 const QString kTerminalRunOption = QStringLiteral("-e");
-const QString kCharsetWrapper = QStringLiteral("luit");
-const QStringList kDosCharsetOptions = {QStringLiteral("-encoding"), QStringLiteral("CP866"), QStringLiteral("--")};
 const QStringList kTextModeEnvironments = {QStringLiteral("fp"),    QStringLiteral("vi"),    QStringLiteral("vim"),
                                            QStringLiteral("nano"),  QStringLiteral("mcedit"), QStringLiteral("joe"),
                                            QStringLiteral("ne"),    QStringLiteral("micro")};
@@ -19,7 +17,7 @@ bool IsTextModeEnvironment(const QString& executable)
     return kTextModeEnvironments.contains(QFileInfo(executable).fileName());
 }
 
-ProgramCommand InTerminal(const ProgramCommand& command, TextEncoding encoding, const ExecutableFinder& find)
+ProgramCommand InTerminal(const ProgramCommand& command, const ExecutableFinder& find)
 {
     QString terminal;
     for (const QString& name : kTerminals) {
@@ -28,8 +26,6 @@ ProgramCommand InTerminal(const ProgramCommand& command, TextEncoding encoding, 
     }
     if (terminal.isEmpty()) return command;
     ProgramCommand wrapped{terminal, {kTerminalRunOption}, command.workingFolder};
-    const QString wrapper = encoding == TextEncoding::Dos ? find(kCharsetWrapper) : QString();
-    if (!wrapper.isEmpty()) wrapped.arguments << wrapper << kDosCharsetOptions;
     wrapped.arguments << command.program << command.arguments;
     return wrapped;
 }
@@ -38,12 +34,12 @@ ProgramCommand EnvironmentCommand(const ProgramSettings& settings, const QString
                                   const ExecutableFinder& find)
 {
     const ProgramCommand command{settings.environment, {file}, workingFolder};
-    return IsTextModeEnvironment(settings.environment) ? InTerminal(command, settings.encoding, find) : command;
+    return IsTextModeEnvironment(settings.environment) ? InTerminal(command, find) : command;
 }
 
 ProgramCommand ExampleCommand(const QString& executable, const ExecutableFinder& find)
 {
-    return InTerminal({executable, {}, QFileInfo(executable).absolutePath()}, TextEncoding::Dos, find);
+    return InTerminal({executable, {}, QFileInfo(executable).absolutePath()}, find);
 }
 
 } // namespace programming

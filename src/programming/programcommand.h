@@ -6,9 +6,7 @@
 // The command lines the lab starts, as a program and its arguments (no shell
 // in between, so paths with blanks and quotes pass unchanged). Text-mode
 // programs (the examples, a text-mode environment) need a terminal window:
-// the system's terminal emulator ("x-terminal-emulator", else "xterm") with
-// "-e", through "luit" when the program speaks the DOS code page and luit is
-// installed, so that its Russian letters show.
+// the system's terminal emulator ("x-terminal-emulator", else "xterm") with "-e".
 namespace programming {
 
 struct ProgramCommand {
@@ -24,13 +22,12 @@ bool IsTextModeEnvironment(const QString& executable);
 
 // Wraps a text-mode command in a terminal window; the command unchanged when
 // no terminal emulator is found.
-ProgramCommand InTerminal(const ProgramCommand& command, TextEncoding encoding, const ExecutableFinder& find);
+ProgramCommand InTerminal(const ProgramCommand& command, const ExecutableFinder& find);
 
 // The environment on a file (real paths).
 ProgramCommand EnvironmentCommand(const ProgramSettings& settings, const QString& file, const QString& workingFolder,
                                   const ExecutableFinder& find);
-// A ready example program (real path), started in its own folder. The
-// examples are console programs in the DOS code page.
+// A ready example program (real path), a console program started in its own folder.
 ProgramCommand ExampleCommand(const QString& executable, const ExecutableFinder& find);
 
 } // namespace programming

@@ -42,8 +42,6 @@ const QString kFp = QStringLiteral("/usr/bin/fp");
 const QString kGui = QStringLiteral("/opt/ide/bin/ide");
 const QString kTerminal = QStringLiteral("/usr/bin/x-terminal-emulator");
 const QString kXterm = QStringLiteral("/usr/bin/xterm");
-const QString kLuit = QStringLiteral("/usr/bin/luit");
-const QStringList kLuitDos = {kLuit, QStringLiteral("-encoding"), QStringLiteral("CP866"), QStringLiteral("--")};
 
 INSTANTIATE_TEST_SUITE_P(
     Environments, EnvironmentCommandTest,
@@ -53,8 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
                     {kTerminal, {QStringLiteral("-e"), kFp, kFile}, kFolder}},
         CommandCase{"xterm_when_no_system_terminal", kFp, TextEncoding::Windows, {QStringLiteral("xterm")},
                     {kXterm, {QStringLiteral("-e"), kFp, kFile}, kFolder}},
-        CommandCase{"dos_letters_through_luit", kFp, TextEncoding::Dos, {QStringLiteral("x-terminal-emulator"), QStringLiteral("luit")},
-                    {kTerminal, QStringList{QStringLiteral("-e")} + kLuitDos + QStringList{kFp, kFile}, kFolder}},
+        CommandCase{"system_terminal_first", kFp, TextEncoding::Dos, {QStringLiteral("x-terminal-emulator"), QStringLiteral("xterm")},
+                    {kTerminal, {QStringLiteral("-e"), kFp, kFile}, kFolder}},
         CommandCase{"no_terminal_runs_directly", kFp, TextEncoding::Dos, {}, {kFp, {kFile}, kFolder}}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -28,7 +28,7 @@ const QString kExampleTabCaption = QStringLiteral("Пример");
 const QString kNoEnvironment = QStringLiteral("Не задана система программирования");
 const QColor kExampleColour(120, 0, 208);
 const QColor kFocusedExampleBackground(192, 192, 192);
-constexpr int kTreeWidth = 300;
+constexpr int kTreeWidth = 320;
 constexpr int kCodeRole = Qt::UserRole;
 // The node selected when the lab is made: the fourth in tree order.
 constexpr int kFirstSelectedNode = 3;
@@ -152,6 +152,9 @@ QFrame* TfmLab19::makeWaitStrip()
     auto* strip = new QHBoxLayout(pnWait);
     lbWait = new QLabel(pnWait);
     lbWait->setObjectName(QStringLiteral("lbWait"));
+    // A long program title wraps instead of widening the window.
+    lbWait->setWordWrap(true);
+    lbWait->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     btStopWaiting = new QPushButton(QStringLiteral("Не ждать"), pnWait);
     btStopWaiting->setObjectName(QStringLiteral("btStopWaiting"));
     btStopWaiting->setToolTip(QStringLiteral("Вернуться к лаборатории, не дожидаясь, пока программа закроется"));
