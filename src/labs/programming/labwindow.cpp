@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -378,7 +379,10 @@ void TfmLab19::btTurboClick()
     startAndWait(programming::EnvironmentCommand(settings, realFile, folder, m_find), m_settings.name, [this, own, file] {
         // The environment may have changed the pupil's program.
         if (!own) return;
-        if (const std::optional<QString> text = programming::ReadProgram(file, m_settings.encoding)) meOwn->setPlainText(*text);
+        if (const std::optional<QString> text = programming::ReadProgram(file, m_settings.encoding)) {
+            meOwn->setPlainText(*text);
+            meOwn->moveCursor(QTextCursor::Start);
+        }
     });
 }
 
