@@ -14,6 +14,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libgif-dev
   libtcc-dev tcc
+  fpc fp-ide xterm xfonts-base
   fonts-liberation fonts-dejavu-core
   xvfb xauth x11-apps imagemagick
   galculator xdotool

@@ -6,6 +6,7 @@
 #include "labs/probability/registration.h"
 #include "labs/divisibility/registration.h"
 #include "labs/fractions/registration.h"
+#include "labs/programming/registration.h"
 #include "shellcalls/shellcalls.h"
 
 namespace shell {
@@ -19,6 +20,7 @@ void RegisterLabs()
     probabilitylab::RegisterLab16();
     divisibilitylab::RegisterLab1();
     fractionslab::RegisterLab14();
+    programminglab::RegisterLab19();
 }
 
 labframe::TfmLab* CreateLabOrSay(int number)

@@ -343,3 +343,13 @@ TEST_F(CourseCheckTest, GraphScenesAreReadByTheEngineWithTheirLines)
 }
 
 } // namespace
+
+TEST_F(CourseCheckTest, ProgramExamplesAreReadAsTheProgrammingLabReadsThem)
+{
+    writeLines("ZADS\\Programs.txt", {"Примеры", "\tДелимость", "\t\tGCD Наибольший общий делитель", "\t\tLCM НОК"});
+    writeBytes("ZADS\\GCD.PAS", "program GCD;\r\nbegin end.\r\n");
+    EXPECT_EQ(check(), QStringList{"ZADS\\Programs.txt:4: у примера «НОК» нет файла ZADS\\LCM.PAS"});
+
+    writeLines("ZADS\\Programs.txt", {"Примеры", "\tДелимость", "\t\tGCD Наибольший общий делитель", "\t\t..\\x Чужой"});
+    EXPECT_EQ(check(), QStringList{"ZADS\\Programs.txt:4: \"..\\x\" не годится в имя примера (буквы, цифры, \"_\", \"-\")"});
+}

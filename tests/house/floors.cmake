@@ -9,6 +9,9 @@ set(FLOOR_orindo_arithmetic 2)
 set(FLOOR_orindo_plane 3)
 set(FLOOR_orindo_ui 2)
 set(FLOOR_orindo_lab_probability_format 3)
+set(FLOOR_orindo_programming 1)
+set(FLOOR_orindo_lab_programming_format 4)
+set(FLOOR_orindo_lab_programming 5)
 set(FLOOR_orindo_taskfiles 3)
 set(FLOOR_orindo_formulaview 3)
 set(FLOOR_orindo_formulacompiler 3)
@@ -43,7 +46,8 @@ set(WITHOUT_WIDGETS
   orindo_lab_probability_format orindo_lab_planimetry_format orindo_lab_functiongraphs_format orindo_taskfiles orindo_lab_formats
   orindo_coursecheck orindo_render orindo_numberline orindo_lab_coordline_format
   orindo_space
-  orindo_arithmetic orindo_lab_divisibility_format orindo_lab_fractions_format)
+  orindo_arithmetic orindo_lab_divisibility_format orindo_lab_fractions_format
+  orindo_programming orindo_lab_programming_format)
 set(WIDGET_LIBRARIES
   Qt6::Widgets Qt6::WebEngineWidgets Qt6::WebEngineCore Qt6::Multimedia Qt6::PrintSupport
   orindo_ui orindo_shell orindo_labframe orindo_formulaview orindo_users orindo_tasks

@@ -5,6 +5,7 @@
 #include "labs/probability/format/labformat.h"
 #include "labs/divisibility/format/labformat.h"
 #include "labs/fractions/format/labformat.h"
+#include "labs/programming/format/labformat.h"
 
 namespace labformats {
 
@@ -16,6 +17,7 @@ void RegisterLabFormats()
     probabilitylab::RegisterLab16Format();
     divisibilitylab::RegisterLab1Format();
     fractionslab::RegisterLab14Format();
+    programminglab::RegisterLab19Format();
 }
 
 } // namespace labformats

@@ -6,6 +6,8 @@
 #include "base/paths.h"
 #include "base/textfile.h"
 #include "base/textutil.h"
+#include "base/apperror.h"
+#include "programming/exampletree.h"
 #include <QRegularExpression>
 
 namespace coursecheck {
@@ -52,6 +54,28 @@ void CheckExampleFolder(Report& report, const QString& folder, int number)
     }
 }
 
+// The programming lab's example list, read as the lab reads it, and the
+// source of every example in it.
+void CheckProgramExamples(Report& report)
+{
+    const QString& listFile = programming::kExampleListFile;
+    const std::optional<QStringList> lines = base::TryReadLines(listFile);
+    if (!lines) return; // the lab then shows no examples
+    try {
+        const programming::ExampleTree tree = programming::ReadExampleTree(*lines);
+        for (const programming::ExampleGroup& group : tree.groups)
+            for (const programming::ProgramExample& example : group.examples) {
+                const QString source = programming::ExampleSourcePath(example.code);
+                if (base::FileExists(source)) continue;
+                const int line = int(lines->indexOf(QRegularExpression(
+                                     QStringLiteral("^\\s*") + QRegularExpression::escape(example.code) + QStringLiteral("\\s.*")))) + 1;
+                report.Add(listFile, line, QStringLiteral("у примера «%1» нет файла %2").arg(example.title, source));
+            }
+    } catch (const base::LineError& error) {
+        report.Add(listFile, error.line(), error.reason());
+    }
+}
+
 } // namespace
 
 bool LabImplemented(int number) { return labframe::FindLabFormat(number) != nullptr; }
@@ -82,6 +106,7 @@ void CheckLabExamples(Report& report)
         if (match.hasMatch() && base::FolderExists(folder))
             CheckExampleFolder(report, folder, match.captured(1).toInt());
     }
+    CheckProgramExamples(report);
 }
 
 void CheckIllustrations(Report& report)
