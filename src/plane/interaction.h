@@ -1,6 +1,7 @@
 #pragma once
 #include "base/colours.h"
 #include "base/cursorids.h"
+#include "plane/functionlist.h"
 #include "plane/planepainter.h"
 #include "plane/planeview.h"
 #include "plane/scene.h"
@@ -34,6 +35,9 @@ public:
     virtual std::optional<std::pair<QString, QString>> AskCoordinates(const QString& x, const QString& y) = 0;
     // The pixel size of a text in the control's font (measure labels).
     virtual QSize TextSize(const QString& text) const = 0;
+    // The paint or eraser tool changed the relations of the graphs and
+    // equations: their regions are to be made again.
+    virtual void RegionsChanged() {}
     // After a click snapped, the mouse pointer is put on the snapped pixel.
     virtual void MovePointer(QPoint pixel) {}
     // A polygon turns or flips through these vertex lists; a control shows
@@ -80,6 +84,10 @@ public:
     // The cursor to show now: the tool's, or the hand while the plane or a point is held.
     base::CursorId Cursor() const;
     int DragState() const { return m_dragState; }
+
+    // The graphs and equations whose regions the paint and eraser tools set;
+    // none by default.
+    FunctionList* Algebra = nullptr;
 
     // --- display flags and settings -----------------------------------------
     bool GridVisible = true;

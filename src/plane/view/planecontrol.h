@@ -1,9 +1,13 @@
 #pragma once
+#include "plane/functionlist.h"
 #include "plane/interaction.h"
+#include "plane/regions.h"
 #include "plane/planeview.h"
 #include "plane/scene.h"
 #include <QStringList>
 #include <QWidget>
+#include <memory>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -44,6 +48,23 @@ public:
     plane::PlaneScene& Scene() { return m_scene; }
     const plane::PlaneView& View() const { return m_view; }
     plane::PlaneInteraction& Interaction() { return m_interaction; }
+    // The graphs and equations of the plane.
+    plane::FunctionList& Algebra() { return m_algebra; }
+
+    // --- the region layer ----------------------------------------------------------
+    // A rebuild gets this long at once; one that does not finish shows a
+    // coarse picture (every kCoarseStep-th pixel) and goes on in slices of
+    // the same length between events, so the window never freezes.
+    static constexpr int kRegionSliceMs = 16;
+    static constexpr int kCoarseStep = 4;
+    // Makes the curves and shading again for the current view and objects;
+    // every change of the list, of a relation or of a parameter calls it.
+    void RebuildRegions();
+    // Completes a rebuild under way at once (the render tool, tests).
+    void FinishRegions();
+    bool RegionsPending() const { return m_builder != nullptr; }
+    // The picture shown now; nullptr when there is no region layer.
+    const plane::RegionPicture* Regions() const { return m_regions ? &*m_regions : nullptr; }
 
     // --- the view ---------------------------------------------------------
     double Scale() const { return m_view.Scale(); }
@@ -103,6 +124,11 @@ private:
     QSize TextSize(const QString& text) const override;
     void MovePointer(QPoint pixel) override;
     void AnimatePolygon(plane::TPolygon& polygon, std::vector<std::vector<plane::geometry::Vec2>> steps) override;
+    void RegionsChanged() override;
+
+    void RegionSlice();
+    // Rebuilds when the view moved away from the one the picture was made for.
+    void RebuildIfViewMoved();
 
     void AfterInput();
     void ShowMouseCoordinates(QPoint pixel);
@@ -114,7 +140,15 @@ private:
     plane::PlaneScene m_scene;
     plane::PlaneView m_view;
     plane::PlaneInteraction m_interaction;
+    plane::FunctionList m_algebra;
     bool m_busy = false;
+
+    std::optional<plane::RegionPicture> m_regions;
+    // The builder under way and the view it works on (a copy: the plane may
+    // move meanwhile).
+    plane::PlaneView m_builderView;
+    std::unique_ptr<plane::RegionBuilder> m_builder;
+    QTimer* m_regionTimer;
 
     QTimer* m_animationTimer;
     plane::TPolygon* m_animated = nullptr;
