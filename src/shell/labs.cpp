@@ -1,6 +1,7 @@
 #include "shell/labs.h"
 #include "labframe/labregistry.h"
 #include "labs/planimetry/registration.h"
+#include "labs/coordplane/registration.h"
 #include "labs/coordline/registration.h"
 #include "labs/probability/registration.h"
 #include "shellcalls/shellcalls.h"
@@ -11,6 +12,7 @@ namespace shell {
 void RegisterLabs()
 {
     planimetrylab::RegisterLab4();
+    coordplanelab::RegisterLab6();
     coordlinelab::RegisterLab2();
     probabilitylab::RegisterLab16();
 }

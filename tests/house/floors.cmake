@@ -23,6 +23,8 @@ set(FLOOR_orindo_numberlineview 4)
 set(FLOOR_orindo_lab_probability 4)
 set(FLOOR_orindo_lab_planimetry 5)
 set(FLOOR_orindo_lab_coordline 5)
+set(FLOOR_orindo_lab_coordplane_format 4)
+set(FLOOR_orindo_lab_coordplane 5)
 set(FLOOR_orindo_tasks 4)
 set(FLOOR_orindo_shell 6)
 set(FLOOR_orindo_coursecheck 6)
@@ -32,7 +34,8 @@ set(WITHOUT_WIDGETS
   orindo_base orindo_expr orindo_shellcalls orindo_labfile
   orindo_formulas orindo_formulacompiler orindo_probability orindo_plane
   orindo_lab_probability_format orindo_lab_planimetry_format orindo_taskfiles orindo_lab_formats
-  orindo_coursecheck orindo_render orindo_numberline orindo_lab_coordline_format)
+  orindo_coursecheck orindo_render orindo_numberline orindo_lab_coordline_format
+  orindo_lab_coordplane_format)
 set(WIDGET_LIBRARIES
   Qt6::Widgets Qt6::WebEngineWidgets Qt6::WebEngineCore Qt6::Multimedia Qt6::PrintSupport
   orindo_ui orindo_shell orindo_labframe orindo_formulaview orindo_users orindo_tasks

@@ -1,5 +1,6 @@
 #include "labs/formats/labformats.h"
 #include "labs/planimetry/format/labformat.h"
+#include "labs/coordplane/format/labformat.h"
 #include "labs/coordline/format/labformat.h"
 #include "labs/probability/format/labformat.h"
 
@@ -8,6 +9,7 @@ namespace labformats {
 void RegisterLabFormats()
 {
     planimetrylab::RegisterLab4Format();
+    coordplanelab::RegisterLab6Format();
     coordlinelab::RegisterLab2Format();
     probabilitylab::RegisterLab16Format();
 }
