@@ -105,6 +105,8 @@ public:
 
     // --- what lies under the mouse ----------------------------------------------
     TPoint* HotPoint() const { return m_hotPoint; }
+    // The point being dragged with the hand, or nullptr.
+    TPoint* DraggedPoint() const { return m_dragPoint; }
     HotFigures Hot() const { return m_hot; }
     TMeasure* HotMeasure() const { return m_hotMeasure; }
     // The polygon under the mouse: polygons lie above everything else.

@@ -148,7 +148,7 @@ void RegionBuilder::ShadeColumn(int column)
     // A graph is evaluated once per column.
     std::vector<double> graphValues;
     for (TFunction* f : m_functionInequalities) graphValues.push_back(f->Valid() ? ValueOrNaN(f->Value(x)) : kNoValue);
-    const QRgb silver = Opaque(base::colour::kSilver);
+    const QRgb silver = Opaque(base::colour::plane::kShading);
     for (int row = 0; row < m_picture.Rows; ++row) {
         const double y = m_view.ToWorldY(row * m_picture.Step);
         bool inside = true;

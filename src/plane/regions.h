@@ -42,7 +42,7 @@ struct RegionPicture {
     // Per grid point: the colour of the curve drawn there, or kNoCurve.
     static constexpr uint32_t kNoCurve = UINT32_MAX;
     std::vector<uint32_t> Curve;
-    // Columns × Rows: transparent, kSilver where shaded, curves in their colours.
+    // Columns × Rows: transparent, plane::kShading (silver) where shaded, curves in their colours.
     QImage Image;
 
     bool IsInside(int column, int row) const { return Inside[size_t(row) * size_t(Columns) + size_t(column)] != 0; }

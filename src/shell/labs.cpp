@@ -2,6 +2,7 @@
 #include "labframe/labregistry.h"
 #include "labs/planimetry/registration.h"
 #include "labs/coordplane/registration.h"
+#include "labs/trigonometry/registration.h"
 #include "labs/coordline/registration.h"
 #include "labs/probability/registration.h"
 #include "shellcalls/shellcalls.h"
@@ -13,6 +14,7 @@ void RegisterLabs()
 {
     planimetrylab::RegisterLab4();
     coordplanelab::RegisterLab6();
+    trigonometrylab::RegisterLab5();
     coordlinelab::RegisterLab2();
     probabilitylab::RegisterLab16();
 }

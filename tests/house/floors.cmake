@@ -25,6 +25,8 @@ set(FLOOR_orindo_lab_planimetry 5)
 set(FLOOR_orindo_lab_coordline 5)
 set(FLOOR_orindo_lab_coordplane_format 4)
 set(FLOOR_orindo_lab_coordplane 5)
+set(FLOOR_orindo_lab_trigonometry_format 4)
+set(FLOOR_orindo_lab_trigonometry 5)
 set(FLOOR_orindo_tasks 4)
 set(FLOOR_orindo_shell 6)
 set(FLOOR_orindo_coursecheck 6)
@@ -35,7 +37,7 @@ set(WITHOUT_WIDGETS
   orindo_formulas orindo_formulacompiler orindo_probability orindo_plane
   orindo_lab_probability_format orindo_lab_planimetry_format orindo_taskfiles orindo_lab_formats
   orindo_coursecheck orindo_render orindo_numberline orindo_lab_coordline_format
-  orindo_lab_coordplane_format)
+  orindo_lab_coordplane_format orindo_lab_trigonometry_format)
 set(WIDGET_LIBRARIES
   Qt6::Widgets Qt6::WebEngineWidgets Qt6::WebEngineCore Qt6::Multimedia Qt6::PrintSupport
   orindo_ui orindo_shell orindo_labframe orindo_formulaview orindo_users orindo_tasks

@@ -61,7 +61,7 @@ void ExpectShadingMatchesDirectComputation(FunctionList& list, const PlaneView& 
             // Shaded pixels are silver unless a curve lies over them.
             if (picture.CurveAt(column, row) == RegionPicture::kNoCurve) {
                 ASSERT_EQ(picture.Image.pixel(column, row),
-                          expected ? base::BgrColor(base::colour::kSilver).rgba() : 0u);
+                          expected ? base::BgrColor(base::colour::plane::kShading).rgba() : 0u);
             }
         }
 }

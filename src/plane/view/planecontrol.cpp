@@ -110,6 +110,12 @@ void TDec2D::SetShowCoordinates(bool show)
     update();
 }
 
+void TDec2D::SetBackColor(base::Bgr colour)
+{
+    m_backColor = colour;
+    update();
+}
+
 void TDec2D::SetPenWidth(int width)
 {
     m_interaction.PenWidth = std::max(1, width);
@@ -158,8 +164,9 @@ QStringList TDec2D::SaveScene() const
 void TDec2D::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), base::BgrColor(base::colour::kWhite));
+    painter.fillRect(rect(), base::BgrColor(m_backColor));
     plane::PaintOptions options = m_interaction.Options();
+    options.BackColor = m_backColor;
     options.Font = font();
     options.Functions = &m_algebra;
     options.Regions = Regions();
@@ -203,7 +210,9 @@ void TDec2D::mousePressEvent(QMouseEvent* event)
 void TDec2D::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pixel = event->position().toPoint();
-    m_interaction.MouseMove(event->buttons() & Qt::LeftButton, event->buttons() & Qt::RightButton, pixel);
+    const bool leftHeld = event->buttons() & Qt::LeftButton;
+    m_interaction.MouseMove(leftHeld, event->buttons() & Qt::RightButton, pixel);
+    if (plane::TPoint* dragged = m_interaction.DraggedPoint(); dragged && leftHeld) emit PointDragged(dragged);
     ShowMouseCoordinates(pixel);
     AfterInput();
 }

@@ -82,6 +82,9 @@ public:
     void SetAxesVisible(bool visible);
     void SetShowCoordinates(bool show);
     void SetPenWidth(int width);
+    // The colour under the plane (white unless a lab sets its panel's).
+    base::Bgr BackColor() const { return m_backColor; }
+    void SetBackColor(base::Bgr colour);
     base::Bgr DrawColor() const { return m_scene.DrawColor; }
     void SetDrawColor(base::Bgr colour) { m_scene.DrawColor = colour; }
 
@@ -107,6 +110,8 @@ public:
 signals:
     // The scene was read or cleared.
     void OnChange();
+    // A point was dragged with the hand to a new place (the mouse moved with the left button held).
+    void PointDragged(plane::TPoint* point);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -142,6 +147,7 @@ private:
     plane::PlaneInteraction m_interaction;
     plane::FunctionList m_algebra;
     bool m_busy = false;
+    base::Bgr m_backColor = base::colour::kWhite;
 
     std::optional<plane::RegionPicture> m_regions;
     // The builder under way and the view it works on (a copy: the plane may

@@ -65,7 +65,7 @@ protected:
     std::unique_ptr<TfmLab6> lab;
 };
 
-const QColor kSilver = base::BgrColor(base::colour::kSilver);
+const QColor kSilver = base::BgrColor(base::colour::plane::kShading);
 const QColor kWhite(Qt::white);
 
 TEST_F(Lab6Test, FormatListsTheControlsOfTheWindow)

@@ -196,7 +196,7 @@ TEST_F(PlaneControlTest, PaintToolShadesTheClickedRegionAndTheEraserClearsIt)
     plane::TEquation* circle = dec.Algebra().AddEquation(QStringLiteral("[x*x+y*y-4]"), dec.Scene(), base::colour::kRed);
     dec.RebuildRegions();
     dec.FinishRegions();
-    const QColor silver = base::BgrColor(base::colour::kSilver);
+    const QColor silver = base::BgrColor(base::colour::plane::kShading);
     const QColor red = base::BgrColor(base::colour::kRed);
     EXPECT_TRUE(HasColour(Shot(), QRect(Pixel({1.414, 1.414}) - QPoint(2, 2), QSize(5, 5)), red));
     EXPECT_EQ(Shot().pixelColor(Pixel({0.5, 0.5})), QColor(Qt::white));
@@ -248,7 +248,7 @@ TEST_F(PlaneControlTest, EquationsAndShadingSurviveTheSectionAndFollowAPan)
     dec.LoadScene(lines);
     dec.FinishRegions();
     ASSERT_NE(dec.Regions(), nullptr);
-    EXPECT_EQ(Shot().pixelColor(Pixel({-2, 2})), base::BgrColor(base::colour::kSilver));
+    EXPECT_EQ(Shot().pixelColor(Pixel({-2, 2})), base::BgrColor(base::colour::plane::kShading));
     // A pan with the right button: the picture moves along, then is made anew.
     QTest::mousePress(&dec, Qt::RightButton, {}, QPoint(200, 150));
     QTest::mouseMove(&dec, QPoint(250, 150));
