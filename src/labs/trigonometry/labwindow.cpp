@@ -1,6 +1,6 @@
 #include "labs/trigonometry/labwindow.h"
 #include "labframe/labpanel.h"
-#include "labs/trigonometry/format/labformat.h"
+#include "plane/sectionpair.h"
 #include "plane/equations.h"
 #include "plane/planetools.h"
 #include "plane/view/planecontrol.h"
@@ -267,9 +267,9 @@ void TfmLab5::ClearLab()
 void TfmLab5::ReadLab(const labframe::LabFileData& data)
 {
     TfmLab::ReadLab(data);
-    const TwoSections sections = SplitSections(data.engineLines, data.engineLine);
-    Dec0->LoadScene(sections.Circle, sections.CircleLine);
-    Dec->LoadScene(sections.Graph, sections.GraphLine);
+    const plane::SectionPair sections = plane::SplitSections(data.engineLines, data.engineLine);
+    Dec0->LoadScene(sections.First, sections.FirstLine);
+    Dec->LoadScene(sections.Second, sections.SecondLine);
     m_linked = true;
     if (plane::TPoint* q = Q()) q->Guide = true;
     // The graph buttons show which of their graphs the scene holds.
@@ -361,7 +361,8 @@ void TfmLab5::GraphClick(QToolButton* button, bool pressed)
                 break;
             }
     }
-    Dec->update();
+    // A rebuild under way must not keep a graph that is gone.
+    Dec->RebuildRegions();
 }
 
 void TfmLab5::btCaseFigClick() { PopupFig->popup(btCaseFig->mapToGlobal(QPoint(0, btCaseFig->height()))); }

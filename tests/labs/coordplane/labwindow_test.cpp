@@ -13,9 +13,13 @@
 #include "support/testsupport.h"
 #include <QAction>
 #include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <memory>
 
 using namespace plane;
@@ -189,6 +193,49 @@ TEST_F(Lab6Test, SavedInequalityComesBackShaded)
     lab->Dec->FinishRegions();
     ASSERT_EQ(lab->Dec->Algebra().Count(), 1);
     EXPECT_EQ(ColourAt({1.5, 0.5}), kSilver);
+}
+
+// The repository keeps content as UTF-8 with LF; the program reads Windows-1251 with CR LF.
+QByteArray ProgramText(const QByteArray& utf8)
+{
+    QString text = QStringDecoder(QStringDecoder::Utf8).decode(utf8);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', QStringLiteral("\r\n"));
+    return QStringEncoder("windows-1251").encode(text);
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST_F(Lab6Test, EveryExampleDrawsItsEquationsAndSavesAgainByteForByte)
+{
+    const QString folder = qEnvironmentVariable("ORINDO_SOURCE_DIR") + QStringLiteral("/content/LABS/LAB6/");
+    const QStringList captions = QString::fromUtf8(ReadAll(folder + "examples.txt")).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_GE(captions.size(), 4);
+    QDir().mkpath(real("USERS"));
+    for (int i = 0; i < captions.size(); ++i) {
+        const QByteArray example = ProgramText(ReadAll(folder + QStringLiteral("%1.LAB").arg(i)));
+        ASSERT_FALSE(example.isEmpty()) << i;
+        writeBytes(QStringLiteral("LABS\\LAB6\\%1.LAB").arg(i), example);
+        ASSERT_TRUE(lab->LoadLabFile(lab->exampleFolder() + QStringLiteral("%1.LAB").arg(i))) << i;
+        lab->Dec->FinishRegions();
+        FunctionList& list = lab->Dec->Algebra();
+        ASSERT_GT(list.Count(), 0) << i;
+        for (int k = 0; k < list.Count(); ++k) EXPECT_TRUE(list.At(k)->Valid()) << i << ": " << list.At(k)->Problem().toStdString();
+        // Every example shades something.
+        ASSERT_NE(lab->Dec->Regions(), nullptr);
+        EXPECT_NE(std::count(lab->Dec->Regions()->Inside.begin(), lab->Dec->Regions()->Inside.end(), 1), 0) << i;
+        ASSERT_TRUE(lab->SaveLabFile(real("USERS\\again.LAB")));
+        EXPECT_EQ(readBytes("USERS\\again.LAB"), example) << i;
+    }
+    // |x| + |y| < 2: the point (1.5, 0.25) is shaded, (1.5, 0.75) is not.
+    ASSERT_TRUE(lab->LoadLabFile(lab->exampleFolder() + QStringLiteral("2.LAB")));
+    lab->Dec->FinishRegions();
+    EXPECT_EQ(ColourAt({1.5, 0.25}), kSilver);
+    EXPECT_EQ(ColourAt({1.5, 0.75}), kWhite);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 } // namespace

@@ -12,6 +12,8 @@ const SceneRenderer* FindRenderer(int labNumber)
     static const std::map<int, SceneRenderer> renderers{
         {kCoordinateLineLab, RenderCoordinateLine},
         {kPlanimetryLab, RenderPlanimetry},
+        {kCoordinatePlaneLab, RenderCoordinatePlane},
+        {kTrigonometryLab, RenderTrigonometry},
     };
     const auto it = renderers.find(labNumber);
     return it == renderers.end() ? nullptr : &it->second;

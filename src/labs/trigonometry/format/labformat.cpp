@@ -1,5 +1,5 @@
 #include "labs/trigonometry/format/labformat.h"
-#include "base/textutil.h"
+#include "plane/sectionpair.h"
 #include "plane/planerecords.h"
 
 namespace trigonometrylab {
@@ -20,23 +20,13 @@ labframe::LabFormat Lab5Format()
     for (const char* button : {"btSIN", "btCOS", "btTG", "btCTG"})
         format.controls.append({QString::fromLatin1(button), ControlKind::SpeedButton});
     format.readEngine = [](const QStringList& lines, int firstLine) {
-        const TwoSections sections = SplitSections(lines, firstLine);
-        plane::ReadPlaneSection(sections.Circle, sections.CircleLine);
-        plane::ReadPlaneSection(sections.Graph, sections.GraphLine);
+        const plane::SectionPair sections = plane::SplitSections(lines, firstLine);
+        plane::ReadPlaneSection(sections.First, sections.FirstLine);
+        plane::ReadPlaneSection(sections.Second, sections.SecondLine);
     };
     return format;
 }
 
 void RegisterLab5Format() { labframe::RegisterLabFormat(Lab5Format()); }
-
-TwoSections SplitSections(const QStringList& lines, int firstLine)
-{
-    qsizetype blank = 0;
-    while (blank < lines.size() && !base::Trim(lines[blank]).isEmpty()) ++blank;
-    if (blank + 1 >= lines.size())
-        throw plane::SceneFormatError(firstLine + int(blank),
-                                      QStringLiteral("нет раздела графиков после пустой строки"));
-    return {lines.mid(0, blank), firstLine, lines.mid(blank + 1), firstLine + int(blank) + 1};
-}
 
 } // namespace trigonometrylab

@@ -1,6 +1,5 @@
 #pragma once
 #include "labframe/file/labformats.h"
-#include <QStringList>
 
 namespace trigonometrylab {
 
@@ -9,15 +8,5 @@ namespace trigonometrylab {
 // plane's, separated by an empty line.
 labframe::LabFormat Lab5Format();
 void RegisterLab5Format();
-
-struct TwoSections {
-    QStringList Circle;
-    int CircleLine = 1;
-    QStringList Graph;
-    int GraphLine = 1;
-};
-// Splits the engine lines at the first empty line; throws
-// plane::SceneFormatError when the graph plane's section is missing.
-TwoSections SplitSections(const QStringList& lines, int firstLine);
 
 } // namespace trigonometrylab
