@@ -36,8 +36,8 @@ struct PaintOptions {
     // The graphs drawn under the points; none when null.
     FunctionList* Functions = nullptr;
     const TAlgebra* HotFunction = nullptr;
-    // The curves and shading of the equations and inequalities, drawn over
-    // the grid and under the axes; none when null.
+    // The curves and shading of the equations and inequalities, drawn under
+    // the grid and the axes; none when null.
     const RegionPicture* Regions = nullptr;
 };
 

@@ -109,6 +109,7 @@ RegionBuilder::RegionBuilder(FunctionList& list, const PlaneView& view, int step
     p.Curve.assign(points, RegionPicture::kNoCurve);
     p.Image = QImage(std::max(1, p.Columns), std::max(1, p.Rows), QImage::Format_ARGB32);
     p.Image.fill(kTransparent);
+    for (int row = 0; row < p.Rows; ++row) m_rowY.push_back(view.ToWorldY(row * p.Step));
     for (int i = 0; i < list.Count(); ++i) {
         TAlgebra* object = list.At(i);
         if (object->Kind() == AlgebraKind::Equation)
@@ -138,7 +139,7 @@ void RegionBuilder::EvaluateColumn(int column)
         TEquation& equation = *values.Equation;
         if (!equation.Valid()) continue; // both columns stay without values
         for (int row = 0; row < m_picture.Rows; ++row)
-            values.Current[size_t(row)] = ValueOrNaN(equation.Value(x, m_view.ToWorldY(row * m_picture.Step)));
+            values.Current[size_t(row)] = ValueOrNaN(equation.Value(x, m_rowY[size_t(row)]));
     }
 }
 
@@ -150,7 +151,7 @@ void RegionBuilder::ShadeColumn(int column)
     for (TFunction* f : m_functionInequalities) graphValues.push_back(f->Valid() ? ValueOrNaN(f->Value(x)) : kNoValue);
     const QRgb silver = Opaque(base::colour::plane::kShading);
     for (int row = 0; row < m_picture.Rows; ++row) {
-        const double y = m_view.ToWorldY(row * m_picture.Step);
+        const double y = m_rowY[size_t(row)];
         bool inside = true;
         for (const EquationValues& values : m_equations)
             if (IsInequality(*values.Equation) && !Holds(values.Equation->Relation(), values.Current[size_t(row)], 0)) {

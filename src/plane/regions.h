@@ -82,6 +82,7 @@ private:
     RegionPicture m_picture;
     std::vector<EquationValues> m_equations;
     std::vector<TFunction*> m_functionInequalities;
+    std::vector<double> m_rowY; // the world y of every grid row, computed once
     bool m_shading = false;
     int m_next = 0;
 };

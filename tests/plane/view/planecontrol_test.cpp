@@ -248,7 +248,7 @@ TEST_F(PlaneControlTest, EquationsAndShadingSurviveTheSectionAndFollowAPan)
     dec.LoadScene(lines);
     dec.FinishRegions();
     ASSERT_NE(dec.Regions(), nullptr);
-    EXPECT_EQ(Shot().pixelColor(Pixel({-2, 2})), base::BgrColor(base::colour::plane::kShading));
+    EXPECT_EQ(Shot().pixelColor(Pixel({-2.5, 1.5})), base::BgrColor(base::colour::plane::kShading));
     // A pan with the right button: the picture moves along, then is made anew.
     QTest::mousePress(&dec, Qt::RightButton, {}, QPoint(200, 150));
     QTest::mouseMove(&dec, QPoint(250, 150));
