@@ -32,7 +32,8 @@ using trigonometrylab::TfmLab5;
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-const QString kSourceContent = qEnvironmentVariable("ORINDO_SOURCE_DIR") + QStringLiteral("/content/LABS/LAB5/");
+// Read when a test runs: the test main sets the variable after static initialisation.
+QString SourceContent() { return qEnvironmentVariable("ORINDO_SOURCE_DIR") + QStringLiteral("/content/LABS/LAB5/"); }
 
 QByteArray ReadAll(const QString& path)
 {
@@ -64,7 +65,7 @@ protected:
     // The lab shown for the first time, with the course's start scene or without one.
     void Open(bool withStartScene = true)
     {
-        if (withStartScene) writeBytes("LABS\\LAB5\\Clear.lab", ProgramText(ReadAll(kSourceContent + "Clear.lab")));
+        if (withStartScene) writeBytes("LABS\\LAB5\\Clear.lab", ProgramText(ReadAll(SourceContent() + "Clear.lab")));
         lab = std::make_unique<TfmLab5>();
         lab->resize(1100, 760);
         lab->show();
@@ -226,12 +227,12 @@ TEST_F(Lab5Test, FileWithoutTheGraphSectionIsRefusedByTheChecker)
 TEST_F(Lab5Test, EveryExampleLoadsLinkedAndSavesAgainByteForByte)
 {
     Open();
-    const QByteArray list = ReadAll(kSourceContent + "examples.txt");
+    const QByteArray list = ReadAll(SourceContent() + "examples.txt");
     const QStringList captions = QString::fromUtf8(list).split(u'\n', Qt::SkipEmptyParts);
     ASSERT_GE(captions.size(), 3);
     const std::array<double, 3> angles{kPi / 6, kPi / 4, kPi / 3};
     for (int i = 0; i < captions.size(); ++i) {
-        const QByteArray example = ProgramText(ReadAll(kSourceContent + QStringLiteral("%1.LAB").arg(i)));
+        const QByteArray example = ProgramText(ReadAll(SourceContent() + QStringLiteral("%1.LAB").arg(i)));
         ASSERT_FALSE(example.isEmpty()) << i;
         writeBytes(QStringLiteral("LABS\\LAB5\\%1.LAB").arg(i), example);
         ASSERT_TRUE(lab->LoadLabFile(lab->exampleFolder() + QStringLiteral("%1.LAB").arg(i))) << i;
