@@ -49,7 +49,17 @@ constexpr Bgr kTracingPoint = MakeBgr(180, 0, 255);
 constexpr Bgr kPolygonOutline = MakeBgr(128, 128, 128);
 constexpr Bgr kBlinkOdd = MakeBgr(128, 128, 128); // the blink colour on odd phases; black on even
 constexpr Bgr kListSelection = 0xE7CEB4;          // the function list's chosen row: light blue
+constexpr Bgr kShading = MakeBgr(192, 192, 192);  // silver: where the inequalities hold
 } // namespace plane
+
+// The trigonometry lab: the circle plane's amber panel and its graphs.
+namespace trigonometry {
+constexpr Bgr kCirclePanel = MakeBgr(255, 205, 54);
+constexpr Bgr kSine = MakeBgr(255, 0, 0);
+constexpr Bgr kCosine = MakeBgr(0, 0, 255);
+constexpr Bgr kTangent = MakeBgr(0, 128, 64); // dark green
+constexpr Bgr kCotangent = MakeBgr(0, 255, 0);
+} // namespace trigonometry
 
 // The number-line engine's own colours.
 namespace numberline {

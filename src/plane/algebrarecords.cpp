@@ -107,6 +107,8 @@ bool ReadAlgebraRecord(const QString& tag, RecordLine& record, FunctionList& lis
     if (!kind) return false;
     if (*kind == AlgebraKind::Equation) {
         const QString relationAndColour = record.Word();
+        // An equation without its formula would stand in the list as an empty line.
+        if (record.AtEnd()) record.Fail(QStringLiteral("нет формулы уравнения"));
         TEquation* equation = list.AddEquation(record.Rest(), params, base::colour::kBlack);
         RecordLine head(relationAndColour, record.LineNumber());
         ReadRelationAndColour(head, *equation);

@@ -16,4 +16,16 @@ void DrawGraphs(QPainter& painter, const PlaneView& view, FunctionList& list, co
     painter.restore();
 }
 
+void DrawRegions(QPainter& painter, const PlaneView& view, const RegionPicture& picture)
+{
+    if (picture.Columns == 0 || picture.Rows == 0) return;
+    const double stretch = view.Scale() / picture.Scale * picture.Step;
+    const QRectF target(view.ToScreenX(picture.Left), view.ToScreenY(picture.Top), picture.Columns * stretch,
+                        picture.Rows * stretch);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(target, picture.Image);
+    painter.restore();
+}
+
 } // namespace plane

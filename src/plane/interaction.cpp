@@ -1,4 +1,5 @@
 #include "plane/interaction.h"
+#include "plane/regions.h"
 #include "base/numfmt.h"
 #include "plane/planetools.h"
 #include <QPolygonF>
@@ -268,13 +269,19 @@ void PlaneInteraction::ToolClick(QPoint pixel)
         break;
     case kToolRecolour:
         if (m_hot.first) m_hot.first->Color = m_scene.DrawColor;
+        // The click also shades the region of the equations and graphs it lies in.
+        if (Algebra && SignRegionsAt(*Algebra, world.x, world.y)) m_host.RegionsChanged();
         break;
     case kToolNamePoint: RenamePoint(); break;
     case kToolCoordinates: EditCoordinates(); break;
     case kToolTrace:
         if (m_hotPoint) m_hotPoint->Trace = !m_hotPoint->Trace;
         break;
-    case kToolEraser: EraseUnderMouse(); break;
+    case kToolEraser:
+        EraseUnderMouse();
+        // One click of the eraser removes all shading.
+        if (Algebra && DropShading(*Algebra)) m_host.RegionsChanged();
+        break;
     default: break;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "base/colours.h"
 #include "base/cursorids.h"
+#include "plane/functionlist.h"
 #include "plane/planepainter.h"
 #include "plane/planeview.h"
 #include "plane/scene.h"
@@ -34,6 +35,9 @@ public:
     virtual std::optional<std::pair<QString, QString>> AskCoordinates(const QString& x, const QString& y) = 0;
     // The pixel size of a text in the control's font (measure labels).
     virtual QSize TextSize(const QString& text) const = 0;
+    // The paint or eraser tool changed the relations of the graphs and
+    // equations: their regions are to be made again.
+    virtual void RegionsChanged() {}
     // After a click snapped, the mouse pointer is put on the snapped pixel.
     virtual void MovePointer(QPoint pixel) {}
     // A polygon turns or flips through these vertex lists; a control shows
@@ -81,6 +85,10 @@ public:
     base::CursorId Cursor() const;
     int DragState() const { return m_dragState; }
 
+    // The graphs and equations whose regions the paint and eraser tools set;
+    // none by default.
+    FunctionList* Algebra = nullptr;
+
     // --- display flags and settings -----------------------------------------
     bool GridVisible = true;
     bool AxesVisible = true;
@@ -97,6 +105,8 @@ public:
 
     // --- what lies under the mouse ----------------------------------------------
     TPoint* HotPoint() const { return m_hotPoint; }
+    // The point being dragged with the hand, or nullptr.
+    TPoint* DraggedPoint() const { return m_dragPoint; }
     HotFigures Hot() const { return m_hot; }
     TMeasure* HotMeasure() const { return m_hotMeasure; }
     // The polygon under the mouse: polygons lie above everything else.

@@ -95,6 +95,8 @@ void PlanePainter::Paint(PlaneScene& scene)
 {
     m_painter.save();
     m_painter.setFont(m_options.Font);
+    // The grid shows through the shading, as it shows through a window pane.
+    if (m_options.Regions) DrawRegions(m_painter, m_view, *m_options.Regions);
     if (m_options.GridVisible) DrawGrid();
     if (m_options.AxesVisible) DrawAxes();
     for (int i = 0; i < scene.MeasureCount(); ++i) DrawMeasure(*scene.Measure(i));

@@ -2,6 +2,7 @@
 #include "base/colours.h"
 #include "plane/functionlist.h"
 #include "plane/planeview.h"
+#include "plane/regions.h"
 #include "plane/scene.h"
 #include <QFont>
 #include <QString>
@@ -35,6 +36,9 @@ struct PaintOptions {
     // The graphs drawn under the points; none when null.
     FunctionList* Functions = nullptr;
     const TAlgebra* HotFunction = nullptr;
+    // The curves and shading of the equations and inequalities, drawn under
+    // the grid and the axes; none when null.
+    const RegionPicture* Regions = nullptr;
 };
 
 // World values of the grid lines (or axis ticks) between two world

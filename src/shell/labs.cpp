@@ -2,6 +2,8 @@
 #include "labframe/labregistry.h"
 #include "labs/planimetry/registration.h"
 #include "labs/functiongraphs/registration.h"
+#include "labs/coordplane/registration.h"
+#include "labs/trigonometry/registration.h"
 #include "labs/coordline/registration.h"
 #include "labs/probability/registration.h"
 #include "labs/divisibility/registration.h"
@@ -16,6 +18,8 @@ void RegisterLabs()
 {
     planimetrylab::RegisterLab4();
     functiongraphslab::RegisterLab3();
+    coordplanelab::RegisterLab6();
+    trigonometrylab::RegisterLab5();
     coordlinelab::RegisterLab2();
     probabilitylab::RegisterLab16();
     divisibilitylab::RegisterLab1();

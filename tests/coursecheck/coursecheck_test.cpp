@@ -342,6 +342,30 @@ TEST_F(CourseCheckTest, GraphScenesAreReadByTheEngineWithTheirLines)
     EXPECT_TRUE(lines[0].startsWith("LABS\\LAB3\\0.LAB:5: ")) << lines[0].toStdString();
 }
 
+TEST_F(CourseCheckTest, TrigonometryStartSceneAndTwoPlaneFilesAreChecked)
+{
+    labformats::RegisterLabFormats();
+    const bool trigonometry = labframe::FindLabFormat(5) != nullptr;
+    labframe::ReleaseLabFormats();
+    if (!trigonometry) GTEST_SKIP() << "the trigonometry lab's format is not registered in this program";
+
+    const QStringList circle{"140 0 0", "TPoint:  1.00000000000000E+0000  0.00000000000000E+0000 TRUE P"};
+    const QStringList graph{"40 0 0", "TEquation: <255 [x*x+y*y-9]"};
+    writeLines("LABS\\LAB5\\examples.txt", {"Угол"});
+    writeLines("LABS\\LAB5\\0.LAB", QStringList{"5", "#"} + circle + QStringList{""} + graph);
+    // Without its start scene the lab opens unlinked: the course is told.
+    EXPECT_EQ(check(), QStringList{"LABS\\LAB5\\:0: нет начальной сцены лаборатории 5: LABS\\LAB5\\Clear.lab"});
+
+    // A start scene without the graph plane, and an equation record without a formula.
+    writeLines("LABS\\LAB5\\Clear.lab", QStringList{"5", "#"} + circle);
+    writeLines("LABS\\LAB5\\0.LAB", QStringList{"5", "#"} + circle + QStringList{"", "40 0 0", "TEquation: <255"});
+    const QStringList lines = check();
+    ASSERT_EQ(lines.size(), 2) << lines.join("\n").toStdString();
+    EXPECT_TRUE(lines[0].startsWith("LABS\\LAB5\\0.LAB:7: ")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith("LABS\\LAB5\\Clear.lab:")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("нет второй плоскости"))) << lines[1].toStdString();
+}
+
 } // namespace
 
 TEST_F(CourseCheckTest, ProgramExamplesAreReadAsTheProgrammingLabReadsThem)

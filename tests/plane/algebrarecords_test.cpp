@@ -126,6 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"relation", {"TFunctionFormula: !0 " + kUnrestrictedDomain + "[x]"}, "знака"},
         Refusal{"colour", {"TFunctionFormula: =16777216 " + kUnrestrictedDomain + "[x]"}, "цвет"},
         Refusal{"colour_word", {"TEquation: =red [x]"}, "не является целым"},
+        Refusal{"equation_without_formula", {"TEquation: <255 "}, "нет формулы"},
         Refusal{"no_domain", {"TFunctionFormula: =0"}, "не хватает"},
         Refusal{"nan_domain", {"TFunctionFormula: =0 nan 1 [x]"}, "не является числом"},
         Refusal{"infinite_domain", {"TFunctionKoeffPolynom: =0 -inf 1 "}, "не является числом"},

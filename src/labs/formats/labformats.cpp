@@ -1,6 +1,8 @@
 #include "labs/formats/labformats.h"
 #include "labs/planimetry/format/labformat.h"
 #include "labs/functiongraphs/format/labformat.h"
+#include "labs/coordplane/format/labformat.h"
+#include "labs/trigonometry/format/labformat.h"
 #include "labs/coordline/format/labformat.h"
 #include "labs/probability/format/labformat.h"
 #include "labs/divisibility/format/labformat.h"
@@ -13,6 +15,8 @@ void RegisterLabFormats()
 {
     planimetrylab::RegisterLab4Format();
     functiongraphslab::RegisterLab3Format();
+    coordplanelab::RegisterLab6Format();
+    trigonometrylab::RegisterLab5Format();
     coordlinelab::RegisterLab2Format();
     probabilitylab::RegisterLab16Format();
     divisibilitylab::RegisterLab1Format();

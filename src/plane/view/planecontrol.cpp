@@ -8,6 +8,7 @@
 #include "ui/dialogs.h"
 #include "ui/waitcursor.h"
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
@@ -40,7 +41,7 @@ QString MouseCoordinate(double value)
 
 TDec2D::TDec2D(QWidget* parent)
     : QWidget(parent), m_interaction(m_scene, m_view, *this), BlinkTimer(new QTimer(this)),
-      m_animationTimer(new QTimer(this))
+      m_animationTimer(new QTimer(this)), m_regionTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("Dec"));
     setMouseTracking(true);
@@ -53,6 +54,9 @@ TDec2D::TDec2D(QWidget* parent)
     BlinkTimer->start();
     m_animationTimer->setInterval(kAnimationInterval);
     connect(m_animationTimer, &QTimer::timeout, this, &TDec2D::AnimationStep);
+    m_interaction.Algebra = &m_algebra;
+    m_regionTimer->setInterval(0);
+    connect(m_regionTimer, &QTimer::timeout, this, &TDec2D::RegionSlice);
 }
 
 TDec2D::~TDec2D() = default;
@@ -63,6 +67,7 @@ void TDec2D::SetScale(double pixelsPerUnit)
 {
     if (pixelsPerUnit == m_view.Scale() || !m_view.SetScale(pixelsPerUnit)) return;
     m_interaction.ClearTraces();
+    RebuildRegions();
     update();
 }
 
@@ -70,6 +75,7 @@ void TDec2D::SetCenter(double x, double y)
 {
     if ((x == m_view.CenterX() && y == m_view.CenterY()) || !m_view.SetCenter(x, y)) return;
     m_interaction.ClearTraces();
+    RebuildRegions();
     update();
 }
 
@@ -104,6 +110,12 @@ void TDec2D::SetShowCoordinates(bool show)
     update();
 }
 
+void TDec2D::SetBackColor(base::Bgr colour)
+{
+    m_backColor = colour;
+    update();
+}
+
 void TDec2D::SetPenWidth(int width)
 {
     m_interaction.PenWidth = std::max(1, width);
@@ -117,6 +129,7 @@ void TDec2D::ClearScene()
     StopAnimation();
     m_interaction.ClearScene();
     m_algebra.Clear();
+    RebuildRegions();
     update();
     emit OnChange();
 }
@@ -135,6 +148,7 @@ void TDec2D::LoadScene(const QStringList& lines, int firstLine)
     m_algebra = std::move(section.Algebra);
     m_view.SetScale(section.Scale);
     m_view.SetCenter(section.CenterX, section.CenterY);
+    RebuildRegions();
     update();
     emit OnChange();
 }
@@ -150,10 +164,12 @@ QStringList TDec2D::SaveScene() const
 void TDec2D::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), base::BgrColor(base::colour::kWhite));
+    painter.fillRect(rect(), base::BgrColor(m_backColor));
     plane::PaintOptions options = m_interaction.Options();
+    options.BackColor = m_backColor;
     options.Font = font();
     options.Functions = &m_algebra;
+    options.Regions = Regions();
     // Traces lie under everything else, as the disks a tracing point left behind.
     painter.setPen(Qt::NoPen);
     painter.setBrush(base::BgrColor(base::colour::plane::kTracingPoint));
@@ -179,6 +195,7 @@ void TDec2D::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     m_view.SetSize(width(), height());
+    RebuildRegions();
 }
 
 // --- mouse ---------------------------------------------------------------------------------
@@ -193,7 +210,9 @@ void TDec2D::mousePressEvent(QMouseEvent* event)
 void TDec2D::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pixel = event->position().toPoint();
-    m_interaction.MouseMove(event->buttons() & Qt::LeftButton, event->buttons() & Qt::RightButton, pixel);
+    const bool leftHeld = event->buttons() & Qt::LeftButton;
+    m_interaction.MouseMove(leftHeld, event->buttons() & Qt::RightButton, pixel);
+    if (plane::TPoint* dragged = m_interaction.DraggedPoint(); dragged && leftHeld) emit PointDragged(dragged);
     ShowMouseCoordinates(pixel);
     AfterInput();
 }
@@ -201,6 +220,8 @@ void TDec2D::mouseMoveEvent(QMouseEvent* event)
 void TDec2D::mouseReleaseEvent(QMouseEvent* event)
 {
     m_interaction.MouseUp(ButtonOf(*event), event->position().toPoint());
+    // A pan moved the old picture along; at its end the regions are made anew.
+    RebuildIfViewMoved();
     AfterInput();
 }
 
@@ -289,6 +310,67 @@ void TDec2D::StopAnimation()
     m_animated = nullptr;
     m_steps.clear();
     m_nextStep = 0;
+}
+
+// --- the region layer -------------------------------------------------------------------
+
+void TDec2D::RebuildRegions()
+{
+    m_builder.reset();
+    m_regionTimer->stop();
+    if (!plane::HasRegionLayer(m_algebra)) {
+        m_regions.reset();
+        update();
+        return;
+    }
+    m_builderView = m_view;
+    m_builder = std::make_unique<plane::RegionBuilder>(m_algebra, m_builderView);
+    RegionSlice();
+    // Not done within a frame: a coarse picture stands in meanwhile.
+    if (m_builder) {
+        m_regions = plane::BuildRegions(m_algebra, m_builderView, kCoarseStep);
+        m_regionTimer->start();
+    }
+    update();
+}
+
+void TDec2D::RegionSlice()
+{
+    if (!m_builder) {
+        m_regionTimer->stop();
+        return;
+    }
+    QElapsedTimer slice;
+    slice.start();
+    // A column at a time, so that a slice ends soon after its time is up.
+    while (!m_builder->Done() && slice.elapsed() < kRegionSliceMs) m_builder->RunColumns(1);
+    if (!m_builder->Done()) return;
+    m_regions = m_builder->TakePicture();
+    m_builder.reset();
+    m_regionTimer->stop();
+    update();
+}
+
+void TDec2D::FinishRegions()
+{
+    if (!m_builder) return;
+    m_builder->Run();
+    RegionSlice();
+}
+
+void TDec2D::RegionsChanged()
+{
+    RebuildRegions();
+    emit OnChange();
+}
+
+void TDec2D::RebuildIfViewMoved()
+{
+    if (!m_regions && !m_builder) return;
+    const double left = m_builder ? m_builderView.ToWorldX(0) : m_regions->Left;
+    const double top = m_builder ? m_builderView.ToWorldY(0) : m_regions->Top;
+    const double scale = m_builder ? m_builderView.Scale() : m_regions->Scale;
+    if (left != m_view.ToWorldX(0) || top != m_view.ToWorldY(0) || scale != m_view.Scale()) RebuildRegions();
 }
 
 } // namespace planeview

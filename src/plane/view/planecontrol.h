@@ -1,9 +1,13 @@
 #pragma once
+#include "plane/functionlist.h"
 #include "plane/interaction.h"
+#include "plane/regions.h"
 #include "plane/planeview.h"
 #include "plane/scene.h"
 #include <QStringList>
 #include <QWidget>
+#include <memory>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -47,6 +51,21 @@ public:
     const plane::PlaneView& View() const { return m_view; }
     plane::PlaneInteraction& Interaction() { return m_interaction; }
 
+    // --- the region layer ----------------------------------------------------------
+    // A rebuild gets this long at once; one that does not finish shows a
+    // coarse picture (every kCoarseStep-th pixel) and goes on in slices of
+    // the same length between events, so the window never freezes.
+    static constexpr int kRegionSliceMs = 16;
+    static constexpr int kCoarseStep = 4;
+    // Makes the curves and shading again for the current view and objects;
+    // every change of the list, of a relation or of a parameter calls it.
+    void RebuildRegions();
+    // Completes a rebuild under way at once (the render tool, tests).
+    void FinishRegions();
+    bool RegionsPending() const { return m_builder != nullptr; }
+    // The picture shown now; nullptr when there is no region layer.
+    const plane::RegionPicture* Regions() const { return m_regions ? &*m_regions : nullptr; }
+
     // --- the view ---------------------------------------------------------
     double Scale() const { return m_view.Scale(); }
     // Within the view's bounds; 0, negative, infinite and NaN scales change nothing.
@@ -63,6 +82,9 @@ public:
     void SetAxesVisible(bool visible);
     void SetShowCoordinates(bool show);
     void SetPenWidth(int width);
+    // The colour under the plane (white unless a lab sets its panel's).
+    base::Bgr BackColor() const { return m_backColor; }
+    void SetBackColor(base::Bgr colour);
     base::Bgr DrawColor() const { return m_scene.DrawColor; }
     void SetDrawColor(base::Bgr colour) { m_scene.DrawColor = colour; }
 
@@ -88,6 +110,8 @@ public:
 signals:
     // The scene was read or cleared.
     void OnChange();
+    // A point was dragged with the hand to a new place (the mouse moved with the left button held).
+    void PointDragged(plane::TPoint* point);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -105,6 +129,11 @@ private:
     QSize TextSize(const QString& text) const override;
     void MovePointer(QPoint pixel) override;
     void AnimatePolygon(plane::TPolygon& polygon, std::vector<std::vector<plane::geometry::Vec2>> steps) override;
+    void RegionsChanged() override;
+
+    void RegionSlice();
+    // Rebuilds when the view moved away from the one the picture was made for.
+    void RebuildIfViewMoved();
 
     void AfterInput();
     void ShowMouseCoordinates(QPoint pixel);
@@ -118,6 +147,14 @@ private:
     plane::PlaneView m_view;
     plane::PlaneInteraction m_interaction;
     bool m_busy = false;
+    base::Bgr m_backColor = base::colour::kWhite;
+
+    std::optional<plane::RegionPicture> m_regions;
+    // The builder under way and the view it works on (a copy: the plane may
+    // move meanwhile).
+    plane::PlaneView m_builderView;
+    std::unique_ptr<plane::RegionBuilder> m_builder;
+    QTimer* m_regionTimer;
 
     QTimer* m_animationTimer;
     plane::TPolygon* m_animated = nullptr;

@@ -188,3 +188,71 @@ TEST_F(PlaneControlTest, RotatedPolygonEndsAtItsFinalPlaceBeforeTheNextClick)
     EXPECT_NEAR(polygon->Vertices[0].x, 2, 1e-9);
     EXPECT_NEAR(polygon->Vertices[0].y, -1, 1e-9);
 }
+
+// --- the region layer ----------------------------------------------------------------
+
+TEST_F(PlaneControlTest, PaintToolShadesTheClickedRegionAndTheEraserClearsIt)
+{
+    plane::TEquation* circle = dec.Algebra().AddEquation(QStringLiteral("[x*x+y*y-4]"), dec.Scene(), base::colour::kRed);
+    dec.RebuildRegions();
+    dec.FinishRegions();
+    const QColor silver = base::BgrColor(base::colour::plane::kShading);
+    const QColor red = base::BgrColor(base::colour::kRed);
+    EXPECT_TRUE(HasColour(Shot(), QRect(Pixel({1.414, 1.414}) - QPoint(2, 2), QSize(5, 5)), red));
+    EXPECT_EQ(Shot().pixelColor(Pixel({0.5, 0.5})), QColor(Qt::white));
+
+    int changes = 0;
+    QObject::connect(&dec, &TDec2D::OnChange, [&changes] { ++changes; });
+    dec.SetTool(plane::kToolRecolour);
+    Click({0.5, 0.5});
+    dec.FinishRegions();
+    EXPECT_EQ(circle->Relation(), plane::TAlgebra::kLess);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(Shot().pixelColor(Pixel({0.5, 0.5})), silver);
+    EXPECT_EQ(Shot().pixelColor(Pixel({3.5, 2.5})), QColor(Qt::white));
+
+    Click({3.5, 2.5});
+    dec.FinishRegions();
+    EXPECT_EQ(circle->Relation(), plane::TAlgebra::kGreater);
+    EXPECT_EQ(Shot().pixelColor(Pixel({3.5, 2.5})), silver);
+
+    dec.SetTool(plane::kToolEraser);
+    Click({-4, -3});
+    dec.FinishRegions();
+    EXPECT_EQ(circle->Relation(), plane::TAlgebra::kEqual);
+    EXPECT_FALSE(HasColour(Shot(), dec.rect(), silver));
+    EXPECT_TRUE(HasColour(Shot(), dec.rect(), red)); // the curve stays
+}
+
+TEST_F(PlaneControlTest, ASlowRebuildShowsACoarsePictureFirstAndFinishesBetweenEvents)
+{
+    // Enough equations that the whole picture cannot be made within one slice.
+    for (int i = 0; i < 40; ++i)
+        dec.Algebra().AddEquation(QStringLiteral("[sin(x*y)+cos(x+y)-0.%1]").arg(i % 10), dec.Scene(), 0)->SetRelation(u'<');
+    dec.RebuildRegions();
+    ASSERT_TRUE(dec.RegionsPending());
+    ASSERT_NE(dec.Regions(), nullptr);
+    EXPECT_EQ(dec.Regions()->Step, TDec2D::kCoarseStep);
+    QTRY_VERIFY_WITH_TIMEOUT(!dec.RegionsPending(), 20000);
+    EXPECT_EQ(dec.Regions()->Step, 1);
+    EXPECT_EQ(dec.Regions()->Columns, dec.width());
+}
+
+TEST_F(PlaneControlTest, EquationsAndShadingSurviveTheSectionAndFollowAPan)
+{
+    dec.Algebra().AddEquation(QStringLiteral("[y-x]"), dec.Scene(), base::colour::kBlue)->SetRelation(u'>');
+    const QStringList lines = dec.SaveScene();
+    EXPECT_EQ(lines.last(), QStringLiteral("TEquation: >16711680 [y-x]"));
+    dec.ClearScene();
+    EXPECT_EQ(dec.Regions(), nullptr);
+    dec.LoadScene(lines);
+    dec.FinishRegions();
+    ASSERT_NE(dec.Regions(), nullptr);
+    EXPECT_EQ(Shot().pixelColor(Pixel({-2.5, 1.5})), base::BgrColor(base::colour::plane::kShading));
+    // A pan with the right button: the picture moves along, then is made anew.
+    QTest::mousePress(&dec, Qt::RightButton, {}, QPoint(200, 150));
+    QTest::mouseMove(&dec, QPoint(250, 150));
+    QTest::mouseRelease(&dec, Qt::RightButton, {}, QPoint(250, 150));
+    dec.FinishRegions();
+    EXPECT_DOUBLE_EQ(dec.Regions()->Left, dec.View().ToWorldX(0));
+}

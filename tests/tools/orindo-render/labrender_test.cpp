@@ -2,6 +2,7 @@
 #include "orindo-render/render/planerender.h"
 #include "labframe/file/labfile.h"
 #include "labframe/file/labformats.h"
+#include "labs/formats/labformats.h"
 #include "base/colours.h"
 #include "support/testsupport.h"
 #include <QProcess>
@@ -244,6 +245,40 @@ TEST_F(RenderTool, WritesThePictureOrSaysWhyNot)
     run = render({lab, real("no folder/scene.png"), "200", "120"});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.errors.contains(QStringLiteral("не удается записать рисунок")));
+}
+
+TEST(LabRender, CoordinatePlaneShadesItsInequalitiesAndDrawsItsCurves)
+{
+    labformats::RegisterLabFormats();
+    const QStringList window{"6", "btClear=10", "btLoad=10", "btSave=10", "btExample=10", "btGrid=10", "#"};
+    // The disc x² + y² < 4 and the line y = x, 30 pixels per unit, centred.
+    const QStringList scene{"30 0 0", "TEquation: <255 [x*x+y*y-4]", "TEquation: =16711680 [y-x]"};
+    const RenderResult result = Render(window, scene);
+    labframe::ReleaseLabFormats();
+    ASSERT_FALSE(result.refusal) << result.refusal->message.toStdString();
+    const QRgb silver = Rgb(base::colour::plane::kShading);
+    EXPECT_EQ(Pixel(result, kMidX + kUnit / 2, kMidY - kUnit), silver);
+    EXPECT_EQ(Pixel(result, kMidX + 3 * kUnit, kMidY - kUnit / 2), Rgb(base::colour::kWhite));
+    // The circle's curve in red where it crosses the x = 1.414… diagonal, the line in blue.
+    EXPECT_EQ(Pixel(result, kMidX - kUnit * 3 / 2, kMidY + kUnit * 3 / 2), Rgb(base::colour::kBlue));
+}
+
+TEST(LabRender, TrigonometryDrawsBothPlanesSideBySide)
+{
+    labformats::RegisterLabFormats();
+    const QStringList window{"5", "btClear=10", "btLoad=10", "btSave=10", "btExample=10", "#"};
+    const QStringList circle{"40 0 0", "TPoint:  1.00000000000000E+0000  0.00000000000000E+0000 TRUE P"};
+    const QStringList graph{"40 0 0", "TEquation: >0 [y]"};
+    const RenderResult two = RenderLabText(Text(window + circle + QStringList{""} + graph), QSize(400, 120));
+    const RenderResult one = RenderLabText(Text(window + circle), QSize(400, 120));
+    labframe::ReleaseLabFormats();
+    ASSERT_FALSE(two.refusal) << two.refusal->message.toStdString();
+    // The circle plane on its amber panel, the graph plane shaded above its axis.
+    EXPECT_EQ(Pixel(two, 10, 110), Rgb(base::colour::trigonometry::kCirclePanel));
+    EXPECT_EQ(Pixel(two, 390, 10), Rgb(base::colour::plane::kShading));
+    EXPECT_EQ(Pixel(two, 390, 110), Rgb(base::colour::kWhite));
+    ASSERT_TRUE(one.refusal.has_value());
+    EXPECT_EQ(one.refusal->line, 9); // where the graph plane should begin
 }
 
 } // namespace

@@ -18,6 +18,13 @@ const QString kLabsFolder = QStringLiteral("LABS\\");
 const QString kIllustrationFolder = QStringLiteral("RIS\\");
 const QString kExampleList = QStringLiteral("examples.txt");
 
+// Labs that open with a scene of their own from their folder.
+struct StartScene {
+    int number;
+    const char* file;
+};
+constexpr StartScene kStartScenes[] = {{5, "Clear.lab"}};
+
 // Reads file as lab number's window would and reports where it stops.
 void CheckAgainstLab(Report& report, const QString& file, int number)
 {
@@ -103,8 +110,15 @@ void CheckLabExamples(Report& report)
     for (const QString& name : base::ListFiles(kLabsFolder + u'*')) {
         const QString folder = kLabsFolder + name + u'\\';
         const QRegularExpressionMatch match = labFolder.match(name);
-        if (match.hasMatch() && base::FolderExists(folder))
-            CheckExampleFolder(report, folder, match.captured(1).toInt());
+        if (!match.hasMatch() || !base::FolderExists(folder)) continue;
+        const int number = match.captured(1).toInt();
+        CheckExampleFolder(report, folder, number);
+        for (const StartScene& scene : kStartScenes) {
+            const QString file = folder + QString::fromLatin1(scene.file);
+            if (scene.number != number || !LabImplemented(number)) continue;
+            if (base::FileExists(file)) CheckAgainstLab(report, file, number);
+            else report.Add(folder, 0, QStringLiteral("нет начальной сцены лаборатории %1: %2").arg(number).arg(file));
+        }
     }
     CheckProgramExamples(report);
 }

@@ -13,6 +13,8 @@ const SceneRenderer* FindRenderer(int labNumber)
         {kCoordinateLineLab, RenderCoordinateLine},
         {kPlanimetryLab, RenderPlanimetry},
         {kFunctionGraphsLab, RenderFunctionGraphs},
+        {kCoordinatePlaneLab, RenderCoordinatePlane},
+        {kTrigonometryLab, RenderTrigonometry},
     };
     const auto it = renderers.find(labNumber);
     return it == renderers.end() ? nullptr : &it->second;

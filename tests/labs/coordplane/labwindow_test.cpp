@@ -1,0 +1,241 @@
+// The coordinate plane lab as a pupil uses it: equations typed in, their
+// curves and shading, the sign menu, the paint and eraser tools, figures,
+// and the lab's files.
+#include "labframe/file/labformats.h"
+#include "labframe/labcontrols.h"
+#include "labframe/labregistry.h"
+#include "labs/coordplane/format/labformat.h"
+#include "labs/coordplane/labwindow.h"
+#include "plane/planetools.h"
+#include "plane/view/planecontrol.h"
+#include "support/fakedialogs.h"
+#include "support/shellcallsrecorder.h"
+#include "support/testsupport.h"
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+#include <algorithm>
+#include <memory>
+
+using namespace plane;
+using coordplanelab::TfmLab6;
+
+namespace {
+
+class Lab6Test : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        lab = std::make_unique<TfmLab6>();
+        lab->resize(1100, 760);
+        lab->show();
+    }
+    void TearDown() override
+    {
+        lab.reset();
+        labframe::ReleaseLabs();
+        ProgramFolderTest::TearDown();
+    }
+    QPoint Pixel(geometry::Vec2 world) const
+    {
+        return {lab->Dec->View().ToScreenX(world.x), lab->Dec->View().ToScreenY(world.y)};
+    }
+    void Click(geometry::Vec2 world)
+    {
+        QTest::mouseMove(lab->Dec, Pixel(world));
+        QTest::mouseClick(lab->Dec, Qt::LeftButton, {}, Pixel(world));
+        lab->Dec->FinishRegions();
+    }
+    void Choose(QMenu* menu, const QString& caption)
+    {
+        for (QAction* item : menu->actions())
+            if (item->text() == caption) {
+                emit menu->triggered(item);
+                lab->Dec->FinishRegions();
+                return;
+            }
+        ADD_FAILURE() << "no menu item " << caption.toStdString();
+    }
+    QColor ColourAt(geometry::Vec2 world) { return lab->Dec->grab().toImage().pixelColor(Pixel(world)); }
+
+    FakeDialogs dialogs;
+    ShellCallsRecorder shellCalls;
+    std::unique_ptr<TfmLab6> lab;
+};
+
+const QColor kSilver = base::BgrColor(base::colour::plane::kShading);
+const QColor kWhite(Qt::white);
+
+TEST_F(Lab6Test, FormatListsTheControlsOfTheWindow)
+{
+    EXPECT_EQ(coordplanelab::Lab6Format().controls, labframe::ControlFormats(lab->components()));
+}
+
+TEST_F(Lab6Test, EveryControlHasAHintAndItsHelp)
+{
+    const QList<labframe::LabComponent> components = lab->components().all().mid(labframe::BaseLabControls().size());
+    for (const labframe::LabComponent& component : components) {
+        auto* control = qobject_cast<QWidget*>(component.object);
+        if (!control) continue; // the timer
+        EXPECT_FALSE(control->toolTip().isEmpty()) << control->objectName().toStdString();
+        EXPECT_EQ(control->contextMenuPolicy(), Qt::CustomContextMenu) << control->objectName().toStdString();
+    }
+    for (QAction* item : lab->PopupFig->actions()) EXPECT_NE(FindTool(labframe::Tag(item)), nullptr);
+    for (QAction* item : lab->PopupType->actions()) EXPECT_EQ(item->toolTip(), QStringLiteral("Знак"));
+}
+
+TEST_F(Lab6Test, OpensWithAxesGridCoordinatesAndTheHand)
+{
+    EXPECT_EQ(lab->Dec->Tool(), kToolHand);
+    EXPECT_TRUE(lab->bt0->isChecked());
+    EXPECT_TRUE(lab->btGrid->isChecked());
+    EXPECT_TRUE(lab->btCoord->isChecked());
+    EXPECT_TRUE(lab->Dec->Interaction().AxesVisible);
+    EXPECT_TRUE(lab->Dec->Interaction().ShowCoordinates);
+    EXPECT_EQ(lab->Dec->CoordDialog, lab->CoordDialog);
+    EXPECT_EQ(lab->Dec->CoordLabelX, lab->lbX);
+    QTest::mouseClick(lab->btCoord, Qt::LeftButton);
+    EXPECT_FALSE(lab->Dec->Interaction().ShowCoordinates);
+}
+
+TEST_F(Lab6Test, CircleThenDiscThenCircleAgain)
+{
+    ASSERT_TRUE(lab->AddEquation(QStringLiteral("[x*x+y*y-9]")));
+    EXPECT_TRUE(shellCalls.calls.contains(QStringLiteral("note Минуточку .../1")));
+    lab->Dec->FinishRegions();
+    EXPECT_EQ(ColourAt({1.5, 0.5}), kWhite);
+    Choose(lab->PopupType, "< 0");
+    EXPECT_EQ(lab->ChosenObject()->Formula().SuffixText(), QStringLiteral(" < 0"));
+    EXPECT_EQ(ColourAt({1.5, 0.5}), kSilver);
+    EXPECT_EQ(ColourAt({4.5, 1.5}), kWhite);
+    Choose(lab->PopupType, "= 0");
+    EXPECT_EQ(ColourAt({1.5, 0.5}), kWhite);
+}
+
+TEST_F(Lab6Test, PaintToolShadesTheOutsideAndTheEraserClearsAll)
+{
+    lab->AddEquation(QStringLiteral("[x*x+y*y-9]"));
+    QTest::mouseClick(lab->bt230, Qt::LeftButton);
+    EXPECT_EQ(lab->Dec->Tool(), kToolRecolour);
+    Click({4.5, 3.5});
+    EXPECT_EQ(lab->ChosenObject()->Relation(), TAlgebra::kGreater);
+    EXPECT_EQ(ColourAt({4.5, 3.5}), kSilver);
+    EXPECT_EQ(ColourAt({1.5, 0.5}), kWhite);
+    QTest::mouseClick(lab->bt255, Qt::LeftButton);
+    Click({-5, 4});
+    EXPECT_EQ(lab->ChosenObject()->Relation(), TAlgebra::kEqual);
+    EXPECT_EQ(ColourAt({4.5, 3.5}), kWhite);
+}
+
+TEST_F(Lab6Test, TwoInequalitiesShadeTheirIntersection)
+{
+    lab->AddEquation(QStringLiteral("[y-x]"));
+    Choose(lab->PopupType, "> 0");
+    lab->AddEquation(QStringLiteral("[y-2]"));
+    Choose(lab->PopupType, "< 0");
+    EXPECT_EQ(ColourAt({-3.5, 1.5}), kSilver);
+    EXPECT_EQ(ColourAt({1.5, -1.5}), kWhite);
+    EXPECT_EQ(ColourAt({-3.5, 3.5}), kWhite);
+    // Deleting the last one leaves y > x alone.
+    QTest::mouseClick(lab->btDel, Qt::LeftButton);
+    lab->Dec->FinishRegions();
+    EXPECT_EQ(lab->Dec->Algebra().Count(), 1);
+    EXPECT_EQ(ColourAt({-3.5, 3.5}), kSilver);
+}
+
+TEST_F(Lab6Test, AnEquationThatDoesNotParseIsRefusedWithAMessage)
+{
+    EXPECT_FALSE(lab->AddEquation(QStringLiteral("[x+*y]")));
+    EXPECT_EQ(lab->Dec->Algebra().Count(), 0);
+    EXPECT_FALSE(dialogs.lastMessage().isEmpty());
+}
+
+TEST_F(Lab6Test, SignWithoutAnEquationAsksForOneFirst)
+{
+    Choose(lab->PopupType, "< 0");
+    EXPECT_EQ(shellCalls.calls.last(), QStringLiteral("note Сначала введите хотя бы одно уравнение/3"));
+    QTest::mouseClick(lab->btDel, Qt::LeftButton); // nothing to delete: nothing happens
+    EXPECT_EQ(lab->Dec->Algebra().Count(), 0);
+}
+
+TEST_F(Lab6Test, FilledPolygonTurnsBlackToCyanButKeepsAChosenColour)
+{
+    Choose(lab->PopupFig, QStringLiteral("Многоугольник с \"внутренностью\""));
+    EXPECT_EQ(lab->Dec->DrawColor(), base::colour::kCyan);
+    EXPECT_EQ(lab->Dec->Tool(), kToolPolygonFilled);
+    EXPECT_TRUE(lab->btFig->isChecked());
+    lab->SetDrawColor(base::BgrColor(base::colour::kRed));
+    Choose(lab->PopupFig, QStringLiteral("Многоугольник с \"внутренностью\""));
+    EXPECT_EQ(lab->Dec->DrawColor(), base::colour::kRed);
+    Choose(lab->PopupFig, QStringLiteral("Точка"));
+    Click({1, 2});
+    ASSERT_EQ(lab->Dec->Scene().PointCount(), 1);
+}
+
+TEST_F(Lab6Test, SavedInequalityComesBackShaded)
+{
+    lab->AddEquation(QStringLiteral("[x*x+y*y-9]"));
+    Choose(lab->PopupType, "< 0");
+    lab->Dec->Scene().AddPoint({1, 2});
+    QDir().mkpath(real("USERS"));
+    const QString file = real("USERS\\disc.LAB");
+    ASSERT_TRUE(lab->SaveLabFile(file));
+    EXPECT_TRUE(readBytes("USERS\\disc.LAB").contains("\r\nTEquation: <0 [x*x+y*y-9]\r\n"));
+    lab->ClearLab();
+    EXPECT_EQ(lab->Dec->Algebra().Count(), 0);
+    ASSERT_TRUE(lab->LoadLabFile(file));
+    lab->Dec->FinishRegions();
+    ASSERT_EQ(lab->Dec->Algebra().Count(), 1);
+    EXPECT_EQ(ColourAt({1.5, 0.5}), kSilver);
+}
+
+// The repository keeps content as UTF-8 with LF; the program reads Windows-1251 with CR LF.
+QByteArray ProgramText(const QByteArray& utf8)
+{
+    QString text = QStringDecoder(QStringDecoder::Utf8).decode(utf8);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', QStringLiteral("\r\n"));
+    return QStringEncoder("windows-1251").encode(text);
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST_F(Lab6Test, EveryExampleDrawsItsEquationsAndSavesAgainByteForByte)
+{
+    const QString folder = qEnvironmentVariable("ORINDO_SOURCE_DIR") + QStringLiteral("/content/LABS/LAB6/");
+    const QStringList captions = QString::fromUtf8(ReadAll(folder + "examples.txt")).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_GE(captions.size(), 4);
+    QDir().mkpath(real("USERS"));
+    for (int i = 0; i < captions.size(); ++i) {
+        const QByteArray example = ProgramText(ReadAll(folder + QStringLiteral("%1.LAB").arg(i)));
+        ASSERT_FALSE(example.isEmpty()) << i;
+        writeBytes(QStringLiteral("LABS\\LAB6\\%1.LAB").arg(i), example);
+        ASSERT_TRUE(lab->LoadLabFile(lab->exampleFolder() + QStringLiteral("%1.LAB").arg(i))) << i;
+        lab->Dec->FinishRegions();
+        FunctionList& list = lab->Dec->Algebra();
+        ASSERT_GT(list.Count(), 0) << i;
+        for (int k = 0; k < list.Count(); ++k) EXPECT_TRUE(list.At(k)->Valid()) << i << ": " << list.At(k)->Problem().toStdString();
+        // Every example shades something.
+        ASSERT_NE(lab->Dec->Regions(), nullptr);
+        EXPECT_NE(std::count(lab->Dec->Regions()->Inside.begin(), lab->Dec->Regions()->Inside.end(), 1), 0) << i;
+        ASSERT_TRUE(lab->SaveLabFile(real("USERS\\again.LAB")));
+        EXPECT_EQ(readBytes("USERS\\again.LAB"), example) << i;
+    }
+    // |x| + |y| < 2: the point (1.5, 0.25) is shaded, (1.5, 0.75) is not.
+    ASSERT_TRUE(lab->LoadLabFile(lab->exampleFolder() + QStringLiteral("2.LAB")));
+    lab->Dec->FinishRegions();
+    EXPECT_EQ(ColourAt({1.5, 0.25}), kSilver);
+    EXPECT_EQ(ColourAt({1.5, 0.75}), kWhite);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+} // namespace
