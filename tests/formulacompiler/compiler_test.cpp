@@ -374,6 +374,37 @@ TEST_F(InstalledCompiler, FormulasAreCompiledTogetherAndReleaseTheirIndexes)
     EXPECT_EQ(watched.compiler.Count(), 0);
 }
 
+// A machine where the compiler cannot build anything (its library unable to
+// make code): formulas are evaluated by the parser, singly and in rows, and
+// nothing is raised.
+TEST_F(InstalledCompiler, WhenNothingBuildsTheParserServesEveryFormula)
+{
+    watched.builder->fail = true;
+    formulas::TFormula graph, equation;
+    graph.SetPrefix("y = ");
+    graph.SetText("[drob[1][x]][+][a]");
+    equation.SetSuffix("=0");
+    equation.SetText("[powr[x][2]][+][powr[y][2]][-][1]");
+    formulas::TFormula* all[] = {&graph, &equation};
+    formulas::CompileFormulas(all);
+    EXPECT_NO_THROW(graph.Compile());
+    EXPECT_EQ(watched.builder->builds, 3);  // both at once, then the graph and its fallback "0"
+    EXPECT_FALSE(graph.Compiled());
+    EXPECT_FALSE(equation.Compiled());
+    graph.SetValue(u"a", 2);
+    graph.SetValue(u"x", 4);
+    EXPECT_EQ(graph.Calculate(), 2.25);
+    const double xs[] = {0.5, 0, -1};
+    double ys[3];
+    graph.TryCalculateRow(0, xs, ys);
+    EXPECT_EQ(ys[0], 4);
+    EXPECT_TRUE(std::isnan(ys[1]));
+    EXPECT_EQ(ys[2], 1);
+    equation.SetValue(u"x", 0.6L);
+    equation.SetValue(u"y", 0.8L);
+    EXPECT_NEAR(double(*equation.TryCalculate()), 0, 1e-15);
+}
+
 // Deep trees: what the writer takes compiles; deeper ones are left to the
 // parser, which answers without running out of stack.
 TEST(TCompiler, DeepExpressionsCompileOrFallBackWithoutHarm)
