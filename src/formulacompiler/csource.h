@@ -17,10 +17,11 @@
 // undefined value) where f<number> would return 1. What does not depend on
 // that variable (the parameters' part of a graph) is computed once per row.
 //
-// Parameters are read as v[slot] and numbers as k[index], so no name or
-// number of the formula appears in the text: the only words in it are C
-// keywords, the temporaries t<n>, the function names f<n> and g<n>, the row's
-// c, n and i, and the host functions of hostmath.h.
+// Parameters are read from v[slot] into p<slot> and numbers as k[index], so
+// no name or number of the formula appears in the text: the only words in it
+// are C keywords, the parameters p<n>, the temporaries t<n>, the function
+// names f<n> and g<n>, the row's c, n and i, and the host functions of
+// hostmath.h.
 //
 // Arithmetic is in double precision. Infinities and undefined values pass
 // through + - * and the functions that keep them; they are tested where an

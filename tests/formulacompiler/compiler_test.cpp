@@ -191,7 +191,7 @@ namespace {
 // Every word of a written program must be one the writer makes itself.
 bool OnlyGeneratedWords(const std::string& source)
 {
-    static const QRegularExpression generated(QStringLiteral("^(int|double|void|const|return|if|for|continue|v|k|r|c|n|i|t\\d+|f\\d+|g\\d+)$"));
+    static const QRegularExpression generated(QStringLiteral("^(int|double|void|const|return|if|for|continue|v|k|r|c|n|i|p\\d+|t\\d+|f\\d+|g\\d+)$"));
     QSet<QString> host;
     for (const HostFunction& function : HostFunctions()) host << QString::fromLatin1(function.name);
     static const QRegularExpression word(QStringLiteral("[A-Za-z_][A-Za-z_0-9]*"));

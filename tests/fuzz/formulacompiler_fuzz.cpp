@@ -19,7 +19,7 @@ namespace {
 
 bool OnlyGeneratedWords(const std::string& source)
 {
-    static const QRegularExpression generated(QStringLiteral("^(int|double|void|const|return|if|for|continue|v|k|r|c|n|i|t\\d+|f\\d+|g\\d+)$"));
+    static const QRegularExpression generated(QStringLiteral("^(int|double|void|const|return|if|for|continue|v|k|r|c|n|i|p\\d+|t\\d+|f\\d+|g\\d+)$"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z_][A-Za-z_0-9]*"));
     QSet<QString> host;
     for (const formulacompiler::HostFunction& function : formulacompiler::HostFunctions())
