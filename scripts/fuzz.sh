@@ -15,6 +15,8 @@
 #   --build DIR     build folder of the fuzz targets (default build-fuzz)
 #   --work DIR      corpora and findings (default /tmp/orindo-fuzz)
 #   --no-build      run what is built already
+#   --nice N        niceness of the runs (default 10; on a machine busy with
+#                   builds at niceness 0 a run at 10 gets next to no time)
 # The runs are niced and use one job each: the machine is shared.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,6 +27,7 @@ max_time=0
 build=build-fuzz
 work=/tmp/orindo-fuzz
 do_build=1
+niceness=10
 targets=()
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -34,7 +37,8 @@ while [ $# -gt 0 ]; do
     --build) build=$2; shift 2 ;;
     --work) work=$2; shift 2 ;;
     --no-build) do_build=0; shift ;;
-    -h|--help) sed -n '2,18p' "$0"; exit 0 ;;
+    --nice) niceness=$2; shift 2 ;;
+    -h|--help) sed -n '2,20p' "$0"; exit 0 ;;
     -*) echo "unknown option $1" >&2; exit 2 ;;
     *) targets+=("$1"); shift ;;
   esac
@@ -97,7 +101,7 @@ for target in "${targets[@]}"; do
   log="$work/$target.log"
   echo "== $target: $runs executions"
   status=0
-  (cd "$found" && nice -n 10 "$root/$binary" "${limits[@]}" "${dict[@]}" "$corpus" "${extra[@]}") >"$log" 2>&1 || status=$?
+  (cd "$found" && nice -n "$niceness" "$root/$binary" "${limits[@]}" "${dict[@]}" "$corpus" "${extra[@]}") >"$log" 2>&1 || status=$?
   count=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
   executed[$target]=${count:-0}
   if [ "$status" != 0 ]; then

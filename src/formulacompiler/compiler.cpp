@@ -2,7 +2,9 @@
 #include "formulacompiler/csource.h"
 #include "base/apperror.h"
 #include <array>
+#include <algorithm>
 #include <cfloat>
+#include <climits>
 #include <cmath>
 
 namespace formulacompiler {
@@ -25,12 +27,12 @@ public:
         for (size_t i = 0; i < values.size(); ++i) target[i] = To(values[i]);
         m_values = {target, values.size()};
     }
-    std::span<const To> Values() const { return m_values; }
+    std::span<To> Values() { return m_values; }
 
 private:
     std::array<To, kValuesOnStack> m_small;
     std::vector<To> m_large;
-    std::span<const To> m_values;
+    std::span<To> m_values;
 };
 
 QString NoFunctionMessage(int index) { return QStringLiteral("Нет скомпилированной функции с номером %1").arg(index); }
@@ -49,6 +51,7 @@ void TCompiler::Assign(Function& function, const QString& expression, const QStr
     function.constants.clear();
     // Code made for another expression must never run for this one.
     function.code = nullptr;
+    function.row = nullptr;
 }
 
 int TCompiler::AddFunction(const QString& expression, const QStringList& variables)
@@ -88,7 +91,10 @@ int TCompiler::Count() const
 void TCompiler::Build()
 {
     // The old code goes first: from here on only what this build makes runs.
-    for (Function& function : m_functions) function.code = nullptr;
+    for (Function& function : m_functions) {
+        function.code = nullptr;
+        function.row = nullptr;
+    }
     m_code.reset();
     m_source = ProgramPrelude();
     std::vector<int> written;
@@ -110,8 +116,12 @@ void TCompiler::Build()
     std::unique_ptr<TMachineCode> code = m_builder->Build(m_source, HostFunctions(), error);
     if (!code) throw base::AppError(QStringLiteral("Compilation ") + error);
     // A function the code lacks is answered by its parsed expression.
-    for (int index : written)
-        m_functions[size_t(index)].code = reinterpret_cast<Code>(code->Function(FunctionName(index)));
+    for (int index : written) {
+        Function& function = m_functions[size_t(index)];
+        function.code = reinterpret_cast<Code>(code->Function(FunctionName(index)));
+        // The row form is of use only beside the point form of the same build.
+        if (function.code) function.row = reinterpret_cast<RowCode>(code->Function(RowFunctionName(index)));
+    }
     m_code = std::move(code);
 }
 
@@ -121,11 +131,21 @@ bool TCompiler::IsBuilt(int index) const
     return function && function->code;
 }
 
-std::optional<long double> TCompiler::Parsed(const Function& function, std::span<const long double> values) const noexcept
+std::optional<long double> TCompiler::Parsed(const Function& function, std::span<const long double> values) noexcept
 {
     const expr::Outcome outcome = function.parsed.Evaluate(values);
     if (!outcome.Ok()) return std::nullopt;
     return outcome.value;
+}
+
+// Kept out of line: the calls the code decides need none of its stack.
+[[gnu::noinline]] std::optional<double> TCompiler::ParsedInDouble(const Function& function,
+                                                                  std::span<const double> values) noexcept
+{
+    // A value beyond the range of double is none for a caller in double.
+    const std::optional<long double> value = Parsed(function, Converted<long double, double>(values).Values());
+    if (!value || !(fabsl(*value) <= DBL_MAX)) return std::nullopt;
+    return double(*value);
 }
 
 std::optional<double> TCompiler::TryCallFunction(int index, std::span<const double> values) const noexcept
@@ -133,10 +153,36 @@ std::optional<double> TCompiler::TryCallFunction(int index, std::span<const doub
     const Function* function = Used(index);
     if (!function) return std::nullopt;
     if (const std::optional<double> value = RunCode(*function, values)) return value;
-    // A value beyond the range of double is none for a caller in double.
-    const std::optional<long double> value = Parsed(*function, Converted<long double, double>(values).Values());
-    if (!value || !(fabsl(*value) <= DBL_MAX)) return std::nullopt;
-    return double(*value);
+    return ParsedInDouble(*function, values);
+}
+
+void TCompiler::TryCallRow(int index, std::span<const double> values, int column,
+                           std::span<const double> columnValues, std::span<double> results) const noexcept
+{
+    const size_t count = std::min(columnValues.size(), results.size());
+    const Function* function = Used(index);
+    if (!function || column < 0 || size_t(column) >= values.size()) {
+        std::fill_n(results.begin(), count, kNoValue);
+        return;
+    }
+    Converted<double, double> point(values);
+    const std::span<double> pointValues = point.Values();
+    // The row form reads every variable's slot, as the point form does.
+    if (function->row && column == kRowSlot && qsizetype(values.size()) >= function->variableCount &&
+        count <= size_t(INT_MAX)) {
+        function->row(pointValues.data(), function->constants.data(), columnValues.data(), int(count), results.data());
+    } else {
+        for (size_t i = 0; i < count; ++i) {
+            pointValues[size_t(column)] = columnValues[i];
+            results[i] = RunCode(*function, pointValues).value_or(kNoValue);
+        }
+    }
+    // The points the code left undecided are asked of the parsed expression.
+    for (size_t i = 0; i < count; ++i) {
+        if (!std::isnan(results[i])) continue;
+        pointValues[size_t(column)] = columnValues[i];
+        results[i] = ParsedInDouble(*function, pointValues).value_or(kNoValue);
+    }
 }
 
 std::optional<double> TCompiler::CompiledValue(int index, std::span<const double> values) const noexcept

@@ -32,6 +32,11 @@ public:
     long double CallFunction(int index, std::span<const long double> values) override;
     std::optional<long double> TryCallFunction(int index, std::span<const long double> values) const noexcept override;
     std::optional<double> TryCallFunction(int index, std::span<const double> values) const noexcept override;
+    // A row along the first variable is one call of the row form of the
+    // code, any other point by point; the points the code finds no value
+    // for are asked of the parsed expression.
+    void TryCallRow(int index, std::span<const double> values, int column, std::span<const double> columnValues,
+                    std::span<double> results) const noexcept override;
 
     // What the compiled code alone gives, without the parsed expression: no
     // value where it has none, or cannot tell, or where there is no code.
@@ -44,12 +49,15 @@ public:
 
 private:
     using Code = int (*)(const double* values, const double* constants, double* result);
+    using RowCode = void (*)(const double* values, const double* constants, const double* columnValues, int count,
+                             double* results);
     struct Function {
         bool used = false;
         expr::BoundExpression parsed;  // over values laid out like the variables
         qsizetype variableCount = 0;
         std::vector<double> constants;
         Code code = nullptr;
+        RowCode row = nullptr;
     };
 
     const Function* Used(int index) const
@@ -66,7 +74,9 @@ private:
         return result;
     }
     void Assign(Function& function, const QString& expression, const QStringList& variables);
-    std::optional<long double> Parsed(const Function& function, std::span<const long double> values) const noexcept;
+    static std::optional<long double> Parsed(const Function& function, std::span<const long double> values) noexcept;
+    // The parsed expression's value as a double, for a point the code did not decide.
+    static std::optional<double> ParsedInDouble(const Function& function, std::span<const double> values) noexcept;
 
     std::unique_ptr<TCodeBuilder> m_builder;
     std::vector<Function> m_functions;

@@ -1,9 +1,12 @@
 #include "formulacompiler/csource.h"
 #include "formulacompiler/hostmath.h"
 #include "expr/odz.h"
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
+#include <map>
 #include <set>
 
 namespace formulacompiler {
@@ -14,6 +17,9 @@ using expr::TExprNode;
 // Raised inside the writer when a node has no compiled form.
 struct NoCode {};
 
+// How the row form reads its variable.
+const std::string kRowValue = "c[i]";
+
 // Values that need no test in between are written as one nested C
 // expression, which the compiler keeps in registers; a value that is tested,
 // used twice or passed by address goes to a temporary first. The tests are
@@ -22,29 +28,71 @@ struct NoCode {};
 // is the one the core's evaluation would reach first.
 class Writer {
 public:
-    Writer(const expr::ParsedExpression& expression, const expr::Slots& binding)
-        : m_expression(expression), m_binding(binding)
+    // fail is the statement run where the formula has no value. With a
+    // row slot the body is that of a row: the variable at the slot is read as
+    // c[i], and what does not depend on it goes to a prelude run once per
+    // row, whose statement of no value is rowFail.
+    Writer(const expr::ParsedExpression& expression, const expr::Slots& binding, std::string fail,
+           std::optional<int> rowSlot = std::nullopt, std::string rowFail = {})
+        : m_expression(expression), m_binding(binding), m_fail(std::move(fail)), m_rowSlot(rowSlot),
+          m_rowFail(std::move(rowFail))
     {
-        m_source.constants.push_back(double(expr::ODZ_EPS));
+        m_constants.push_back(double(expr::ODZ_EPS));
+        m_constants.push_back(std::numeric_limits<double>::quiet_NaN());
     }
 
-    FunctionSource Function(int number)
+    // The statements computing the value, and the name that holds it then.
+    struct Body {
+        std::string prelude;  // of a row: what the row's points share
+        std::string statements;
+        std::string result;
+        std::vector<double> constants;
+    };
+
+    Body Write()
     {
-        const std::string result = Materialize(Node(m_expression.Root()));
+        std::string result = Materialize(Node(m_expression.Root()));
         CheckFinite(result);
-        std::string text = "int " + FunctionName(number) + "(const double* v, const double* k, double* r) {\n";
-        text += m_body;
-        text += "*r = " + result + "; return 0;\n}\n";
-        m_source.text = std::move(text);
-        return std::move(m_source);
+        // The parameters are read into locals first: the compiler then finds
+        // each in one load from its frame instead of three through v.
+        std::string reads;
+        for (const int slot : m_parameters) reads += "double p" + std::to_string(slot) + " = v[" + std::to_string(slot) + "];\n";
+        (m_rowSlot ? m_prelude : m_body).insert(0, reads);
+        return {std::move(m_prelude), std::move(m_body), std::move(result), std::move(m_constants)};
     }
 
 private:
+    // Whether C text reads the row's variable, directly or through a temporary.
+    bool Varies(const std::string& text) const
+    {
+        if (!m_rowSlot) return true;
+        if (text.find(kRowValue) != std::string::npos) return true;
+        const auto isWordCharacter = [](char ch) { return std::isalnum(static_cast<unsigned char>(ch)) || ch == '_'; };
+        for (size_t at = text.find('t'); at != std::string::npos; at = text.find('t', at + 1)) {
+            if (at > 0 && isWordCharacter(text[at - 1])) continue;
+            size_t end = at + 1;
+            while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) ++end;
+            if (end > at + 1 && m_varying.contains(text.substr(at, end - at))) return true;
+        }
+        return false;
+    }
+
+    // Where a statement over text goes: into every point's body, or into
+    // the row's prelude when it does not depend on the row's variable.
+    std::string& Section(const std::string& text) { return Varies(text) ? m_body : m_prelude; }
+
+    void FailIf(const std::string& condition)
+    {
+        const bool varies = Varies(condition);
+        (varies ? m_body : m_prelude) += "if (" + condition + ") " + (varies ? m_fail : m_rowFail) + "\n";
+    }
+
     // A new temporary holding the C expression value.
     std::string Define(const std::string& value)
     {
         const std::string name = "t" + std::to_string(m_temps++);
-        m_body += "double " + name + " = " + value + ";\n";
+        if (m_rowSlot && Varies(value)) m_varying.insert(name);
+        Section(value) += "double " + name + " = " + value + ";\n";
         return name;
     }
 
@@ -61,20 +109,64 @@ private:
     void CheckFinite(const std::string& name)
     {
         if (!m_finite.insert(name).second) return;
-        m_body += "if (!(" + name + " - " + name + " == 0)) return 1;\n";
+        FailIf("!(" + name + " - " + name + " == 0)");
     }
 
     // The expression core rejects arguments below the threshold k[0].
-    void CheckAtLeastThreshold(const std::string& name) { m_body += "if (!(" + name + " >= k[0])) return 1;\n"; }
+    void CheckAtLeastThreshold(const std::string& name) { FailIf("!(" + name + " >= k[0])"); }
 
     // A number beyond the range of double becomes an infinity here, which
     // the tests then find (the expression core decides such points).
     std::string Constant(long double value)
     {
-        m_source.constants.push_back(double(value));
-        std::string name = "k[" + std::to_string(m_source.constants.size() - 1) + "]";
-        if (std::isfinite(m_source.constants.back())) m_finite.insert(name);
+        m_constants.push_back(double(value));
+        std::string name = "k[" + std::to_string(m_constants.size() - 1) + "]";
+        if (std::isfinite(m_constants.back())) m_finite.insert(name);
+        m_known.emplace(name, value);
         return name;
+    }
+
+    // The value of a name that stands for a number of the formula, or of
+    // arithmetic on such numbers done here.
+    std::optional<long double> Known(const std::string& name) const
+    {
+        const auto found = m_known.find(name);
+        if (found == m_known.end()) return std::nullopt;
+        return found->second;
+    }
+
+    // Arithmetic on two numbers is done once, here, in the extended
+    // precision and order of the expression core; a step the core finds
+    // faulty (a zero divisor, a result beyond range) is left to the code,
+    // whose tests then find it at run time.
+    std::optional<std::string> Folded(char16_t operation, long double left, long double right)
+    {
+        long double value;
+        switch (operation) {
+        case u'+': value = left + right; break;
+        case u'-': value = left - right; break;
+        case u'*': value = left * right; break;
+        default:
+            if (right == 0) return std::nullopt;
+            value = left / right;
+            break;
+        }
+        if (!std::isfinite(value)) return std::nullopt;
+        return Constant(value);
+    }
+
+    // A divisor that is a power of two is a multiplication by its
+    // reciprocal: the same result to the last bit, and several times faster.
+    std::optional<std::string> ReciprocalOfPowerOfTwo(const std::string& divisor)
+    {
+        const std::optional<long double> value = Known(divisor);
+        if (!value) return std::nullopt;
+        const double rounded = double(*value);
+        int exponent = 0;
+        if (!std::isfinite(rounded) || std::fabs(std::frexp(rounded, &exponent)) != 0.5) return std::nullopt;
+        const double reciprocal = 1.0 / rounded;
+        if (!std::isnormal(reciprocal)) return std::nullopt;
+        return Constant(reciprocal);
     }
 
     static std::string Call(const char* function, const std::string& argument)
@@ -98,7 +190,12 @@ private:
     {
         switch (node->Kind) {
         case expr::lkNumber: return Constant(NumberOf(node));
-        case expr::lkName: return "v[" + std::to_string(SlotOf(node)) + "]";
+        case expr::lkName: {
+            const int slot = SlotOf(node);
+            if (m_rowSlot && slot == *m_rowSlot) return kRowValue;
+            m_parameters.insert(slot);
+            return "p" + std::to_string(slot);
+        }
         case expr::lkOperator: return Operator(node);
         case expr::lkUnary: return Unary(node);
         case expr::lkBinaryFunc: return BinaryFunction(node);
@@ -125,11 +222,18 @@ private:
         if (!node->Left || !node->Right || node->Text.size() != 1) throw NoCode{};
         const std::string left = Node(node->Left);
         const std::string right = Node(node->Right);
-        switch (node->Text.front().unicode()) {
+        const char16_t operation = node->Text.front().unicode();
+        const std::optional<long double> leftValue = Known(left), rightValue = Known(right);
+        if (leftValue && rightValue && IsArithmetic(operation)) {
+            if (std::optional<std::string> folded = Folded(operation, *leftValue, *rightValue)) return *folded;
+        }
+        switch (operation) {
         case u'+': return "(" + left + " + " + right + ")";
         case u'-': return "(" + left + " - " + right + ")";
         case u'*': return "(" + left + " * " + right + ")";
         case u'/': {
+            if (const std::optional<std::string> reciprocal = ReciprocalOfPowerOfTwo(right))
+                return "(" + left + " * " + *reciprocal + ")";
             // A division by zero gives an infinity or an undefined value that
             // the later tests find; an infinite divisor would give 0.
             const std::string divisor = Materialize(right);
@@ -140,11 +244,18 @@ private:
         }
     }
 
+    static bool IsArithmetic(char16_t operation)
+    {
+        return operation == u'+' || operation == u'-' || operation == u'*' || operation == u'/';
+    }
+
     // A host function that can fail: its value goes to a new temporary.
     std::string CallChecked(const char* function, const std::string& arguments)
     {
         const std::string name = "t" + std::to_string(m_temps++);
-        m_body += "double " + name + ";\nif (" + function + "(" + arguments + ", &" + name + ")) return 1;\n";
+        if (m_rowSlot && Varies(arguments)) m_varying.insert(name);
+        Section(arguments) += "double " + name + ";\n";
+        FailIf(std::string(function) + "(" + arguments + ", &" + name + ")");
         return name;
     }
 
@@ -153,7 +264,10 @@ private:
         if (!node->Left || node->Right) throw NoCode{};
         const QStringView name = node->Text;
         const std::string argument = Node(node->Left);
-        if (name == u"-") return "(-" + argument + ")";
+        if (name == u"-") {
+            if (const std::optional<long double> value = Known(argument)) return Constant(-*value);
+            return "(-" + argument + ")";
+        }
         if (name == u"+") return argument;
         if (name == u"abs") {
             const std::string value = Materialize(argument);
@@ -188,7 +302,7 @@ private:
         if (name == u"division_") {
             const std::string divisor = Materialize(right);
             CheckFinite(divisor);
-            m_body += "if (" + divisor + " < k[0] && " + divisor + " > -k[0]) return 1;\n";
+            FailIf(divisor + " < k[0] && " + divisor + " > -k[0]");
             return "(" + left + " / " + divisor + ")";
         }
         if (name == u"logn_") return CallChecked(host::LogN, left + ", " + right);
@@ -216,7 +330,7 @@ private:
             if (n != 0) square = Define(square + " * " + square);
         }
         if (*whole > 0) return value;
-        m_body += "if (!(" + value + " - " + value + " == 0) || " + value + " == 0) return 1;\n";
+        FailIf("!(" + value + " - " + value + " == 0) || " + value + " == 0");
         return "(1 / " + value + ")";
     }
 
@@ -232,7 +346,14 @@ private:
 
     const expr::ParsedExpression& m_expression;
     const expr::Slots& m_binding;
-    FunctionSource m_source;
+    const std::string m_fail;
+    const std::optional<int> m_rowSlot;
+    const std::string m_rowFail;
+    std::string m_prelude;
+    std::set<std::string> m_varying;  // temporaries that depend on the row's variable
+    std::set<int> m_parameters;       // slots read
+    std::vector<double> m_constants;
+    std::map<std::string, long double> m_known;
     std::string m_body;
     int m_temps = 0;
     int m_depth = 0;
@@ -242,6 +363,8 @@ private:
 } // namespace
 
 std::string FunctionName(int number) { return "f" + std::to_string(number); }
+
+std::string RowFunctionName(int number) { return "g" + std::to_string(number); }
 
 std::string ProgramPrelude()
 {
@@ -255,7 +378,21 @@ std::optional<FunctionSource> WriteFunction(const expr::ParsedExpression& expres
 {
     if (expression.Failed() || !expression.Root()) return std::nullopt;
     try {
-        return Writer(expression, binding).Function(number);
+        Writer::Body point = Writer(expression, binding, "return 1;").Write();
+        // The row form writes the mark of no value and goes on with the next
+        // point; where what the points share has no value, none has one.
+        const Writer::Body row = Writer(expression, binding, "{ r[i] = k[1]; continue; }", kRowSlot,
+                                        "{ for (i = 0; i < n; ++i) r[i] = k[1]; return; }")
+                                     .Write();
+        FunctionSource source;
+        source.text = "int " + FunctionName(number) + "(const double* v, const double* k, double* r) {\n" +
+                      point.statements + "*r = " + point.result + "; return 0;\n}\n";
+        source.text += "void " + RowFunctionName(number) +
+                       "(const double* v, const double* k, const double* c, int n, double* r) {\nint i;\n" +
+                       row.prelude + "for (i = 0; i < n; ++i) {\n" + row.statements + "r[i] = " + row.result +
+                       ";\n}\n}\n";
+        source.constants = std::move(point.constants);
+        return source;
     } catch (const NoCode&) {
         return std::nullopt;
     }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <limits>
 #include <optional>
 #include <span>
 
@@ -37,6 +38,17 @@ public:
     virtual std::optional<long double> TryCallFunction(int index, std::span<const long double> values) const noexcept = 0;
     // The same for values in double precision, the fastest way in.
     virtual std::optional<double> TryCallFunction(int index, std::span<const double> values) const noexcept = 0;
+    // The values along a row of points (a line of pixels of a plane): the
+    // variables have values, except that the one at column takes each of
+    // columnValues in turn; results[i] is the value at columnValues[i], or
+    // kNoValue where there is none. results must be as long as columnValues,
+    // and column one of the variables.
+    virtual void TryCallRow(int index, std::span<const double> values, int column,
+                            std::span<const double> columnValues, std::span<double> results) const noexcept;
+
+    // The mark of no value in TryCallRow's results (a quiet NaN: every value
+    // of a formula is finite).
+    static constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 };
 
 // The compiler of the run, or nullptr. The caller keeps ownership.

@@ -3,6 +3,8 @@
 #include "base/apperror.h"
 #include "base/symbols.h"
 #include <algorithm>
+#include <cfloat>
+#include <cmath>
 
 namespace formulas {
 namespace {
@@ -206,6 +208,28 @@ std::optional<long double> TFormula::TryCalculate()
     } catch (const base::AppError&) {
         return std::nullopt;
     }
+}
+
+void TFormula::TryCalculateRow(int column, std::span<const double> columnValues, std::span<double> results)
+{
+    const size_t count = std::min(columnValues.size(), results.size());
+    if (column < 0 || size_t(column) >= m_values.size()) {
+        std::fill_n(results.begin(), count, TFormulaCompiler::kNoValue);
+        return;
+    }
+    if (UsesCompiledCode()) {
+        const std::vector<double> values(m_values.begin(), m_values.end());
+        m_slotOwner->TryCallRow(m_functionIndex, values, column, columnValues.first(count), results.first(count));
+        return;
+    }
+    const long double kept = m_values[size_t(column)];
+    for (size_t i = 0; i < count; ++i) {
+        m_values[size_t(column)] = columnValues[i];
+        // A value beyond the range of double is none in double precision.
+        const std::optional<long double> value = TryCalculate();
+        results[i] = value && fabsl(*value) <= DBL_MAX ? double(*value) : TFormulaCompiler::kNoValue;
+    }
+    m_values[size_t(column)] = kept;
 }
 
 void TFormula::Compile()

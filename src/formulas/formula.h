@@ -49,6 +49,12 @@ public:
     long double Calculate();
     // The same, with no value instead of an error (for long runs of points).
     std::optional<long double> TryCalculate();
+    // The values along a row of points (a line of pixels): the variable at
+    // column takes each of columnValues in turn, the others keep their
+    // values; results[i] is the value at columnValues[i] in double precision,
+    // or TFormulaCompiler::kNoValue. A compiled formula runs its code once
+    // for the whole row. The formula's values are as before afterwards.
+    void TryCalculateRow(int column, std::span<const double> columnValues, std::span<double> results);
 
     // Registers the formula with the run's compiler (in the index it already
     // holds there, if any) and builds it; a formula that does not build is

@@ -228,3 +228,40 @@ TEST(CompiledAgainstParsed, RandomExpressionsGiveTheSameValuesAndTheSameGaps)
     EXPECT_LT(decidedByParser, compared / 100);
     EXPECT_LT(illConditioned, built * kPointsEach / 20);
 }
+
+// A row answers as its points do, whether it runs along the first variable
+// (the row form of the code, with what the points share computed once) or
+// along another (point by point), at values and gaps alike.
+TEST(CompiledAgainstParsed, RowsGiveWhatTheirPointsGive)
+{
+    base::SetRandomSeed(20261211);
+    ExpressionGenerator generator;
+    TCompiler compiler;
+    constexpr int kExpressions = 300;
+    for (int i = 0; i < kExpressions; ++i) compiler.AddFunction(generator.Expression(4), kVariables);
+    compiler.Build();
+    constexpr size_t kRow = 24;
+    std::vector<double> columnValues(kRow), results(kRow);
+    int rowsWithValues = 0, rowsWithGaps = 0;
+    for (int i = 0; i < kExpressions; ++i) {
+        for (int column = 0; column < 3; ++column) {
+            double values[] = {base::RandomInt(2001) / 250.0 - 4, base::RandomInt(2001) / 250.0 - 4,
+                               base::RandomInt(2001) / 250.0 - 4};
+            for (double& v : columnValues) v = base::RandomInt(2001) / 250.0 - 4;
+            compiler.TryCallRow(i, values, column, columnValues, results);
+            bool anyValue = false, anyGap = false;
+            for (size_t p = 0; p < kRow; ++p) {
+                values[column] = columnValues[p];
+                const std::optional<double> point = compiler.TryCallFunction(i, std::span<const double>(values));
+                SCOPED_TRACE("expression " + std::to_string(i) + " column " + std::to_string(column));
+                ASSERT_EQ(point.has_value(), !std::isnan(results[p]));
+                if (point) EXPECT_EQ(*point, results[p]);
+                (point ? anyValue : anyGap) = true;
+            }
+            rowsWithValues += anyValue;
+            rowsWithGaps += anyGap;
+        }
+    }
+    EXPECT_GT(rowsWithValues, kExpressions);
+    EXPECT_GT(rowsWithGaps, kExpressions / 10);
+}

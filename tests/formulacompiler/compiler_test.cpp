@@ -191,7 +191,7 @@ namespace {
 // Every word of a written program must be one the writer makes itself.
 bool OnlyGeneratedWords(const std::string& source)
 {
-    static const QRegularExpression generated(QStringLiteral("^(int|double|const|return|if|v|k|r|t\\d+|f\\d+)$"));
+    static const QRegularExpression generated(QStringLiteral("^(int|double|void|const|return|if|for|continue|v|k|r|c|n|i|p\\d+|t\\d+|f\\d+|g\\d+)$"));
     QSet<QString> host;
     for (const HostFunction& function : HostFunctions()) host << QString::fromLatin1(function.name);
     static const QRegularExpression word(QStringLiteral("[A-Za-z_][A-Za-z_0-9]*"));
@@ -225,6 +225,8 @@ TEST(TCompiler, FormulaTextNeverReachesTheCompiler)
         {"f0+t0+k+v+r", {"f0", "t0", "k", "v", "r"}, true},
         {longName + "*2", {longName}, true},
         {"return+int+double", {"return", "int", "double"}, true},
+        // The words of the row form, as names of a formula.
+        {"g0*i+c-n/s+continue", {"g0", "i", "c", "n", "s", "continue"}, true},
     };
     TCompiler compiler;
     std::vector<int> indexes;
@@ -240,6 +242,73 @@ TEST(TCompiler, FormulaTextNeverReachesTheCompiler)
     EXPECT_EQ(ValueAt(compiler, indexes[6], {1, 2, 3}), 7);
     EXPECT_EQ(ValueAt(compiler, indexes[8], {1, 2, 3, 4, 5}), 15);
     EXPECT_EQ(ValueAt(compiler, indexes[9], {21}), 42);
+    EXPECT_EQ(ValueAt(compiler, indexes[11], {2, 3, 4, 10, 5, 1}), 2 * 3 + 4 - 10.0 / 5 + 1);
+}
+
+namespace {
+
+std::vector<double> Row(const TCompiler& compiler, int index, std::vector<double> values, int column,
+                        const std::vector<double>& columnValues)
+{
+    std::vector<double> results(columnValues.size(), -1);
+    compiler.TryCallRow(index, values, column, columnValues, results);
+    return results;
+}
+
+void ExpectSameValues(const std::vector<double>& actual, const std::vector<double>& expected)
+{
+    ASSERT_EQ(actual.size(), expected.size());
+    for (size_t i = 0; i < actual.size(); ++i) {
+        SCOPED_TRACE("point " + std::to_string(i));
+        EXPECT_EQ(std::isnan(actual[i]), std::isnan(expected[i])) << actual[i];
+        if (!std::isnan(expected[i])) EXPECT_NEAR(actual[i], expected[i], 1e-12 * std::max(1.0, std::fabs(expected[i])));
+    }
+}
+
+constexpr double kGap = formulas::TFormulaCompiler::kNoValue;
+
+} // namespace
+
+// Rows along x over formulas whose other variables' part fails, holds
+// values beyond double, or is shared by the whole row; the same rows along
+// another variable; the row form missing from the code.
+TEST(TCompiler, RowsHaveTheValuesAndGapsOfTheirPoints)
+{
+    const struct {
+        const char* expression;
+        std::vector<double> values;  // x, a
+        int column;
+        std::vector<double> columnValues;
+        std::vector<double> expected;
+    } cases[] = {
+        {"sqrt_(a)+x", {0, -1}, 0, {1, 2}, {kGap, kGap}},                    // the shared part has no value
+        {"sqrt_(a)+x", {0, 4}, 0, {1, -7}, {3, -5}},
+        {"DIVISION_((x),a-1)", {0, 1}, 0, {1, 0}, {kGap, kGap}},
+        {"DIVISION_((1),x)*sin(a)", {0, 0.5}, 0, {2, 0, -4}, {0.5 * std::sin(0.5), kGap, -0.25 * std::sin(0.5)}},
+        {"power_((10),400)/power_((10),390)+x", {0, 0}, 0, {1}, {1e10 + 1}},  // decided by the parser
+        {"a*2", {0, 3}, 0, {1, 2, 3}, {6, 6, 6}},                            // nothing depends on x
+        {"ln_(x)*a", {0, 2}, 1, {1, 0.5}, {kGap, kGap}},                      // x = 0 along a
+        {"ln_(x)*a", {std::exp(1.0), 2}, 1, {1, 0.5}, {1, 0.5}},
+        {"x+a", {1, 2}, 2, {1}, {kGap}},                                     // no such variable
+        {"x+a", {1, 2}, -1, {1}, {kGap}},
+    };
+    Watched watched;
+    TCompiler& compiler = watched.compiler;
+    std::vector<int> indexes;
+    for (const auto& c : cases) indexes.push_back(compiler.AddFunction(c.expression, {"x", "a"}));
+    compiler.Build();
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(std::string(cases[i].expression) + " column " + std::to_string(cases[i].column));
+        ExpectSameValues(Row(compiler, indexes[i], cases[i].values, cases[i].column, cases[i].columnValues),
+                         cases[i].expected);
+    }
+    // Code without its row form answers rows point by point.
+    watched.builder->hidden = {"g1", "g3"};
+    compiler.Build();
+    for (size_t i : {1, 3}) {
+        ASSERT_TRUE(compiler.IsBuilt(indexes[i]));
+        ExpectSameValues(Row(compiler, indexes[i], cases[i].values, 0, cases[i].columnValues), cases[i].expected);
+    }
 }
 
 // The program's formulas through the installed compiler.
@@ -272,6 +341,12 @@ TEST_F(InstalledCompiler, FormulasAreCompiledTogetherAndReleaseTheirIndexes)
         graph.SetValue(u"x", 3);
         graph.SetValue(u"a", 4);
         EXPECT_EQ(graph.Calculate(), 3 * 9 - 2);
+        // A row of the graph runs its compiled row form.
+        const double xs[] = {0, 1, 3};
+        double ys[3];
+        graph.TryCalculateRow(0, xs, ys);
+        EXPECT_EQ(std::vector<double>(ys, ys + 3), (std::vector<double>{-2, 1, 25}));
+        EXPECT_EQ(graph.Values()[0], 3);
         equation.SetValue(u"x", 0.6L);
         equation.SetValue(u"y", 0.8L);
         EXPECT_NEAR(double(*equation.TryCalculate()), 0, 1e-15);
@@ -297,6 +372,37 @@ TEST_F(InstalledCompiler, FormulasAreCompiledTogetherAndReleaseTheirIndexes)
         EXPECT_FALSE(reciprocal.TryCalculate());
     }
     EXPECT_EQ(watched.compiler.Count(), 0);
+}
+
+// A machine where the compiler cannot build anything (its library unable to
+// make code): formulas are evaluated by the parser, singly and in rows, and
+// nothing is raised.
+TEST_F(InstalledCompiler, WhenNothingBuildsTheParserServesEveryFormula)
+{
+    watched.builder->fail = true;
+    formulas::TFormula graph, equation;
+    graph.SetPrefix("y = ");
+    graph.SetText("[drob[1][x]][+][a]");
+    equation.SetSuffix("=0");
+    equation.SetText("[powr[x][2]][+][powr[y][2]][-][1]");
+    formulas::TFormula* all[] = {&graph, &equation};
+    formulas::CompileFormulas(all);
+    EXPECT_NO_THROW(graph.Compile());
+    EXPECT_EQ(watched.builder->builds, 3);  // both at once, then the graph and its fallback "0"
+    EXPECT_FALSE(graph.Compiled());
+    EXPECT_FALSE(equation.Compiled());
+    graph.SetValue(u"a", 2);
+    graph.SetValue(u"x", 4);
+    EXPECT_EQ(graph.Calculate(), 2.25);
+    const double xs[] = {0.5, 0, -1};
+    double ys[3];
+    graph.TryCalculateRow(0, xs, ys);
+    EXPECT_EQ(ys[0], 4);
+    EXPECT_TRUE(std::isnan(ys[1]));
+    EXPECT_EQ(ys[2], 1);
+    equation.SetValue(u"x", 0.6L);
+    equation.SetValue(u"y", 0.8L);
+    EXPECT_NEAR(double(*equation.TryCalculate()), 0, 1e-15);
 }
 
 // Deep trees: what the writer takes compiles; deeper ones are left to the

@@ -236,6 +236,39 @@ TEST(Compile, WithoutACompilerTheParserServes)
     }
 }
 
+// Without a compiler a row is its points through the parser: gaps where a
+// point has no value or is beyond double, the formula's values kept.
+TEST(Calculate, RowsAreThePointsOfTheFormula)
+{
+    TFormula formula;
+    formula.SetPrefix("y = ");
+    formula.SetText("[drob[a][x]]");
+    ASSERT_EQ(formula.Variables().join(u','), "x,a");
+    formula.SetValue(u"a", 3);
+    formula.SetValue(u"x", 7);
+    const struct {
+        int column;
+        std::vector<double> columnValues;
+        std::vector<double> expected;  // NaN: no value
+    } rows[] = {
+        {0, {1, 0, -2, 1e-320}, {3, NAN, -1.5, NAN}},
+        {1, {14, 0}, {2, 0}},
+        {2, {1}, {NAN}},
+        {-1, {1}, {NAN}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.column);
+        std::vector<double> results(row.columnValues.size());
+        formula.TryCalculateRow(row.column, row.columnValues, results);
+        for (size_t i = 0; i < results.size(); ++i) {
+            if (std::isnan(row.expected[i])) EXPECT_TRUE(std::isnan(results[i])) << i;
+            else EXPECT_DOUBLE_EQ(results[i], row.expected[i]) << i;
+        }
+    }
+    EXPECT_EQ(formula.Values()[0], 7);
+    EXPECT_EQ(formula.Values()[1], 3);
+}
+
 TEST_F(CompiledFormula, ABuiltFormulaIsCalledThroughTheCompiler)
 {
     TFormula first, second;
@@ -250,6 +283,26 @@ TEST_F(CompiledFormula, ABuiltFormulaIsCalledThroughTheCompiler)
     second.SetValue(u"x", 7);
     EXPECT_EQ(second.Calculate(), 2007);
     EXPECT_EQ(second.TryCalculate(), 2007);
+}
+
+// Rows of a compiled formula go to the compiler (here its point-by-point
+// default, which the fake's values tell apart from the parser's), with
+// the other variables' values; the formula's own values stay.
+TEST_F(CompiledFormula, RowsOfACompiledFormulaGoToTheCompiler)
+{
+    TFormula formula;
+    formula.SetPrefix("y = ");
+    formula.SetText("[x*a]");
+    formula.Compile();
+    formula.SetValue(u"x", 7);
+    const double xs[] = {1, -2};
+    double results[2];
+    formula.TryCalculateRow(0, xs, results);
+    EXPECT_EQ(results[0], 1001);
+    EXPECT_EQ(results[1], 998);
+    formula.TryCalculateRow(1, xs, results);
+    EXPECT_EQ(results[0], 1007);
+    EXPECT_EQ(formula.Values()[0], 7);
 }
 
 TEST_F(CompiledFormula, AFailedBuildLeavesZeroInTheSlotAndTheParserServes)

@@ -3,12 +3,15 @@
 // the writer makes; and a call has a value wherever the expression parser
 // has one. (The other way round holds only within rounding: double precision
 // may fall on the other side of a domain boundary than extended precision.)
+// A row along x and one along y give what their points give.
 #include "formulacompiler/compiler.h"
 #include "formulacompiler/hostmath.h"
 #include "base/apperror.h"
 #include "base/textfile.h"
 #include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
@@ -16,7 +19,7 @@ namespace {
 
 bool OnlyGeneratedWords(const std::string& source)
 {
-    static const QRegularExpression generated(QStringLiteral("^(int|double|const|return|if|v|k|r|t\\d+|f\\d+)$"));
+    static const QRegularExpression generated(QStringLiteral("^(int|double|void|const|return|if|for|continue|v|k|r|c|n|i|p\\d+|t\\d+|f\\d+|g\\d+)$"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z_][A-Za-z_0-9]*"));
     QSet<QString> host;
     for (const formulacompiler::HostFunction& function : formulacompiler::HostFunctions())
@@ -45,5 +48,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const long double values[] = {0.5L, -2.0L, 0.0L};
     const std::optional<long double> called = compiler.TryCallFunction(index, values);
     if (!called && parsed.Evaluate(values).Ok()) __builtin_trap();
+    const double point[] = {0.5, -2.0, 0.0};
+    const double columnValues[] = {-3.0, 0.0, 0.5, 1e-300, 7.25};
+    for (const int column : {0, 1}) {
+        double results[std::size(columnValues)];
+        compiler.TryCallRow(index, point, column, columnValues, results);
+        for (size_t i = 0; i < std::size(columnValues); ++i) {
+            double values[std::size(point)];
+            std::copy(std::begin(point), std::end(point), values);
+            values[column] = columnValues[i];
+            const std::optional<double> value = compiler.TryCallFunction(index, std::span<const double>(values));
+            if (value.has_value() == std::isnan(results[i])) __builtin_trap();
+            if (value && *value != results[i]) __builtin_trap();
+        }
+    }
     return 0;
 }
