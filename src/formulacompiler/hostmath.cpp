@@ -14,51 +14,6 @@ constexpr int kValue = 0;
 
 bool Finite(double x) { return std::isfinite(x); }
 
-// The reduction below keeps the quadrant number n exact and n times each
-// part of pi/2 exact up to this argument; the library serves beyond it.
-constexpr double kReducedTrigLimit = 1e5;
-constexpr double kTwoOverPi = 6.36619772367581382433e-01;
-// pi/2 in three parts: the first two of 33 bits, so that n times them
-// (|n| < 2^17) has no rounding, and the rest (Cody and Waite).
-constexpr double kHalfPi1 = 1.57079632673412561417e+00;
-constexpr double kHalfPi2 = 6.07710050630396597660e-11;
-constexpr double kHalfPi3 = 2.02226624879595063154e-21;
-// Adding and taking away 1.5 * 2^52 rounds a double below 2^51 to a whole number.
-constexpr double kRoundingShift = 6755399441055744.0;
-
-// Minimax polynomials of sine and cosine on [-pi/4, pi/4], as in the freely
-// distributed fdlibm kernels (error below one ulp).
-double SinKernel(double x)
-{
-    constexpr double s1 = -1.66666666666666324348e-01, s2 = 8.33333333332248946124e-03,
-                     s3 = -1.98412698298579493134e-04, s4 = 2.75573137070700676789e-06,
-                     s5 = -2.50507602534068634195e-08, s6 = 1.58969099521155010221e-10;
-    const double z = x * x;
-    const double r = s2 + z * (s3 + z * (s4 + z * (s5 + z * s6)));
-    return x + z * x * (s1 + z * r);
-}
-
-double CosKernel(double x)
-{
-    constexpr double c1 = 4.16666666666666019037e-02, c2 = -1.38888888888741095749e-03,
-                     c3 = 2.48015872894767294178e-05, c4 = -2.75573143513906633035e-07,
-                     c5 = 2.08757232129817482790e-09, c6 = -1.13596475577881948265e-11;
-    const double z = x * x;
-    const double w = z * z;
-    const double r = z * (c1 + z * (c2 + z * c3)) + w * w * (c4 + z * (c5 + z * c6));
-    const double half = 0.5 * z;
-    const double rest = 1.0 - half;
-    return rest + (((1.0 - rest) - half) + z * r);
-}
-
-// x - n pi/2 for the n nearest x / (pi/2); quadrant gets n mod 4.
-double Reduce(double x, unsigned& quadrant)
-{
-    const double n = (x * kTwoOverPi + kRoundingShift) - kRoundingShift;
-    quadrant = unsigned(int(n)) & 3u;
-    return ((x - n * kHalfPi1) - n * kHalfPi2) - n * kHalfPi3;
-}
-
 int Store(double value, double* result)
 {
     if (!Finite(value)) return kNoValue;
@@ -144,13 +99,10 @@ int orindo_logn(double base, double x, double* result)
 
 } // extern "C"
 
-double HostSin(double x) { return formulacompiler::Sin(x); }
-double HostCos(double x) { return formulacompiler::Cos(x); }
-
 const HostFunction kHostFunctions[] = {
     // The C library's functions serve directly where no rule is added.
-    {host::Sin, "double orindo_sin(double);", reinterpret_cast<const void*>(&HostSin)},
-    {host::Cos, "double orindo_cos(double);", reinterpret_cast<const void*>(&HostCos)},
+    {host::Sin, "double orindo_sin(double);", reinterpret_cast<const void*>(static_cast<double (*)(double)>(&::sin))},
+    {host::Cos, "double orindo_cos(double);", reinterpret_cast<const void*>(static_cast<double (*)(double)>(&::cos))},
     {host::Sqrt, "double orindo_sqrt(double);", reinterpret_cast<const void*>(static_cast<double (*)(double)>(&::sqrt))},
     {host::Ln, "double orindo_ln(double);", reinterpret_cast<const void*>(static_cast<double (*)(double)>(&::log))},
     {host::ArcTg, "double orindo_arctg(double);", reinterpret_cast<const void*>(static_cast<double (*)(double)>(&::atan))},
@@ -166,23 +118,5 @@ const HostFunction kHostFunctions[] = {
 } // namespace
 
 std::span<const HostFunction> HostFunctions() { return kHostFunctions; }
-
-double Sin(double x)
-{
-    if (!(std::fabs(x) <= kReducedTrigLimit)) return std::sin(x);
-    unsigned quadrant;
-    const double r = Reduce(x, quadrant);
-    const double value = quadrant & 1u ? CosKernel(r) : SinKernel(r);
-    return quadrant & 2u ? -value : value;
-}
-
-double Cos(double x)
-{
-    if (!(std::fabs(x) <= kReducedTrigLimit)) return std::cos(x);
-    unsigned quadrant;
-    const double r = Reduce(x, quadrant);
-    const double value = quadrant & 1u ? SinKernel(r) : CosKernel(r);
-    return (quadrant + 1u) & 2u ? -value : value;
-}
 
 } // namespace formulacompiler

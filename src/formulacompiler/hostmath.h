@@ -19,11 +19,6 @@ struct HostFunction {
 // Every function a compiled formula may call.
 std::span<const HostFunction> HostFunctions();
 
-// Sine and cosine as compiled formulas have them: within an ulp or two of
-// the C library's, several times faster for the arguments of a plane.
-double Sin(double x);
-double Cos(double x);
-
 // The names the code writer uses, one per function of the language.
 namespace host {
 inline constexpr const char* Sin = "orindo_sin";
