@@ -40,8 +40,8 @@ QString MouseCoordinate(double value)
 } // namespace
 
 TDec2D::TDec2D(QWidget* parent)
-    : QWidget(parent), m_interaction(m_scene, m_view, *this), BlinkTimer(new QTimer(this)),
-      m_animationTimer(new QTimer(this)), m_regionTimer(new QTimer(this))
+    : QWidget(parent), BlinkTimer(new QTimer(this)), m_interaction(m_scene, m_view, *this),
+      m_regionTimer(new QTimer(this)), m_animationTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("Dec"));
     setMouseTracking(true);
