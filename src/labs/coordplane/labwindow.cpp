@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <QToolButton>
+#include <QSpacerItem>
 #include <QVBoxLayout>
 
 namespace coordplanelab {
@@ -63,20 +64,32 @@ TfmLab6::TfmLab6(QWidget* parent) : TfmLab(kNumber, parent)
 
 // --- building ----------------------------------------------------------------
 
-// One row above the plane: the view, the tools, the equations, the figures,
-// and the mouse coordinates at its end.
+// Two rows above the plane, so that the lab keeps the course's width: the
+// view and the tools; the equations, the figures and the mouse coordinates.
+// One button group spans both rows (auto-exclusion works only among
+// siblings).
 QWidget* TfmLab6::makeToolRow()
 {
-    auto* row = new QWidget(workArea());
-    row->setObjectName(QStringLiteral("pTools"));
-    auto* layout = labframe::RowLayout(row, 4);
+    auto* rows = new QWidget(workArea());
+    rows->setObjectName(QStringLiteral("pTools"));
+    auto* column = new QVBoxLayout(rows);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* first = new QWidget(rows);
+    auto* second = new QWidget(rows);
+    labframe::RowLayout(first, 4);
+    auto* layout = labframe::RowLayout(second, 4);
+    column->addWidget(first);
+    column->addWidget(second);
     Tools = new QButtonGroup(this);
     Tools->setExclusive(true);
-    makeViewButtons(row);
-    makeToolButtons(row);
-    makeEquationButtons(row);
-    makeFigureButtons(row);
+    makeViewButtons(first);
+    makeToolButtons(first);
+    first->layout()->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding));
+    makeEquationButtons(second);
+    makeFigureButtons(second);
     layout->addStretch(1);
+    QWidget* row = second;
     pXY = new QWidget(row);
     pXY->setObjectName(QStringLiteral("pXY"));
     auto* coordinates = new QHBoxLayout(pXY);
@@ -90,7 +103,7 @@ QWidget* TfmLab6::makeToolRow()
         coordinates->addWidget(label);
     }
     layout->addWidget(pXY);
-    return row;
+    return rows;
 }
 
 QToolButton* TfmLab6::addToolButton(const QString& name, int tag, const QString& caption, const QString& hint,

@@ -80,17 +80,30 @@ TfmLab5::TfmLab5(QWidget* parent) : TfmLab(kNumber, parent)
 
 // --- building ----------------------------------------------------------------
 
+// Two rows above the planes, so that the lab keeps the course's width: the
+// tools with their menus and styles; the view, the graphs and the mouse
+// coordinates. One button group spans both rows (auto-exclusion works only
+// among siblings).
 QWidget* TfmLab5::makeToolRow()
 {
-    auto* row = new QWidget(workArea());
-    row->setObjectName(QStringLiteral("pTools"));
+    auto* rows = new QWidget(workArea());
+    rows->setObjectName(QStringLiteral("pTools"));
+    auto* column = new QVBoxLayout(rows);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* first = new QWidget(rows);
+    auto* row = new QWidget(rows);
+    auto* firstLayout = labframe::RowLayout(first, 4);
     auto* layout = labframe::RowLayout(row, 4);
+    column->addWidget(first);
+    column->addWidget(row);
     Tools = new QButtonGroup(this);
     Tools->setExclusive(true);
-    makeToolButtons(row);
+    makeToolButtons(first);
     makeViewButtons(row);
-    makeStyleControls(row);
+    makeStyleControls(first);
     makeGraphButtons(row);
+    firstLayout->addStretch(1);
     layout->addStretch(1);
     pXY = new QWidget(row);
     pXY->setObjectName(QStringLiteral("pXY"));
@@ -105,7 +118,7 @@ QWidget* TfmLab5::makeToolRow()
         coordinates->addWidget(label);
     }
     layout->addWidget(pXY);
-    return row;
+    return rows;
 }
 
 QToolButton* TfmLab5::addToolButton(const QString& name, int tag, const QString& caption, const QString& hint,
