@@ -31,7 +31,9 @@ QString WithCrLf(const QString& text)
 // is ASCII (taken as it is, so that control bytes never change).
 const QString& DosUpperHalf()
 {
-    static const QString characters = [] {
+    // The lambda returns a QString, not the decoder's result object: that one
+    // refers to the decoder and the bytes, which end with the lambda.
+    static const QString characters = []() -> QString {
         QStringDecoder decoder(kDosCodec, QStringConverter::Flag::Stateless);
         QByteArray upper;
         for (int byte = kFirstUpperByte; byte <= kLastByte; ++byte) upper.append(char(byte));
