@@ -232,6 +232,9 @@ void TfmLab6::ClearLab()
 void TfmLab6::ReadLab(const labframe::LabFileData& data)
 {
     TfmLab::ReadLab(data);
+    // The window lines set the buttons without clicking them: the plane follows here.
+    Dec->SetGridVisible(btGrid->isChecked());
+    Dec->SetShowCoordinates(btCoord->isChecked());
     Dec->LoadScene(data.engineLines, data.engineLine);
 }
 

@@ -240,6 +240,9 @@ void TfmLab4::ClearLab()
 void TfmLab4::ReadLab(const labframe::LabFileData& data)
 {
     TfmLab::ReadLab(data);
+    // The window lines set the buttons without clicking them: the plane follows here.
+    Dec->SetGridVisible(btGrid->isChecked());
+    Dec->SetShowHidden(btShowAll->isChecked());
     Dec->LoadScene(data.engineLines, data.engineLine);
 }
 

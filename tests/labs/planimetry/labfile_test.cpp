@@ -43,6 +43,21 @@ TEST_F(Lab4Test, SaveAndLoadRestoreTheToolAndTheScene)
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
+TEST_F(Lab4Test, GridAndHiddenFiguresFollowTheButtonsOfALoadedFile)
+{
+    const QString file = real("USERS\\scene.LAB");
+    QDir().mkpath(real("USERS"));
+    ASSERT_TRUE(lab->SaveLabFile(file));
+    QString text = QString::fromLatin1(readBytes("USERS\\scene.LAB"));
+    ASSERT_TRUE(text.contains("\r\nbtGrid=11\r\n") && text.contains("\r\nbtShowAll=10\r\n"));
+    text.replace("\r\nbtGrid=11\r\n", "\r\nbtGrid=10\r\n").replace("\r\nbtShowAll=10\r\n", "\r\nbtShowAll=11\r\n");
+    writeBytes("USERS\\scene.LAB", text.toLatin1());
+    ASSERT_TRUE(lab->LoadLabFile(file));
+    EXPECT_FALSE(lab->btGrid->isChecked());
+    EXPECT_FALSE(lab->Dec->GridVisible());
+    EXPECT_TRUE(lab->Dec->Interaction().ShowHidden);
+}
+
 TEST_F(Lab4Test, HostileFilesAreRefusedWithTheFramesMessageAndLeaveNothing)
 {
     const QStringList window = {"4", "btClear=10", "bt255=11", "#"};
