@@ -48,7 +48,7 @@ constexpr Bgr kFreePoint = MakeBgr(255, 0, 255); // magenta
 constexpr Bgr kTracingPoint = MakeBgr(180, 0, 255);
 constexpr Bgr kPolygonOutline = MakeBgr(128, 128, 128);
 constexpr Bgr kBlinkOdd = MakeBgr(128, 128, 128); // the blink colour on odd phases; black on even
-constexpr Bgr kListSelection = 0xE7CEB4;          // the function list's chosen row: light blue
+constexpr Bgr kListSelection = MakeBgr(180, 206, 231); // the function list's chosen row: light blue
 constexpr Bgr kShading = MakeBgr(192, 192, 192);  // silver: where the inequalities hold
 } // namespace plane
 

@@ -1,4 +1,7 @@
 #include "labframe/labpanel.h"
+#include "labframe/labcontrols.h"
+#include "labframe/labwindow.h"
+#include <QToolButton>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -49,6 +52,30 @@ void Relayout(QWidget* widget)
     }
     for (QWidget* child : widget->findChildren<QWidget*>())
         if (child->layout()) child->layout()->activate();
+}
+
+std::vector<QToolButton*> AddModeButtons(TfmLab& lab, QWidget* row, const ModeRow& modes,
+                                         const std::function<void(int)>& show)
+{
+    std::vector<QToolButton*> buttons;
+    const QString style = QStringLiteral("QToolButton { color: %1; font-weight: bold; }"
+                                         "QToolButton:checked { background: %2; }")
+                              .arg(kCaptionColour.name(), modes.checkedColour.name());
+    for (size_t mode = 0; mode < modes.captions.size(); ++mode) {
+        auto* button = lab.addControl<QToolButton>(QStringLiteral("bt") + QString::number(mode), row);
+        SetTag(button, int(mode));
+        button->setCheckable(true);
+        button->setAutoRaise(false);
+        button->setText(QString::fromUtf8(modes.captions[mode]));
+        if (mode < modes.hints.size()) button->setToolTip(QString::fromUtf8(modes.hints[mode]));
+        button->setFixedSize(modes.buttonSize);
+        button->setStyleSheet(style);
+        QObject::connect(button, &QToolButton::clicked, &lab, [show, mode] { show(int(mode)); });
+        lab.addHelpMenu(button);
+        row->layout()->addWidget(button);
+        buttons.push_back(button);
+    }
+    return buttons;
 }
 
 } // namespace labframe

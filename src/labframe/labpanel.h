@@ -4,14 +4,20 @@
 #include <QIcon>
 #include <QSize>
 #include <QString>
+#include <functional>
+#include <span>
+#include <vector>
 
 class QHBoxLayout;
 class QLabel;
+class QToolButton;
 class QWidget;
 
 // Building blocks of a lab's panels, so that every lab window lays out its
 // rows, captions and tool rows alike.
 namespace labframe {
+
+class TfmLab;
 
 // The colour of captions on the lab's panels.
 inline const QColor kCaptionColour = base::BgrColor(base::colour::kCaptionBlue);
@@ -30,5 +36,19 @@ QIcon Swatch(const QColor& colour);
 // Lays out again every layout below widget, so that sizes a lab file gave the
 // panels yield to the window's layout (after TfmLab::ReadLab).
 void Relayout(QWidget* widget);
+
+// The look and captions of a lab's row of page buttons.
+struct ModeRow {
+    std::span<const char* const> captions; // UTF-8, one per page
+    std::span<const char* const> hints;
+    QSize buttonSize;
+    QColor checkedColour; // the background of the page shown
+};
+// Fills row (which has a QHBoxLayout) with the lab's page buttons "bt0",
+// "bt1" ... as controls its files keep, in that order, each checkable with
+// its help menu; a click calls show with the page's number (a click on the
+// page shown shows it again).
+std::vector<QToolButton*> AddModeButtons(TfmLab& lab, QWidget* row, const ModeRow& modes,
+                                         const std::function<void(int)>& show);
 
 } // namespace labframe

@@ -137,22 +137,11 @@ QWidget* TfmLab14::makeModeRow()
 {
     auto* row = new QWidget(workArea());
     auto* layout = labframe::RowLayout(row, 0);
-    for (int mode = 0; mode < kModeCount; ++mode) {
-        auto* button = addControl<QToolButton>(QStringLiteral("bt") + QString::number(mode), row);
-        labframe::SetTag(button, mode);
-        button->setCheckable(true);
-        button->setAutoRaise(false);
-        button->setText(QString::fromUtf8(kModeCaptions[size_t(mode)]));
-        button->setToolTip(QString::fromUtf8(kModeHints[size_t(mode)]));
-        button->setFixedSize(kModeButtonWidth, kModeButtonHeight);
-        button->setStyleSheet(QStringLiteral("QToolButton { color: %1; font-weight: bold; }"
-                                             "QToolButton:checked { background: %2; }")
-                                  .arg(labframe::kCaptionColour.name(), base::BgrColor(kInputCell).name()));
-        connect(button, &QToolButton::clicked, this, [this, mode] { ShowMode(mode); });
-        addHelpMenu(button);
-        layout->addWidget(button);
-        modeButtons[size_t(mode)] = button;
-    }
+    // The pressed button stays pressed: a click on it shows its page again.
+    const std::vector<QToolButton*> buttons = labframe::AddModeButtons(
+        *this, row, {kModeCaptions, kModeHints, QSize(kModeButtonWidth, kModeButtonHeight), base::BgrColor(kInputCell)},
+        [this](int mode) { ShowMode(mode); });
+    std::copy(buttons.begin(), buttons.end(), modeButtons.begin());
     layout->addStretch(1);
     bt0 = modeButtons[0];
     bt1 = modeButtons[1];
