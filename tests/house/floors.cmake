@@ -30,15 +30,18 @@ set(FLOOR_orindo_lab_divisibility_format 3)
 set(FLOOR_orindo_lab_divisibility 4)
 set(FLOOR_orindo_lab_fractions_format 3)
 set(FLOOR_orindo_lab_fractions 4)
-set(FLOOR_orindo_lab_planimetry 5)
-set(FLOOR_orindo_lab_functiongraphs 5)
+set(FLOOR_orindo_lab_planelab 5)
+set(FLOOR_orindo_lab_planimetry 6)
+set(FLOOR_orindo_lab_functiongraphs 6)
 set(FLOOR_orindo_lab_coordline 5)
 set(FLOOR_orindo_lab_coordplane_format 4)
-set(FLOOR_orindo_lab_coordplane 5)
+set(FLOOR_orindo_lab_coordplane 6)
 set(FLOOR_orindo_lab_trigonometry_format 4)
-set(FLOOR_orindo_lab_trigonometry 5)
+set(FLOOR_orindo_lab_trigonometry 6)
+set(FLOOR_orindo_lab_equationgraphs_format 4)
+set(FLOOR_orindo_lab_equationgraphs 6)
 set(FLOOR_orindo_tasks 4)
-set(FLOOR_orindo_shell 6)
+set(FLOOR_orindo_shell 7)
 set(FLOOR_orindo_coursecheck 6)
 set(FLOOR_orindo_space 1)
 set(FLOOR_orindo_spaceview 3)
@@ -49,7 +52,7 @@ set(WITHOUT_WIDGETS
   orindo_formulas orindo_formulacompiler orindo_probability orindo_plane
   orindo_lab_probability_format orindo_lab_planimetry_format orindo_lab_functiongraphs_format orindo_taskfiles orindo_lab_formats
   orindo_coursecheck orindo_render orindo_numberline orindo_lab_coordline_format
-  orindo_lab_coordplane_format orindo_lab_trigonometry_format
+  orindo_lab_coordplane_format orindo_lab_trigonometry_format orindo_lab_equationgraphs_format
   orindo_space
   orindo_arithmetic orindo_lab_divisibility_format orindo_lab_fractions_format
   orindo_programming orindo_lab_programming_format)

@@ -30,9 +30,6 @@ using labframe::Tag;
 
 namespace {
 
-constexpr int kListMargin = 8; // between the list and the plane's edges
-const QSize kDotSize(18, 18);
-
 const QString kWaitNote = QStringLiteral("Минуточку ...");
 const QString kFormulaPrefix = QStringLiteral("y = ");
 const QString kDomainPrefix = QStringLiteral("x ") + base::symbol::ElementOf + QStringLiteral(" (");
@@ -40,22 +37,14 @@ const QString kDomainSuffix = QStringLiteral(")");
 const QString kCoefficientsPrompt = QStringLiteral("Коэффициенты a0; a1; a2; … многочлена a0 + a1·x + a2·x² + …: ");
 const QString kCoefficientsDefault = QStringLiteral("1; 0; -1");
 
-QString Quoted(const char* word) { return u'"' + QString::fromUtf8(word) + u'"'; }
-
 } // namespace
 
-TfmLab3::TfmLab3(QWidget* parent) : TfmLab(kNumber, parent)
+TfmLab3::TfmLab3(QWidget* parent) : TfmPlaneLab(kNumber, parent)
 {
-    auto* column = new QVBoxLayout(workArea());
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    column->addWidget(makeToolRows());
-    Dec = new planeview::TDec2D(workArea());
-    column->addWidget(Dec, 1);
-    Zoom = new planeview::ZoomButtons(*Dec, *btPlus, *btMinus, *Timer1);
+    makePlane(makeToolRows());
+    wireZoom(planeview::ZoomButtons::kInterval);
     makeMenus();
-    FunctionList = new planeview::TffFunc(this);
-    FunctionList->hide();
+    makeFunctionList(QStringLiteral("Функции:"));
 
     Dec->CoordLabelX = lbX;
     Dec->CoordLabelY = lbY;
@@ -64,8 +53,6 @@ TfmLab3::TfmLab3(QWidget* parent) : TfmLab(kNumber, parent)
     Dec->installEventFilter(this);
     ComboBoxWidth->setCurrentIndex(0);
     SetDrawColor(base::BgrColor(Dec->DrawColor()));
-    connect(Dec, &planeview::TDec2D::OnChange, this, [this] { DecChange(); });
-    connect(FunctionList, &planeview::TffFunc::GraphsEdited, this, [this] { Dec->update(); });
 }
 
 // --- building ----------------------------------------------------------------
@@ -74,42 +61,23 @@ TfmLab3::TfmLab3(QWidget* parent) : TfmLab(kNumber, parent)
 // the look of the lines and the mouse coordinates.
 QWidget* TfmLab3::makeToolRows()
 {
-    auto* rows = new QWidget(workArea());
-    rows->setObjectName(QStringLiteral("pTools"));
-    auto* column = new QVBoxLayout(rows);
-    column->setContentsMargins(0, 2, 0, 2);
-    column->setSpacing(2);
-    auto* toolRow = new QWidget(rows);
-    auto* graphRow = new QWidget(rows);
-    for (QWidget* row : {toolRow, graphRow}) {
-        labframe::RowLayout(row, 4);
-        column->addWidget(row);
-    }
+    QList<QWidget*> rows;
+    QWidget* column = makeRows(2, rows, 2);
+    QWidget* toolRow = rows[0];
+    QWidget* graphRow = rows[1];
     // The order of creation is the order of the controls in the lab's files.
     makeToolButtons(toolRow);
     makeViewButtons(toolRow);
     makeGraphButtons(graphRow);
     makeStyleControls(graphRow);
     makeCoordinatePanel(graphRow);
-    for (QWidget* row : {toolRow, graphRow}) static_cast<QHBoxLayout*>(row->layout())->addStretch(1);
-    return rows;
-}
-
-QToolButton* TfmLab3::addToolButton(const QString& name, int tag, const QString& caption, const QString& hint,
-                                    QWidget* row)
-{
-    QToolButton* button = addButton(name, caption, hint, row);
-    SetTag(button, tag);
-    button->setCheckable(true);
-    Tools->addButton(button);
-    connect(button, &QToolButton::clicked, this, [this, button](bool pressed) { ToolClick(button, pressed); });
-    return button;
+    for (QWidget* row : rows) static_cast<QHBoxLayout*>(row->layout())->addStretch(1);
+    return column;
 }
 
 void TfmLab3::makeToolButtons(QWidget* row)
 {
-    Tools = new QButtonGroup(this);
-    Tools->setExclusive(true);
+    makeToolGroup();
     bt0 = addToolButton(QStringLiteral("bt0"), plane::kToolHand, QStringLiteral("Рука"), Quoted("Рука"), row);
     bt255 = addToolButton(QStringLiteral("bt255"), plane::kToolEraser, QStringLiteral("Ластик"), Quoted("Ластик"), row);
     bt231 = addToolButton(QStringLiteral("bt231"), plane::kToolFreehandGraph, QStringLiteral("Карандаш"),
@@ -123,19 +91,9 @@ void TfmLab3::makeToolButtons(QWidget* row)
 
 void TfmLab3::makeViewButtons(QWidget* row)
 {
-    btGrid = addButton(QStringLiteral("btGrid"), QStringLiteral("Сетка"), Quoted("Сетка"), row);
-    btGrid->setCheckable(true);
-    btGrid->setChecked(true);
-    connect(btGrid, &QToolButton::clicked, this, [this](bool pressed) { btGridClick(pressed); });
-    btCoord = addButton(QStringLiteral("btCoord"), QStringLiteral("(x;y)"), QStringLiteral("Координаты точек"), row);
-    btCoord->setCheckable(true);
-    btCoord->setChecked(true);
-    connect(btCoord, &QToolButton::clicked, this, [this](bool pressed) { btCoordClick(pressed); });
-    btPlus = addButton(QStringLiteral("btPlus"), QStringLiteral("+"), QStringLiteral("Увеличить"), row);
-    btMinus = addButton(QStringLiteral("btMinus"), QStringLiteral("−"), QStringLiteral("Уменьшить"), row);
-    SetTag(btPlus, planeview::ZoomButtons::kZoomIn);
-    SetTag(btMinus, planeview::ZoomButtons::kZoomOut);
-    Timer1 = addControl<QTimer>(QStringLiteral("Timer1"), this);
+    makeGridButton(row);
+    makeCoordButton(row);
+    makeZoomButtons(row);
 }
 
 void TfmLab3::makeGraphButtons(QWidget* row)
@@ -159,51 +117,13 @@ void TfmLab3::makeGraphButtons(QWidget* row)
 
 void TfmLab3::makeStyleControls(QWidget* row)
 {
-    btCaseColor = addButton(QStringLiteral("btCaseColor"), QStringLiteral("Цвет"), QStringLiteral("Выбор цвета"), row);
-    connect(btCaseColor, &QToolButton::clicked, this, [this] { btCaseColorClick(); });
-    Dot = new QLabel(row);
-    Dot->setObjectName(QStringLiteral("Dot"));
-    Dot->setFixedSize(kDotSize);
-    Dot->setToolTip(QStringLiteral("Цвет новых графиков и фигур"));
-    row->layout()->addWidget(Dot);
-    addHelpMenu(Dot);
-    btFont = addButton(QStringLiteral("btFont"), QStringLiteral("Шрифт"), QStringLiteral("Шрифт"), row);
-    connect(btFont, &QToolButton::clicked, this, [this] { btFontClick(); });
+    makeColourControls(row, QStringLiteral("Цвет новых графиков и фигур"));
+    makeFontButton(row);
     // The domain is reached through the transformation menu; the button stays hidden.
     btODZ = addButton(QStringLiteral("btODZ"), QStringLiteral("ОДЗ"), QStringLiteral("Область определения"), row);
     btODZ->hide();
     connect(btODZ, &QToolButton::clicked, this, [this] { EditDomain(); });
-    ComboBoxWidth = addControl<QComboBox>(QStringLiteral("ComboBoxWidth"), row);
-    planeview::FillPenWidths(*ComboBoxWidth);
-    ComboBoxWidth->setToolTip(QStringLiteral("Толщина линии"));
-    connect(ComboBoxWidth, &QComboBox::currentIndexChanged, this, [this](int index) { ComboBoxWidthChange(index); });
-    row->layout()->addWidget(ComboBoxWidth);
-    addHelpMenu(ComboBoxWidth);
-}
-
-void TfmLab3::makeCoordinatePanel(QWidget* row)
-{
-    pXY = new QWidget(row);
-    pXY->setObjectName(QStringLiteral("pXY"));
-    pXY->setToolTip(QStringLiteral("Координаты указателя мыши"));
-    auto* layout = labframe::RowLayout(pXY, 0);
-    lbX = new QLabel(pXY);
-    lbY = new QLabel(pXY);
-    lbX->setObjectName(QStringLiteral("lbX"));
-    lbY->setObjectName(QStringLiteral("lbY"));
-    for (QLabel* label : {lbX, lbY}) {
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("X=-0000,00")));
-        layout->addWidget(label);
-    }
-    row->layout()->addWidget(pXY);
-    addHelpMenu(pXY);
-}
-
-QAction* TfmLab3::addMenuItem(QMenu* menu, int tag, const QString& caption)
-{
-    QAction* item = menu->addAction(caption);
-    SetTag(item, tag);
-    return item;
+    makeWidthList(row);
 }
 
 void TfmLab3::makeMenus()
@@ -238,96 +158,17 @@ void TfmLab3::makeMenus()
     connect(PopupFig, &QMenu::triggered, this, [this](QAction* item) { PopupFigChoose(item); });
 }
 
-void TfmLab3::popupUnder(QMenu* menu, QToolButton* button) { menu->popup(button->mapToGlobal(QPoint(0, button->height()))); }
-
-// --- the lab file and showing ---------------------------------------------------
-
-void TfmLab3::ClearLab()
-{
-    TfmLab::ClearLab();
-    Dec->ClearScene();
-}
-
-void TfmLab3::ReadLab(const labframe::LabFileData& data)
-{
-    TfmLab::ReadLab(data);
-    // The window lines set the buttons without clicking them: the plane follows here.
-    Dec->SetGridVisible(btGrid->isChecked());
-    Dec->SetShowCoordinates(btCoord->isChecked());
-    if (QAbstractButton* tool = Tools->checkedButton()) Dec->SetTool(Tag(tool));
-    Dec->LoadScene(data.engineLines, data.engineLine);
-}
-
-void TfmLab3::WriteLab(labframe::LabFileData& data)
-{
-    TfmLab::WriteLab(data);
-    data.engineLines = Dec->SaveScene();
-}
-
-void TfmLab3::FormShow()
-{
-    TfmLab::FormShow();
-    Dec->SetTool(Dec->Tool());
-    FunctionList->setWindowTitle(QStringLiteral("Функции:"));
-    FunctionList->RefreshList(Dec);
-    // The list stands in the plane's top left corner, clear of the tool rows
-    // and of a task window, which opens over the middle of the plane.
-    FunctionList->move(Dec->mapToGlobal(QPoint(kListMargin, kListMargin)));
-    FunctionList->show();
-}
-
-void TfmLab3::hideEvent(QHideEvent* event)
-{
-    TfmLab::hideEvent(event);
-    FunctionList->hide();
-}
-
 void TfmLab3::DecChange()
 {
-    m_freehand = nullptr; // a scene read or cleared holds the graph no more
-    FunctionList->RefreshList(Dec);
+    m_freehand = nullptr;
+    TfmPlaneLab::DecChange();
 }
 
 // --- handlers ------------------------------------------------------------------
 
-void TfmLab3::ToolClick(QToolButton* button, bool pressed)
-{
-    // Releasing a tool (a lab file may) leaves the tool of the button pressed next.
-    if (pressed) Dec->SetTool(Tag(button));
-}
+void TfmLab3::PopupFigChoose(QAction* item) { chooseTool(item, btFig); }
 
-void TfmLab3::btGridClick(bool pressed) { Dec->SetGridVisible(pressed); }
-void TfmLab3::btCoordClick(bool pressed) { Dec->SetShowCoordinates(pressed); }
-
-void TfmLab3::btCaseColorClick()
-{
-    if (const auto colour = chooseColor(base::BgrColor(Dec->DrawColor()))) SetDrawColor(*colour);
-}
-
-void TfmLab3::SetDrawColor(const QColor& colour)
-{
-    Dec->SetDrawColor(base::ToBgr(colour));
-    planeview::ShowColourDot(*Dot, colour);
-}
-
-void TfmLab3::btFontClick()
-{
-    if (const auto font = chooseFont()) Dec->setFont(*font);
-}
-
-void TfmLab3::ComboBoxWidthChange(int index)
-{
-    if (index >= 0) Dec->SetPenWidth(index + 1);
-}
-
-void TfmLab3::PopupFigChoose(QAction* item)
-{
-    ApplyMenuChoice(item, btFig);
-    btFig->setChecked(true);
-    Dec->SetTool(Tag(item));
-}
-
-void TfmLab3::showNote(const QString& text) { shellcalls::guide().ShowNote(text, plane::kCommandNoteSeconds); }
+void TfmLab3::showNote(const QString& text) { TfmPlaneLab::showNote(text, plane::kCommandNoteSeconds); }
 
 void TfmLab3::graphMade(plane::TFunction* graph, const QString& note)
 {

@@ -1,20 +1,6 @@
 #pragma once
-#include "labframe/labwindow.h"
+#include "labs/planelab/planelabwindow.h"
 #include "plane/functions.h"
-
-class QAction;
-class QButtonGroup;
-class QComboBox;
-class QLabel;
-class QMenu;
-class QTimer;
-class QToolButton;
-
-namespace planeview {
-class TDec2D;
-class TffFunc;
-class ZoomButtons;
-} // namespace planeview
 
 namespace functiongraphslab {
 
@@ -26,7 +12,7 @@ namespace functiongraphslab {
 // coefficients of a polynomial or freehand, and builds points and figures on
 // the same plane. The function list beside the lab shows the graphs and the
 // parameters of their formulas.
-class TfmLab3 : public labframe::TfmLab {
+class TfmLab3 : public planelab::TfmPlaneLab {
     Q_OBJECT
 public:
     static constexpr int kNumber = 3;
@@ -41,35 +27,17 @@ public:
 
     explicit TfmLab3(QWidget* parent = nullptr);
 
-    void ClearLab() override;
-    void ReadLab(const labframe::LabFileData& data) override;
-    void WriteLab(labframe::LabFileData& data) override;
-
     // Handlers, named after their controls and menus.
-    void ToolClick(QToolButton* button, bool pressed);
-    void btGridClick(bool pressed);
-    void btCoordClick(bool pressed);
     void btAddClick();
     void btDelClick();
-    void btCaseColorClick();
-    void btFontClick();
-    void ComboBoxWidthChange(int index);
     void PopupFigChoose(QAction* item);
     void PopupFunChoose(QAction* item);
     void PopupFunArrChoose(QAction* item);
-    // The plane's scene was read or cleared, or a graph was made: the list follows.
-    void DecChange();
-    void SetDrawColor(const QColor& colour);
 
     // The domain editor for the selected graph.
     void EditDomain();
     // Adds y = the formula of this bracket text (what btAdd does after the editor).
     plane::TFunction* AddFormulaGraph(const QString& text);
-
-    planeview::TDec2D* Dec;
-    planeview::TffFunc* FunctionList;
-    // Zooms the plane while btPlus or btMinus is held.
-    planeview::ZoomButtons* Zoom;
 
     QToolButton* bt0;
     QToolButton* bt255;
@@ -77,32 +45,19 @@ public:
     QToolButton* bt100;
     QToolButton* bt101;
     QToolButton* btFig;
-    QToolButton* btGrid;
-    QToolButton* btCoord;
-    QToolButton* btPlus;
-    QToolButton* btMinus;
-    QTimer* Timer1;
     QToolButton* btAdd;
     QToolButton* btDel;
     QToolButton* btCaseFun;
     QToolButton* btCaseFunArr;
     QToolButton* btCaseFig;
-    QToolButton* btCaseColor;
-    QToolButton* btFont;
     QToolButton* btODZ;
-    QLabel* Dot;
-    QComboBox* ComboBoxWidth;
-    QWidget* pXY;
-    QLabel* lbX;
-    QLabel* lbY;
     QMenu* PopupFun;
     QMenu* PopupFunArr;
     QMenu* PopupFig;
-    QButtonGroup* Tools;
 
 protected:
-    void FormShow() override;
-    void hideEvent(QHideEvent* event) override;
+    // A scene read or cleared holds the freehand graph no more.
+    void DecChange() override;
     // Freehand drawing with tool 231 on the plane.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -112,11 +67,7 @@ private:
     void makeViewButtons(QWidget* row);
     void makeGraphButtons(QWidget* row);
     void makeStyleControls(QWidget* row);
-    void makeCoordinatePanel(QWidget* row);
     void makeMenus();
-    QToolButton* addToolButton(const QString& name, int tag, const QString& caption, const QString& hint, QWidget* row);
-    QAction* addMenuItem(QMenu* menu, int tag, const QString& caption);
-    void popupUnder(QMenu* menu, QToolButton* button);
     void showNote(const QString& text);
     // The list and the plane show a graph just made, or the note why none was.
     void graphMade(plane::TFunction* graph, const QString& note);

@@ -4,6 +4,7 @@
 #include "plane/equations.h"
 #include "plane/planetools.h"
 #include "plane/view/planecontrol.h"
+#include "plane/view/planelabparts.h"
 #include "plane/view/pointdialogs.h"
 #include <QAction>
 #include <QButtonGroup>
@@ -25,10 +26,6 @@ using labframe::Tag;
 
 namespace {
 
-constexpr int kZoomIn = 1; // the tags of btPlus and btMinus
-constexpr int kZoomOut = 2;
-constexpr int kButtonPadding = 8;
-constexpr int kCoordinateWidth = 90;
 const QString kStartScene = QStringLiteral("LABS\\Lab5\\Clear.lab");
 
 struct GraphButton {
@@ -46,12 +43,9 @@ const std::array<GraphButton, 4> kGraphs{{
     {"btCTG", "ctg", "Котангенс", "[drob[cos(x)][sin(x)]]", trig::kCotangent},
 }};
 
-QString Quoted(const char* word) { return u'"' + QString::fromUtf8(word) + u'"'; }
-void FitToCaption(QToolButton* button) { button->setFixedWidth(button->sizeHint().width() + kButtonPadding); }
-
 } // namespace
 
-TfmLab5::TfmLab5(QWidget* parent) : TfmLab(kNumber, parent)
+TfmLab5::TfmLab5(QWidget* parent) : TfmPlaneLab(kNumber, parent)
 {
     auto* column = new QVBoxLayout(workArea());
     column->setContentsMargins(0, 0, 0, 0);
@@ -59,6 +53,7 @@ TfmLab5::TfmLab5(QWidget* parent) : TfmLab(kNumber, parent)
     column->addWidget(makeToolRow());
     makePlanes();
     column->addWidget(Panel1, 1);
+    wireZoom(planeview::ZoomButtons::kInterval);
     NameDialog = new planeview::TffDialog(this);
     makeFigureMenu();
     makeMorphMenu();
@@ -86,50 +81,19 @@ TfmLab5::TfmLab5(QWidget* parent) : TfmLab(kNumber, parent)
 // among siblings).
 QWidget* TfmLab5::makeToolRow()
 {
-    auto* rows = new QWidget(workArea());
-    rows->setObjectName(QStringLiteral("pTools"));
-    auto* column = new QVBoxLayout(rows);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    auto* first = new QWidget(rows);
-    auto* row = new QWidget(rows);
-    auto* firstLayout = labframe::RowLayout(first, 4);
-    auto* layout = labframe::RowLayout(row, 4);
-    column->addWidget(first);
-    column->addWidget(row);
-    Tools = new QButtonGroup(this);
-    Tools->setExclusive(true);
+    QList<QWidget*> rows;
+    QWidget* column = makeRows(2, rows);
+    QWidget* first = rows[0];
+    QWidget* row = rows[1];
+    makeToolGroup();
     makeToolButtons(first);
     makeViewButtons(row);
     makeStyleControls(first);
     makeGraphButtons(row);
-    firstLayout->addStretch(1);
-    layout->addStretch(1);
-    pXY = new QWidget(row);
-    pXY->setObjectName(QStringLiteral("pXY"));
-    auto* coordinates = new QHBoxLayout(pXY);
-    coordinates->setContentsMargins(0, 0, 0, 0);
-    lbX = new QLabel(pXY);
-    lbY = new QLabel(pXY);
-    lbX->setObjectName(QStringLiteral("lbX"));
-    lbY->setObjectName(QStringLiteral("lbY"));
-    for (QLabel* label : {lbX, lbY}) {
-        label->setMinimumWidth(kCoordinateWidth);
-        coordinates->addWidget(label);
-    }
-    layout->addWidget(pXY);
-    return rows;
-}
-
-QToolButton* TfmLab5::addToolButton(const QString& name, int tag, const QString& caption, const QString& hint,
-                                    QWidget* row)
-{
-    QToolButton* button = addButton(name, caption, hint, row);
-    SetTag(button, tag);
-    button->setCheckable(true);
-    Tools->addButton(button);
-    connect(button, &QToolButton::clicked, this, [this, button](bool pressed) { ToolClick(button, pressed); });
-    return button;
+    static_cast<QHBoxLayout*>(first->layout())->addStretch(1);
+    static_cast<QHBoxLayout*>(row->layout())->addStretch(1);
+    makeCoordinatePanel(row);
+    return column;
 }
 
 void TfmLab5::makeToolButtons(QWidget* row)
@@ -146,30 +110,8 @@ void TfmLab5::makeToolButtons(QWidget* row)
 
 void TfmLab5::makeViewButtons(QWidget* row)
 {
-    btGrid = addButton(QStringLiteral("btGrid"), QStringLiteral("Сетка"), Quoted("Сетка"), row);
-    btGrid->setCheckable(true);
-    btGrid->setChecked(true);
-    connect(btGrid, &QToolButton::clicked, this, [this](bool pressed) { btGridClick(pressed); });
-    btPlus = addButton(QStringLiteral("btPlus"), QStringLiteral("+"), QStringLiteral("Увеличить"), row);
-    btMinus = addButton(QStringLiteral("btMinus"), QStringLiteral("−"), QStringLiteral("Уменьшить"), row);
-    Timer1 = addControl<QTimer>(QStringLiteral("Timer1"), this);
-    Timer1->setInterval(kZoomInterval);
-    connect(Timer1, &QTimer::timeout, this, [this] {
-        if (m_zoomTag == 0) Timer1->stop();
-        else ZoomStep(m_zoomTag);
-    });
-    for (QToolButton* button : {btPlus, btMinus}) {
-        SetTag(button, button == btPlus ? kZoomIn : kZoomOut);
-        connect(button, &QToolButton::pressed, this, [this, button] {
-            m_zoomTag = Tag(button);
-            ZoomStep(m_zoomTag);
-            Timer1->start();
-        });
-        connect(button, &QToolButton::released, this, [this] {
-            m_zoomTag = 0;
-            Timer1->stop();
-        });
-    }
+    makeGridButton(row);
+    makeZoomButtons(row);
 }
 
 void TfmLab5::makeStyleControls(QWidget* row)
@@ -181,14 +123,8 @@ void TfmLab5::makeStyleControls(QWidget* row)
     btCaseMorph = addButton(QStringLiteral("btCaseMorph"), QStringLiteral("▼"), QStringLiteral("Выбор преобразования"), row);
     layout->insertWidget(layout->indexOf(btMorph) + 1, btCaseMorph);
     connect(btCaseMorph, &QToolButton::clicked, this, [this] { btCaseMorphClick(); });
-    btFont = addButton(QStringLiteral("btFont"), QStringLiteral("Шрифт"), QStringLiteral("Шрифт"), row);
-    connect(btFont, &QToolButton::clicked, this, [this] { btFontClick(); });
-    ComboBoxWidth = addControl<QComboBox>(QStringLiteral("ComboBoxWidth"), row);
-    for (int width = 1; width <= kWidthCount; ++width) ComboBoxWidth->addItem(QString::number(width));
-    ComboBoxWidth->setToolTip(QStringLiteral("Толщина линии"));
-    connect(ComboBoxWidth, &QComboBox::currentIndexChanged, this, [this](int index) { ComboBoxWidthChange(index); });
-    layout->addWidget(ComboBoxWidth);
-    addHelpMenu(ComboBoxWidth);
+    makeFontButton(row);
+    makeWidthList(row);
 }
 
 void TfmLab5::makeGraphButtons(QWidget* row)
@@ -231,13 +167,6 @@ void TfmLab5::makePlanes()
     connect(Splitter1, &QSplitter::splitterMoved, this, [this] { Splitter1Moved(); });
 }
 
-QAction* TfmLab5::addMenuItem(QMenu* menu, int tag, const QString& caption)
-{
-    QAction* item = menu->addAction(caption);
-    SetTag(item, tag);
-    return item;
-}
-
 void TfmLab5::makeFigureMenu()
 {
     PopupFig = new QMenu(this);
@@ -271,15 +200,15 @@ void TfmLab5::makeMorphMenu()
 
 void TfmLab5::ClearLab()
 {
-    TfmLab::ClearLab();
-    Dec0->ClearScene();
-    Dec->ClearScene();
+    TfmPlaneLab::ClearLab();
     m_linked = false;
 }
 
 void TfmLab5::ReadLab(const labframe::LabFileData& data)
 {
-    TfmLab::ReadLab(data);
+    // Two planes' sections, not the one of the base.
+    labframe::TfmLab::ReadLab(data);
+    followButtons();
     const plane::SectionPair sections = plane::SplitSections(data.engineLines, data.engineLine);
     Dec0->LoadScene(sections.First, sections.FirstLine);
     Dec->LoadScene(sections.Second, sections.SecondLine);
@@ -296,7 +225,7 @@ void TfmLab5::ReadLab(const labframe::LabFileData& data)
 
 void TfmLab5::WriteLab(labframe::LabFileData& data)
 {
-    TfmLab::WriteLab(data);
+    labframe::TfmLab::WriteLab(data);
     data.engineLines = Dec0->SaveScene();
     data.engineLines.append(QString());
     data.engineLines += Dec->SaveScene();
@@ -323,36 +252,16 @@ void TfmLab5::loadStartScene()
 void TfmLab5::FormShow()
 {
     if (!prepared()) loadStartScene();
-    TfmLab::FormShow();
-    setTool(Dec->Tool());
+    TfmPlaneLab::FormShow();
 }
 
 void TfmLab5::btClearClick()
 {
-    TfmLab::btClearClick();
+    TfmPlaneLab::btClearClick();
     loadStartScene();
 }
 
 // --- handlers ------------------------------------------------------------------
-
-void TfmLab5::setTool(int code)
-{
-    Dec0->SetTool(code);
-    Dec->SetTool(code);
-}
-
-void TfmLab5::ToolClick(QToolButton* button, bool pressed)
-{
-    if (pressed) setTool(Tag(button));
-}
-
-void TfmLab5::btGridClick(bool pressed) { Dec->SetGridVisible(pressed); }
-
-void TfmLab5::ZoomStep(int tag)
-{
-    if (tag == kZoomIn) Dec->SetScale(Dec->Scale() * kZoomFactor);
-    else if (tag == kZoomOut) Dec->SetScale(Dec->Scale() / kZoomFactor);
-}
 
 QString TfmLab5::GraphText(int tag)
 {
@@ -378,31 +287,8 @@ void TfmLab5::GraphClick(QToolButton* button, bool pressed)
     Dec->RebuildRegions();
 }
 
-void TfmLab5::btCaseFigClick() { PopupFig->popup(btCaseFig->mapToGlobal(QPoint(0, btCaseFig->height()))); }
-void TfmLab5::btCaseMorphClick() { PopupMorph->popup(btCaseMorph->mapToGlobal(QPoint(0, btCaseMorph->height()))); }
-
-void TfmLab5::btFontClick()
-{
-    if (const auto font = chooseFont()) {
-        Dec0->setFont(*font);
-        Dec->setFont(*font);
-    }
-}
-
-void TfmLab5::ComboBoxWidthChange(int index)
-{
-    if (index < 0) return;
-    Dec0->SetPenWidth(index + 1);
-    Dec->SetPenWidth(index + 1);
-}
-
-void TfmLab5::chooseTool(QAction* item, QToolButton* button)
-{
-    ApplyMenuChoice(item, button);
-    FitToCaption(button);
-    button->setChecked(true);
-    setTool(Tag(item));
-}
+void TfmLab5::btCaseFigClick() { popupUnder(PopupFig, btCaseFig); }
+void TfmLab5::btCaseMorphClick() { popupUnder(PopupMorph, btCaseMorph); }
 
 void TfmLab5::PopupFigChoose(QAction* item) { chooseTool(item, btFig); }
 void TfmLab5::PopupMorphChoose(QAction* item) { chooseTool(item, btMorph); }

@@ -1,25 +1,17 @@
 #pragma once
-#include "labframe/labwindow.h"
+#include "labs/planelab/planelabwindow.h"
 #include <QString>
 
-class QAction;
-class QButtonGroup;
-class QComboBox;
 class QFrame;
-class QLabel;
-class QMenu;
 class QSplitter;
-class QTimer;
-class QToolButton;
 
 namespace plane {
 class TPoint;
 }
 
 namespace planeview {
-class TDec2D;
 class TffDialog;
-} // namespace planeview
+}
 
 namespace trigonometrylab {
 
@@ -31,17 +23,13 @@ namespace trigonometrylab {
 // over several turns. Toggle buttons draw sin, cos, tg and ctg on Dec. Both
 // come from the start scene "Lab5\Clear.lab"; without it the planes work
 // unlinked.
-class TfmLab5 : public labframe::TfmLab {
+class TfmLab5 : public planelab::TfmPlaneLab {
     Q_OBJECT
 public:
     static constexpr int kNumber = 5;
     static constexpr double kCircleScale = 140;
     static constexpr int kCirclePanelWidth = 325;
     static constexpr int kSplitterWidth = 4;
-    static constexpr double kZoomFactor = 1.1;
-    // Held zoom buttons step the scale once a frame.
-    static constexpr int kZoomInterval = 16;
-    static constexpr int kWidthCount = 5;
     static constexpr int kCirclePoint = 1; // P among Dec0's points
     static constexpr int kAnglePoint = 2;  // Q among Dec's points
 
@@ -57,14 +45,9 @@ public:
     bool Linked() const { return P() && Q(); }
 
     // Handlers, named after their controls and menus.
-    void ToolClick(QToolButton* button, bool pressed);
-    void btGridClick(bool pressed);
-    void ZoomStep(int tag);
     void GraphClick(QToolButton* button, bool pressed);
     void btCaseFigClick();
     void btCaseMorphClick();
-    void btFontClick();
-    void ComboBoxWidthChange(int index);
     void PopupFigChoose(QAction* item);
     void PopupMorphChoose(QAction* item);
     void Splitter1Moved();
@@ -78,39 +61,31 @@ public:
     QFrame* Panel1;
     QFrame* Panel3;
     QSplitter* Splitter1;
+    // The circle plane; Dec is the graph plane.
     planeview::TDec2D* Dec0;
-    planeview::TDec2D* Dec;
     planeview::TffDialog* NameDialog;
-    QWidget* pXY;
-    QLabel* lbX;
-    QLabel* lbY;
     QToolButton* bt0;
     QToolButton* bt255;
     QToolButton* btFig;
     QToolButton* btMorph;
     QToolButton* bt100;
     QToolButton* bt101;
-    QToolButton* btGrid;
-    QToolButton* btPlus;
-    QToolButton* btMinus;
-    QTimer* Timer1;
     QToolButton* btCaseFig;
     QToolButton* btCaseMorph;
-    QToolButton* btFont;
-    QComboBox* ComboBoxWidth;
     QToolButton* btSIN;
     QToolButton* btCOS;
     QToolButton* btTG;
     QToolButton* btCTG;
     QMenu* PopupFig;
     QMenu* PopupMorph;
-    QButtonGroup* Tools;
 
 protected:
     // The first showing loads the start scene; every showing puts the
     // current tool's hint back on the status line.
     void FormShow() override;
     void btClearClick() override;
+    // Tools, font and width act on both planes.
+    QList<planeview::TDec2D*> planes() const override { return {Dec0, Dec}; }
 
 private:
     QWidget* makeToolRow();
@@ -121,17 +96,12 @@ private:
     void makePlanes();
     void makeFigureMenu();
     void makeMorphMenu();
-    QToolButton* addToolButton(const QString& name, int tag, const QString& caption, const QString& hint, QWidget* row);
-    QAction* addMenuItem(QMenu* menu, int tag, const QString& caption);
-    void chooseTool(QAction* item, QToolButton* button);
-    void setTool(int code);
     // Loads "Lab5\Clear.lab" and links P and Q; after it failed once the
     // planes stay unlinked without a further message.
     void loadStartScene();
 
     bool m_linked = false;
     bool m_startSceneFailed = false;
-    int m_zoomTag = 0;
 };
 
 } // namespace trigonometrylab

@@ -8,10 +8,11 @@
 
 namespace planeview {
 
-ZoomButtons::ZoomButtons(TDec2D& plane, QAbstractButton& zoomIn, QAbstractButton& zoomOut, QTimer& timer)
+ZoomButtons::ZoomButtons(TDec2D& plane, QAbstractButton& zoomIn, QAbstractButton& zoomOut, QTimer& timer,
+                         int interval)
     : QObject(&plane), m_plane(plane), m_timer(timer)
 {
-    m_timer.setInterval(kInterval);
+    m_timer.setInterval(interval);
     connect(&m_timer, &QTimer::timeout, this, [this] {
         if (m_heldTag == 0) m_timer.stop();
         else Step(m_heldTag);

@@ -20,11 +20,12 @@ class TDec2D;
 class ZoomButtons : public QObject {
 public:
     static constexpr double kFactor = 1.1;
-    static constexpr int kInterval = 16; // ms between steps while a button is held
+    static constexpr int kInterval = 16; // ms between steps while a button is held, unless a lab says otherwise
     static constexpr int kZoomIn = 1;    // the buttons' tags
     static constexpr int kZoomOut = 2;
 
-    ZoomButtons(TDec2D& plane, QAbstractButton& zoomIn, QAbstractButton& zoomOut, QTimer& timer);
+    ZoomButtons(TDec2D& plane, QAbstractButton& zoomIn, QAbstractButton& zoomOut, QTimer& timer,
+                int interval = kInterval);
     // One step of the scale by the tag's direction; other tags change nothing.
     void Step(int tag);
 
