@@ -4,6 +4,7 @@
 #include "labs/functiongraphs/registration.h"
 #include "labs/coordplane/registration.h"
 #include "labs/trigonometry/registration.h"
+#include "labs/equationgraphs/registration.h"
 #include "labs/coordline/registration.h"
 #include "labs/probability/registration.h"
 #include "labs/divisibility/registration.h"
@@ -20,6 +21,7 @@ void RegisterLabs()
     functiongraphslab::RegisterLab3();
     coordplanelab::RegisterLab6();
     trigonometrylab::RegisterLab5();
+    equationgraphslab::RegisterLab11();
     coordlinelab::RegisterLab2();
     probabilitylab::RegisterLab16();
     divisibilitylab::RegisterLab1();

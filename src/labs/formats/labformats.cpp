@@ -3,6 +3,7 @@
 #include "labs/functiongraphs/format/labformat.h"
 #include "labs/coordplane/format/labformat.h"
 #include "labs/trigonometry/format/labformat.h"
+#include "labs/equationgraphs/format/labformat.h"
 #include "labs/coordline/format/labformat.h"
 #include "labs/probability/format/labformat.h"
 #include "labs/divisibility/format/labformat.h"
@@ -17,6 +18,7 @@ void RegisterLabFormats()
     functiongraphslab::RegisterLab3Format();
     coordplanelab::RegisterLab6Format();
     trigonometrylab::RegisterLab5Format();
+    equationgraphslab::RegisterLab11Format();
     coordlinelab::RegisterLab2Format();
     probabilitylab::RegisterLab16Format();
     divisibilitylab::RegisterLab1Format();

@@ -7,6 +7,7 @@
 #include "labs/coordplane/format/labformat.h"
 #include "labs/coordplane/labwindow.h"
 #include "plane/planetools.h"
+#include "plane/view/functionwindow.h"
 #include "plane/view/planecontrol.h"
 #include "support/fakedialogs.h"
 #include "support/shellcallsrecorder.h"
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QTableWidget>
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
@@ -147,6 +149,29 @@ TEST_F(Lab6Test, TwoInequalitiesShadeTheirIntersection)
     lab->Dec->FinishRegions();
     EXPECT_EQ(lab->Dec->Algebra().Count(), 1);
     EXPECT_EQ(ColourAt({-3.5, 3.5}), kSilver);
+}
+
+// The function list shows the equations; its selected row, not the last
+// equation entered, is the one the sign menu and the delete button act on.
+TEST_F(Lab6Test, SignAndDeleteActOnTheListsSelectedRow)
+{
+    lab->AddEquation(QStringLiteral("[y-x]"));
+    lab->AddEquation(QStringLiteral("[y-2]"));
+    EXPECT_EQ(lab->FunctionList->windowTitle(), QStringLiteral("Уравнения и неравенства:"));
+    EXPECT_TRUE(lab->FunctionList->isVisible());
+    ASSERT_EQ(lab->FunctionList->DrawGrid->rowCount(), 2);
+    EXPECT_EQ(lab->FunctionList->SelectedRow(), 1); // a new equation is the chosen one
+    lab->SelectRow(0);
+    Choose(lab->PopupType, "> 0");
+    EXPECT_EQ(lab->Dec->Algebra().At(0)->Relation(), TAlgebra::kGreater);
+    EXPECT_EQ(lab->Dec->Algebra().At(1)->Relation(), TAlgebra::kEqual);
+    EXPECT_EQ(lab->FunctionList->SelectedRow(), 0);
+    EXPECT_EQ(ColourAt({-3.5, 3.5}), kSilver);
+    QTest::mouseClick(lab->btDel, Qt::LeftButton);
+    lab->Dec->FinishRegions();
+    ASSERT_EQ(lab->Dec->Algebra().Count(), 1);
+    EXPECT_EQ(lab->Dec->Algebra().At(0)->Formula().Text(), QStringLiteral("[y-2]"));
+    EXPECT_EQ(ColourAt({-3.5, 3.5}), kWhite); // the shading went with its inequality
 }
 
 TEST_F(Lab6Test, AnEquationThatDoesNotParseIsRefusedWithAMessage)

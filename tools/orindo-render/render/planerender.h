@@ -14,6 +14,8 @@ constexpr int kFunctionGraphsLab = 3;
 constexpr int kPlanimetryLab = 4;
 constexpr int kTrigonometryLab = 5;
 constexpr int kCoordinatePlaneLab = 6;
+// Its scenes are drawn as the coordinate plane's: the same plane, equations and graphs.
+constexpr int kEquationGraphsLab = 11;
 
 // What a plane lab's window lines say about its drawing.
 struct PlaneLabLook {

@@ -14,6 +14,7 @@ const SceneRenderer* FindRenderer(int labNumber)
         {kPlanimetryLab, RenderPlanimetry},
         {kFunctionGraphsLab, RenderFunctionGraphs},
         {kCoordinatePlaneLab, RenderCoordinatePlane},
+        {kEquationGraphsLab, RenderCoordinatePlane},
         {kTrigonometryLab, RenderTrigonometry},
     };
     const auto it = renderers.find(labNumber);
