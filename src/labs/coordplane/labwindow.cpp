@@ -42,16 +42,11 @@ void TfmLab6::makeFigureButtons(QWidget* row)
 
 void TfmLab6::makeFigureMenu()
 {
-    PopupFig = new QMenu(this);
-    PopupFig->setObjectName(QStringLiteral("PopupFig"));
-    addMenuItem(PopupFig, plane::kToolPoint, QStringLiteral("Точка"));
-    addMenuItem(PopupFig, plane::kToolSegment, QStringLiteral("Отрезок"));
-    addMenuItem(PopupFig, plane::kToolRay, QStringLiteral("Луч"));
-    addMenuItem(PopupFig, plane::kToolLine, QStringLiteral("Прямая"));
-    addMenuItem(PopupFig, plane::kToolCircleThrough, QStringLiteral("Окружность"));
-    addMenuItem(PopupFig, plane::kToolCircleFixed, QStringLiteral("Окружность с фикс. радиусом"));
-    addMenuItem(PopupFig, plane::kToolPolygonFilled, QStringLiteral("Многоугольник с ") + Quoted("внутренностью"));
-    connect(PopupFig, &QMenu::triggered, this, [this](QAction* item) { PopupFigChoose(item); });
+    using namespace plane;
+    PopupFig = makeToolMenu(QStringLiteral("PopupFig"),
+                            {kToolPoint, kToolSegment, kToolRay, kToolLine, kToolCircleThrough, kToolCircleFixed,
+                             kToolPolygonFilled},
+                            [this](QAction* item) { PopupFigChoose(item); });
 }
 
 void TfmLab6::btCaseFigClick() { popupUnder(PopupFig, btCaseFig); }

@@ -145,17 +145,11 @@ void TfmLab3::makeMenus()
     addMenuItem(PopupFunArr, kByCoefficients, QStringLiteral("Многочлен по коэффициентам"));
     connect(PopupFunArr, &QMenu::triggered, this, [this](QAction* item) { PopupFunArrChoose(item); });
 
-    PopupFig = new QMenu(this);
-    PopupFig->setObjectName(QStringLiteral("PopupFig"));
-    addMenuItem(PopupFig, plane::kToolPoint, QStringLiteral("Точка"));
-    addMenuItem(PopupFig, plane::kToolSegment, QStringLiteral("Отрезок"));
-    addMenuItem(PopupFig, plane::kToolSegmentFixed, QStringLiteral("Отрезок с фикс.длиной"));
-    addMenuItem(PopupFig, plane::kToolRay, QStringLiteral("Луч"));
-    addMenuItem(PopupFig, plane::kToolLine, QStringLiteral("Прямая"));
-    addMenuItem(PopupFig, plane::kToolCircleThrough, QStringLiteral("Окружность"));
-    addMenuItem(PopupFig, plane::kToolCircleFixed, QStringLiteral("Окружность с фикс. радиусом"));
-    addMenuItem(PopupFig, plane::kToolMidpoint, QStringLiteral("Середина отрезка"));
-    connect(PopupFig, &QMenu::triggered, this, [this](QAction* item) { PopupFigChoose(item); });
+    using namespace plane;
+    PopupFig = makeToolMenu(QStringLiteral("PopupFig"),
+                            {kToolPoint, kToolSegment, kToolSegmentFixed, kToolRay, kToolLine, kToolCircleThrough,
+                             kToolCircleFixed, kToolMidpoint},
+                            [this](QAction* item) { PopupFigChoose(item); });
 }
 
 void TfmLab3::DecChange()

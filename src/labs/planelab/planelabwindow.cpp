@@ -1,5 +1,6 @@
 #include "labs/planelab/planelabwindow.h"
 #include "labframe/labpanel.h"
+#include "plane/planetools.h"
 #include "plane/view/functionwindow.h"
 #include "plane/view/planecontrol.h"
 #include "plane/view/planelabparts.h"
@@ -93,6 +94,46 @@ QAction* TfmPlaneLab::addMenuItem(QMenu* menu, int tag, const QString& caption, 
     SetTag(item, tag);
     if (!hint.isEmpty()) item->setToolTip(hint);
     return item;
+}
+
+QString TfmPlaneLab::ToolMenuCaption(int tool)
+{
+    switch (tool) {
+    case plane::kToolPoint: return QStringLiteral("Точка");
+    case plane::kToolSegment: return QStringLiteral("Отрезок");
+    case plane::kToolSegmentFixed: return QStringLiteral("Отрезок с фикс.длиной");
+    case plane::kToolRay: return QStringLiteral("Луч");
+    case plane::kToolLine: return QStringLiteral("Прямая");
+    case plane::kToolCircleThrough: return QStringLiteral("Окружность");
+    case plane::kToolCircleFixed: return QStringLiteral("Окружность с фикс. радиусом");
+    case plane::kToolPolygonOutline: return QStringLiteral("Многоугольник");
+    case plane::kToolPolygonFilled: return QStringLiteral("Многоугольник с ") + Quoted("внутренностью");
+    case plane::kToolRegularPolygon: return QStringLiteral("Правильный многоугольник");
+    case plane::kToolVector: return QStringLiteral("Вектор");
+    case plane::kToolMidpoint: return QStringLiteral("Середина отрезка");
+    case plane::kToolSymmetryAxis: return QStringLiteral("Выбрать ось симметрии");
+    case plane::kToolReflect: return QStringLiteral("Осевая симметрия");
+    case plane::kToolRotationCentre: return QStringLiteral("Выбрать центр поворота");
+    case plane::kToolRotate: return QStringLiteral("Поворот");
+    case plane::kToolShiftVector: return QStringLiteral("Выбрать вектор переноса");
+    case plane::kToolTranslate: return QStringLiteral("Параллельный перенос");
+    case plane::kToolHomothetyCentre: return QStringLiteral("Выбрать центр гомотетии");
+    case plane::kToolHomothety: return QStringLiteral("Гомотетия");
+    default: return {};
+    }
+}
+
+QMenu* TfmPlaneLab::makeToolMenu(const QString& name, std::initializer_list<int> tools,
+                                 std::function<void(QAction*)> chosen)
+{
+    auto* menu = new QMenu(this);
+    menu->setObjectName(name);
+    for (int tool : tools) {
+        if (tool == kMenuSeparator) menu->addSeparator();
+        else addMenuItem(menu, tool, ToolMenuCaption(tool));
+    }
+    connect(menu, &QMenu::triggered, this, std::move(chosen));
+    return menu;
 }
 
 void TfmPlaneLab::popupUnder(QMenu* menu, QToolButton* button)

@@ -1,6 +1,8 @@
 #pragma once
 #include "labframe/labwindow.h"
 #include <QList>
+#include <functional>
+#include <initializer_list>
 
 class QAction;
 class QButtonGroup;
@@ -67,6 +69,11 @@ public:
     static QString Quoted(const char* word);
     // A text button keeps the width of its caption when a menu choice changes it.
     static void FitToCaption(QToolButton* button);
+    // The caption of a figure or transformation tool in the labs' menus;
+    // empty for a code no menu offers.
+    static QString ToolMenuCaption(int tool);
+    // In a list of menu tools: a separator line.
+    static constexpr int kMenuSeparator = -1;
 
 protected:
     // Every showing puts the current tool's hint back on the status line,
@@ -89,6 +96,9 @@ protected:
     QButtonGroup* makeToolGroup();
     QToolButton* addToolButton(const QString& name, int tag, const QString& caption, const QString& hint, QWidget* row);
     QAction* addMenuItem(QMenu* menu, int tag, const QString& caption, const QString& hint = {});
+    // A menu of tools (items tagged with their codes, captions from
+    // ToolMenuCaption) whose choice goes to chosen.
+    QMenu* makeToolMenu(const QString& name, std::initializer_list<int> tools, std::function<void(QAction*)> chosen);
     void popupUnder(QMenu* menu, QToolButton* button);
     // Puts the chosen item on its button, presses it and selects its tool.
     void chooseTool(QAction* item, QToolButton* button);

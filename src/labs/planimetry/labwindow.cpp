@@ -112,44 +112,29 @@ void TfmLab4::makeStyleControls(QWidget* buildRow, QWidget* row)
 
 void TfmLab4::makeFigureMenu()
 {
-    PopupFig = new QMenu(this);
-    PopupFig->setObjectName(QStringLiteral("PopupFig"));
-    addMenuItem(PopupFig, plane::kToolPoint, QStringLiteral("Точка"));
-    addMenuItem(PopupFig, plane::kToolSegment, QStringLiteral("Отрезок"));
-    addMenuItem(PopupFig, plane::kToolSegmentFixed, QStringLiteral("Отрезок с фикс.длиной"));
-    addMenuItem(PopupFig, plane::kToolRay, QStringLiteral("Луч"));
-    addMenuItem(PopupFig, plane::kToolLine, QStringLiteral("Прямая"));
-    addMenuItem(PopupFig, plane::kToolCircleThrough, QStringLiteral("Окружность"));
-    addMenuItem(PopupFig, plane::kToolCircleFixed, QStringLiteral("Окружность с фикс. радиусом"));
-    PopupFig->addSeparator();
-    addMenuItem(PopupFig, plane::kToolPolygonOutline, QStringLiteral("Многоугольник"));
-    addMenuItem(PopupFig, plane::kToolPolygonFilled, QStringLiteral("Многоугольник с ") + Quoted("внутренностью"));
-    addMenuItem(PopupFig, plane::kToolRegularPolygon, QStringLiteral("Правильный многоугольник"));
-    PopupFig->addSeparator();
-    addMenuItem(PopupFig, plane::kToolVector, QStringLiteral("Вектор"));
-    addMenuItem(PopupFig, plane::kToolMidpoint, QStringLiteral("Середина отрезка"));
-    connect(PopupFig, &QMenu::triggered, this, [this](QAction* item) { PopupFigChoose(item); });
+    using namespace plane;
+    PopupFig = makeToolMenu(QStringLiteral("PopupFig"),
+                            {kToolPoint, kToolSegment, kToolSegmentFixed, kToolRay, kToolLine, kToolCircleThrough,
+                             kToolCircleFixed, kMenuSeparator, kToolPolygonOutline, kToolPolygonFilled,
+                             kToolRegularPolygon, kMenuSeparator, kToolVector, kToolMidpoint},
+                            [this](QAction* item) { PopupFigChoose(item); });
 }
 
 void TfmLab4::makeMorphMenu()
 {
-    PopupMorph = new QMenu(this);
-    PopupMorph->setObjectName(QStringLiteral("PopupMorph"));
-    addMenuItem(PopupMorph, plane::kToolSymmetryAxis, QStringLiteral("Выбрать ось симметрии"));
-    addMenuItem(PopupMorph, plane::kToolReflect, QStringLiteral("Осевая симметрия"));
-    PopupMorph->addSeparator();
-    addMenuItem(PopupMorph, plane::kToolRotationCentre, QStringLiteral("Выбрать центр поворота"));
-    itRotationAngle = PopupMorph->addAction(QStringLiteral("Задать угол поворота"));
-    addMenuItem(PopupMorph, plane::kToolRotate, QStringLiteral("Поворот"));
-    PopupMorph->addSeparator();
-    addMenuItem(PopupMorph, plane::kToolShiftVector, QStringLiteral("Выбрать вектор переноса"));
-    addMenuItem(PopupMorph, plane::kToolTranslate, QStringLiteral("Параллельный перенос"));
-    PopupMorph->addSeparator();
-    addMenuItem(PopupMorph, plane::kToolHomothetyCentre, QStringLiteral("Выбрать центр гомотетии"));
-    itHomothetyFactor = PopupMorph->addAction(QStringLiteral("Задать коэффициент гомотетии"));
-    addMenuItem(PopupMorph, plane::kToolHomothety, QStringLiteral("Гомотетия"));
-    PopupMorph->addSeparator();
-    connect(PopupMorph, &QMenu::triggered, this, [this](QAction* item) { PopupMorphChoose(item); });
+    using namespace plane;
+    PopupMorph = makeToolMenu(QStringLiteral("PopupMorph"),
+                              {kToolSymmetryAxis, kToolReflect, kMenuSeparator, kToolRotationCentre, kToolRotate,
+                               kMenuSeparator, kToolShiftVector, kToolTranslate, kMenuSeparator, kToolHomothetyCentre,
+                               kToolHomothety, kMenuSeparator},
+                              [this](QAction* item) { PopupMorphChoose(item); });
+    // The two items that set a value stand before the tools that use it.
+    itRotationAngle = new QAction(QStringLiteral("Задать угол поворота"), PopupMorph);
+    itHomothetyFactor = new QAction(QStringLiteral("Задать коэффициент гомотетии"), PopupMorph);
+    for (QAction* item : PopupMorph->actions()) {
+        if (labframe::Tag(item) == kToolRotate && !item->isSeparator()) PopupMorph->insertAction(item, itRotationAngle);
+        if (labframe::Tag(item) == kToolHomothety && !item->isSeparator()) PopupMorph->insertAction(item, itHomothetyFactor);
+    }
 }
 
 // --- the lab file ------------------------------------------------------------

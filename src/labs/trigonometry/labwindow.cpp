@@ -169,31 +169,19 @@ void TfmLab5::makePlanes()
 
 void TfmLab5::makeFigureMenu()
 {
-    PopupFig = new QMenu(this);
-    PopupFig->setObjectName(QStringLiteral("PopupFig"));
-    addMenuItem(PopupFig, plane::kToolPoint, QStringLiteral("Точка"));
-    addMenuItem(PopupFig, plane::kToolSegment, QStringLiteral("Отрезок"));
-    addMenuItem(PopupFig, plane::kToolRay, QStringLiteral("Луч"));
-    addMenuItem(PopupFig, plane::kToolLine, QStringLiteral("Прямая"));
-    addMenuItem(PopupFig, plane::kToolCircleThrough, QStringLiteral("Окружность"));
-    addMenuItem(PopupFig, plane::kToolCircleFixed, QStringLiteral("Окружность с фикс. радиусом"));
-    connect(PopupFig, &QMenu::triggered, this, [this](QAction* item) { PopupFigChoose(item); });
+    using namespace plane;
+    PopupFig = makeToolMenu(QStringLiteral("PopupFig"),
+                            {kToolPoint, kToolSegment, kToolRay, kToolLine, kToolCircleThrough, kToolCircleFixed},
+                            [this](QAction* item) { PopupFigChoose(item); });
 }
 
 void TfmLab5::makeMorphMenu()
 {
-    PopupMorph = new QMenu(this);
-    PopupMorph->setObjectName(QStringLiteral("PopupMorph"));
-    addMenuItem(PopupMorph, plane::kToolSymmetryAxis, QStringLiteral("Выбрать ось симметрии"));
-    addMenuItem(PopupMorph, plane::kToolReflect, QStringLiteral("Осевая симметрия"));
-    PopupMorph->addSeparator();
-    addMenuItem(PopupMorph, plane::kToolRotationCentre, QStringLiteral("Выбрать центр поворота"));
-    addMenuItem(PopupMorph, plane::kToolRotate, QStringLiteral("Поворот"));
-    PopupMorph->addSeparator();
-    addMenuItem(PopupMorph, plane::kToolHomothetyCentre, QStringLiteral("Выбрать центр гомотетии"));
-    addMenuItem(PopupMorph, plane::kToolHomothety, QStringLiteral("Гомотетия"));
-    PopupMorph->addSeparator();
-    connect(PopupMorph, &QMenu::triggered, this, [this](QAction* item) { PopupMorphChoose(item); });
+    using namespace plane;
+    PopupMorph = makeToolMenu(QStringLiteral("PopupMorph"),
+                              {kToolSymmetryAxis, kToolReflect, kMenuSeparator, kToolRotationCentre, kToolRotate,
+                               kMenuSeparator, kToolHomothetyCentre, kToolHomothety, kMenuSeparator},
+                              [this](QAction* item) { PopupMorphChoose(item); });
 }
 
 // --- the lab file and the start scene -------------------------------------------
