@@ -6,6 +6,7 @@
 #include "labframe/labregistry.h"
 #include "labs/coordplane/format/labformat.h"
 #include "labs/coordplane/labwindow.h"
+#include "labs/planelab/planelabfixture.h"
 #include "plane/planetools.h"
 #include "plane/view/functionwindow.h"
 #include "plane/view/planecontrol.h"
@@ -29,50 +30,11 @@ using coordplanelab::TfmLab6;
 
 namespace {
 
-class Lab6Test : public ProgramFolderTest {
-protected:
-    void SetUp() override
-    {
-        ProgramFolderTest::SetUp();
-        lab = std::make_unique<TfmLab6>();
-        lab->resize(1100, 760);
-        lab->show();
-    }
-    void TearDown() override
-    {
-        lab.reset();
-        labframe::ReleaseLabs();
-        ProgramFolderTest::TearDown();
-    }
-    QPoint Pixel(geometry::Vec2 world) const
-    {
-        return {lab->Dec->View().ToScreenX(world.x), lab->Dec->View().ToScreenY(world.y)};
-    }
-    void Click(geometry::Vec2 world)
-    {
-        QTest::mouseMove(lab->Dec, Pixel(world));
-        QTest::mouseClick(lab->Dec, Qt::LeftButton, {}, Pixel(world));
-        lab->Dec->FinishRegions();
-    }
-    void Choose(QMenu* menu, const QString& caption)
-    {
-        for (QAction* item : menu->actions())
-            if (item->text() == caption) {
-                emit menu->triggered(item);
-                lab->Dec->FinishRegions();
-                return;
-            }
-        ADD_FAILURE() << "no menu item " << caption.toStdString();
-    }
-    QColor ColourAt(geometry::Vec2 world) { return lab->Dec->grab().toImage().pixelColor(Pixel(world)); }
-
-    FakeDialogs dialogs;
-    ShellCallsRecorder shellCalls;
-    std::unique_ptr<TfmLab6> lab;
-};
-
-const QColor kSilver = base::BgrColor(base::colour::plane::kShading);
-const QColor kWhite(Qt::white);
+using Lab6Test = planelabtest::PlaneLabFixture<TfmLab6>;
+using planelabtest::kSilver;
+using planelabtest::kWhite;
+using planelabtest::ProgramText;
+using planelabtest::ReadAll;
 
 TEST_F(Lab6Test, FormatListsTheControlsOfTheWindow)
 {
@@ -218,20 +180,6 @@ TEST_F(Lab6Test, SavedInequalityComesBackShaded)
     lab->Dec->FinishRegions();
     ASSERT_EQ(lab->Dec->Algebra().Count(), 1);
     EXPECT_EQ(ColourAt({1.5, 0.5}), kSilver);
-}
-
-// The repository keeps content as UTF-8 with LF; the program reads Windows-1251 with CR LF.
-QByteArray ProgramText(const QByteArray& utf8)
-{
-    QString text = QStringDecoder(QStringDecoder::Utf8).decode(utf8);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', QStringLiteral("\r\n"));
-    return QStringEncoder("windows-1251").encode(text);
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 TEST_F(Lab6Test, EveryExampleDrawsItsEquationsAndSavesAgainByteForByte)

@@ -7,6 +7,7 @@
 #include "labframe/labregistry.h"
 #include "labs/equationgraphs/format/labformat.h"
 #include "labs/equationgraphs/labwindow.h"
+#include "labs/planelab/planelabfixture.h"
 #include "plane/planetools.h"
 #include "plane/view/functionwindow.h"
 #include "plane/view/planecontrol.h"
@@ -31,45 +32,14 @@ using equationgraphslab::TfmLab11;
 
 namespace {
 
-const QColor kSilver = base::BgrColor(base::colour::plane::kShading);
-const QColor kWhite(Qt::white);
+using planelabtest::kSilver;
+using planelabtest::kWhite;
+using planelabtest::ProgramText;
+using planelabtest::ReadAll;
 
-class Lab11Test : public ProgramFolderTest {
+class Lab11Test : public planelabtest::PlaneLabFixture<TfmLab11> {
 protected:
-    void SetUp() override
-    {
-        ProgramFolderTest::SetUp();
-        lab = std::make_unique<TfmLab11>();
-        lab->resize(1100, 760);
-        lab->show();
-    }
-    void TearDown() override
-    {
-        lab.reset();
-        labframe::ReleaseLabs();
-        ProgramFolderTest::TearDown();
-    }
     FunctionList& Objects() { return lab->Dec->Algebra(); }
-    QPoint Pixel(geometry::Vec2 world) const
-    {
-        return {lab->Dec->View().ToScreenX(world.x), lab->Dec->View().ToScreenY(world.y)};
-    }
-    void Click(geometry::Vec2 world)
-    {
-        QTest::mouseMove(lab->Dec, Pixel(world));
-        QTest::mouseClick(lab->Dec, Qt::LeftButton, {}, Pixel(world));
-        lab->Dec->FinishRegions();
-    }
-    void Choose(QMenu* menu, const QString& caption)
-    {
-        for (QAction* item : menu->actions())
-            if (item->text() == caption) {
-                emit menu->triggered(item);
-                lab->Dec->FinishRegions();
-                return;
-            }
-        ADD_FAILURE() << "no menu item " << caption.toStdString();
-    }
     // Answers the next formula editor with this bracket text.
     void AnswerFormula(const QString& text)
     {
@@ -84,7 +54,6 @@ protected:
         QTest::mouseClick(button, Qt::LeftButton);
         lab->Dec->FinishRegions();
     }
-    QColor ColourAt(geometry::Vec2 world) { return lab->Dec->grab().toImage().pixelColor(Pixel(world)); }
     QString Relations()
     {
         QString relations;
@@ -92,9 +61,6 @@ protected:
         return relations;
     }
 
-    FakeDialogs dialogs;
-    ShellCallsRecorder shellCalls;
-    std::unique_ptr<TfmLab11> lab;
 };
 
 TEST_F(Lab11Test, FormatListsTheControlsAndEveryControlHasAHintAndItsHelp)
@@ -194,20 +160,6 @@ TEST_F(Lab11Test, ClearEmptiesThePlaneAndHidesTheListsGrids)
     EXPECT_EQ(Objects().Count(), 0);
     EXPECT_EQ(lab->Dec->Scene().PointCount(), 0);
     EXPECT_FALSE(lab->FunctionList->DrawGrid->isVisibleTo(lab->FunctionList));
-}
-
-// The repository keeps content as UTF-8 with LF; the program reads Windows-1251 with CR LF.
-QByteArray ProgramText(const QByteArray& utf8)
-{
-    QString text = QStringDecoder(QStringDecoder::Utf8).decode(utf8);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', QStringLiteral("\r\n"));
-    return QStringEncoder("windows-1251").encode(text);
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 TEST_F(Lab11Test, SavedSceneComesBackByteForByteAndShaded)

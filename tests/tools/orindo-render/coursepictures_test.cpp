@@ -137,3 +137,30 @@ TEST(FunctionGraphsContent, EveryControlOfTheLabHasItsHelpPage)
 }
 
 } // namespace
+
+namespace {
+
+// The equation labs: every control of the file, the plane, the colour
+// swatch and the mouse coordinates have their help pages.
+class EquationLabContent : public testing::TestWithParam<int> {};
+
+TEST_P(EquationLabContent, EveryControlOfTheLabHasItsHelpPage)
+{
+    labformats::RegisterLabFormats();
+    const labframe::LabFormat* format = labframe::FindLabFormat(GetParam());
+    const QList<labframe::LabControlFormat> controls = format ? format->controls : QList<labframe::LabControlFormat>();
+    labframe::ReleaseLabFormats();
+    ASSERT_NE(format, nullptr);
+    const QString folder = Content() + QStringLiteral("HELP/Lab%1/").arg(GetParam());
+    EXPECT_TRUE(QFile::exists(Content() + QStringLiteral("HELP/Lab%1.HTM").arg(GetParam())));
+    for (const labframe::LabControlFormat& control : controls) {
+        if (control.kind == labframe::ControlKind::Timer || control.kind == labframe::ControlKind::Panel) continue;
+        EXPECT_TRUE(QFile::exists(folder + control.name + ".HTM")) << control.name.toStdString();
+    }
+    for (const char* name : {"Dec", "Dot", "pXY"}) EXPECT_TRUE(QFile::exists(folder + name + ".HTM")) << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(CoordinatePlaneAndEquationGraphs, EquationLabContent,
+                         testing::Values(labrender::kCoordinatePlaneLab, labrender::kEquationGraphsLab));
+
+} // namespace

@@ -263,6 +263,24 @@ TEST(LabRender, CoordinatePlaneShadesItsInequalitiesAndDrawsItsCurves)
     EXPECT_EQ(Pixel(result, kMidX - kUnit * 3 / 2, kMidY + kUnit * 3 / 2), Rgb(base::colour::kBlue));
 }
 
+// Lab 11 scenes are drawn as the coordinate plane's, graphs y = f(x) with a
+// sign shading with the equations: y > x² inside x² + y² < 4.
+TEST(LabRender, EquationGraphsShadeGraphInequalitiesWithTheEquations)
+{
+    labformats::RegisterLabFormats();
+    const QStringList window{"11", "btClear=10", "btLoad=10", "btSave=10", "btExample=10", "#"};
+    const QStringList scene{"30 0 0",
+                            "TFunctionFormula: >16711680 -2.14748364700000E+0009  2.14748364700000E+0009 [x*x]",
+                            "TEquation: <255 [x*x+y*y-4]"};
+    const RenderResult result = Render(window, scene);
+    labframe::ReleaseLabFormats();
+    ASSERT_FALSE(result.refusal) << result.refusal->message.toStdString();
+    const QRgb silver = Rgb(base::colour::plane::kShading);
+    EXPECT_EQ(Pixel(result, kMidX + kUnit / 4, kMidY - kUnit * 5 / 4), silver); // (0.25, 1.25), off the grid
+    EXPECT_EQ(Pixel(result, kMidX + kUnit * 3 / 2, kMidY - kUnit / 2), Rgb(base::colour::kWhite)); // below the parabola
+    EXPECT_EQ(Pixel(result, kMidX + 39, kMidY - 57), Rgb(base::colour::kWhite)); // (1.3, 1.9): outside the circle
+}
+
 TEST(LabRender, TrigonometryDrawsBothPlanesSideBySide)
 {
     labformats::RegisterLabFormats();
