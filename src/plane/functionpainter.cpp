@@ -28,4 +28,19 @@ void DrawRegions(QPainter& painter, const PlaneView& view, const RegionPicture& 
     painter.restore();
 }
 
+void DrawRegionCurves(QPainter& painter, const PlaneView& view, const RegionPicture& picture)
+{
+    if (picture.Columns == 0 || picture.Rows == 0) return;
+    const double stretch = view.Scale() / picture.Scale * picture.Step;
+    const double left = view.ToScreenX(picture.Left);
+    const double top = view.ToScreenY(picture.Top);
+    for (int row = 0; row < picture.Rows; ++row)
+        for (int column = 0; column < picture.Columns; ++column) {
+            const uint32_t colour = picture.CurveAt(column, row);
+            if (colour == RegionPicture::kNoCurve) continue;
+            painter.fillRect(QRectF(left + column * stretch, top + row * stretch, stretch, stretch),
+                             base::BgrColor(base::Bgr(colour)));
+        }
+}
+
 } // namespace plane

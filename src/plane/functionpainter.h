@@ -14,6 +14,9 @@ namespace plane {
 // by the change of scale since it was made, so that it follows a pan or a
 // zoom until it is made again.
 void DrawRegions(QPainter& painter, const PlaneView& view, const RegionPicture& picture);
+// The picture's curve points alone, drawn again over the grid and the axes,
+// so that a curve lying on a grid line (y = 2, x = 0) stays in sight.
+void DrawRegionCurves(QPainter& painter, const PlaneView& view, const RegionPicture& picture);
 
 void DrawGraphs(QPainter& painter, const PlaneView& view, FunctionList& list, const TAlgebra* hot, int penWidth);
 

@@ -99,6 +99,7 @@ void PlanePainter::Paint(PlaneScene& scene)
     if (m_options.Regions) DrawRegions(m_painter, m_view, *m_options.Regions);
     if (m_options.GridVisible) DrawGrid();
     if (m_options.AxesVisible) DrawAxes();
+    if (m_options.Regions) DrawRegionCurves(m_painter, m_view, *m_options.Regions);
     for (int i = 0; i < scene.MeasureCount(); ++i) DrawMeasure(*scene.Measure(i));
     for (int i = 0; i < scene.FigureCount(); ++i)
         if (scene.Figure(i)->Kind() != FigureKind::Polygon) DrawFigure(*scene.Figure(i));

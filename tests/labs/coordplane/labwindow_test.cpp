@@ -136,6 +136,22 @@ TEST_F(Lab6Test, SignAndDeleteActOnTheListsSelectedRow)
     EXPECT_EQ(ColourAt({-3.5, 3.5}), kWhite); // the shading went with its inequality
 }
 
+// Curves that lie on grid lines or on an axis stay drawn over them, shaded or not.
+TEST_F(Lab6Test, CurvesOnGridLinesAndAxesStayInSight)
+{
+    const QColor blue = base::BgrColor(base::colour::kBlue);
+    lab->SetDrawColor(blue);
+    lab->AddEquation(QStringLiteral("[y-2]"));
+    lab->AddEquation(QStringLiteral("[x]"));
+    lab->Dec->FinishRegions();
+    for (const geometry::Vec2 point : {geometry::Vec2{3.5, 2}, geometry::Vec2{-2.5, 2}, geometry::Vec2{0, -1.5}})
+        EXPECT_EQ(ColourAt(point), blue) << point.x << ", " << point.y;
+    lab->SelectRow(0);
+    Choose(lab->PopupType, "< 0");
+    EXPECT_EQ(ColourAt({3.5, 2}), blue);
+    EXPECT_EQ(ColourAt({3.5, 1.5}), kSilver);
+}
+
 TEST_F(Lab6Test, AnEquationThatDoesNotParseIsRefusedWithAMessage)
 {
     EXPECT_FALSE(lab->AddEquation(QStringLiteral("[x+*y]")));
