@@ -342,8 +342,8 @@ void TDec2D::RegionSlice()
     }
     QElapsedTimer slice;
     slice.start();
-    // A column at a time, so that a slice ends soon after its time is up.
-    while (!m_builder->Done() && slice.elapsed() < kRegionSliceMs) m_builder->RunColumns(1);
+    // A row at a time, so that a slice ends soon after its time is up.
+    while (!m_builder->Done() && slice.elapsed() < kRegionSliceMs) m_builder->RunRows(1);
     if (!m_builder->Done()) return;
     m_regions = m_builder->TakePicture();
     m_builder.reset();
