@@ -2,6 +2,7 @@
 #include "base/colours.h"
 #include "plane/geometry.h"
 #include <QString>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -13,6 +14,7 @@ namespace plane {
 class PlaneScene;
 class TFigure;
 class TFigureLine;
+class TFunction;
 class TPoint;
 
 enum class FigureKind : uint8_t { Line, Luch, Segment, Segment0, Vector, Circle1, Circle2, Polygon };
@@ -52,13 +54,15 @@ public:
     // measured or picked; it keeps its last position and comes back when the
     // construction has a result again.
     bool Exists() const { return m_exists; }
-    bool IsFree() const { return !m_base && !m_source; }
+    bool IsFree() const { return !m_base && !m_source && !m_graph; }
 
     TFigure* Base() const { return m_base; }
     TFigure* Base2() const { return m_base2; }
     int RootChoice() const { return m_rootChoice; }
     TPoint* Source() const { return m_source; }
     const TMorph& Morph() const { return m_morph; }
+    // The graph the point lies on: its y is the graph's value at its x.
+    TFunction* Graph() const { return m_graph; }
 
     const QString& Name() const { return m_name; }
     // Control characters become blanks and the ends are trimmed, so that any
@@ -82,6 +86,9 @@ private:
     int m_rootChoice = 0;
     TPoint* m_source = nullptr;
     TMorph m_morph;
+    TFunction* m_graph = nullptr;
+    // The graph's chain revision the position was last computed for.
+    uint64_t m_graphRevision = 0;
     QString m_name;
 };
 

@@ -16,8 +16,21 @@ ParameterChange NameRefused(const QString& name) { return {false, NotAParameterT
 
 FunctionList::FunctionList() = default;
 FunctionList::~FunctionList() = default;
-FunctionList::FunctionList(FunctionList&&) noexcept = default;
-FunctionList& FunctionList::operator=(FunctionList&&) noexcept = default;
+FunctionList::FunctionList(FunctionList&& other) noexcept
+    : m_objects(std::move(other.m_objects)), m_compilation(other.m_compilation)
+{
+}
+
+// The listener belongs to the owner of this list, not to its objects: it
+// stays, and hears of the objects that go.
+FunctionList& FunctionList::operator=(FunctionList&& other) noexcept
+{
+    if (this == &other) return *this;
+    Clear();
+    m_objects = std::move(other.m_objects);
+    m_compilation = other.m_compilation;
+    return *this;
+}
 
 int FunctionList::IndexOf(const TAlgebra* object) const
 {
@@ -87,12 +100,18 @@ void FunctionList::Delete(TAlgebra* object)
             && doomed.contains(static_cast<const TDerivative&>(candidate).Source()))
             doomed.insert(&candidate);
     }
+    if (m_onRemove)
+        for (const auto& o : m_objects)
+            if (doomed.contains(o.get())) m_onRemove(*o);
     std::erase_if(m_objects, [&doomed](const auto& o) { return doomed.contains(o.get()); });
 }
 
 void FunctionList::Clear()
 {
-    while (!m_objects.empty()) m_objects.pop_back();
+    while (!m_objects.empty()) {
+        if (m_onRemove) m_onRemove(*m_objects.back());
+        m_objects.pop_back();
+    }
 }
 
 QStringList FunctionList::ParameterNames() const

@@ -2,6 +2,7 @@
 #include "plane/functions.h"
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -23,6 +24,7 @@ class FunctionList {
 public:
     FunctionList();
     ~FunctionList();
+    // A move takes the objects; the target keeps its own listener (SetOnRemove).
     FunctionList(FunctionList&&) noexcept;
     FunctionList& operator=(FunctionList&&) noexcept;
 
@@ -44,6 +46,10 @@ public:
     // Removes the object and every graph derived from it, directly or not.
     void Delete(TAlgebra* object);
     void Clear();
+    // Called with every object Delete, Clear or a move into this list is about to free, so that
+    // what refers to it (points on a graph, the graph under the mouse) can
+    // let go first.
+    void SetOnRemove(std::function<void(const TAlgebra&)> onRemove) { m_onRemove = std::move(onRemove); }
 
     // The parameters of every object, in list order, each once.
     QStringList ParameterNames() const;
@@ -68,6 +74,7 @@ private:
 
     std::vector<std::unique_ptr<TAlgebra>> m_objects;
     Compilation m_compilation = Compilation::Now;
+    std::function<void(const TAlgebra&)> m_onRemove;
 };
 
 // The domain as the formula editor shows it: "[lower;upper]" with the

@@ -4,6 +4,7 @@
 #include "plane/scene.h"
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace plane {
 namespace {
@@ -445,6 +446,16 @@ FunctionValue TEquation::Value(double x, double y)
     const std::optional<long double> value = formula.TryCalculate();
     if (!value) return std::nullopt;
     return Finite(double(*value));
+}
+
+void TEquation::ValuesAlongRow(double y, std::span<const double> xs, std::span<double> out)
+{
+    formulas::TFormula& formula = Formula();
+    formula.Values()[1] = y;
+    formula.TryCalculateRow(0, xs, out);
+    // The same "nothing" as Value: no value, or one that is not finite.
+    for (double& v : out.first(std::min(out.size(), xs.size())))
+        if (!std::isfinite(v)) v = std::numeric_limits<double>::quiet_NaN();
 }
 
 QStringList TEquation::Parameters() const { return FormulaParameters(Formula(), 2); }

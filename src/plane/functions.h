@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 // The algebraic objects of the plane: graphs y = f(x) given by a formula, by
@@ -308,6 +309,10 @@ public:
               Compilation compilation = Compilation::Now);
     AlgebraKind Kind() const override { return AlgebraKind::Equation; }
     FunctionValue Value(double x, double y);
+    // The values along the row of points (xs[i], y), one formula call for
+    // the whole row (compiled code runs once); out[i] is NaN where Value
+    // has nothing. out must be as long as xs.
+    void ValuesAlongRow(double y, std::span<const double> xs, std::span<double> out);
     QString Problem() const override { return m_problem; }
     QStringList Parameters() const override;
     void FormulaEdited(const PlaneScene& params, Compilation compilation = Compilation::Now);

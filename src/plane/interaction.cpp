@@ -158,6 +158,30 @@ void PlaneInteraction::RefreshHover(QPoint pixel)
     m_hotPoint = m_scene.FindHotPoint(q, tolerance);
     m_hot = m_hotPoint ? HotFigures{} : m_scene.FindHotFigures(q, tolerance);
     m_hotMeasure = FindHotMeasure(pixel);
+    m_hotFunction = FindHotFunction(q, tolerance);
+}
+
+TFunction* PlaneInteraction::FindHotFunction(Vec2 q, double tolerance) const
+{
+    if (!Algebra) return nullptr;
+    TFunction* best = nullptr;
+    double bestDistance = tolerance;
+    for (TFunction* f : Algebra->Functions()) {
+        if (f->Relation() != TAlgebra::kEqual) continue;
+        const std::optional<double> y = GraphValueAt(*f, q.x);
+        if (!y) continue;
+        const double distance = std::abs(q.y - *y);
+        if (distance < bestDistance || (!best && distance <= tolerance)) {
+            best = f;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+void PlaneInteraction::ForgetAlgebra(const TAlgebra& object)
+{
+    if (m_hotFunction == &object) m_hotFunction = nullptr;
 }
 
 std::optional<QRect> PlaneInteraction::MeasureLabelRect(TMeasure& measure) const
@@ -217,12 +241,13 @@ std::optional<RubberBand> PlaneInteraction::Band() const
 
 SnapResult PlaneInteraction::SnapClick(Vec2 world)
 {
-    return m_scene.Snap(world, m_hot, GridVisible ? m_view.GridStep() : 0);
+    return m_scene.Snap(world, m_hot, GridVisible ? m_view.GridStep() : 0, m_hotFunction);
 }
 
 TPoint* PlaneInteraction::PointAtSnap(const SnapResult& snap)
 {
     if (snap.base) return m_scene.AddPointOn(snap.position, snap.base, snap.base2, snap.rootChoice);
+    if (snap.graph) return m_scene.AddPointOnGraph(snap.position, snap.graph);
     return m_scene.AddPoint(snap.position);
 }
 
@@ -574,6 +599,7 @@ PaintOptions PlaneInteraction::Options() const
     options.HotPoint = m_hotPoint;
     options.Hot = m_hot;
     options.HotMeasure = m_hotMeasure;
+    options.HotFunction = m_hotFunction;
     options.BlinkAxis = m_scene.SymmetryAxis;
     options.BlinkVector = m_scene.ShiftVector;
     return options;
@@ -585,6 +611,7 @@ void PlaneInteraction::Reset()
     m_hotPoint = nullptr;
     m_hot = {};
     m_hotMeasure = nullptr;
+    m_hotFunction = nullptr;
     m_picked.clear();
     m_pending = nullptr;
     m_vertices.clear();

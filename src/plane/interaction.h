@@ -109,6 +109,10 @@ public:
     TPoint* DraggedPoint() const { return m_dragPoint; }
     HotFigures Hot() const { return m_hot; }
     TMeasure* HotMeasure() const { return m_hotMeasure; }
+    // The graph under the mouse (drawn highlighted; a new point snaps onto it).
+    TFunction* HotFunction() const { return m_hotFunction; }
+    // Lets go of an object of Algebra that is about to be freed.
+    void ForgetAlgebra(const TAlgebra& object);
     // The polygon under the mouse: polygons lie above everything else.
     TPolygon* PolygonAt(QPoint pixel) const;
     const std::vector<TPoint*>& Picked() const { return m_picked; }
@@ -150,6 +154,9 @@ public:
 private:
     void RefreshHover(QPoint pixel);
     TMeasure* FindHotMeasure(QPoint pixel) const;
+    // Among the plain graphs ("="), the one whose value at q.x is nearest to
+    // q.y, within tolerance; the first in the list wins a tie.
+    TFunction* FindHotFunction(geometry::Vec2 q, double tolerance) const;
     std::optional<QRect> MeasureLabelRect(TMeasure& measure) const;
     SnapResult SnapClick(geometry::Vec2 world);
     TPoint* PointAtSnap(const SnapResult& snap);
@@ -180,6 +187,7 @@ private:
     TPoint* m_hotPoint = nullptr;
     HotFigures m_hot;
     TMeasure* m_hotMeasure = nullptr;
+    TFunction* m_hotFunction = nullptr;
     std::vector<TPoint*> m_picked;
 
     // The construction under way: its first point and the pixel it was placed

@@ -12,6 +12,9 @@ namespace {
 const QString kPointTag = QStringLiteral("TPoint:");
 const QString kParentsTag = QStringLiteral("Parents:");
 const QString kMorphingTag = QStringLiteral("Morphing:");
+// A point on a graph: "Graph: <point> <graph's index among the graphs and equations>",
+// written after the graphs so that the index refers to a line read before.
+const QString kGraphTag = QStringLiteral("Graph:");
 const QString kDistanceTag = QStringLiteral("TDistance:");
 const QString kAngleTag = QStringLiteral("TAngle:");
 const QString kTrue = QStringLiteral("TRUE");
@@ -42,6 +45,9 @@ private:
     void ReadPolygon(RecordLine& record, bool visible, base::Bgr colour);
     void ReadParents(RecordLine& record);
     void ReadMorphing(RecordLine& record);
+    void ReadGraph(RecordLine& record);
+    // A point on a graph takes no other construction.
+    void RefuseGraphPoint(const TPoint* point, RecordLine& record);
 
     void NoteDependency(const TPoint* point, const RecordLine& record);
 
@@ -98,6 +104,7 @@ void SectionReader::Record(const QString& tag, RecordLine record)
         if (tag == FigureTag(kind)) return ReadFigure(kind, record);
     if (tag == kParentsTag) return ReadParents(record);
     if (tag == kMorphingTag) return ReadMorphing(record);
+    if (tag == kGraphTag) return ReadGraph(record);
     if (ReadAlgebraRecord(tag, record, m_section.Algebra, m_scene)) return;
     if (tag == kDistanceTag) {
         TPoint* a = PointAt(record);
@@ -194,9 +201,26 @@ TFigure* SectionReader::CarrierAt(RecordLine& record)
     return figure;
 }
 
+void SectionReader::RefuseGraphPoint(const TPoint* point, RecordLine& record)
+{
+    if (point->Graph()) record.Fail(QStringLiteral("точка %1 уже лежит на графике").arg(point->Index()));
+}
+
+void SectionReader::ReadGraph(RecordLine& record)
+{
+    TPoint* point = PointAt(record);
+    const FunctionList& algebra = m_section.Algebra;
+    const int index = record.Index(algebra.Count(), QStringLiteral("графика"));
+    TAlgebra* object = algebra.At(index);
+    if (!IsFunction(object->Kind())) record.Fail(QStringLiteral("объект %1 не график функции").arg(index));
+    if (!m_scene.SetGraph(point, static_cast<TFunction*>(object)))
+        record.Fail(QStringLiteral("точка %1 уже построена на фигуре или как образ").arg(point->Index()));
+}
+
 void SectionReader::ReadParents(RecordLine& record)
 {
     TPoint* point = PointAt(record);
+    RefuseGraphPoint(point, record);
     TFigure* base = CarrierAt(record);
     TFigure* base2 = CarrierAt(record);
     const long long rootChoice = record.Integer();
@@ -210,6 +234,7 @@ void SectionReader::ReadParents(RecordLine& record)
 void SectionReader::ReadMorphing(RecordLine& record)
 {
     TPoint* point = PointAt(record);
+    RefuseGraphPoint(point, record);
     TPoint* source = PointAt(record);
     const long long kind = record.Integer();
     if (kind < int(MorphKind::Rotation) || kind > int(MorphKind::FixedOffset))
@@ -349,6 +374,12 @@ QStringList WritePlaneSection(const PlaneScene& scene, const PlaneView& view, co
     for (int i = 0; i < scene.MeasureCount(); ++i) lines << MeasureRecord(*scene.Measure(i));
     if (algebra)
         for (int i = 0; i < algebra->Count(); ++i) lines << AlgebraRecord(*algebra, *algebra->At(i));
+    for (int i = 0; i < scene.PointCount(); ++i) {
+        const TFunction* graph = scene.Point(i)->Graph();
+        // A graph outside the list written has no index: the point is saved free.
+        const int index = graph && algebra ? algebra->IndexOf(graph) : -1;
+        if (index >= 0) lines << kGraphTag + u' ' + QString::number(i) + u' ' + QString::number(index);
+    }
     return lines;
 }
 

@@ -10,7 +10,7 @@
 // The plane engine's section of a lab file (after the window's "#" line):
 // a header with the view and the parameters, then one record per point,
 // figure, dependency, image link, measure, graph and equation, numbers with
-// a decimal point.
+// a decimal point; last, one "Graph:" record per point that lies on a graph.
 // The reader checks every record (numbers, indices, kinds, cycles) while it
 // builds a scene of its own, so a file it refuses leaves nothing behind.
 namespace plane {

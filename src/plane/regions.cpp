@@ -107,90 +107,101 @@ RegionBuilder::RegionBuilder(FunctionList& list, const PlaneView& view, int step
     const size_t points = size_t(p.Columns) * size_t(p.Rows);
     p.Inside.assign(points, 0);
     p.Curve.assign(points, RegionPicture::kNoCurve);
+    m_curveOwner.assign(points, 0);
     p.Image = QImage(std::max(1, p.Columns), std::max(1, p.Rows), QImage::Format_ARGB32);
     p.Image.fill(kTransparent);
-    for (int row = 0; row < p.Rows; ++row) m_rowY.push_back(view.ToWorldY(row * p.Step));
+    for (int column = 0; column < p.Columns; ++column) m_columnX.push_back(view.ToWorldX(column * p.Step));
     for (int i = 0; i < list.Count(); ++i) {
         TAlgebra* object = list.At(i);
         if (object->Kind() == AlgebraKind::Equation)
-            m_equations.push_back({static_cast<TEquation*>(object), std::vector<double>(size_t(p.Rows), kNoValue),
-                                   std::vector<double>(size_t(p.Rows), kNoValue)});
+            m_equations.push_back({static_cast<TEquation*>(object), object->Relation(), uint32_t(m_equations.size()),
+                                   std::vector<double>(size_t(p.Columns), kNoValue),
+                                   std::vector<double>(size_t(p.Columns), kNoValue)});
         else if (IsInequality(*object))
             m_functionInequalities.push_back(static_cast<TFunction*>(object));
         m_shading |= IsInequality(*object);
     }
+    // A graph's value does not depend on the row: one evaluation per column.
+    for (TFunction* f : m_functionInequalities) {
+        std::vector<double>& values = m_graphValues.emplace_back(size_t(p.Columns), kNoValue);
+        if (!f->Valid()) continue;
+        for (int column = 0; column < p.Columns; ++column) values[size_t(column)] = ValueOrNaN(f->Value(m_columnX[size_t(column)]));
+    }
 }
 
-void RegionBuilder::RunColumns(int count)
+void RegionBuilder::RunRows(int count)
 {
     for (; count > 0 && !Done(); --count, ++m_next) {
-        EvaluateColumn(m_next);
-        if (m_shading) ShadeColumn(m_next);
+        EvaluateRow(m_next);
+        if (m_shading) ShadeRow(m_next);
         MarkCurves(m_next);
     }
 }
 
-// The one evaluation of every equation at every grid point of the column.
-void RegionBuilder::EvaluateColumn(int column)
+// The one evaluation of every equation at every grid point of the row.
+void RegionBuilder::EvaluateRow(int row)
 {
-    const double x = m_view.ToWorldX(column * m_picture.Step);
+    const double y = m_view.ToWorldY(row * m_picture.Step);
     for (EquationValues& values : m_equations) {
         std::swap(values.Previous, values.Current);
-        TEquation& equation = *values.Equation;
-        if (!equation.Valid()) continue; // both columns stay without values
-        for (int row = 0; row < m_picture.Rows; ++row)
-            values.Current[size_t(row)] = ValueOrNaN(equation.Value(x, m_rowY[size_t(row)]));
+        if (!values.Equation->Valid()) continue; // both rows stay without values
+        values.Equation->ValuesAlongRow(y, m_columnX, values.Current);
     }
 }
 
-void RegionBuilder::ShadeColumn(int column)
+void RegionBuilder::ShadeRow(int row)
 {
-    const double x = m_view.ToWorldX(column * m_picture.Step);
-    // A graph is evaluated once per column.
-    std::vector<double> graphValues;
-    for (TFunction* f : m_functionInequalities) graphValues.push_back(f->Valid() ? ValueOrNaN(f->Value(x)) : kNoValue);
+    const double y = m_view.ToWorldY(row * m_picture.Step);
     const QRgb silver = Opaque(base::colour::plane::kShading);
-    for (int row = 0; row < m_picture.Rows; ++row) {
-        const double y = m_rowY[size_t(row)];
-        bool inside = true;
+    const size_t first = size_t(row) * size_t(m_picture.Columns);
+    uint8_t* inside = m_picture.Inside.data() + first;
+    QRgb* pixels = reinterpret_cast<QRgb*>(m_picture.Image.scanLine(row));
+    for (int column = 0; column < m_picture.Columns; ++column) {
+        bool holds = true;
         for (const EquationValues& values : m_equations)
-            if (IsInequality(*values.Equation) && !Holds(values.Equation->Relation(), values.Current[size_t(row)], 0)) {
-                inside = false;
+            if (values.Relation != TAlgebra::kEqual && !Holds(values.Relation, values.Current[size_t(column)], 0)) {
+                holds = false;
                 break;
             }
-        for (size_t i = 0; inside && i < m_functionInequalities.size(); ++i)
-            inside = Holds(m_functionInequalities[i]->Relation(), y, graphValues[i]);
-        if (!inside) continue;
-        m_picture.Inside[size_t(row) * size_t(m_picture.Columns) + size_t(column)] = 1;
-        SetPixel(column, row, silver);
+        for (size_t i = 0; holds && i < m_functionInequalities.size(); ++i)
+            holds = Holds(m_functionInequalities[i]->Relation(), y, m_graphValues[i][size_t(column)]);
+        if (!holds) continue;
+        inside[column] = 1;
+        pixels[column] = silver;
     }
 }
 
-// Vertical steps within the column and horizontal steps from the column
-// before; curves are drawn over the shading.
-void RegionBuilder::MarkCurves(int column)
+// Horizontal steps within the row and vertical steps from the row above;
+// curves are drawn over the shading, which both rows already have.
+void RegionBuilder::MarkCurves(int row)
 {
     for (const EquationValues& values : m_equations) {
         if (!values.Equation->Valid()) continue;
-        const uint32_t colour = values.Equation->Color & base::kBgrMask;
         const std::vector<double>& v = values.Current;
-        for (int row = 0; row < m_picture.Rows; ++row) {
-            if (row > 0 && IsCurveStep(v[size_t(row - 1)], v[size_t(row)])) {
+        for (int column = 0; column < m_picture.Columns; ++column) {
+            if (column > 0 && IsCurveStep(v[size_t(column - 1)], v[size_t(column)])) {
                 // The point nearer to the curve is marked.
-                const bool upper = std::abs(v[size_t(row - 1)]) < std::abs(v[size_t(row)]);
-                MarkCurve(column, upper ? row - 1 : row, colour);
+                const bool left = std::abs(v[size_t(column - 1)]) < std::abs(v[size_t(column)]);
+                MarkCurve(left ? column - 1 : column, row, values);
             }
-            if (column > 0 && IsCurveStep(values.Previous[size_t(row)], v[size_t(row)])) {
-                const bool left = std::abs(values.Previous[size_t(row)]) < std::abs(v[size_t(row)]);
-                MarkCurve(left ? column - 1 : column, row, colour);
+            if (row > 0 && IsCurveStep(values.Previous[size_t(column)], v[size_t(column)])) {
+                const bool upper = std::abs(values.Previous[size_t(column)]) < std::abs(v[size_t(column)]);
+                MarkCurve(column, upper ? row - 1 : row, values);
             }
         }
     }
 }
 
-void RegionBuilder::MarkCurve(int column, int row, uint32_t colour)
+// Where two curves meet, the later equation's colour is shown, whatever
+// order the grid points were visited in.
+void RegionBuilder::MarkCurve(int column, int row, const EquationValues& values)
 {
-    m_picture.Curve[size_t(row) * size_t(m_picture.Columns) + size_t(column)] = colour;
+    const size_t at = size_t(row) * size_t(m_picture.Columns) + size_t(column);
+    const uint32_t owner = values.Order + 1;
+    if (m_curveOwner[at] > owner) return;
+    m_curveOwner[at] = owner;
+    const uint32_t colour = values.Equation->Color & base::kBgrMask;
+    m_picture.Curve[at] = colour;
     SetPixel(column, row, Opaque(colour));
 }
 

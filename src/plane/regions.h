@@ -49,32 +49,35 @@ struct RegionPicture {
     uint32_t CurveAt(int column, int row) const { return Curve[size_t(row) * size_t(Columns) + size_t(column)]; }
 };
 
-// Builds a picture column by column, so that a window can spread a large
-// rebuild over several slices of time and show a coarse one (step > 1)
-// first. The list and the view must outlive the builder and stay unchanged
-// while it runs.
+// Builds a picture row by row: each equation is evaluated along a whole
+// grid row with one formula call (compiled code runs once per row), so that
+// a window can spread a large rebuild over several slices of time and show
+// a coarse one (step > 1) first. The list and the view must outlive the
+// builder and stay unchanged while it runs.
 class RegionBuilder {
 public:
     RegionBuilder(FunctionList& list, const PlaneView& view, int step = 1);
 
-    bool Done() const { return m_next >= m_picture.Columns; }
-    int NextColumn() const { return m_next; }
-    // Computes up to count further grid columns.
-    void RunColumns(int count);
-    void Run() { RunColumns(INT_MAX); }
+    bool Done() const { return m_next >= m_picture.Rows; }
+    int NextRow() const { return m_next; }
+    // Computes up to count further grid rows.
+    void RunRows(int count);
+    void Run() { RunRows(INT_MAX); }
     const RegionPicture& Picture() const { return m_picture; }
     RegionPicture TakePicture() { return std::move(m_picture); }
 
 private:
     struct EquationValues {
         TEquation* Equation;
-        std::vector<double> Previous; // the column before, NaN where no value
+        QChar Relation;
+        uint32_t Order; // the equation's place among the equations: a later one's curve lies on top
+        std::vector<double> Previous; // the row above, NaN where no value
         std::vector<double> Current;
     };
-    void EvaluateColumn(int column);
-    void ShadeColumn(int column);
-    void MarkCurves(int column);
-    void MarkCurve(int column, int row, uint32_t colour);
+    void EvaluateRow(int row);
+    void ShadeRow(int row);
+    void MarkCurves(int row);
+    void MarkCurve(int column, int row, const EquationValues& values);
     void SetPixel(int column, int row, uint32_t argb);
 
     FunctionList& m_list;
@@ -82,7 +85,12 @@ private:
     RegionPicture m_picture;
     std::vector<EquationValues> m_equations;
     std::vector<TFunction*> m_functionInequalities;
-    std::vector<double> m_rowY; // the world y of every grid row, computed once
+    std::vector<double> m_columnX; // the world x of every grid column, computed once
+    // Per graph inequality, its value at every grid column (NaN: none),
+    // evaluated once per column for the whole picture.
+    std::vector<std::vector<double>> m_graphValues;
+    // Per grid point, 1 + the order of the equation whose curve is marked there.
+    std::vector<uint32_t> m_curveOwner;
     bool m_shading = false;
     int m_next = 0;
 };

@@ -1,4 +1,5 @@
 #include "plane/scene.h"
+#include "plane/functions.h"
 #include <algorithm>
 #include <cmath>
 
@@ -42,6 +43,12 @@ bool ValidMorph(const TPoint* source, const TMorph& morph)
 }
 
 } // namespace
+
+std::optional<double> GraphValueAt(TFunction& graph, double x)
+{
+    if (!std::isfinite(x) || x < graph.XMin() || x > graph.XMax() || !graph.Valid()) return std::nullopt;
+    return graph.Value(x);
+}
 
 PlaneScene::PlaneScene() { m_params.fill(1); }
 PlaneScene::~PlaneScene() = default;
@@ -123,6 +130,15 @@ TPoint* PlaneScene::AddPointOn(Vec2 position, TFigure* base, TFigure* base2, int
     if (!geometry::IsFinite(position) || !ValidParents(base, base2, rootChoice)) return nullptr;
     TPoint* point = NewPoint(position);
     SetParents(point, base, base2, rootChoice); // a new point cannot close a cycle
+    Update(*point);
+    return point;
+}
+
+TPoint* PlaneScene::AddPointOnGraph(Vec2 position, TFunction* graph)
+{
+    if (!graph || !geometry::IsFinite(position)) return nullptr;
+    TPoint* point = NewPoint(position);
+    SetGraph(point, graph);
     Update(*point);
     return point;
 }
@@ -298,7 +314,7 @@ void PlaneScene::Unlink(TPoint& point)
 
 bool PlaneScene::SetParents(TPoint* point, TFigure* base, TFigure* base2, int rootChoice)
 {
-    if (!point || !ValidParents(base, base2, rootChoice)) return false;
+    if (!point || !ValidParents(base, base2, rootChoice) || (base && point->m_graph)) return false;
     if (WouldCycle(*point, ParentPoints(base, base2, point->m_source, point->m_morph))) return false;
     Unlink(*point);
     point->m_base = base;
@@ -310,12 +326,58 @@ bool PlaneScene::SetParents(TPoint* point, TFigure* base, TFigure* base2, int ro
 
 bool PlaneScene::SetMorph(TPoint* point, TPoint* source, const TMorph& morph)
 {
-    if (!point || !ValidMorph(source, morph)) return false;
+    if (!point || !ValidMorph(source, morph) || (source && point->m_graph)) return false;
     if (WouldCycle(*point, ParentPoints(point->m_base, point->m_base2, source, morph))) return false;
     Unlink(*point);
     point->m_source = source;
     point->m_morph = morph;
     Link(*point);
+    return true;
+}
+
+// A graph depends on no point, so a point on one never closes a cycle.
+bool PlaneScene::SetGraph(TPoint* point, TFunction* graph)
+{
+    if (!point || (graph && (point->m_base || point->m_source))) return false;
+    point->m_graph = graph;
+    point->m_graphRevision = graph ? graph->ChainRevision() : 0;
+    return true;
+}
+
+void PlaneScene::ReleaseGraph(const TFunction* graph)
+{
+    if (!graph) return;
+    for (const auto& point : m_points)
+        if (point->m_graph == graph) {
+            point->m_graph = nullptr;
+            point->m_graphRevision = 0;
+            point->m_exists = true;
+            Propagate(*point);
+        }
+}
+
+bool PlaneScene::FollowGraphs()
+{
+    std::vector<int> changed;
+    for (const auto& point : m_points) {
+        if (!point->m_graph) continue;
+        const uint64_t revision = point->m_graph->ChainRevision();
+        if (revision == point->m_graphRevision) continue;
+        point->m_graphRevision = revision;
+        Update(*point);
+        changed.push_back(point->m_index);
+    }
+    if (changed.empty()) return false;
+    // Every dependant once, parents before children, even when it hangs on
+    // several of the points that moved.
+    EnsureOrder();
+    std::vector<int> reached;
+    for (int index : changed)
+        for (int dependant : Descendants(*Point(index))) reached.push_back(dependant);
+    std::sort(reached.begin(), reached.end());
+    reached.erase(std::unique(reached.begin(), reached.end()), reached.end());
+    std::sort(reached.begin(), reached.end(), [this](int a, int b) { return m_rank[size_t(a)] < m_rank[size_t(b)]; });
+    for (int index : reached) Update(*Point(index));
     return true;
 }
 
@@ -381,6 +443,13 @@ std::optional<Vec2> PlaneScene::Construct(TPoint& point, bool& keepPosition)
         Vec2 nearest;
         if (!point.m_base->DistanceTo(point.m_position, &nearest)) return std::nullopt;
         return nearest;
+    }
+    if (point.m_graph) {
+        // Where the graph has no value the point is not there; its x stays,
+        // so it comes back when the graph has a value there again.
+        const std::optional<double> y = GraphValueAt(*point.m_graph, point.m_position.x);
+        if (!y) return std::nullopt;
+        return Vec2{point.m_position.x, *y};
     }
     return point.m_position;
 }
@@ -595,7 +664,7 @@ HotFigures PlaneScene::FindHotFigures(Vec2 q, double tolerance) const
     return hot;
 }
 
-SnapResult PlaneScene::Snap(Vec2 click, HotFigures hot, double gridStep) const
+SnapResult PlaneScene::Snap(Vec2 click, HotFigures hot, double gridStep, TFunction* hotGraph) const
 {
     if (hot.first && hot.second) {
         int rootChoice = 0;
@@ -607,6 +676,8 @@ SnapResult PlaneScene::Snap(Vec2 click, HotFigures hot, double gridStep) const
         Vec2 nearest;
         if (hot.first->DistanceTo(click, &nearest)) return {nearest, hot.first, nullptr, 0};
     }
+    if (hotGraph)
+        if (const std::optional<double> y = GraphValueAt(*hotGraph, click.x)) return {{click.x, *y}, nullptr, nullptr, 0, hotGraph};
     if (gridStep > 0 && std::isfinite(gridStep)) {
         const Vec2 node{std::round(click.x / gridStep) * gridStep, std::round(click.y / gridStep) * gridStep};
         if (geometry::IsFinite(node)) return {node};

@@ -24,7 +24,12 @@ struct SnapResult {
     TFigure* base = nullptr;
     TFigure* base2 = nullptr;
     int rootChoice = 0;
+    TFunction* graph = nullptr;
 };
+
+// The value of a graph at x, or nothing: outside its domain, where it has
+// no value, or when it cannot be evaluated at all.
+std::optional<double> GraphValueAt(TFunction& graph, double x);
 
 class PlaneScene {
 public:
@@ -76,6 +81,10 @@ public:
     // A point on a figure, or on the intersection of two (see SetParents),
     // placed at once; it may start "not there".
     TPoint* AddPointOn(geometry::Vec2 position, TFigure* base, TFigure* base2 = nullptr, int rootChoice = 0);
+    // A point on a graph at x = position.x (see SetGraph); it starts "not
+    // there" where the graph has no value. Refused without a graph or for a
+    // position that is not finite.
+    TPoint* AddPointOnGraph(geometry::Vec2 position, TFunction* graph);
     TLine* AddLine(TPoint* p1, TPoint* p2);
     TLuch* AddLuch(TPoint* p1, TPoint* p2);
     TSegment* AddSegment(TPoint* p1, TPoint* p2);
@@ -104,6 +113,19 @@ public:
     // element, an element has the wrong kind (an axis must be line-like, a
     // shift a vector), a value is not finite, or the point would depend on itself.
     bool SetMorph(TPoint* point, TPoint* source, const TMorph& morph);
+    // The point lies on the graph: its y follows the graph's value at its x
+    // (FollowGraphs). Refused for a point that lies on a figure or is an
+    // image, as those have a place of their own; nullptr frees the point
+    // where it stands. SetParents and SetMorph refuse a point on a graph.
+    bool SetGraph(TPoint* point, TFunction* graph);
+    // Every point on the graph becomes a free point where it stands (the
+    // graph is about to be deleted). A point that was not there comes back.
+    void ReleaseGraph(const TFunction* graph);
+    // Points on graphs that changed since their last computation (a
+    // parameter, the formula, the domain, a source of a derived graph) take
+    // their graphs' new values, and their dependants follow. True when some
+    // point was recomputed.
+    bool FollowGraphs();
     // A reader that sets many dependencies at once switches the cycle checks
     // of each change off (a point depending directly on itself is still
     // refused) and asks FindCycle once at the end.
@@ -150,8 +172,9 @@ public:
     HotFigures FindHotFigures(geometry::Vec2 q, double tolerance) const;
     // The snapped position of a click: the intersection of two figures under
     // the mouse (when they meet), else the nearest point of one, else the
-    // nearest grid node (gridStep > 0), else the click itself.
-    SnapResult Snap(geometry::Vec2 click, HotFigures hot, double gridStep) const;
+    // point of the graph under the mouse at the click's x, else the nearest
+    // grid node (gridStep > 0), else the click itself.
+    SnapResult Snap(geometry::Vec2 click, HotFigures hot, double gridStep, TFunction* hotGraph = nullptr) const;
 
     // The intersection of two figures by their kinds (never by their order);
     // rootChoice 0 takes the root nearer to hint (2 on a tie) and stores it.

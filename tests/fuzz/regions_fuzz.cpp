@@ -37,7 +37,7 @@ void CheckRegions(plane::PlaneSection& section)
         for (int row = 0; row < whole.Rows; ++row)
             if (whole.IsInside(column, row) != AllHold(list, view.ToWorldX(column), view.ToWorldY(row))) std::abort();
     plane::RegionBuilder slices(list, view);
-    while (!slices.Done()) slices.RunColumns(5);
+    while (!slices.Done()) slices.RunRows(5);
     if (slices.Picture().Inside != whole.Inside || slices.Picture().Curve != whole.Curve) std::abort();
     const plane::RegionPicture coarse = plane::BuildRegions(list, view, 3);
     if (coarse.Columns != (kWidth + 2) / 3 || coarse.Rows != (kHeight + 2) / 3) std::abort();

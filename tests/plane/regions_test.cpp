@@ -1,8 +1,10 @@
 #include "plane/regions.h"
 #include "base/random.h"
+#include "formulas/compiler.h"
 #include "plane/scene.h"
 #include <gtest/gtest.h>
 #include <cmath>
+#include <limits>
 
 using namespace plane;
 
@@ -214,7 +216,7 @@ TEST(Regions, CurveStepRule)
     EXPECT_FALSE(IsCurveStep(0, NAN));
 }
 
-TEST(Regions, ColumnsBuiltInSlicesGiveTheSamePicture)
+TEST(Regions, RowsBuiltInSlicesGiveTheSamePicture)
 {
     PlaneScene scene;
     FunctionList list;
@@ -223,7 +225,7 @@ TEST(Regions, ColumnsBuiltInSlicesGiveTheSamePicture)
     const PlaneView view = View();
     const RegionPicture whole = BuildRegions(list, view);
     RegionBuilder builder(list, view);
-    while (!builder.Done()) builder.RunColumns(7);
+    while (!builder.Done()) builder.RunRows(7);
     EXPECT_EQ(builder.Picture().Inside, whole.Inside);
     EXPECT_EQ(builder.Picture().Curve, whole.Curve);
     EXPECT_EQ(builder.Picture().Image, whole.Image);
@@ -286,6 +288,100 @@ TEST(Regions, PaintToolTakesTheSideOfTheClick)
     EXPECT_TRUE(DropShading(list));
     EXPECT_FALSE(HasInequalities(list));
     EXPECT_FALSE(DropShading(list));
+}
+
+
+// Where two curves cross, the later equation's colour is on top, whichever
+// way the grid is walked.
+TEST(Regions, LaterEquationsCurveLiesOnTopWhereCurvesMeet)
+{
+    PlaneScene scene;
+    FunctionList list;
+    list.AddEquation(QStringLiteral("[y-x]"), scene, base::colour::kRed);
+    list.AddEquation(QStringLiteral("[y+x]"), scene, base::colour::kBlue);
+    const PlaneView view = View();
+    const RegionPicture picture = BuildRegions(list, view);
+    int red = 0, blue = 0;
+    for (uint32_t colour : picture.Curve) {
+        red += colour == base::colour::kRed;
+        blue += colour == base::colour::kBlue;
+    }
+    EXPECT_GT(red, 50);
+    EXPECT_GT(blue, 50);
+    // The origin's pixel is on both lines (both values are 0 there).
+    const int c = view.Width() / 2, r = view.Height() / 2;
+    ASSERT_EQ(At(view, c, r).x, 0);
+    ASSERT_EQ(At(view, c, r).y, 0);
+    EXPECT_EQ(picture.CurveAt(c, r), base::colour::kBlue);
+    EXPECT_EQ(picture.Image.pixel(c, r), base::BgrColor(base::colour::kBlue).rgba());
+}
+
+// A compiled stand-in for x² + y² − 9 that counts how it is called and
+// has no value right of x = 5, and an infinite one on the line x = −5.
+class RowCountingCompiler : public formulas::TFormulaCompiler {
+public:
+    static double Circle(double x, double y)
+    {
+        if (x > 5) return kNoValue;
+        if (x == -5) return std::numeric_limits<double>::infinity();
+        return x * x + y * y - 9;
+    }
+    int AddFunction(const QString&, const QStringList&) override { return 0; }
+    void SetFunction(const QString&, int, const QStringList&) override {}
+    void RemoveFunction(int) override {}
+    void Build() override {}
+    bool IsBuilt(int) const override { return true; }
+    long double CallFunction(int, std::span<const long double> v) override { return Circle(double(v[0]), double(v[1])); }
+    std::optional<long double> TryCallFunction(int, std::span<const long double> v) const noexcept override
+    {
+        ++pointCalls;
+        return Circle(double(v[0]), double(v[1]));
+    }
+    std::optional<double> TryCallFunction(int, std::span<const double> v) const noexcept override
+    {
+        ++pointCalls;
+        return Circle(v[0], v[1]);
+    }
+    void TryCallRow(int, std::span<const double> values, int column, std::span<const double> columnValues,
+                    std::span<double> results) const noexcept override
+    {
+        ++rowCalls;
+        rowLengths.push_back(int(columnValues.size()));
+        for (size_t i = 0; i < columnValues.size(); ++i)
+            results[i] = column == 0 ? Circle(columnValues[i], values[1]) : kNoValue;
+    }
+    mutable int pointCalls = 0;
+    mutable int rowCalls = 0;
+    mutable std::vector<int> rowLengths;
+};
+
+TEST(Regions, CompiledEquationsAreEvaluatedOneCallPerGridRow)
+{
+    RowCountingCompiler compiler;
+    formulas::SetCompiler(&compiler);
+    PlaneScene scene;
+    FunctionList list;
+    list.AddEquation(QStringLiteral("[x*x+y*y-9]"), scene, kColour)->SetRelation(TAlgebra::kLess);
+    const PlaneView view = View(121, 90);
+    compiler.pointCalls = 0;
+    const RegionPicture picture = BuildRegions(list, view, 2);
+    formulas::SetCompiler(nullptr);
+    EXPECT_EQ(compiler.pointCalls, 0);
+    EXPECT_EQ(compiler.rowCalls, picture.Rows);
+    EXPECT_EQ(compiler.rowLengths, std::vector<int>(size_t(picture.Rows), picture.Columns));
+    int inside = 0;
+    for (int column = 0; column < picture.Columns; ++column)
+        for (int row = 0; row < picture.Rows; ++row) {
+            const geometry::Vec2 p = At(view, column * 2, row * 2);
+            const double v = RowCountingCompiler::Circle(p.x, p.y);
+            ASSERT_EQ(picture.IsInside(column, row), v < 0) << column << ", " << row;
+            inside += v < 0;
+            // No value and an infinite value never make a curve.
+            if (p.x > 5 || p.x == -5) {
+                ASSERT_EQ(picture.CurveAt(column, row), RegionPicture::kNoCurve);
+            }
+        }
+    EXPECT_GT(inside, 100);
 }
 
 } // namespace

@@ -55,6 +55,11 @@ TDec2D::TDec2D(QWidget* parent)
     m_animationTimer->setInterval(kAnimationInterval);
     connect(m_animationTimer, &QTimer::timeout, this, &TDec2D::AnimationStep);
     m_interaction.Algebra = &m_algebra;
+    // A graph that goes frees the points on it and is no longer under the mouse.
+    m_algebra.SetOnRemove([this](const plane::TAlgebra& object) {
+        if (plane::IsFunction(object.Kind())) m_scene.ReleaseGraph(static_cast<const plane::TFunction*>(&object));
+        m_interaction.ForgetAlgebra(object);
+    });
     m_regionTimer->setInterval(0);
     connect(m_regionTimer, &QTimer::timeout, this, &TDec2D::RegionSlice);
 }
@@ -163,6 +168,8 @@ QStringList TDec2D::SaveScene() const
 
 void TDec2D::paintEvent(QPaintEvent*)
 {
+    // A change of a graph that only asked for a repaint: points on it follow.
+    m_scene.FollowGraphs();
     QPainter painter(this);
     painter.fillRect(rect(), base::BgrColor(m_backColor));
     plane::PaintOptions options = m_interaction.Options();
@@ -316,6 +323,8 @@ void TDec2D::StopAnimation()
 
 void TDec2D::RebuildRegions()
 {
+    // Every change of a graph comes through here: points on graphs follow it.
+    m_scene.FollowGraphs();
     m_builder.reset();
     m_regionTimer->stop();
     if (!plane::HasRegionLayer(m_algebra)) {
@@ -342,8 +351,8 @@ void TDec2D::RegionSlice()
     }
     QElapsedTimer slice;
     slice.start();
-    // A column at a time, so that a slice ends soon after its time is up.
-    while (!m_builder->Done() && slice.elapsed() < kRegionSliceMs) m_builder->RunColumns(1);
+    // A row at a time, so that a slice ends soon after its time is up.
+    while (!m_builder->Done() && slice.elapsed() < kRegionSliceMs) m_builder->RunRows(1);
     if (!m_builder->Done()) return;
     m_regions = m_builder->TakePicture();
     m_builder.reset();

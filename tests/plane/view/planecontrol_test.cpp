@@ -256,3 +256,36 @@ TEST_F(PlaneControlTest, EquationsAndShadingSurviveTheSectionAndFollowAPan)
     dec.FinishRegions();
     EXPECT_DOUBLE_EQ(dec.Regions()->Left, dec.View().ToWorldX(0));
 }
+
+TEST_F(PlaneControlTest, GraphUnderTheMouseIsGreenAndAPointBuiltOnItFollowsIt)
+{
+    dec.Algebra().AddFormula(QStringLiteral("[a*x]"), dec.Scene(), base::colour::kBlue);
+    const QColor hot = base::BgrColor(base::colour::plane::kHot);
+    const QRect nearGraph(Pixel({2, 2}) - QPoint(2, 2), QSize(5, 5));
+    QTest::mouseMove(&dec, Pixel({-3, 3}));
+    EXPECT_FALSE(HasColour(Shot(), nearGraph, hot));
+    QTest::mouseMove(&dec, Pixel({1, 1.1}));
+    EXPECT_TRUE(HasColour(Shot(), nearGraph, hot));
+
+    dec.SetTool(plane::kToolPoint);
+    Click({1, 1.1});
+    ASSERT_EQ(dec.Scene().PointCount(), 1);
+    plane::TPoint* p = dec.Scene().Point(0);
+    EXPECT_EQ(p->Position(), (Vec2{1, 1}));
+    // A parameter step repaints the plane: the point follows before it is painted.
+    dec.Algebra().StepParameter(dec.Scene(), QStringLiteral("a"), 1);
+    Shot();
+    EXPECT_EQ(p->Position(), (Vec2{1, 2}));
+
+    // Saved, read back, and the graph deleted: the point stays free where it is.
+    dec.LoadScene(dec.SaveScene());
+    p = dec.Scene().Point(0);
+    ASSERT_NE(p->Graph(), nullptr);
+    QTest::mouseMove(&dec, Pixel({1, 2}));
+    dec.Algebra().Delete(dec.Algebra().At(0));
+    dec.RebuildRegions();
+    EXPECT_TRUE(p->IsFree());
+    EXPECT_EQ(p->Position(), (Vec2{1, 2}));
+    EXPECT_EQ(dec.Interaction().HotFunction(), nullptr);
+    Shot(); // paints without the deleted graph
+}
