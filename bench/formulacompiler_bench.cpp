@@ -5,7 +5,10 @@
 #include "formulacompiler/compiler.h"
 #include "expr/expression.h"
 #include <benchmark/benchmark.h>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -14,6 +17,8 @@ namespace {
 const QString kExpression = QStringLiteral("DIVISION_((power_((a),2)),sin(DIVISION_((2*3.14159265358979),b)))-a/2");
 const QStringList kVariables{"a", "b"};
 
+// Only a moves from call to call, as x does along a graph: the code keeps
+// the part of b (the sine) from the previous call.
 void BM_CompiledEvaluation(benchmark::State& state)
 {
     formulacompiler::TCompiler compiler;
@@ -26,6 +31,21 @@ void BM_CompiledEvaluation(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CompiledEvaluation);
+
+// Both variables move on every call: nothing kept can serve.
+void BM_CompiledEvaluationEveryVariableMoves(benchmark::State& state)
+{
+    formulacompiler::TCompiler compiler;
+    const int index = compiler.AddFunction(kExpression, kVariables);
+    compiler.Build();
+    double values[] = {1.5, 4.0};
+    for (auto _ : state) {
+        values[0] += 1e-9;
+        values[1] += 1e-9;
+        benchmark::DoNotOptimize(compiler.TryCallFunction(index, std::span<const double>(values)));
+    }
+}
+BENCHMARK(BM_CompiledEvaluationEveryVariableMoves);
 
 // The formula's own values are in extended precision: converted on each call.
 void BM_CompiledEvaluationExtendedValues(benchmark::State& state)
@@ -90,6 +110,25 @@ void BM_BaselineDirectDouble(benchmark::State& state)
     }
 }
 BENCHMARK(BM_BaselineDirectDouble);
+
+// Baseline: the optimised C++ with the sine kept while b stays, as the
+// compiled code keeps it.
+void BM_BaselineDirectDoubleSineKept(benchmark::State& state)
+{
+    double a = 1.5;
+    volatile double b = 4.0;
+    double keptB = std::numeric_limits<double>::quiet_NaN(), keptSine = 0;
+    for (auto _ : state) {
+        a += 1e-9;
+        const double currentB = b;
+        if (std::bit_cast<uint64_t>(currentB) != std::bit_cast<uint64_t>(keptB)) {
+            keptB = currentB;
+            keptSine = std::sin(2 * 3.14159265358979 / currentB);
+        }
+        benchmark::DoNotOptimize((a * a / keptSine) - a / 2);
+    }
+}
+BENCHMARK(BM_BaselineDirectDoubleSineKept);
 
 // Fifty formulas of the kinds a plane lab holds.
 QStringList LabFormulas()

@@ -3,6 +3,8 @@
 #include "base/apperror.h"
 #include <array>
 #include <algorithm>
+#include <bit>
+#include <cfenv>
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -49,6 +51,7 @@ void TCompiler::Assign(Function& function, const QString& expression, const QStr
     function.parsed = expr::BoundExpression(expr::ParsedExpression::Read(expression), variables);
     function.variableCount = variables.size();
     function.constants.clear();
+    function.memo.clear();
     // Code made for another expression must never run for this one.
     function.code = nullptr;
     function.row = nullptr;
@@ -106,6 +109,7 @@ void TCompiler::Build()
         if (!source) continue;
         m_source += source->text;
         function.constants = std::move(source->constants);
+        function.memo.assign(size_t(source->memoSize), -1.0);  // nothing kept yet
         written.push_back(int(i));
     }
     if (written.empty()) {
@@ -131,8 +135,10 @@ bool TCompiler::IsBuilt(int index) const
     return function && function->code;
 }
 
-std::optional<long double> TCompiler::Parsed(const Function& function, std::span<const long double> values) noexcept
+std::optional<long double> TCompiler::Parsed(const Function& function,
+                                             std::span<const long double> values) const noexcept
 {
+    ++m_parserEvaluations;
     const expr::Outcome outcome = function.parsed.Evaluate(values);
     if (!outcome.Ok()) return std::nullopt;
     return outcome.value;
@@ -140,7 +146,7 @@ std::optional<long double> TCompiler::Parsed(const Function& function, std::span
 
 // Kept out of line: the calls the code decides need none of its stack.
 [[gnu::noinline]] std::optional<double> TCompiler::ParsedInDouble(const Function& function,
-                                                                  std::span<const double> values) noexcept
+                                                                  std::span<const double> values) const noexcept
 {
     // A value beyond the range of double is none for a caller in double.
     const std::optional<long double> value = Parsed(function, Converted<long double, double>(values).Values());
@@ -148,12 +154,42 @@ std::optional<long double> TCompiler::Parsed(const Function& function, std::span
     return double(*value);
 }
 
+// A step that failed on values computed without rounding saw what the
+// expression core sees at that step, so the core fails there too (or
+// earlier). The code runs once more from the start, its memo forgotten so
+// that the kept part is computed again under watch, and the floating-point
+// flags tell whether anything rounded, overflowed or underflowed. The
+// caller's flags are left as they were.
+[[gnu::noinline]] bool TCompiler::CertainlyNoValue(const Function& function, std::span<const double> values,
+                                                   int status) noexcept
+{
+    if (status == status::kNoValue) return true;
+    if (status != status::kNoValueIfExact) return false;
+    std::fexcept_t callersFlags;
+    std::fegetexceptflag(&callersFlags, FE_ALL_EXCEPT);
+    std::feclearexcept(FE_ALL_EXCEPT);
+    function.memo.front() = -1;
+    double value;
+    const int again = RunCode(function, values, value);
+    const bool exact = !std::fetestexcept(FE_INEXACT | FE_OVERFLOW | FE_UNDERFLOW);
+    std::fesetexceptflag(&callersFlags, FE_ALL_EXCEPT);
+    return again == status::kNoValue || (again == status::kNoValueIfExact && exact);
+}
+
+std::optional<double> TCompiler::Decided(const Function& function, std::span<const double> values) const noexcept
+{
+    double value;
+    const int status = RunCode(function, values, value);
+    if (status == status::kValue) return value;
+    if (CertainlyNoValue(function, values, status)) return std::nullopt;
+    return ParsedInDouble(function, values);
+}
+
 std::optional<double> TCompiler::TryCallFunction(int index, std::span<const double> values) const noexcept
 {
     const Function* function = Used(index);
     if (!function) return std::nullopt;
-    if (const std::optional<double> value = RunCode(*function, values)) return value;
-    return ParsedInDouble(*function, values);
+    return Decided(*function, values);
 }
 
 void TCompiler::TryCallRow(int index, std::span<const double> values, int column,
@@ -168,27 +204,51 @@ void TCompiler::TryCallRow(int index, std::span<const double> values, int column
     Converted<double, double> point(values);
     const std::span<double> pointValues = point.Values();
     // The row form reads every variable's slot, as the point form does.
-    if (function->row && column == kRowSlot && qsizetype(values.size()) >= function->variableCount &&
-        count <= size_t(INT_MAX)) {
-        function->row(pointValues.data(), function->constants.data(), columnValues.data(), int(count), results.data());
-    } else {
+    if (!function->row || column != kRowSlot || qsizetype(values.size()) < function->variableCount ||
+        count > size_t(INT_MAX)) {
         for (size_t i = 0; i < count; ++i) {
             pointValues[size_t(column)] = columnValues[i];
-            results[i] = RunCode(*function, pointValues).value_or(kNoValue);
+            results[i] = Decided(*function, pointValues).value_or(kNoValue);
         }
+        return;
     }
-    // The points the code left undecided are asked of the parsed expression.
+    function->row(pointValues.data(), function->constants.data(), columnValues.data(), int(count), results.data());
+    // The row marks each point without a value with the status of its
+    // failing test, a bit pattern of its own (csource.h).
+    const auto marked = [function](double result, int status) {
+        return std::bit_cast<uint64_t>(result) == std::bit_cast<uint64_t>(function->constants[size_t(status)]);
+    };
     for (size_t i = 0; i < count; ++i) {
         if (!std::isnan(results[i])) continue;
+        if (marked(results[i], status::kNoValue)) {
+            results[i] = kNoValue;
+            continue;
+        }
         pointValues[size_t(column)] = columnValues[i];
+        if (marked(results[i], status::kNoValueIfExact) &&
+            CertainlyNoValue(*function, pointValues, status::kNoValueIfExact)) {
+            results[i] = kNoValue;
+            continue;
+        }
         results[i] = ParsedInDouble(*function, pointValues).value_or(kNoValue);
     }
 }
 
-std::optional<double> TCompiler::CompiledValue(int index, std::span<const double> values) const noexcept
+TCompiler::Compiled TCompiler::CompiledAnswer(int index, std::span<const double> values) const noexcept
 {
     const Function* function = Used(index);
-    return function ? RunCode(*function, values) : std::nullopt;
+    if (!function) return {CodeAnswer::Undecided, 0};
+    double value = 0;
+    const int status = RunCode(*function, values, value);
+    if (status == status::kValue) return {CodeAnswer::Value, value};
+    return {CertainlyNoValue(*function, values, status) ? CodeAnswer::NoValue : CodeAnswer::Undecided, 0};
+}
+
+std::optional<double> TCompiler::CompiledValue(int index, std::span<const double> values) const noexcept
+{
+    const Compiled compiled = CompiledAnswer(index, values);
+    if (compiled.answer != CodeAnswer::Value) return std::nullopt;
+    return compiled.value;
 }
 
 std::optional<long double> TCompiler::TryCallFunction(int index, std::span<const long double> values) const noexcept
@@ -196,8 +256,15 @@ std::optional<long double> TCompiler::TryCallFunction(int index, std::span<const
     const Function* function = Used(index);
     if (!function) return std::nullopt;
     if (function->code) {
-        if (const std::optional<double> value = RunCode(*function, Converted<double, long double>(values).Values()))
-            return *value;
+        Converted<double, long double> converted(values);
+        const std::span<double> doubles = converted.Values();
+        double value;
+        const int status = RunCode(*function, doubles, value);
+        if (status == status::kValue) return value;
+        // The code saw the parser's values only where they fit in double.
+        const bool same = std::equal(values.begin(), values.end(), doubles.begin(),
+                                     [](long double given, double seen) { return given == seen; });
+        if (same && CertainlyNoValue(*function, doubles, status)) return std::nullopt;
     }
     return Parsed(*function, values);
 }

@@ -1,10 +1,11 @@
 #include "formulacompiler/csource.h"
 #include "formulacompiler/hostmath.h"
 #include "expr/odz.h"
-#include <cctype>
+#include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
+#include <functional>
 #include <limits>
 #include <map>
 #include <set>
@@ -17,120 +18,169 @@ using expr::TExprNode;
 // Raised inside the writer when a node has no compiled form.
 struct NoCode {};
 
-// How the row form reads its variable.
-const std::string kRowValue = "c[i]";
+// How far a value in double may be from the core's value of the same node.
+// The order matters: an operation's result is as far off as its farthest operand.
+enum class Trust {
+    Exact,    // a parameter, a number double holds, their negation or magnitude
+    Rounded,  // arithmetic on such values: the core's value unless an operation rounded
+    Approximate,  // from an elementary function or a number double does not hold
+};
+
+Trust Worst(Trust a, Trust b) { return std::max(a, b); }
+
+// The status a failing test reports, by what it tested.
+int FailStatus(Trust trust)
+{
+    switch (trust) {
+    case Trust::Exact: return status::kNoValue;
+    case Trust::Rounded: return status::kNoValueIfExact;
+    default: return status::kUndecided;
+    }
+}
+
+// A value of the written code: a C expression, or a name that holds one.
+struct Value {
+    std::string text;
+    Trust trust;
+    bool varies;  // reads the row's variable (only in forms with a row)
+};
+
+// Where the code of a form goes when a test fails: the C statement for a
+// status given as C text.
+using FailWriter = std::function<std::string(const std::string& status)>;
+
+struct Form {
+    bool split;  // what does not depend on the row's variable goes to a prelude
+    std::string rowValue;  // C text of the row's variable, read in the body
+    FailWriter bodyFail;
+    FailWriter preludeFail;
+};
 
 // Values that need no test in between are written as one nested C
 // expression, which the compiler keeps in registers; a value that is tested,
 // used twice or passed by address goes to a temporary first. The tests are
 // written in the order the expression core evaluates (left operand before
 // right), and the nested parts have no effects, so the first test that fails
-// is the one the core's evaluation would reach first.
+// is the one the core's evaluation would reach first; in a split form the
+// prelude's tests come first, which changes only which test reports a point
+// that has no value either way.
 class Writer {
 public:
-    // fail is the statement run where the formula has no value. With a
-    // row slot the body is that of a row: the variable at the slot is read as
-    // c[i], and what does not depend on it goes to a prelude run once per
-    // row, whose statement of no value is rowFail.
-    Writer(const expr::ParsedExpression& expression, const expr::Slots& binding, std::string fail,
-           std::optional<int> rowSlot = std::nullopt, std::string rowFail = {})
-        : m_expression(expression), m_binding(binding), m_fail(std::move(fail)), m_rowSlot(rowSlot),
-          m_rowFail(std::move(rowFail))
+    Writer(const expr::ParsedExpression& expression, const expr::Slots& binding, Form form)
+        : m_expression(expression), m_binding(binding), m_form(std::move(form))
     {
-        m_constants.push_back(double(expr::ODZ_EPS));
-        m_constants.push_back(std::numeric_limits<double>::quiet_NaN());
+        m_constants.push_back(DomainThreshold());  // hostmath.h
+        for (int status = status::kNoValue; status <= status::kUndecided; ++status)
+            m_constants.push_back(std::bit_cast<double>(kQuietNaNBits | uint64_t(status)));
     }
 
     // The statements computing the value, and the name that holds it then.
     struct Body {
-        std::string prelude;  // of a row: what the row's points share
+        std::string prelude;  // of a split form: what does not depend on the row's variable
         std::string statements;
         std::string result;
         std::vector<double> constants;
+        std::vector<std::string> preludeTemporaries;  // declared in the prelude, used after it
+        std::vector<int> preludeParameters;           // the slots the prelude reads
     };
 
     Body Write()
     {
-        std::string result = Materialize(Node(m_expression.Root()));
+        const Value result = Materialize(Node(m_expression.Root()));
         CheckFinite(result);
-        // The parameters are read into locals first: the compiler then finds
-        // each in one load from its frame instead of three through v.
-        std::string reads;
-        for (const int slot : m_parameters) reads += "double p" + std::to_string(slot) + " = v[" + std::to_string(slot) + "];\n";
-        (m_rowSlot ? m_prelude : m_body).insert(0, reads);
-        return {std::move(m_prelude), std::move(m_body), std::move(result), std::move(m_constants)};
+        // The parameters are read into locals first (the compiler then finds
+        // each in one load from its frame) and tested there: the core takes
+        // no infinite or undefined parameter.
+        std::string preludeReads, bodyReads;
+        std::vector<int> preludeParameters;
+        for (const int slot : m_parameters) {
+            const std::string name = ParameterName(slot);
+            const bool inBody = !m_form.split || slot == kRowSlot;
+            const std::string source = m_form.split && slot == kRowSlot ? m_form.rowValue : "v[" + std::to_string(slot) + "]";
+            const FailWriter& fail = inBody ? m_form.bodyFail : m_form.preludeFail;
+            (inBody ? bodyReads : preludeReads) += "double " + name + " = " + source + ";\nif (!(" + name + " - " +
+                                                    name + " == 0)) " + fail(std::to_string(status::kNoValue)) + "\n";
+            if (!inBody) preludeParameters.push_back(slot);
+        }
+        m_prelude.insert(0, preludeReads);
+        m_body.insert(0, bodyReads);
+        return {std::move(m_prelude), std::move(m_body), result.text, std::move(m_constants),
+                std::move(m_preludeTemporaries), std::move(preludeParameters)};
     }
+
+    static constexpr uint64_t kQuietNaNBits = 0x7ff8000000000000ull;
 
 private:
-    // Whether C text reads the row's variable, directly or through a temporary.
-    bool Varies(const std::string& text) const
+    static std::string ParameterName(int slot) { return "p" + std::to_string(slot); }
+
+    // Whether a statement over this value goes into every point's body or,
+    // in a split form, into the prelude.
+    bool InBody(bool varies) const { return !m_form.split || varies; }
+
+    void FailIf(const std::string& condition, bool varies, const std::string& status)
     {
-        if (!m_rowSlot) return true;
-        if (text.find(kRowValue) != std::string::npos) return true;
-        const auto isWordCharacter = [](char ch) { return std::isalnum(static_cast<unsigned char>(ch)) || ch == '_'; };
-        for (size_t at = text.find('t'); at != std::string::npos; at = text.find('t', at + 1)) {
-            if (at > 0 && isWordCharacter(text[at - 1])) continue;
-            size_t end = at + 1;
-            while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) ++end;
-            if (end > at + 1 && m_varying.contains(text.substr(at, end - at))) return true;
-        }
-        return false;
+        const bool inBody = InBody(varies);
+        (inBody ? m_body : m_prelude) +=
+            "if (" + condition + ") " + (inBody ? m_form.bodyFail : m_form.preludeFail)(status) + "\n";
     }
 
-    // Where a statement over text goes: into every point's body, or into
-    // the row's prelude when it does not depend on the row's variable.
-    std::string& Section(const std::string& text) { return Varies(text) ? m_body : m_prelude; }
-
-    void FailIf(const std::string& condition)
+    void FailIf(const std::string& condition, const Value& tested)
     {
-        const bool varies = Varies(condition);
-        (varies ? m_body : m_prelude) += "if (" + condition + ") " + (varies ? m_fail : m_rowFail) + "\n";
+        FailIf(condition, tested.varies, std::to_string(FailStatus(tested.trust)));
     }
 
-    // A new temporary holding the C expression value.
-    std::string Define(const std::string& value)
+    std::string NewTemporary(bool varies)
     {
-        const std::string name = "t" + std::to_string(m_temps++);
-        if (m_rowSlot && Varies(value)) m_varying.insert(name);
-        Section(value) += "double " + name + " = " + value + ";\n";
+        std::string name = "t" + std::to_string(m_temps++);
+        if (!InBody(varies)) m_preludeTemporaries.push_back(name);
         return name;
+    }
+
+    // A new temporary holding the value.
+    Value Define(const Value& value)
+    {
+        const std::string name = NewTemporary(value.varies);
+        (InBody(value.varies) ? m_body : m_prelude) += "double " + name + " = " + value.text + ";\n";
+        return {name, value.trust, value.varies};
     }
 
     // A name for value: itself when it is one already (a temporary, a
     // parameter, a number), a new temporary otherwise.
-    std::string Materialize(const std::string& value)
+    Value Materialize(const Value& value)
     {
-        return value.front() == '(' || value.back() == ')' ? Define(value) : value;
+        return value.text.front() == '(' || value.text.back() == ')' ? Define(value) : value;
     }
 
     // x - x is 0 for every finite x and undefined for infinities and
     // undefined values. A name found finite once (a number, a tested
     // parameter or temporary) is not tested again.
-    void CheckFinite(const std::string& name)
+    void CheckFinite(const Value& value)
     {
-        if (!m_finite.insert(name).second) return;
-        FailIf("!(" + name + " - " + name + " == 0)");
+        if (!m_finite.insert(value.text).second) return;
+        FailIf("!(" + value.text + " - " + value.text + " == 0)", value);
     }
 
     // The expression core rejects arguments below the threshold k[0].
-    void CheckAtLeastThreshold(const std::string& name) { FailIf("!(" + name + " >= k[0])"); }
+    void CheckAtLeastThreshold(const Value& value) { FailIf("!(" + value.text + " >= k[0])", value); }
 
     // A number beyond the range of double becomes an infinity here, which
     // the tests then find (the expression core decides such points).
-    std::string Constant(long double value)
+    Value Constant(long double value)
     {
         m_constants.push_back(double(value));
+        const double written = m_constants.back();
         std::string name = "k[" + std::to_string(m_constants.size() - 1) + "]";
-        if (std::isfinite(m_constants.back())) m_finite.insert(name);
+        if (std::isfinite(written)) m_finite.insert(name);
         m_known.emplace(name, value);
-        return name;
+        const bool held = std::isfinite(written) && static_cast<long double>(written) == value;
+        return {name, held ? Trust::Exact : Trust::Approximate, false};
     }
 
     // The value of a name that stands for a number of the formula, or of
     // arithmetic on such numbers done here.
-    std::optional<long double> Known(const std::string& name) const
+    std::optional<long double> Known(const Value& value) const
     {
-        const auto found = m_known.find(name);
+        const auto found = m_known.find(value.text);
         if (found == m_known.end()) return std::nullopt;
         return found->second;
     }
@@ -139,7 +189,7 @@ private:
     // precision and order of the expression core; a step the core finds
     // faulty (a zero divisor, a result beyond range) is left to the code,
     // whose tests then find it at run time.
-    std::optional<std::string> Folded(char16_t operation, long double left, long double right)
+    std::optional<Value> Folded(char16_t operation, long double left, long double right)
     {
         long double value;
         switch (operation) {
@@ -157,44 +207,52 @@ private:
 
     // A divisor that is a power of two is a multiplication by its
     // reciprocal: the same result to the last bit, and several times faster.
-    std::optional<std::string> ReciprocalOfPowerOfTwo(const std::string& divisor)
+    std::optional<Value> ReciprocalOfPowerOfTwo(const Value& divisor)
     {
         const std::optional<long double> value = Known(divisor);
         if (!value) return std::nullopt;
         const double rounded = double(*value);
         int exponent = 0;
-        if (!std::isfinite(rounded) || std::fabs(std::frexp(rounded, &exponent)) != 0.5) return std::nullopt;
+        if (static_cast<long double>(rounded) != *value || std::fabs(std::frexp(rounded, &exponent)) != 0.5)
+            return std::nullopt;
         const double reciprocal = 1.0 / rounded;
         if (!std::isnormal(reciprocal)) return std::nullopt;
         return Constant(reciprocal);
     }
 
-    static std::string Call(const char* function, const std::string& argument)
+    static Value Arithmetic(const Value& left, const char* operation, const Value& right)
     {
-        return std::string(function) + "(" + argument + ")";
+        return {"(" + left.text + " " + operation + " " + right.text + ")",
+                Worst(Trust::Rounded, Worst(left.trust, right.trust)), left.varies || right.varies};
+    }
+
+    static Value Call(const char* function, const Value& argument, Trust trust)
+    {
+        return {std::string(function) + "(" + argument.text + ")", Worst(trust, argument.trust), argument.varies};
     }
 
     // Deeper trees are left to the expression core, whose evaluation does
     // not recurse: the writer and the C compiler both do.
     static constexpr int kMaxDepth = 200;
 
-    std::string Node(const TExprNode* node)
+    Value Node(const TExprNode* node)
     {
         if (++m_depth > kMaxDepth) throw NoCode{};
-        std::string value = NodeValue(node);
+        Value value = NodeValue(node);
         --m_depth;
         return value;
     }
 
-    std::string NodeValue(const TExprNode* node)
+    Value NodeValue(const TExprNode* node)
     {
         switch (node->Kind) {
         case expr::lkNumber: return Constant(NumberOf(node));
         case expr::lkName: {
             const int slot = SlotOf(node);
-            if (m_rowSlot && slot == *m_rowSlot) return kRowValue;
             m_parameters.insert(slot);
-            return "p" + std::to_string(slot);
+            const std::string name = ParameterName(slot);
+            m_finite.insert(name);  // tested where it is read
+            return {name, Trust::Exact, m_form.split && slot == kRowSlot};
         }
         case expr::lkOperator: return Operator(node);
         case expr::lkUnary: return Unary(node);
@@ -217,28 +275,28 @@ private:
         return m_binding[size_t(name)];
     }
 
-    std::string Operator(const TExprNode* node)
+    Value Operator(const TExprNode* node)
     {
         if (!node->Left || !node->Right || node->Text.size() != 1) throw NoCode{};
-        const std::string left = Node(node->Left);
-        const std::string right = Node(node->Right);
+        const Value left = Node(node->Left);
+        const Value right = Node(node->Right);
         const char16_t operation = node->Text.front().unicode();
         const std::optional<long double> leftValue = Known(left), rightValue = Known(right);
         if (leftValue && rightValue && IsArithmetic(operation)) {
-            if (std::optional<std::string> folded = Folded(operation, *leftValue, *rightValue)) return *folded;
+            if (std::optional<Value> folded = Folded(operation, *leftValue, *rightValue)) return *folded;
         }
         switch (operation) {
-        case u'+': return "(" + left + " + " + right + ")";
-        case u'-': return "(" + left + " - " + right + ")";
-        case u'*': return "(" + left + " * " + right + ")";
+        case u'+': return Arithmetic(left, "+", right);
+        case u'-': return Arithmetic(left, "-", right);
+        case u'*': return Arithmetic(left, "*", right);
         case u'/': {
-            if (const std::optional<std::string> reciprocal = ReciprocalOfPowerOfTwo(right))
-                return "(" + left + " * " + *reciprocal + ")";
-            // A division by zero gives an infinity or an undefined value that
-            // the later tests find; an infinite divisor would give 0.
-            const std::string divisor = Materialize(right);
+            if (const std::optional<Value> reciprocal = ReciprocalOfPowerOfTwo(right))
+                return Arithmetic(left, "*", *reciprocal);
+            // The core refuses a zero divisor; an infinite one would give 0.
+            const Value divisor = Materialize(right);
             CheckFinite(divisor);
-            return "(" + left + " / " + divisor + ")";
+            FailIf(divisor.text + " == 0", divisor);
+            return Arithmetic(left, "/", divisor);
         }
         default: throw NoCode{};
         }
@@ -249,89 +307,100 @@ private:
         return operation == u'+' || operation == u'-' || operation == u'*' || operation == u'/';
     }
 
-    // A host function that can fail: its value goes to a new temporary.
-    std::string CallChecked(const char* function, const std::string& arguments)
+    // A host function that can fail: its value goes to a new temporary. The
+    // host's kOutsideDomain is decided by the arguments, whose trust it takes; any other failure is left to the core.
+    Value CallChecked(const char* function, const std::vector<Value>& arguments)
     {
-        const std::string name = "t" + std::to_string(m_temps++);
-        if (m_rowSlot && Varies(arguments)) m_varying.insert(name);
-        Section(arguments) += "double " + name + ";\n";
-        FailIf(std::string(function) + "(" + arguments + ", &" + name + ")");
-        return name;
+        std::string text;
+        Trust trust = Trust::Exact;
+        bool varies = false;
+        for (const Value& argument : arguments) {
+            text += (text.empty() ? "" : ", ") + argument.text;
+            trust = Worst(trust, argument.trust);
+            varies = varies || argument.varies;
+        }
+        const std::string name = NewTemporary(varies);
+        (InBody(varies) ? m_body : m_prelude) += "double " + name + ";\n";
+        FailIf("(s = " + std::string(function) + "(" + text + ", &" + name + ")) != 0", varies,
+               "(s == " + std::to_string(hoststatus::kOutsideDomain) + " ? " + std::to_string(FailStatus(trust)) + " : " + std::to_string(status::kUndecided) + ")");
+        return {name, Trust::Approximate, varies};
     }
 
-    std::string Unary(const TExprNode* node)
+    Value Unary(const TExprNode* node)
     {
         if (!node->Left || node->Right) throw NoCode{};
         const QStringView name = node->Text;
-        const std::string argument = Node(node->Left);
+        const Value argument = Node(node->Left);
         if (name == u"-") {
             if (const std::optional<long double> value = Known(argument)) return Constant(-*value);
-            return "(-" + argument + ")";
+            return {"(-" + argument.text + ")", argument.trust, argument.varies};
         }
         if (name == u"+") return argument;
         if (name == u"abs") {
-            const std::string value = Materialize(argument);
-            return "(" + value + " < 0 ? -" + value + " : " + value + ")";
+            const Value value = Materialize(argument);
+            return {"(" + value.text + " < 0 ? -" + value.text + " : " + value.text + ")", value.trust, value.varies};
         }
-        if (name == u"sin") return Call(host::Sin, argument);
-        if (name == u"cos") return Call(host::Cos, argument);
+        if (name == u"sin") return Call(host::Sin, argument, Trust::Approximate);
+        if (name == u"cos") return Call(host::Cos, argument, Trust::Approximate);
         if (name == u"sqrt_" || name == u"ln_") {
-            const std::string value = Materialize(argument);
+            const Value value = Materialize(argument);
             CheckAtLeastThreshold(value);
-            return Call(name == u"sqrt_" ? host::Sqrt : host::Ln, value);
+            // A square root is rounded once, in double as in extended precision.
+            return name == u"sqrt_" ? Call(host::Sqrt, value, Trust::Rounded) : Call(host::Ln, value, Trust::Approximate);
         }
         if (name == u"arctg" || name == u"arcctg") {
-            const std::string value = Materialize(argument);
+            const Value value = Materialize(argument);
             CheckFinite(value);  // the arctangent of an infinity is finite
-            return Call(name == u"arctg" ? host::ArcTg : host::ArcCtg, value);
+            return Call(name == u"arctg" ? host::ArcTg : host::ArcCtg, value, Trust::Approximate);
         }
-        if (name == u"tg") return CallChecked(host::Tg, argument);
-        if (name == u"ctg") return CallChecked(host::Ctg, argument);
-        if (name == u"arcsin_") return CallChecked(host::ArcSin, argument);
-        if (name == u"arccos_") return CallChecked(host::ArcCos, argument);
+        if (name == u"tg") return CallChecked(host::Tg, {argument});
+        if (name == u"ctg") return CallChecked(host::Ctg, {argument});
+        if (name == u"arcsin_") return CallChecked(host::ArcSin, {argument});
+        if (name == u"arccos_") return CallChecked(host::ArcCos, {argument});
         throw NoCode{};
     }
 
-    std::string BinaryFunction(const TExprNode* node)
+    Value BinaryFunction(const TExprNode* node)
     {
         if (!node->Left || !node->Right) throw NoCode{};
         const QStringView name = node->Text;
         if (name == u"power_") return Power(node);
-        const std::string left = Node(node->Left);
-        const std::string right = Node(node->Right);
+        const Value left = Node(node->Left);
+        const Value right = Node(node->Right);
         if (name == u"division_") {
-            const std::string divisor = Materialize(right);
+            const Value divisor = Materialize(right);
             CheckFinite(divisor);
-            FailIf(divisor + " < k[0] && " + divisor + " > -k[0]");
-            return "(" + left + " / " + divisor + ")";
+            FailIf(divisor.text + " < k[0] && " + divisor.text + " > -k[0]", divisor);
+            return Arithmetic(left, "/", divisor);
         }
-        if (name == u"logn_") return CallChecked(host::LogN, left + ", " + right);
+        if (name == u"logn_") return CallChecked(host::LogN, {left, right});
         throw NoCode{};
     }
 
     // A whole number written as the exponent is multiplied out here, in the
     // order the expression core multiplies; any other exponent goes to the host.
-    std::string Power(const TExprNode* node)
+    Value Power(const TExprNode* node)
     {
-        const std::string base = Node(node->Left);
+        const Value base = Node(node->Left);
         const std::optional<int32_t> whole = WholeExponent(node->Right);
-        if (!whole) return CallChecked(host::Power, base + ", " + Node(node->Right));
-        const std::string square0 = Materialize(base);
+        if (!whole) return CallChecked(host::Power, {base, Node(node->Right)});
+        const Value square0 = Materialize(base);
         if (*whole == 0) {
             CheckFinite(square0);  // a power 0 would hide an infinite base
-            return "1.0";
+            m_finite.insert("1.0");
+            return {"1.0", Trust::Exact, false};
         }
         uint32_t n = *whole < 0 ? 0u - uint32_t(*whole) : uint32_t(*whole);
-        std::string value;
-        std::string square = square0;
+        std::optional<Value> value;
+        Value square = square0;
         while (n != 0) {
-            if (n & 1u) value = value.empty() ? square : Define(value + " * " + square);
+            if (n & 1u) value = value ? Define(Arithmetic(*value, "*", square)) : square;
             n >>= 1;
-            if (n != 0) square = Define(square + " * " + square);
+            if (n != 0) square = Define(Arithmetic(square, "*", square));
         }
-        if (*whole > 0) return value;
-        FailIf("!(" + value + " - " + value + " == 0) || " + value + " == 0");
-        return "(1 / " + value + ")";
+        if (*whole > 0) return *value;
+        FailIf("!(" + value->text + " - " + value->text + " == 0) || " + value->text + " == 0", *value);
+        return {"(1 / " + value->text + ")", Worst(Trust::Rounded, value->trust), value->varies};
     }
 
     static std::optional<int32_t> WholeExponent(const TExprNode* node)
@@ -346,19 +415,67 @@ private:
 
     const expr::ParsedExpression& m_expression;
     const expr::Slots& m_binding;
-    const std::string m_fail;
-    const std::optional<int> m_rowSlot;
-    const std::string m_rowFail;
+    const Form m_form;
     std::string m_prelude;
-    std::set<std::string> m_varying;  // temporaries that depend on the row's variable
-    std::set<int> m_parameters;       // slots read
-    std::vector<double> m_constants;
-    std::map<std::string, long double> m_known;
     std::string m_body;
+    std::set<int> m_parameters;  // slots read
+    std::vector<double> m_constants;
+    std::vector<std::string> m_preludeTemporaries;
+    std::map<std::string, long double> m_known;
+    std::set<std::string> m_finite;
     int m_temps = 0;
     int m_depth = 0;
-    std::set<std::string> m_finite;
 };
+
+const std::string kSignatureOfPoint = "(const double* v, const double* k, double* r, double* m)";
+
+// A single point, everything in one body.
+std::string PointForm(const Writer::Body& body, int number)
+{
+    return "int " + FunctionName(number) + kSignatureOfPoint + " {\nint s;\n" + body.statements + "*r = " +
+           body.result + "; return 0;\n}\n";
+}
+
+std::string MemoHelperName(int number) { return "q" + std::to_string(number); }
+
+// A single point whose other variables' part is kept in the memo m: m[0]
+// is that part's status (below 0 before it was computed), then the bits of
+// the variables it read, then the temporaries it leaves to the body.
+std::string MemoPointForm(const Writer::Body& body, int number, int& memoSize)
+{
+    const int firstTemporary = 1 + int(body.preludeParameters.size());
+    memoSize = firstTemporary + int(body.preludeTemporaries.size());
+    std::string keep, changed;
+    for (size_t j = 0; j < body.preludeParameters.size(); ++j) {
+        const std::string slot = std::to_string(body.preludeParameters[j]);
+        const std::string key = std::to_string(1 + j);
+        keep += "((long long*)m)[" + key + "] = ((const long long*)v)[" + slot + "];\n";
+        changed += " || ((const long long*)v)[" + slot + "] != ((const long long*)m)[" + key + "]";
+    }
+    std::string store, load;
+    for (size_t j = 0; j < body.preludeTemporaries.size(); ++j) {
+        const std::string at = "m[" + std::to_string(firstTemporary + int(j)) + "]";
+        store += at + " = " + body.preludeTemporaries[j] + ";\n";
+        load += "double " + body.preludeTemporaries[j] + " = " + at + ";\n";
+    }
+    std::string reads;
+    for (const int slot : body.preludeParameters)
+        reads += "double p" + std::to_string(slot) + " = v[" + std::to_string(slot) + "];\n";
+    const std::string helper = MemoHelperName(number);
+    return "static void " + helper + "(const double* v, const double* k, double* m) {\nint s;\n" + keep +
+           body.prelude + store + "m[0] = 0;\n}\n" + "int " + FunctionName(number) + kSignatureOfPoint +
+           " {\nint s;\nif (m[0] < 0" + changed + ") " + helper + "(v, k, m);\nif (m[0] != 0) return (int)m[0];\n" +
+           reads + load + body.statements + "*r = " + body.result + "; return 0;\n}\n";
+}
+
+std::string RowForm(const Writer::Body& body, int number)
+{
+    return "void " + RowFunctionName(number) +
+           "(const double* v, const double* k, const double* c, int n, double* r) {\nint i;\nint s;\n" +
+           body.prelude + "for (i = 0; i < n; ++i) {\n" + body.statements + "r[i] = " + body.result + ";\n}\n}\n";
+}
+
+std::string Return(const std::string& status) { return "return " + status + ";"; }
 
 } // namespace
 
@@ -378,20 +495,31 @@ std::optional<FunctionSource> WriteFunction(const expr::ParsedExpression& expres
 {
     if (expression.Failed() || !expression.Root()) return std::nullopt;
     try {
-        Writer::Body point = Writer(expression, binding, "return 1;").Write();
+        FunctionSource source;
+        // The point form keeps its other variables' part only where that
+        // part computes something; reading and testing them costs less than
+        // comparing them with the memo.
+        const Writer::Body split = Writer(expression, binding,
+                                          {true, "v[" + std::to_string(kRowSlot) + "]", Return,
+                                           [](const std::string& status) { return "{ m[0] = " + status + "; return; }"; }})
+                                       .Write();
+        if (split.preludeTemporaries.empty()) {
+            const Writer::Body whole = Writer(expression, binding, {false, {}, Return, Return}).Write();
+            source.text = PointForm(whole, number);
+        } else {
+            source.text = MemoPointForm(split, number, source.memoSize);
+        }
         // The row form writes the mark of no value and goes on with the next
         // point; where what the points share has no value, none has one.
-        const Writer::Body row = Writer(expression, binding, "{ r[i] = k[1]; continue; }", kRowSlot,
-                                        "{ for (i = 0; i < n; ++i) r[i] = k[1]; return; }")
-                                     .Write();
-        FunctionSource source;
-        source.text = "int " + FunctionName(number) + "(const double* v, const double* k, double* r) {\n" +
-                      point.statements + "*r = " + point.result + "; return 0;\n}\n";
-        source.text += "void " + RowFunctionName(number) +
-                       "(const double* v, const double* k, const double* c, int n, double* r) {\nint i;\n" +
-                       row.prelude + "for (i = 0; i < n; ++i) {\n" + row.statements + "r[i] = " + row.result +
-                       ";\n}\n}\n";
-        source.constants = std::move(point.constants);
+        const Writer::Body row =
+            Writer(expression, binding,
+                   {true, "c[i]", [](const std::string& status) { return "{ r[i] = k[" + status + "]; continue; }"; },
+                    [](const std::string& status) {
+                        return "{ for (i = 0; i < n; ++i) r[i] = k[" + status + "]; return; }";
+                    }})
+                .Write();
+        source.text += RowForm(row, number);
+        source.constants = std::move(row.constants);
         return source;
     } catch (const NoCode&) {
         return std::nullopt;
