@@ -261,9 +261,11 @@ std::optional<long double> TCompiler::TryCallFunction(int index, std::span<const
         double value;
         const int status = RunCode(*function, doubles, value);
         if (status == status::kValue) return value;
-        // The code saw the parser's values only where they fit in double.
-        const bool same = std::equal(values.begin(), values.end(), doubles.begin(),
-                                     [](long double given, double seen) { return given == seen; });
+        // The code saw the parser's values only where double holds them
+        // (every undefined value is refused alike).
+        const bool same = std::equal(values.begin(), values.end(), doubles.begin(), [](long double given, double seen) {
+            return given == seen || (std::isnan(given) && std::isnan(seen));
+        });
         if (same && CertainlyNoValue(*function, doubles, status)) return std::nullopt;
     }
     return Parsed(*function, values);
