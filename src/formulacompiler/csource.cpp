@@ -3,6 +3,7 @@
 #include "expr/odz.h"
 #include <algorithm>
 #include <bit>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <functional>
@@ -88,20 +89,35 @@ public:
     {
         const Value result = Materialize(Node(m_expression.Root()));
         CheckFinite(result);
-        // The parameters are read into locals first (the compiler then finds
-        // each in one load from its frame) and tested there: the core takes
-        // no infinite or undefined parameter.
+        // The parameters are read into locals first: the compiler then finds
+        // each in one load from its frame. The core takes no infinite or
+        // undefined parameter: those the prelude reads are tested there, once
+        // per row or per change; the body's pass through + - * and the
+        // functions that keep them and are tested only where an operation
+        // could swallow them, as computed values are.
         std::string preludeReads, bodyReads;
         std::vector<int> preludeParameters;
         for (const int slot : m_parameters) {
             const std::string name = ParameterName(slot);
-            const bool inBody = !m_form.split || slot == kRowSlot;
-            const std::string source = m_form.split && slot == kRowSlot ? m_form.rowValue : "v[" + std::to_string(slot) + "]";
-            const FailWriter& fail = inBody ? m_form.bodyFail : m_form.preludeFail;
-            (inBody ? bodyReads : preludeReads) += "double " + name + " = " + source + ";\nif (!(" + name + " - " +
-                                                    name + " == 0)) " + fail(std::to_string(status::kNoValue)) + "\n";
-            if (!inBody) preludeParameters.push_back(slot);
+            if (InBody(IsRowVariable(slot))) {
+                const std::string source = IsRowVariable(slot) ? m_form.rowValue : "v[" + std::to_string(slot) + "]";
+                bodyReads += "double " + name + " = " + source + ";\n";
+                continue;
+            }
+            preludeReads += "double " + name + " = v[" + std::to_string(slot) + "];\nif (!(" + name + " - " + name +
+                            " == 0)) " + m_form.preludeFail(std::to_string(status::kNoValue)) + "\n";
+            preludeParameters.push_back(slot);
         }
+        std::string bodyParametersFinite;
+        for (const int slot : m_parameters) {
+            if (!InBody(IsRowVariable(slot))) continue;
+            const std::string name = ParameterName(slot);
+            bodyParametersFinite += (bodyParametersFinite.empty() ? "" : " && ") + name + " - " + name + " == 0";
+        }
+        if (bodyParametersFinite.empty()) bodyParametersFinite = "1";
+        for (size_t at = m_body.find(kBodyParametersFinite); at != std::string::npos;
+             at = m_body.find(kBodyParametersFinite, at + bodyParametersFinite.size()))
+            m_body.replace(at, 1, bodyParametersFinite);
         m_prelude.insert(0, preludeReads);
         m_body.insert(0, bodyReads);
         return {std::move(m_prelude), std::move(m_body), result.text, std::move(m_constants),
@@ -113,16 +129,30 @@ public:
 private:
     static std::string ParameterName(int slot) { return "p" + std::to_string(slot); }
 
+    bool IsRowVariable(int slot) const { return m_form.split && slot == kRowSlot; }
+
     // Whether a statement over this value goes into every point's body or,
     // in a split form, into the prelude.
     bool InBody(bool varies) const { return !m_form.split || varies; }
 
     void FailIf(const std::string& condition, bool varies, const std::string& status)
     {
-        const bool inBody = InBody(varies);
-        (inBody ? m_body : m_prelude) +=
-            "if (" + condition + ") " + (inBody ? m_form.bodyFail : m_form.preludeFail)(status) + "\n";
+        if (!InBody(varies)) {
+            m_prelude += "if (" + condition + ") " + m_form.preludeFail(status) + "\n";
+            return;
+        }
+        // The body's parameters are not tested where they are read: a point
+        // that fails with one of them infinite or undefined has no value
+        // for certain, whatever else the failing test saw.
+        const std::string certainIfGivenFinite = "(" + std::string(1, kBodyParametersFinite) + " ? " + status + " : " +
+                                                 std::to_string(status::kNoValue) + ")";
+        m_body += "if (" + condition + ") " +
+                  m_form.bodyFail(status == std::to_string(status::kNoValue) ? status : certainIfGivenFinite) + "\n";
     }
+
+    // Stands in the body for the test that its parameters are finite, which
+    // is known only when the whole body is written.
+    static constexpr char kBodyParametersFinite = '@';
 
     void FailIf(const std::string& condition, const Value& tested)
     {
@@ -251,8 +281,9 @@ private:
             const int slot = SlotOf(node);
             m_parameters.insert(slot);
             const std::string name = ParameterName(slot);
-            m_finite.insert(name);  // tested where it is read
-            return {name, Trust::Exact, m_form.split && slot == kRowSlot};
+            const bool varies = IsRowVariable(slot);
+            if (!InBody(varies)) m_finite.insert(name);  // tested where the prelude reads it
+            return {name, Trust::Exact, varies};
         }
         case expr::lkOperator: return Operator(node);
         case expr::lkUnary: return Unary(node);
@@ -393,12 +424,17 @@ private:
         uint32_t n = *whole < 0 ? 0u - uint32_t(*whole) : uint32_t(*whole);
         std::optional<Value> value;
         Value square = square0;
-        while (n != 0) {
-            if (n & 1u) value = value ? Define(Arithmetic(*value, "*", square)) : square;
+        while (true) {
+            if (n & 1u) value = value ? Arithmetic(*value, "*", square) : square;
             n >>= 1;
-            if (n != 0) square = Define(Arithmetic(square, "*", square));
+            if (n == 0) break;
+            // A square used once more stays nested in the expression; one
+            // that is squared again goes to a temporary.
+            const Value squared = Arithmetic(square, "*", square);
+            square = n > 1 ? Define(squared) : squared;
         }
         if (*whole > 0) return *value;
+        value = Materialize(*value);
         FailIf("!(" + value->text + " - " + value->text + " == 0) || " + value->text + " == 0", *value);
         return {"(1 / " + value->text + ")", Worst(Trust::Rounded, value->trust), value->varies};
     }
@@ -438,34 +474,51 @@ std::string PointForm(const Writer::Body& body, int number)
 
 std::string MemoHelperName(int number) { return "q" + std::to_string(number); }
 
+// Whether C text uses the name as a word of its own.
+bool UsesName(const std::string& text, const std::string& name)
+{
+    const auto isWordCharacter = [](char ch) { return std::isalnum(static_cast<unsigned char>(ch)) || ch == '_'; };
+    for (size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + 1)) {
+        const size_t end = at + name.size();
+        if ((at == 0 || !isWordCharacter(text[at - 1])) && (end == text.size() || !isWordCharacter(text[end])))
+            return true;
+    }
+    return false;
+}
+
 // A single point whose other variables' part is kept in the memo m: m[0]
 // is that part's status (below 0 before it was computed), then the bits of
-// the variables it read, then the temporaries it leaves to the body.
+// the variables it read, then the temporaries it leaves to the body. While
+// the bits are the same and the part has a value, the call goes straight to
+// the body.
 std::string MemoPointForm(const Writer::Body& body, int number, int& memoSize)
 {
     const int firstTemporary = 1 + int(body.preludeParameters.size());
     memoSize = firstTemporary + int(body.preludeTemporaries.size());
-    std::string keep, changed;
+    const std::string used = body.statements + body.result;
+    std::string keep, changed, reads;
     for (size_t j = 0; j < body.preludeParameters.size(); ++j) {
         const std::string slot = std::to_string(body.preludeParameters[j]);
         const std::string key = std::to_string(1 + j);
         keep += "((long long*)m)[" + key + "] = ((const long long*)v)[" + slot + "];\n";
         changed += " || ((const long long*)v)[" + slot + "] != ((const long long*)m)[" + key + "]";
+        const std::string name = "p" + slot;
+        if (UsesName(used, name)) reads += "double " + name + " = v[" + slot + "];\n";
     }
     std::string store, load;
     for (size_t j = 0; j < body.preludeTemporaries.size(); ++j) {
+        const std::string& name = body.preludeTemporaries[j];
         const std::string at = "m[" + std::to_string(firstTemporary + int(j)) + "]";
-        store += at + " = " + body.preludeTemporaries[j] + ";\n";
-        load += "double " + body.preludeTemporaries[j] + " = " + at + ";\n";
+        store += at + " = " + name + ";\n";
+        if (UsesName(used, name)) load += "double " + name + " = " + at + ";\n";
     }
-    std::string reads;
-    for (const int slot : body.preludeParameters)
-        reads += "double p" + std::to_string(slot) + " = v[" + std::to_string(slot) + "];\n";
     const std::string helper = MemoHelperName(number);
+    const std::string stale = "m[0] < 0" + changed;
     return "static void " + helper + "(const double* v, const double* k, double* m) {\nint s;\n" + keep +
            body.prelude + store + "m[0] = 0;\n}\n" + "int " + FunctionName(number) + kSignatureOfPoint +
-           " {\nint s;\nif (m[0] < 0" + changed + ") " + helper + "(v, k, m);\nif (m[0] != 0) return (int)m[0];\n" +
-           reads + load + body.statements + "*r = " + body.result + "; return 0;\n}\n";
+           " {\nint s;\nif (m[0] != 0" + changed + ") {\nif (" + stale + ") " + helper +
+           "(v, k, m);\nif (m[0] != 0) return (int)m[0];\n}\n" + reads + load + body.statements + "*r = " +
+           body.result + "; return 0;\n}\n";
 }
 
 std::string RowForm(const Writer::Body& body, int number)
