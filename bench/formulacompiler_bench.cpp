@@ -17,34 +17,29 @@ namespace {
 const QString kExpression = QStringLiteral("DIVISION_((power_((a),2)),sin(DIVISION_((2*3.14159265358979),b)))-a/2");
 const QStringList kVariables{"a", "b"};
 
-// Only a moves from call to call, as x does along a graph: the code keeps
-// the part of b (the sine) from the previous call.
-void BM_CompiledEvaluation(benchmark::State& state)
+// One evaluation after another, a moving on every call and b too where
+// asked: while b keeps its value the code keeps its part (the sine) from the
+// previous call.
+void Evaluations(benchmark::State& state, bool bMoves)
 {
     formulacompiler::TCompiler compiler;
     const int index = compiler.AddFunction(kExpression, kVariables);
     compiler.Build();
     double values[] = {1.5, 4.0};
+    const double bStep = bMoves ? 1e-9 : 0;
     for (auto _ : state) {
         values[0] += 1e-9;
+        values[1] += bStep;
         benchmark::DoNotOptimize(compiler.TryCallFunction(index, std::span<const double>(values)));
     }
 }
+
+// Only a moves, as x does along a graph.
+void BM_CompiledEvaluation(benchmark::State& state) { Evaluations(state, false); }
 BENCHMARK(BM_CompiledEvaluation);
 
 // Both variables move on every call: nothing kept can serve.
-void BM_CompiledEvaluationEveryVariableMoves(benchmark::State& state)
-{
-    formulacompiler::TCompiler compiler;
-    const int index = compiler.AddFunction(kExpression, kVariables);
-    compiler.Build();
-    double values[] = {1.5, 4.0};
-    for (auto _ : state) {
-        values[0] += 1e-9;
-        values[1] += 1e-9;
-        benchmark::DoNotOptimize(compiler.TryCallFunction(index, std::span<const double>(values)));
-    }
-}
+void BM_CompiledEvaluationEveryVariableMoves(benchmark::State& state) { Evaluations(state, true); }
 BENCHMARK(BM_CompiledEvaluationEveryVariableMoves);
 
 // The formula's own values are in extended precision: converted on each call.

@@ -181,15 +181,14 @@ std::optional<double> TCompiler::Decided(const Function& function, std::span<con
     double value;
     const int status = RunCode(function, values, value);
     if (status == status::kValue) return value;
-    if (CertainlyNoValue(function, values, status)) return std::nullopt;
-    return ParsedInDouble(function, values);
+    return NoValueOrParsed(function, values, status);
 }
 
-std::optional<double> TCompiler::TryCallFunction(int index, std::span<const double> values) const noexcept
+std::optional<double> TCompiler::NoValueOrParsed(const Function& function, std::span<const double> values,
+                                                 int status) const noexcept
 {
-    const Function* function = Used(index);
-    if (!function) return std::nullopt;
-    return Decided(*function, values);
+    if (CertainlyNoValue(function, values, status)) return std::nullopt;
+    return ParsedInDouble(function, values);
 }
 
 void TCompiler::TryCallRow(int index, std::span<const double> values, int column,

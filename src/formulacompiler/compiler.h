@@ -38,7 +38,18 @@ public:
     bool IsBuilt(int index) const override;
     long double CallFunction(int index, std::span<const long double> values) override;
     std::optional<long double> TryCallFunction(int index, std::span<const long double> values) const noexcept override;
-    std::optional<double> TryCallFunction(int index, std::span<const double> values) const noexcept override;
+    // The usual path, a value from the code, is written here so that a
+    // caller holding a TCompiler has it inline.
+    std::optional<double> TryCallFunction(int index, std::span<const double> values) const noexcept override
+    {
+        const Function* function = Used(index);
+        if (!function) return std::nullopt;
+        double value;
+        const int status = RunCode(*function, values, value);
+        if (status == status::kValue) [[likely]]
+            return value;
+        return NoValueOrParsed(*function, values, status);
+    }
     // A row along the first variable is one call of the row form of the
     // code, any other point by point; the points the code finds no value
     // for are asked of the parsed expression.
@@ -97,6 +108,10 @@ private:
     static bool CertainlyNoValue(const Function& function, std::span<const double> values, int status) noexcept;
     // The code's answer where certain, else the parsed expression's.
     std::optional<double> Decided(const Function& function, std::span<const double> values) const noexcept;
+    // For a point the code found no value for with status: nothing where that
+    // is certain, else the parsed expression's answer.
+    std::optional<double> NoValueOrParsed(const Function& function, std::span<const double> values,
+                                          int status) const noexcept;
     void Assign(Function& function, const QString& expression, const QStringList& variables);
     std::optional<long double> Parsed(const Function& function, std::span<const long double> values) const noexcept;
     // The parsed expression's value as a double, for a point the code did not decide.

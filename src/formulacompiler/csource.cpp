@@ -474,16 +474,24 @@ std::string PointForm(const Writer::Body& body, int number)
 
 std::string MemoHelperName(int number) { return "q" + std::to_string(number); }
 
-// Whether C text uses the name as a word of its own.
-bool UsesName(const std::string& text, const std::string& name)
+// Where C text uses the name as a word of its own, from position from on.
+size_t FindName(const std::string& text, const std::string& name, size_t from = 0)
 {
     const auto isWordCharacter = [](char ch) { return std::isalnum(static_cast<unsigned char>(ch)) || ch == '_'; };
-    for (size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + 1)) {
+    for (size_t at = text.find(name, from); at != std::string::npos; at = text.find(name, at + 1)) {
         const size_t end = at + name.size();
         if ((at == 0 || !isWordCharacter(text[at - 1])) && (end == text.size() || !isWordCharacter(text[end])))
-            return true;
+            return at;
     }
-    return false;
+    return std::string::npos;
+}
+
+bool UsesName(const std::string& text, const std::string& name) { return FindName(text, name) != std::string::npos; }
+
+void ReplaceName(std::string& text, const std::string& name, const std::string& replacement)
+{
+    for (size_t at = FindName(text, name); at != std::string::npos; at = FindName(text, name, at + replacement.size()))
+        text.replace(at, name.size(), replacement);
 }
 
 // A single point whose other variables' part is kept in the memo m: m[0]
@@ -505,20 +513,23 @@ std::string MemoPointForm(const Writer::Body& body, int number, int& memoSize)
         const std::string name = "p" + slot;
         if (UsesName(used, name)) reads += "double " + name + " = v[" + slot + "];\n";
     }
-    std::string store, load;
+    // The body reads a kept temporary from the memo where it uses it: one
+    // load, where a local would cost a load, a store and a load again.
+    std::string store, statements = body.statements, result = body.result;
     for (size_t j = 0; j < body.preludeTemporaries.size(); ++j) {
         const std::string& name = body.preludeTemporaries[j];
         const std::string at = "m[" + std::to_string(firstTemporary + int(j)) + "]";
         store += at + " = " + name + ";\n";
-        if (UsesName(used, name)) load += "double " + name + " = " + at + ";\n";
+        ReplaceName(statements, name, at);
+        ReplaceName(result, name, at);
     }
     const std::string helper = MemoHelperName(number);
     const std::string stale = "m[0] < 0" + changed;
     return "static void " + helper + "(const double* v, const double* k, double* m) {\nint s;\n" + keep +
            body.prelude + store + "m[0] = 0;\n}\n" + "int " + FunctionName(number) + kSignatureOfPoint +
            " {\nint s;\nif (m[0] != 0" + changed + ") {\nif (" + stale + ") " + helper +
-           "(v, k, m);\nif (m[0] != 0) return (int)m[0];\n}\n" + reads + load + body.statements + "*r = " +
-           body.result + "; return 0;\n}\n";
+           "(v, k, m);\nif (m[0] != 0) return (int)m[0];\n}\n" + reads + statements + "*r = " + result +
+           "; return 0;\n}\n";
 }
 
 std::string RowForm(const Writer::Body& body, int number)
