@@ -4,7 +4,6 @@
 #include <array>
 #include <algorithm>
 #include <bit>
-#include <cfenv>
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -55,6 +54,7 @@ void TCompiler::Assign(Function& function, const QString& expression, const QStr
     // Code made for another expression must never run for this one.
     function.code = nullptr;
     function.row = nullptr;
+    function.check = nullptr;
 }
 
 int TCompiler::AddFunction(const QString& expression, const QStringList& variables)
@@ -97,6 +97,7 @@ void TCompiler::Build()
     for (Function& function : m_functions) {
         function.code = nullptr;
         function.row = nullptr;
+        function.check = nullptr;
     }
     m_code.reset();
     m_source = ProgramPrelude();
@@ -109,6 +110,7 @@ void TCompiler::Build()
         if (!source) continue;
         m_source += source->text;
         function.constants = std::move(source->constants);
+        function.extendedConstants = std::move(source->extendedConstants);
         function.memo.assign(size_t(source->memoSize), -1.0);  // nothing kept yet
         written.push_back(int(i));
     }
@@ -124,7 +126,10 @@ void TCompiler::Build()
         Function& function = m_functions[size_t(index)];
         function.code = reinterpret_cast<Code>(code->Function(FunctionName(index)));
         // The row form is of use only beside the point form of the same build.
-        if (function.code) function.row = reinterpret_cast<RowCode>(code->Function(RowFunctionName(index)));
+        if (function.code) {
+            function.row = reinterpret_cast<RowCode>(code->Function(RowFunctionName(index)));
+            function.check = reinterpret_cast<CheckCode>(code->Function(ExtendedFunctionName(index)));
+        }
     }
     m_code = std::move(code);
 }
@@ -154,26 +159,15 @@ std::optional<long double> TCompiler::Parsed(const Function& function,
     return double(*value);
 }
 
-// A step that failed on values computed without rounding saw what the
-// expression core sees at that step, so the core fails there too (or
-// earlier). The code runs once more from the start, its memo forgotten so
-// that the kept part is computed again under watch, and the floating-point
-// flags tell whether anything rounded, overflowed or underflowed. The
-// caller's flags are left as they were.
-[[gnu::noinline]] bool TCompiler::CertainlyNoValue(const Function& function, std::span<const double> values,
-                                                   int status) noexcept
+// The point form found no value where only arithmetic was tested: the
+// check form repeats it as the core does and decides.
+bool TCompiler::CertainlyNoValue(const Function& function, std::span<const double> values, int status) noexcept
 {
     if (status == status::kNoValue) return true;
-    if (status != status::kNoValueIfExact) return false;
-    std::fexcept_t callersFlags;
-    std::fegetexceptflag(&callersFlags, FE_ALL_EXCEPT);
-    std::feclearexcept(FE_ALL_EXCEPT);
-    function.memo.front() = -1;
-    double value;
-    const int again = RunCode(function, values, value);
-    const bool exact = !std::fetestexcept(FE_INEXACT | FE_OVERFLOW | FE_UNDERFLOW);
-    std::fesetexceptflag(&callersFlags, FE_ALL_EXCEPT);
-    return again == status::kNoValue || (again == status::kNoValueIfExact && exact);
+    if (status != status::kCheckInExtendedPrecision || !function.check ||
+        qsizetype(values.size()) < function.variableCount)
+        return false;
+    return function.check(values.data(), function.extendedConstants.data()) == status::kNoValue;
 }
 
 std::optional<double> TCompiler::Decided(const Function& function, std::span<const double> values) const noexcept
@@ -224,8 +218,8 @@ void TCompiler::TryCallRow(int index, std::span<const double> values, int column
             continue;
         }
         pointValues[size_t(column)] = columnValues[i];
-        if (marked(results[i], status::kNoValueIfExact) &&
-            CertainlyNoValue(*function, pointValues, status::kNoValueIfExact)) {
+        if (marked(results[i], status::kCheckInExtendedPrecision) &&
+            CertainlyNoValue(*function, pointValues, status::kCheckInExtendedPrecision)) {
             results[i] = kNoValue;
             continue;
         }

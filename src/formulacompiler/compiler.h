@@ -82,14 +82,17 @@ private:
     using Code = int (*)(const double* values, const double* constants, double* result, double* memo);
     using RowCode = void (*)(const double* values, const double* constants, const double* columnValues, int count,
                              double* results);
+    using CheckCode = int (*)(const double* values, const long double* constants);
     struct Function {
         bool used = false;
         expr::BoundExpression parsed;  // over values laid out like the variables
         qsizetype variableCount = 0;
         std::vector<double> constants;
+        std::vector<long double> extendedConstants;
         mutable std::vector<double> memo;  // the code's own, between calls
         Code code = nullptr;
         RowCode row = nullptr;
+        CheckCode check = nullptr;
     };
 
     const Function* Used(int index) const

@@ -29,12 +29,13 @@ enum class Trust {
 
 Trust Worst(Trust a, Trust b) { return std::max(a, b); }
 
-// The status a failing test reports, by what it tested.
-int FailStatus(Trust trust)
+// The status a failing test reports, by what it tested. In extended
+// precision every number and every arithmetic step is the core's own.
+int FailStatus(Trust trust, bool extended)
 {
     switch (trust) {
     case Trust::Exact: return status::kNoValue;
-    case Trust::Rounded: return status::kNoValueIfExact;
+    case Trust::Rounded: return extended ? status::kNoValue : status::kCheckInExtendedPrecision;
     default: return status::kUndecided;
     }
 }
@@ -52,6 +53,7 @@ using FailWriter = std::function<std::string(const std::string& status)>;
 
 struct Form {
     bool split;  // what does not depend on the row's variable goes to a prelude
+    bool extended;  // in long double, numbers from K: the check of csource.h
     std::string rowValue;  // C text of the row's variable, read in the body
     FailWriter bodyFail;
     FailWriter preludeFail;
@@ -71,8 +73,11 @@ public:
         : m_expression(expression), m_binding(binding), m_form(std::move(form))
     {
         m_constants.push_back(DomainThreshold());  // hostmath.h
-        for (int status = status::kNoValue; status <= status::kUndecided; ++status)
+        m_extendedConstants.push_back(expr::ODZ_EPS);
+        for (int status = status::kNoValue; status <= status::kUndecided; ++status) {
             m_constants.push_back(std::bit_cast<double>(kQuietNaNBits | uint64_t(status)));
+            m_extendedConstants.push_back(m_constants.back());
+        }
     }
 
     // The statements computing the value, and the name that holds it then.
@@ -81,6 +86,7 @@ public:
         std::string statements;
         std::string result;
         std::vector<double> constants;
+        std::vector<long double> extendedConstants;  // the same numbers as the core holds them
         std::vector<std::string> preludeTemporaries;  // declared in the prelude, used after it
         std::vector<int> preludeParameters;           // the slots the prelude reads
     };
@@ -101,7 +107,7 @@ public:
             const std::string name = ParameterName(slot);
             if (InBody(IsRowVariable(slot))) {
                 const std::string source = IsRowVariable(slot) ? m_form.rowValue : "v[" + std::to_string(slot) + "]";
-                bodyReads += "double " + name + " = " + source + ";\n";
+                bodyReads += Type() + " " + name + " = " + source + ";\n";
                 continue;
             }
             preludeReads += "double " + name + " = v[" + std::to_string(slot) + "];\nif (!(" + name + " - " + name +
@@ -120,7 +126,7 @@ public:
             m_body.replace(at, 1, bodyParametersFinite);
         m_prelude.insert(0, preludeReads);
         m_body.insert(0, bodyReads);
-        return {std::move(m_prelude), std::move(m_body), result.text, std::move(m_constants),
+        return {std::move(m_prelude), std::move(m_body), result.text, std::move(m_constants), std::move(m_extendedConstants),
                 std::move(m_preludeTemporaries), std::move(preludeParameters)};
     }
 
@@ -130,6 +136,10 @@ private:
     static std::string ParameterName(int slot) { return "p" + std::to_string(slot); }
 
     bool IsRowVariable(int slot) const { return m_form.split && slot == kRowSlot; }
+
+    std::string Type() const { return m_form.extended ? "long double" : "double"; }
+    std::string Threshold() const { return m_form.extended ? "K[0]" : "k[0]"; }
+    int StatusOf(Trust trust) const { return FailStatus(trust, m_form.extended); }
 
     // Whether a statement over this value goes into every point's body or,
     // in a split form, into the prelude.
@@ -156,7 +166,7 @@ private:
 
     void FailIf(const std::string& condition, const Value& tested)
     {
-        FailIf(condition, tested.varies, std::to_string(FailStatus(tested.trust)));
+        FailIf(condition, tested.varies, std::to_string(StatusOf(tested.trust)));
     }
 
     std::string NewTemporary(bool varies)
@@ -170,7 +180,7 @@ private:
     Value Define(const Value& value)
     {
         const std::string name = NewTemporary(value.varies);
-        (InBody(value.varies) ? m_body : m_prelude) += "double " + name + " = " + value.text + ";\n";
+        (InBody(value.varies) ? m_body : m_prelude) += Type() + " " + name + " = " + value.text + ";\n";
         return {name, value.trust, value.varies};
     }
 
@@ -191,18 +201,20 @@ private:
     }
 
     // The expression core rejects arguments below the threshold k[0].
-    void CheckAtLeastThreshold(const Value& value) { FailIf("!(" + value.text + " >= k[0])", value); }
+    void CheckAtLeastThreshold(const Value& value) { FailIf("!(" + value.text + " >= " + Threshold() + ")", value); }
 
     // A number beyond the range of double becomes an infinity here, which
     // the tests then find (the expression core decides such points).
     Value Constant(long double value)
     {
         m_constants.push_back(double(value));
+        m_extendedConstants.push_back(value);
         const double written = m_constants.back();
-        std::string name = "k[" + std::to_string(m_constants.size() - 1) + "]";
-        if (std::isfinite(written)) m_finite.insert(name);
+        std::string name = (m_form.extended ? "K[" : "k[") + std::to_string(m_constants.size() - 1) + "]";
+        const bool held = m_form.extended ? std::isfinite(value)
+                                          : std::isfinite(written) && static_cast<long double>(written) == value;
+        if (held) m_finite.insert(name);
         m_known.emplace(name, value);
-        const bool held = std::isfinite(written) && static_cast<long double>(written) == value;
         return {name, held ? Trust::Exact : Trust::Approximate, false};
     }
 
@@ -351,10 +363,35 @@ private:
             varies = varies || argument.varies;
         }
         const std::string name = NewTemporary(varies);
+        // The host works in double even in extended precision, where the
+        // domain was tested before the call (ExtendedDomainTest).
         (InBody(varies) ? m_body : m_prelude) += "double " + name + ";\n";
-        FailIf("(s = " + std::string(function) + "(" + text + ", &" + name + ")) != 0", varies,
-               "(s == " + std::to_string(hoststatus::kOutsideDomain) + " ? " + std::to_string(FailStatus(trust)) + " : " + std::to_string(status::kUndecided) + ")");
+        const std::string status = m_form.extended ? std::to_string(status::kUndecided)
+                                                   : "(s == " + std::to_string(hoststatus::kOutsideDomain) + " ? " +
+                                                         std::to_string(StatusOf(trust)) + " : " +
+                                                         std::to_string(status::kUndecided) + ")";
+        FailIf("(s = " + std::string(function) + "(" + text + ", &" + name + ")) != 0", varies, status);
         return {name, Trust::Approximate, varies};
+    }
+
+    // In extended precision the domain rule of a host function is tested
+    // here, on the core's own values, by the core's rule: condition over
+    // the arguments' names, which it returns.
+    std::vector<Value> ExtendedDomainTest(std::vector<Value> arguments,
+                                          const std::function<std::string(const std::vector<std::string>&)>& outside)
+    {
+        if (!m_form.extended) return arguments;
+        Trust trust = Trust::Exact;
+        bool varies = false;
+        std::vector<std::string> names;
+        for (Value& argument : arguments) {
+            argument = Materialize(argument);
+            names.push_back(argument.text);
+            trust = Worst(trust, argument.trust);
+            varies = varies || argument.varies;
+        }
+        FailIf(outside(names), varies, std::to_string(StatusOf(trust)));
+        return arguments;
     }
 
     Value Unary(const TExprNode* node)
@@ -377,7 +414,8 @@ private:
             const Value value = Materialize(argument);
             CheckAtLeastThreshold(value);
             // A square root is rounded once, in double as in extended precision.
-            return name == u"sqrt_" ? Call(host::Sqrt, value, Trust::Rounded) : Call(host::Ln, value, Trust::Approximate);
+            if (name == u"ln_") return Call(host::Ln, value, Trust::Approximate);
+            return Call(m_form.extended ? host::SqrtExtended : host::Sqrt, value, Trust::Rounded);
         }
         if (name == u"arctg" || name == u"arcctg") {
             const Value value = Materialize(argument);
@@ -386,8 +424,10 @@ private:
         }
         if (name == u"tg") return CallChecked(host::Tg, {argument});
         if (name == u"ctg") return CallChecked(host::Ctg, {argument});
-        if (name == u"arcsin_") return CallChecked(host::ArcSin, {argument});
-        if (name == u"arccos_") return CallChecked(host::ArcCos, {argument});
+        if (name == u"arcsin_" || name == u"arccos_") {
+            const auto outside = [](const std::vector<std::string>& x) { return x[0] + " < -1 || " + x[0] + " > 1"; };
+            return CallChecked(name == u"arcsin_" ? host::ArcSin : host::ArcCos, ExtendedDomainTest({argument}, outside));
+        }
         throw NoCode{};
     }
 
@@ -401,10 +441,15 @@ private:
         if (name == u"division_") {
             const Value divisor = Materialize(right);
             CheckFinite(divisor);
-            FailIf(divisor.text + " < k[0] && " + divisor.text + " > -k[0]", divisor);
+            FailIf(divisor.text + " < " + Threshold() + " && " + divisor.text + " > -" + Threshold(), divisor);
             return Arithmetic(left, "/", divisor);
         }
-        if (name == u"logn_") return CallChecked(host::LogN, {left, right});
+        if (name == u"logn_") {
+            const auto outside = [this](const std::vector<std::string>& a) {
+                return a[1] + " < " + Threshold() + " || " + a[0] + " <= 0 || " + a[0] + " == 1";
+            };
+            return CallChecked(host::LogN, ExtendedDomainTest({left, right}, outside));
+        }
         throw NoCode{};
     }
 
@@ -414,7 +459,17 @@ private:
     {
         const Value base = Node(node->Left);
         const std::optional<int32_t> whole = WholeExponent(node->Right);
-        if (!whole) return CallChecked(host::Power, {base, Node(node->Right)});
+        if (!whole) {
+            // The core's order: a zero exponent, a zero base, a whole
+            // exponent, a positive base; nothing else has a value.
+            const auto outside = [](const std::vector<std::string>& a) {
+                const std::string& b = a[0];
+                const std::string& e = a[1];
+                return "!(" + e + " == 0) && !(" + b + " == 0 && " + e + " > 0) && !(" + e + " >= -2147483647 && " + e +
+                       " <= 2147483647 && (long double)(int)" + e + " == " + e + ") && !(" + b + " > 0)";
+            };
+            return CallChecked(host::Power, ExtendedDomainTest({base, Node(node->Right)}, outside));
+        }
         const Value square0 = Materialize(base);
         if (*whole == 0) {
             CheckFinite(square0);  // a power 0 would hide an infinite base
@@ -456,6 +511,7 @@ private:
     std::string m_body;
     std::set<int> m_parameters;  // slots read
     std::vector<double> m_constants;
+    std::vector<long double> m_extendedConstants;
     std::vector<std::string> m_preludeTemporaries;
     std::map<std::string, long double> m_known;
     std::set<std::string> m_finite;
@@ -547,6 +603,8 @@ std::string FunctionName(int number) { return "f" + std::to_string(number); }
 
 std::string RowFunctionName(int number) { return "g" + std::to_string(number); }
 
+std::string ExtendedFunctionName(int number) { return "e" + std::to_string(number); }
+
 std::string ProgramPrelude()
 {
     std::string text;
@@ -564,11 +622,11 @@ std::optional<FunctionSource> WriteFunction(const expr::ParsedExpression& expres
         // part computes something; reading and testing them costs less than
         // comparing them with the memo.
         const Writer::Body split = Writer(expression, binding,
-                                          {true, "v[" + std::to_string(kRowSlot) + "]", Return,
+                                          {true, false, "v[" + std::to_string(kRowSlot) + "]", Return,
                                            [](const std::string& status) { return "{ m[0] = " + status + "; return; }"; }})
                                        .Write();
         if (split.preludeTemporaries.empty()) {
-            const Writer::Body whole = Writer(expression, binding, {false, {}, Return, Return}).Write();
+            const Writer::Body whole = Writer(expression, binding, {false, false, {}, Return, Return}).Write();
             source.text = PointForm(whole, number);
         } else {
             source.text = MemoPointForm(split, number, source.memoSize);
@@ -577,13 +635,17 @@ std::optional<FunctionSource> WriteFunction(const expr::ParsedExpression& expres
         // point; where what the points share has no value, none has one.
         const Writer::Body row =
             Writer(expression, binding,
-                   {true, "c[i]", [](const std::string& status) { return "{ r[i] = k[" + status + "]; continue; }"; },
+                   {true, false, "c[i]", [](const std::string& status) { return "{ r[i] = k[" + status + "]; continue; }"; },
                     [](const std::string& status) {
                         return "{ for (i = 0; i < n; ++i) r[i] = k[" + status + "]; return; }";
                     }})
                 .Write();
         source.text += RowForm(row, number);
+        const Writer::Body extended = Writer(expression, binding, {false, true, {}, Return, Return}).Write();
+        source.text += "int " + ExtendedFunctionName(number) + "(const double* v, const long double* K) {\nint s;\n" +
+                       extended.statements + "return 0;\n}\n";
         source.constants = std::move(row.constants);
+        source.extendedConstants = std::move(row.extendedConstants);
         return source;
     } catch (const NoCode&) {
         return std::nullopt;

@@ -15,7 +15,13 @@
 // the values c[0..n) in turn, and writes each value to r[i], or k[status]
 // (an undefined value, one bit pattern per status) where f<number> would
 // return that status. What does not depend on that variable (the
-// parameters' part of a graph) is computed once per row.
+// parameters' part of a graph) is computed once per row. Its check form
+//     int e<number>(const double* v, const long double* K)
+// is asked only where the point form answers kCheckInExtendedPrecision: it
+// repeats the arithmetic in long double, step for step as the core does it
+// and on the core's numbers K, so that its tests of arithmetic results see
+// the core's values; it returns status::kNoValue where one of them fails
+// (the elementary functions remain the core's to judge).
 //
 // The point form keeps that part in its memo m (FunctionSource::memoSize
 // values, m[0] < 0 before the first call): while the other variables keep
@@ -25,8 +31,8 @@
 // Parameters are read from v[slot] into p<slot> and numbers as k[index], so
 // no name or number of the formula appears in the text: the only words in it
 // are C keywords, the parameters p<n>, the temporaries t<n>, the function
-// names f<n>, g<n> and q<n>, the row's c, n and i, the memo m, the host
-// status s, and the host functions of hostmath.h.
+// names f<n>, g<n>, q<n> and e<n>, the row's c, n and i, the memo m, the
+// host status s, the check form's K, and the host functions of hostmath.h.
 //
 // Arithmetic is in double precision. Every parameter is tested once when it
 // is read, a divisor before the division, the argument of a function with a
@@ -42,10 +48,9 @@ namespace status {
 inline constexpr int kValue = 0;
 // No value: the failing test saw a parameter or a number the core sees too.
 inline constexpr int kNoValue = 1;
-// No value if no operation on the way rounded, overflowed or underflowed
-// (then every value equals the core's): the caller runs the code again with
-// the floating-point flags cleared to find out.
-inline constexpr int kNoValueIfExact = 2;
+// The failing test saw arithmetic on parameters and numbers, which double
+// rounds otherwise than the core: the check form (below) decides.
+inline constexpr int kCheckInExtendedPrecision = 2;
 // Double precision cannot tell (a value from an elementary function, a
 // number double does not hold, an overflow): the core decides.
 inline constexpr int kUndecided = 3;
@@ -56,6 +61,7 @@ struct FunctionSource {
     // k[0] is the domain threshold, k[1..3] the marks of no value per
     // status, then the numbers.
     std::vector<double> constants;
+    std::vector<long double> extendedConstants;  // K, laid out like k
     int memoSize = 1;
 };
 
@@ -65,6 +71,7 @@ inline constexpr int kRowSlot = 0;
 // The names of function number: the point form f<number>, the row form g<number>.
 std::string FunctionName(int number);
 std::string RowFunctionName(int number);
+std::string ExtendedFunctionName(int number);
 
 // Declarations of the host functions; every program begins with them.
 std::string ProgramPrelude();

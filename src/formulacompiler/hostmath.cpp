@@ -114,6 +114,8 @@ const HostFunction kHostFunctions[] = {
     {host::Sin, "double orindo_sin(double);", reinterpret_cast<const void*>(static_cast<double (*)(double)>(&::sin))},
     {host::Cos, "double orindo_cos(double);", reinterpret_cast<const void*>(static_cast<double (*)(double)>(&::cos))},
     {host::Sqrt, "double orindo_sqrt(double);", reinterpret_cast<const void*>(static_cast<double (*)(double)>(&::sqrt))},
+    {host::SqrtExtended, "long double orindo_sqrtl(long double);",
+     reinterpret_cast<const void*>(static_cast<long double (*)(long double)>(&::sqrtl))},
     {host::Ln, "double orindo_ln(double);", reinterpret_cast<const void*>(static_cast<double (*)(double)>(&::log))},
     {host::ArcTg, "double orindo_arctg(double);", reinterpret_cast<const void*>(static_cast<double (*)(double)>(&::atan))},
     {host::ArcCtg, "double orindo_arcctg(double);", reinterpret_cast<const void*>(&orindo_arcctg)},

@@ -40,6 +40,7 @@ namespace host {
 inline constexpr const char* Sin = "orindo_sin";
 inline constexpr const char* Cos = "orindo_cos";
 inline constexpr const char* Sqrt = "orindo_sqrt";
+inline constexpr const char* SqrtExtended = "orindo_sqrtl";  // in long double
 inline constexpr const char* Ln = "orindo_ln";
 inline constexpr const char* ArcTg = "orindo_arctg";
 inline constexpr const char* ArcCtg = "orindo_arcctg";

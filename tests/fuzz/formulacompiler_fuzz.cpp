@@ -20,7 +20,7 @@ namespace {
 
 bool OnlyGeneratedWords(const std::string& source)
 {
-    static const QRegularExpression generated(QStringLiteral("^(int|double|void|const|static|long|return|if|for|continue|v|k|r|c|n|i|m|s|p\\d+|t\\d+|f\\d+|g\\d+|q\\d+)$"));
+    static const QRegularExpression generated(QStringLiteral("^(int|double|void|const|static|long|return|if|for|continue|v|k|r|c|n|i|m|s|p\\d+|t\\d+|f\\d+|g\\d+|q\\d+|e\\d+|K)$"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z_][A-Za-z_0-9]*"));
     QSet<QString> host;
     for (const formulacompiler::HostFunction& function : formulacompiler::HostFunctions())
