@@ -1,7 +1,9 @@
-// The formula compiler: one compiled evaluation of (a^2/sin(2*pi/b))-a/2,
-// compiling the formulas of a lab at once, and an equation plus an inequality
-// over every point of an 800 x 600 plane; each against baselines in the same
-// run (the expression parser, and the same computation written in C++).
+// The formula compiler: one compiled evaluation of (a^2/sin(2*pi/b))-a/2
+// (with b kept and with b moving), rows of evaluations (with and without
+// values), compiling the formulas of a lab at once, and an equation plus an
+// inequality over every point of an 800 x 600 plane; each against baselines
+// in the same run (the expression parser, and the same computation written
+// in C++).
 #include "formulacompiler/compiler.h"
 #include "expr/expression.h"
 #include <benchmark/benchmark.h>
@@ -81,6 +83,47 @@ BENCHMARK(BM_CompiledEvaluationInARow);
 // The row along b: every point computes its sine.
 void BM_CompiledEvaluationInARowAlongB(benchmark::State& state) { RowOfEvaluations(state, {"b", "a"}); }
 BENCHMARK(BM_CompiledEvaluationInARowAlongB);
+
+// A row of 800 points of which 640 have no value (the half circle over
+// [-10, 10]): the code answers the gaps itself, checking the arithmetic of
+// each in extended precision, where the parser used to evaluate every one.
+const QString kHalfCircle = QStringLiteral("sqrt_(4-x*x)");
+
+std::vector<double> HalfCircleRow()
+{
+    std::vector<double> row(800);
+    for (size_t i = 0; i < row.size(); ++i) row[i] = (double(i) - 400) / 40;
+    return row;
+}
+
+void BM_CompiledRowMostlyWithoutValues(benchmark::State& state)
+{
+    formulacompiler::TCompiler compiler;
+    const int index = compiler.AddFunction(kHalfCircle, {"x"});
+    compiler.Build();
+    const std::vector<double> row = HalfCircleRow();
+    std::vector<double> results(row.size());
+    const double values[] = {0};
+    for (auto _ : state) {
+        compiler.TryCallRow(index, values, 0, row, results);
+        benchmark::DoNotOptimize(results.data());
+    }
+}
+BENCHMARK(BM_CompiledRowMostlyWithoutValues);
+
+// Baseline: the same row through the parser, point by point.
+void BM_BaselineParsedRowMostlyWithoutValues(benchmark::State& state)
+{
+    const expr::BoundExpression bound(expr::ParsedExpression::Read(kHalfCircle), {"x"});
+    const std::vector<double> row = HalfCircleRow();
+    for (auto _ : state) {
+        for (const double x : row) {
+            const long double values[] = {x};
+            benchmark::DoNotOptimize(bound.Evaluate(values));
+        }
+    }
+}
+BENCHMARK(BM_BaselineParsedRowMostlyWithoutValues);
 
 // Baseline: the expression parser's parsed form, evaluated in place.
 void BM_BaselineParsedEvaluation(benchmark::State& state)
