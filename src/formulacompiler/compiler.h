@@ -51,8 +51,8 @@ public:
         return NoValueOrParsed(*function, values, status);
     }
     // A row along the first variable is one call of the row form of the
-    // code, any other point by point; the points the code finds no value
-    // for are asked of the parsed expression.
+    // code, any other point by point; only the points the code cannot decide
+    // are asked of the parsed expression.
     void TryCallRow(int index, std::span<const double> values, int column, std::span<const double> columnValues,
                     std::span<double> results) const noexcept override;
 

@@ -351,7 +351,8 @@ private:
     }
 
     // A host function that can fail: its value goes to a new temporary. The
-    // host's kOutsideDomain is decided by the arguments, whose trust it takes; any other failure is left to the core.
+    // host's kOutsideDomain is decided by the arguments, whose trust it
+    // takes; any other failure is left to the core.
     Value CallChecked(const char* function, const std::vector<Value>& arguments)
     {
         std::string text;

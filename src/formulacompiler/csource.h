@@ -34,11 +34,13 @@
 // names f<n>, g<n>, q<n> and e<n>, the row's c, n and i, the memo m, the
 // host status s, the check form's K, and the host functions of hostmath.h.
 //
-// Arithmetic is in double precision. Every parameter is tested once when it
-// is read, a divisor before the division, the argument of a function with a
-// domain before the call, and the result at the end; each test fails with
-// the status its operand's history allows (see status below), in the order
-// the expression core evaluates.
+// Arithmetic is in double precision. A divisor is tested before the
+// division, the argument of a function with a domain before the call, and
+// the result at the end; each test fails with the status its operand's
+// history allows (see status below), in the order the expression core
+// evaluates. The parameters the prelude reads are tested there; those of the
+// body pass through + - * and the functions that keep them and, where a test
+// fails with one of them infinite or undefined, make the answer certain.
 namespace formulacompiler {
 
 // What the code answers. The expression core computes in extended precision
