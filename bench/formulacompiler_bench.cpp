@@ -1,11 +1,16 @@
-// The formula compiler: one compiled evaluation of (a^2/sin(2*pi/b))-a/2,
-// compiling the formulas of a lab at once, and an equation plus an inequality
-// over every point of an 800 x 600 plane; each against baselines in the same
-// run (the expression parser, and the same computation written in C++).
+// The formula compiler: one compiled evaluation of (a^2/sin(2*pi/b))-a/2
+// (with b kept and with b moving), rows of evaluations (with and without
+// values), compiling the formulas of a lab at once, and an equation plus an
+// inequality over every point of an 800 x 600 plane; each against baselines
+// in the same run (the expression parser, and the same computation written
+// in C++).
 #include "formulacompiler/compiler.h"
 #include "expr/expression.h"
 #include <benchmark/benchmark.h>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -14,18 +19,30 @@ namespace {
 const QString kExpression = QStringLiteral("DIVISION_((power_((a),2)),sin(DIVISION_((2*3.14159265358979),b)))-a/2");
 const QStringList kVariables{"a", "b"};
 
-void BM_CompiledEvaluation(benchmark::State& state)
+// One evaluation after another, a moving on every call and b too where
+// asked: while b keeps its value the code keeps its part (the sine) from the
+// previous call.
+void Evaluations(benchmark::State& state, bool bMoves)
 {
     formulacompiler::TCompiler compiler;
     const int index = compiler.AddFunction(kExpression, kVariables);
     compiler.Build();
     double values[] = {1.5, 4.0};
+    const double bStep = bMoves ? 1e-9 : 0;
     for (auto _ : state) {
         values[0] += 1e-9;
+        values[1] += bStep;
         benchmark::DoNotOptimize(compiler.TryCallFunction(index, std::span<const double>(values)));
     }
 }
+
+// Only a moves, as x does along a graph.
+void BM_CompiledEvaluation(benchmark::State& state) { Evaluations(state, false); }
 BENCHMARK(BM_CompiledEvaluation);
+
+// Both variables move on every call: nothing kept can serve.
+void BM_CompiledEvaluationEveryVariableMoves(benchmark::State& state) { Evaluations(state, true); }
+BENCHMARK(BM_CompiledEvaluationEveryVariableMoves);
 
 // The formula's own values are in extended precision: converted on each call.
 void BM_CompiledEvaluationExtendedValues(benchmark::State& state)
@@ -67,6 +84,47 @@ BENCHMARK(BM_CompiledEvaluationInARow);
 void BM_CompiledEvaluationInARowAlongB(benchmark::State& state) { RowOfEvaluations(state, {"b", "a"}); }
 BENCHMARK(BM_CompiledEvaluationInARowAlongB);
 
+// A row of 800 points of which 640 have no value (the half circle over
+// [-10, 10]): the code answers the gaps itself, checking the arithmetic of
+// each in extended precision, where the parser used to evaluate every one.
+const QString kHalfCircle = QStringLiteral("sqrt_(4-x*x)");
+
+std::vector<double> HalfCircleRow()
+{
+    std::vector<double> row(800);
+    for (size_t i = 0; i < row.size(); ++i) row[i] = (double(i) - 400) / 40;
+    return row;
+}
+
+void BM_CompiledRowMostlyWithoutValues(benchmark::State& state)
+{
+    formulacompiler::TCompiler compiler;
+    const int index = compiler.AddFunction(kHalfCircle, {"x"});
+    compiler.Build();
+    const std::vector<double> row = HalfCircleRow();
+    std::vector<double> results(row.size());
+    const double values[] = {0};
+    for (auto _ : state) {
+        compiler.TryCallRow(index, values, 0, row, results);
+        benchmark::DoNotOptimize(results.data());
+    }
+}
+BENCHMARK(BM_CompiledRowMostlyWithoutValues);
+
+// Baseline: the same row through the parser, point by point.
+void BM_BaselineParsedRowMostlyWithoutValues(benchmark::State& state)
+{
+    const expr::BoundExpression bound(expr::ParsedExpression::Read(kHalfCircle), {"x"});
+    const std::vector<double> row = HalfCircleRow();
+    for (auto _ : state) {
+        for (const double x : row) {
+            const long double values[] = {x};
+            benchmark::DoNotOptimize(bound.Evaluate(values));
+        }
+    }
+}
+BENCHMARK(BM_BaselineParsedRowMostlyWithoutValues);
+
 // Baseline: the expression parser's parsed form, evaluated in place.
 void BM_BaselineParsedEvaluation(benchmark::State& state)
 {
@@ -90,6 +148,25 @@ void BM_BaselineDirectDouble(benchmark::State& state)
     }
 }
 BENCHMARK(BM_BaselineDirectDouble);
+
+// Baseline: the optimised C++ with the sine kept while b stays, as the
+// compiled code keeps it.
+void BM_BaselineDirectDoubleSineKept(benchmark::State& state)
+{
+    double a = 1.5;
+    volatile double b = 4.0;
+    double keptB = std::numeric_limits<double>::quiet_NaN(), keptSine = 0;
+    for (auto _ : state) {
+        a += 1e-9;
+        const double currentB = b;
+        if (std::bit_cast<uint64_t>(currentB) != std::bit_cast<uint64_t>(keptB)) {
+            keptB = currentB;
+            keptSine = std::sin(2 * 3.14159265358979 / currentB);
+        }
+        benchmark::DoNotOptimize((a * a / keptSine) - a / 2);
+    }
+}
+BENCHMARK(BM_BaselineDirectDoubleSineKept);
 
 // Fifty formulas of the kinds a plane lab holds.
 QStringList LabFormulas()

@@ -3,6 +3,7 @@
 #include "base/apperror.h"
 #include <array>
 #include <algorithm>
+#include <bit>
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -49,9 +50,11 @@ void TCompiler::Assign(Function& function, const QString& expression, const QStr
     function.parsed = expr::BoundExpression(expr::ParsedExpression::Read(expression), variables);
     function.variableCount = variables.size();
     function.constants.clear();
+    function.memo.clear();
     // Code made for another expression must never run for this one.
     function.code = nullptr;
     function.row = nullptr;
+    function.check = nullptr;
 }
 
 int TCompiler::AddFunction(const QString& expression, const QStringList& variables)
@@ -94,6 +97,7 @@ void TCompiler::Build()
     for (Function& function : m_functions) {
         function.code = nullptr;
         function.row = nullptr;
+        function.check = nullptr;
     }
     m_code.reset();
     m_source = ProgramPrelude();
@@ -106,6 +110,8 @@ void TCompiler::Build()
         if (!source) continue;
         m_source += source->text;
         function.constants = std::move(source->constants);
+        function.extendedConstants = std::move(source->extendedConstants);
+        function.memo.assign(size_t(source->memoSize), -1.0);  // nothing kept yet
         written.push_back(int(i));
     }
     if (written.empty()) {
@@ -120,7 +126,10 @@ void TCompiler::Build()
         Function& function = m_functions[size_t(index)];
         function.code = reinterpret_cast<Code>(code->Function(FunctionName(index)));
         // The row form is of use only beside the point form of the same build.
-        if (function.code) function.row = reinterpret_cast<RowCode>(code->Function(RowFunctionName(index)));
+        if (function.code) {
+            function.row = reinterpret_cast<RowCode>(code->Function(RowFunctionName(index)));
+            function.check = reinterpret_cast<CheckCode>(code->Function(ExtendedFunctionName(index)));
+        }
     }
     m_code = std::move(code);
 }
@@ -131,8 +140,10 @@ bool TCompiler::IsBuilt(int index) const
     return function && function->code;
 }
 
-std::optional<long double> TCompiler::Parsed(const Function& function, std::span<const long double> values) noexcept
+std::optional<long double> TCompiler::Parsed(const Function& function,
+                                             std::span<const long double> values) const noexcept
 {
+    ++m_parserEvaluations;
     const expr::Outcome outcome = function.parsed.Evaluate(values);
     if (!outcome.Ok()) return std::nullopt;
     return outcome.value;
@@ -140,7 +151,7 @@ std::optional<long double> TCompiler::Parsed(const Function& function, std::span
 
 // Kept out of line: the calls the code decides need none of its stack.
 [[gnu::noinline]] std::optional<double> TCompiler::ParsedInDouble(const Function& function,
-                                                                  std::span<const double> values) noexcept
+                                                                  std::span<const double> values) const noexcept
 {
     // A value beyond the range of double is none for a caller in double.
     const std::optional<long double> value = Parsed(function, Converted<long double, double>(values).Values());
@@ -148,12 +159,30 @@ std::optional<long double> TCompiler::Parsed(const Function& function, std::span
     return double(*value);
 }
 
-std::optional<double> TCompiler::TryCallFunction(int index, std::span<const double> values) const noexcept
+// The point form found no value where only arithmetic was tested: the
+// check form repeats it as the core does and decides.
+bool TCompiler::CertainlyNoValue(const Function& function, std::span<const double> values, int status) noexcept
 {
-    const Function* function = Used(index);
-    if (!function) return std::nullopt;
-    if (const std::optional<double> value = RunCode(*function, values)) return value;
-    return ParsedInDouble(*function, values);
+    if (status == status::kNoValue) return true;
+    if (status != status::kCheckInExtendedPrecision || !function.check ||
+        qsizetype(values.size()) < function.variableCount)
+        return false;
+    return function.check(values.data(), function.extendedConstants.data()) == status::kNoValue;
+}
+
+std::optional<double> TCompiler::Decided(const Function& function, std::span<const double> values) const noexcept
+{
+    double value;
+    const int status = RunCode(function, values, value);
+    if (status == status::kValue) return value;
+    return NoValueOrParsed(function, values, status);
+}
+
+std::optional<double> TCompiler::NoValueOrParsed(const Function& function, std::span<const double> values,
+                                                 int status) const noexcept
+{
+    if (CertainlyNoValue(function, values, status)) return std::nullopt;
+    return ParsedInDouble(function, values);
 }
 
 void TCompiler::TryCallRow(int index, std::span<const double> values, int column,
@@ -168,27 +197,51 @@ void TCompiler::TryCallRow(int index, std::span<const double> values, int column
     Converted<double, double> point(values);
     const std::span<double> pointValues = point.Values();
     // The row form reads every variable's slot, as the point form does.
-    if (function->row && column == kRowSlot && qsizetype(values.size()) >= function->variableCount &&
-        count <= size_t(INT_MAX)) {
-        function->row(pointValues.data(), function->constants.data(), columnValues.data(), int(count), results.data());
-    } else {
+    if (!function->row || column != kRowSlot || qsizetype(values.size()) < function->variableCount ||
+        count > size_t(INT_MAX)) {
         for (size_t i = 0; i < count; ++i) {
             pointValues[size_t(column)] = columnValues[i];
-            results[i] = RunCode(*function, pointValues).value_or(kNoValue);
+            results[i] = Decided(*function, pointValues).value_or(kNoValue);
         }
+        return;
     }
-    // The points the code left undecided are asked of the parsed expression.
+    function->row(pointValues.data(), function->constants.data(), columnValues.data(), int(count), results.data());
+    // The row marks each point without a value with the status of its
+    // failing test, a bit pattern of its own (csource.h).
+    const auto marked = [function](double result, int status) {
+        return std::bit_cast<uint64_t>(result) == std::bit_cast<uint64_t>(function->constants[size_t(status)]);
+    };
     for (size_t i = 0; i < count; ++i) {
         if (!std::isnan(results[i])) continue;
+        if (marked(results[i], status::kNoValue)) {
+            results[i] = kNoValue;
+            continue;
+        }
         pointValues[size_t(column)] = columnValues[i];
+        if (marked(results[i], status::kCheckInExtendedPrecision) &&
+            CertainlyNoValue(*function, pointValues, status::kCheckInExtendedPrecision)) {
+            results[i] = kNoValue;
+            continue;
+        }
         results[i] = ParsedInDouble(*function, pointValues).value_or(kNoValue);
     }
 }
 
-std::optional<double> TCompiler::CompiledValue(int index, std::span<const double> values) const noexcept
+TCompiler::Compiled TCompiler::CompiledAnswer(int index, std::span<const double> values) const noexcept
 {
     const Function* function = Used(index);
-    return function ? RunCode(*function, values) : std::nullopt;
+    if (!function) return {CodeAnswer::Undecided, 0};
+    double value = 0;
+    const int status = RunCode(*function, values, value);
+    if (status == status::kValue) return {CodeAnswer::Value, value};
+    return {CertainlyNoValue(*function, values, status) ? CodeAnswer::NoValue : CodeAnswer::Undecided, 0};
+}
+
+std::optional<double> TCompiler::CompiledValue(int index, std::span<const double> values) const noexcept
+{
+    const Compiled compiled = CompiledAnswer(index, values);
+    if (compiled.answer != CodeAnswer::Value) return std::nullopt;
+    return compiled.value;
 }
 
 std::optional<long double> TCompiler::TryCallFunction(int index, std::span<const long double> values) const noexcept
@@ -196,8 +249,17 @@ std::optional<long double> TCompiler::TryCallFunction(int index, std::span<const
     const Function* function = Used(index);
     if (!function) return std::nullopt;
     if (function->code) {
-        if (const std::optional<double> value = RunCode(*function, Converted<double, long double>(values).Values()))
-            return *value;
+        Converted<double, long double> converted(values);
+        const std::span<double> doubles = converted.Values();
+        double value;
+        const int status = RunCode(*function, doubles, value);
+        if (status == status::kValue) return value;
+        // The code saw the parser's values only where double holds them
+        // (every undefined value is refused alike).
+        const bool same = std::equal(values.begin(), values.end(), doubles.begin(), [](long double given, double seen) {
+            return given == seen || (std::isnan(given) && std::isnan(seen));
+        });
+        if (same && CertainlyNoValue(*function, doubles, status)) return std::nullopt;
     }
     return Parsed(*function, values);
 }

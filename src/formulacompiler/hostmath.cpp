@@ -3,20 +3,28 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace formulacompiler {
+
+double DomainThreshold()
+{
+    const double nearest = double(expr::ODZ_EPS);
+    if (static_cast<long double>(nearest) >= expr::ODZ_EPS) return nearest;
+    return std::nextafter(nearest, std::numeric_limits<double>::infinity());
+}
+
 namespace {
 
-constexpr double kEps = double(expr::ODZ_EPS);
+const double kEps = DomainThreshold();
 constexpr double kHalfPi = 1.5707963267948966;
-constexpr int kNoValue = 1;
-constexpr int kValue = 0;
+using namespace hoststatus;
 
 bool Finite(double x) { return std::isfinite(x); }
 
 int Store(double value, double* result)
 {
-    if (!Finite(value)) return kNoValue;
+    if (!Finite(value)) return kNoValueInDouble;
     *result = value;
     return kValue;
 }
@@ -29,29 +37,31 @@ double orindo_arcctg(double x) { return kHalfPi - std::atan(x); }
 // expression core does after rounding them.
 int orindo_tg(double x, double* result)
 {
-    if (!Finite(x)) return kNoValue;
+    if (!Finite(x)) return kNoValueInDouble;
     const double c = std::cos(x);
-    if (std::fabs(c) < kEps) return kNoValue;
+    if (std::fabs(c) < kEps) return kNoValueInDouble;
     return Store(std::sin(x) / c, result);
 }
 
 int orindo_ctg(double x, double* result)
 {
-    if (!Finite(x)) return kNoValue;
+    if (!Finite(x)) return kNoValueInDouble;
     const double s = std::sin(x);
-    if (std::fabs(s) < kEps) return kNoValue;
+    if (std::fabs(s) < kEps) return kNoValueInDouble;
     return Store(std::cos(x) / s, result);
 }
 
 int orindo_arcsin(double x, double* result)
 {
-    if (!Finite(x) || x < -1 || x > 1) return kNoValue;
+    if (!Finite(x)) return kNoValueInDouble;
+    if (x < -1 || x > 1) return kOutsideDomain;
     return Store(std::atan2(x, std::sqrt(1.0 - x * x)), result);
 }
 
 int orindo_arccos(double x, double* result)
 {
-    if (!Finite(x) || x < -1 || x > 1) return kNoValue;
+    if (!Finite(x)) return kNoValueInDouble;
+    if (x < -1 || x > 1) return kOutsideDomain;
     return Store(std::atan2(std::sqrt(1.0 - x * x), x), result);
 }
 
@@ -68,7 +78,7 @@ int PowerInt(double base, int32_t exponent, double* result)
         if (n != 0) square *= square;
     }
     if (exponent < 0) {
-        if (value == 0 || !Finite(value)) return kNoValue;
+        if (value == 0 || !Finite(value)) return kNoValueInDouble;
         value = 1.0 / value;
     }
     return Store(value, result);
@@ -79,7 +89,7 @@ int PowerInt(double base, int32_t exponent, double* result)
 // included), a positive base e^(exponent·ln base); nothing else has a value.
 int orindo_power(double base, double exponent, double* result)
 {
-    if (!Finite(base) || !Finite(exponent)) return kNoValue;
+    if (!Finite(base) || !Finite(exponent)) return kNoValueInDouble;
     if (exponent == 0) return Store(1.0, result);
     if (base == 0 && exponent > 0) return Store(0.0, result);
     if (std::fabs(exponent) <= double(INT32_MAX)) {
@@ -87,13 +97,13 @@ int orindo_power(double base, double exponent, double* result)
         if (double(whole) == exponent) return PowerInt(base, whole, result);
     }
     if (base > 0) return Store(std::exp2(exponent * std::log2(base)), result);
-    return kNoValue;
+    return kOutsideDomain;
 }
 
 int orindo_logn(double base, double x, double* result)
 {
-    if (!Finite(base) || !Finite(x)) return kNoValue;
-    if (x < kEps || base <= 0 || base == 1) return kNoValue;
+    if (!Finite(base) || !Finite(x)) return kNoValueInDouble;
+    if (x < kEps || base <= 0 || base == 1) return kOutsideDomain;
     return Store(std::log2(x) / std::log2(base), result);
 }
 
@@ -104,6 +114,8 @@ const HostFunction kHostFunctions[] = {
     {host::Sin, "double orindo_sin(double);", reinterpret_cast<const void*>(static_cast<double (*)(double)>(&::sin))},
     {host::Cos, "double orindo_cos(double);", reinterpret_cast<const void*>(static_cast<double (*)(double)>(&::cos))},
     {host::Sqrt, "double orindo_sqrt(double);", reinterpret_cast<const void*>(static_cast<double (*)(double)>(&::sqrt))},
+    {host::SqrtExtended, "long double orindo_sqrtl(long double);",
+     reinterpret_cast<const void*>(static_cast<long double (*)(long double)>(&::sqrtl))},
     {host::Ln, "double orindo_ln(double);", reinterpret_cast<const void*>(static_cast<double (*)(double)>(&::log))},
     {host::ArcTg, "double orindo_arctg(double);", reinterpret_cast<const void*>(static_cast<double (*)(double)>(&::atan))},
     {host::ArcCtg, "double orindo_arcctg(double);", reinterpret_cast<const void*>(&orindo_arcctg)},

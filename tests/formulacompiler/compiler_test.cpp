@@ -191,7 +191,7 @@ namespace {
 // Every word of a written program must be one the writer makes itself.
 bool OnlyGeneratedWords(const std::string& source)
 {
-    static const QRegularExpression generated(QStringLiteral("^(int|double|void|const|return|if|for|continue|v|k|r|c|n|i|p\\d+|t\\d+|f\\d+|g\\d+)$"));
+    static const QRegularExpression generated(QStringLiteral("^(int|double|void|const|static|long|return|if|for|continue|v|k|r|c|n|i|m|s|p\\d+|t\\d+|f\\d+|g\\d+|q\\d+|e\\d+|K)$"));
     QSet<QString> host;
     for (const HostFunction& function : HostFunctions()) host << QString::fromLatin1(function.name);
     static const QRegularExpression word(QStringLiteral("[A-Za-z_][A-Za-z_0-9]*"));
@@ -227,6 +227,7 @@ TEST(TCompiler, FormulaTextNeverReachesTheCompiler)
         {"return+int+double", {"return", "int", "double"}, true},
         // The words of the row form, as names of a formula.
         {"g0*i+c-n/s+continue", {"g0", "i", "c", "n", "s", "continue"}, true},
+        {"q0*m+static-long*sin(a)/e0+K", {"q0", "m", "static", "long", "a", "e0", "K"}, true},
     };
     TCompiler compiler;
     std::vector<int> indexes;
