@@ -94,6 +94,9 @@ findings=()
 # The targets set their own sanitizer options (those that start Qt's GUI turn
 # leak checks off: fontconfig keeps caches for the life of the process).
 export QT_QPA_PLATFORM=offscreen
+# UndefinedBehaviorSanitizer only prints a report and goes on unless told to
+# stop: stopped, libFuzzer keeps the input as a crash-* file.
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
 for target in "${targets[@]}"; do
   binary="$build/tests/fuzz/$target"
   [ -x "$binary" ] || { echo "$target: not built" >&2; findings+=("$target: not built"); continue; }
@@ -116,6 +119,10 @@ for target in "${targets[@]}"; do
   [ "$max_time" != 0 ] && limits+=(-max_total_time="$max_time")
   max_len=$(max_len_of "$target")
   [ -n "$max_len" ] && limits+=(-max_len="$max_len")
+  # A target that turns leak checks off (Qt's GUI keeps caches for the life of
+  # the process) would still have every input that leaves memory allocated
+  # run a second time for a leak check that cannot report anything.
+  grep -q "detect_leaks=0" "tests/fuzz/$target.cpp" 2>/dev/null && limits+=(-detect_leaks=0)
   log="$work/$target.log"
   echo "== $target: $runs executions"
   status=0
