@@ -17,6 +17,8 @@
 #   --no-build      run what is built already
 #   --nice N        niceness of the runs (default 10; on a machine busy with
 #                   builds at niceness 0 a run at 10 gets next to no time)
+#   --table         end with a Markdown table: target, executions, per
+#                   second, findings (for tests/fuzz/README.md)
 # The runs are niced and use one job each: the machine is shared.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,6 +30,7 @@ build=build-fuzz
 work=/tmp/orindo-fuzz
 do_build=1
 niceness=10
+table=0
 targets=()
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -38,7 +41,8 @@ while [ $# -gt 0 ]; do
     --work) work=$2; shift 2 ;;
     --no-build) do_build=0; shift ;;
     --nice) niceness=$2; shift 2 ;;
-    -h|--help) sed -n '2,20p' "$0"; exit 0 ;;
+    --table) table=1; shift ;;
+    -h|--help) sed -n '2,22p' "$0"; exit 0 ;;
     -*) echo "unknown option $1" >&2; exit 2 ;;
     *) targets+=("$1"); shift ;;
   esac
@@ -61,11 +65,23 @@ seed_globs() {
   case "$1" in
     answers_fuzz|coursecheck_fuzz|coursepages_fuzz|htmlform_fuzz|formula_picture_fuzz) echo "*.HTM *.htm" ;;
     notation_fuzz|editing_fuzz|expr_fuzz) echo "*.ANS" ;;
-    labfile_fuzz|planerecords_fuzz|probability_records_fuzz) echo "*.LAB *.lab" ;;
+    labfile_fuzz|planerecords_fuzz|probability_records_fuzz|labrender_fuzz) echo "*.LAB *.lab" ;;
     container_fuzz) echo "*.CNT" ;;
     demoscript_fuzz) echo "*.SCI" ;;
     users_fuzz|resultsexport_fuzz) echo "users.txt *.TXT" ;;
     timeline_fuzz) echo "action.txt" ;;
+    programs_fuzz) echo "Programs.txt" ;;
+  esac
+}
+
+# The longest input a target is given. A target whose one input costs much
+# (a picture drawn per formula, a check after every key) gets a bound that
+# still holds every file of its kind in the sample course; the rest keep
+# libFuzzer's own bound (the largest seed, at least 4096 bytes).
+max_len_of() {
+  case "$1" in
+    formula_picture_fuzz) echo 512 ;;
+    editing_fuzz) echo 256 ;;
   esac
 }
 
@@ -73,11 +89,14 @@ seed_globs() {
 max_seed_bytes=65536
 seeds_per_target=200
 
-declare -A executed
+declare -A executed per_second target_findings
 findings=()
 # The targets set their own sanitizer options (those that start Qt's GUI turn
 # leak checks off: fontconfig keeps caches for the life of the process).
 export QT_QPA_PLATFORM=offscreen
+# UndefinedBehaviorSanitizer only prints a report and goes on unless told to
+# stop: stopped, libFuzzer keeps the input as a crash-* file.
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
 for target in "${targets[@]}"; do
   binary="$build/tests/fuzz/$target"
   [ -x "$binary" ] || { echo "$target: not built" >&2; findings+=("$target: not built"); continue; }
@@ -98,22 +117,39 @@ for target in "${targets[@]}"; do
   esac
   limits=(-runs="$runs" -timeout=10 -rss_limit_mb=2560 -print_final_stats=1)
   [ "$max_time" != 0 ] && limits+=(-max_total_time="$max_time")
+  max_len=$(max_len_of "$target")
+  [ -n "$max_len" ] && limits+=(-max_len="$max_len")
+  # A target that turns leak checks off (Qt's GUI keeps caches for the life of
+  # the process) would still have every input that leaves memory allocated
+  # run a second time for a leak check that cannot report anything.
+  grep -q "detect_leaks=0" "tests/fuzz/$target.cpp" 2>/dev/null && limits+=(-detect_leaks=0)
   log="$work/$target.log"
   echo "== $target: $runs executions"
   status=0
   (cd "$found" && nice -n "$niceness" "$root/$binary" "${limits[@]}" "${dict[@]}" "$corpus" "${extra[@]}") >"$log" 2>&1 || status=$?
   count=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
   executed[$target]=${count:-0}
+  per_second[$target]=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -n 1)
+  target_findings[$target]=none
   if [ "$status" != 0 ]; then
     findings+=("$target: exit $status, see $log and $found")
+    target_findings[$target]=$(grep -m 1 -oE "ERROR: [A-Za-z]+: [a-z-]+|runtime error: .*|deadly signal|timeout" "$log" || echo "exit $status")
     grep -m 3 -E "ERROR|runtime error|SUMMARY" "$log" || true
   fi
-  echo "   executions: ${executed[$target]}"
+  echo "   executions: ${executed[$target]}, ${per_second[$target]:-0} per second"
 done
 
 echo
 echo "executions per target:"
 for target in "${targets[@]}"; do printf '  %-28s %12s\n' "$target" "${executed[$target]:-0}"; done
+if [ "$table" = 1 ]; then
+  echo
+  echo "| target | executions | per second | findings |"
+  echo "|---|---:|---:|---|"
+  for target in "${targets[@]}"; do
+    echo "| \`$target\` | ${executed[$target]:-0} | ${per_second[$target]:-0} | ${target_findings[$target]:-not run} |"
+  done
+fi
 if [ ${#findings[@]} -gt 0 ]; then
   echo "findings:"
   printf '  %s\n' "${findings[@]}"

@@ -89,7 +89,15 @@ QString PointLabel(const TPoint& point, bool showCoordinates)
 QString DistanceText(double value) { return QString::asprintf("%10.2f", value); }
 QString AngleText(double degrees) { return QString::asprintf("%10.0f", degrees).trimmed(); }
 
-QPoint PlanePainter::Pixel(Vec2 world) const { return {m_view.ToScreenX(world.x), m_view.ToScreenY(world.y)}; }
+// The view's columns run to the integer limit; drawing adds offsets to them
+// (a point's disk, an angle's arc, the middle of a distance), so the painter
+// keeps them within this many pixels, far outside any control.
+constexpr int kMaxDrawnColumn = 1'000'000;
+
+QPoint PlanePainter::Pixel(Vec2 world) const
+{
+    return {std::clamp(m_view.ToScreenX(world.x), -kMaxDrawnColumn, kMaxDrawnColumn), m_view.ToScreenY(world.y)};
+}
 
 void PlanePainter::Paint(PlaneScene& scene)
 {

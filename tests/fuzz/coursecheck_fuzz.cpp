@@ -35,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QList<QByteArray> parts = QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)).split('\0');
     for (int i = 0; i < kExtensions.size(); ++i) {
         const QString file = "ZADS\\A01\\0101" + kExtensions[i];
-        if (i < parts.size()) base::WriteBytes(file, parts[i]);
+        // Written without a flush to the disk: the files are the input, not what is checked.
+        if (i < parts.size()) base::WriteScratchBytes(file, parts[i]);
         else QFile::remove(base::RealPath(file));
     }
     coursecheck::Report report;
