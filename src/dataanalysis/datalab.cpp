@@ -160,4 +160,15 @@ SeriesStatistics DataLab::Statistics(int index) const
     return ComputeStatistics(numbers);
 }
 
+std::vector<StatisticsRow> StatisticsTable(const DataLab& lab)
+{
+    std::vector<StatisticsRow> rows;
+    for (int i = 0; i < int(lab.series().size()); ++i) {
+        const SeriesStatistics stats = lab.Statistics(i);
+        rows.push_back({lab.series()[size_t(i)].title, FormatStatistic(stats, stats.mean), FormatStatistic(stats, stats.min),
+                        FormatStatistic(stats, stats.max), FormatStatistic(stats, stats.deviation)});
+    }
+    return rows;
+}
+
 } // namespace dataanalysis

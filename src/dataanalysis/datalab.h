@@ -3,6 +3,7 @@
 #include "dataanalysis/sheet.h"
 #include "dataanalysis/statistics.h"
 #include <QStringList>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -78,5 +79,11 @@ private:
     int m_current = -1;
     ChartKind m_kind = ChartKind::Line;
 };
+
+// The rows of "Ряды данных и их характеристики:": per series its title,
+// mean, min, max and standard deviation as the window shows them.
+constexpr int kStatisticsColumns = 5;
+using StatisticsRow = std::array<QString, kStatisticsColumns>;
+std::vector<StatisticsRow> StatisticsTable(const DataLab& lab);
 
 } // namespace dataanalysis

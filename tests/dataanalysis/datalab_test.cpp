@@ -166,3 +166,17 @@ TEST(DataLab, DeletingKindsLabelsAndTitles)
     EXPECT_EQ(lab.current(), -1);
     EXPECT_EQ(lab.SetLabels({1, 2, 2, 2}), kAddSeriesFirstNote);
 }
+
+TEST(DataLab, StatisticsTableShowsEverySeriesWithThreeDecimals)
+{
+    DataLab lab;
+    FillRow(lab.sheet(), 1, {"0", "1", "1"});
+    FillRow(lab.sheet(), 2, {"нет", "чисел"});
+    lab.AddSeries({1, 1, 3, 1});
+    lab.AddSeries({1, 2, 2, 2});
+    lab.Rename(0, "Ряд А");
+    const auto rows = StatisticsTable(lab);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0], (StatisticsRow{"Ряд А", "0,667", "0,000", "1,000", "0,471"}));
+    EXPECT_EQ(rows[1], (StatisticsRow{"Ряд 2", "—", "—", "—", "—"}));
+}
