@@ -36,6 +36,8 @@ constexpr int kSheetPanelWidth = 400;
 constexpr QPoint kStatOffset(10, 140);
 constexpr QChar kClipboardColumn = u'\t';
 constexpr QChar kClipboardRow = u'\n';
+// The empty workbook the lab starts with, when the course has one.
+const QString kClearWorkbook = QStringLiteral("LABS\\LAB17\\Clear.XLS");
 
 struct ButtonSpec {
     QToolButton* TfmLab17::*member;
@@ -59,6 +61,7 @@ TfmLab17::TfmLab17(QWidget* parent) : TfmLab(kLabNumber, parent)
     connect(ffStat, &TffStat::seriesChosen, this, [this](int index) { m_lab.SetCurrent(index); });
     connect(ffStat, &TffStat::titleEdited, this, [this](int index, const QString& title) { m_lab.Rename(index, title); });
     connect(ffStat, &TffStat::closed, this, [this] { btStat->setChecked(false); });
+    if (base::FileExists(kClearWorkbook)) dataanalysis::ReadWorkbook(kClearWorkbook, m_lab.sheet());
     RefreshAll();
 }
 
