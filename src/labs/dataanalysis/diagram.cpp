@@ -150,7 +150,7 @@ void ShowPies(QChart& chart, const DataLab& lab)
 
 void PrepareChart(QChart& chart)
 {
-    chart.setBackgroundBrush(base::BgrColor(base::colour::dataanalysis::kChartBackground));
+    chart.setBackgroundBrush(base::BgrColor(kChartBackground));
     chart.legend()->hide();
     chart.setTitle(QString());
     chart.setAnimationOptions(QChart::NoAnimation);

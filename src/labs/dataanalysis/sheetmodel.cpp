@@ -1,5 +1,4 @@
 #include "labs/dataanalysis/sheetmodel.h"
-#include "base/colours.h"
 #include <iterator>
 
 namespace dataanalysislab {
@@ -8,8 +7,7 @@ using dataanalysis::CellPos;
 
 QColor SeriesColour(int index)
 {
-    const auto& colours = base::colour::dataanalysis::kSeries;
-    return base::BgrColor(colours[size_t(index) % std::size(colours)]);
+    return base::BgrColor(kSeriesColours[size_t(index) % std::size(kSeriesColours)]);
 }
 
 SheetModel::SheetModel(const dataanalysis::DataLab& lab, QObject* parent) : QAbstractTableModel(parent), m_lab(lab) {}
