@@ -21,6 +21,7 @@ namespace {
 
 constexpr QChar kInvisibleMark = QChar(0x200B); // zero width space
 constexpr double kPieShare = 0.9;                // of the room each pie gets
+constexpr int kMostPointNames = 6;               // names along a line diagram's axis
 
 // The axis names every point: the labels of the current series, else of the
 // first series with labels, else the point numbers. Repeated labels are made
@@ -69,7 +70,9 @@ QAbstractAxis* PointAxis(const DataLab& lab)
     auto* names = new QCategoryAxis;
     names->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     const QStringList pointNames = PointNames(lab, LongestSeries(lab));
-    for (int k = 0; k < pointNames.size(); ++k) names->append(pointNames[k], k + 1);
+    // Every step-th point is named, so that the names stay readable.
+    const int step = (int(pointNames.size()) + kMostPointNames - 1) / kMostPointNames;
+    for (int k = 0; k < pointNames.size(); k += step) names->append(pointNames[k], k + 1);
     return names;
 }
 

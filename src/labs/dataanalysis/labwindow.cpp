@@ -32,7 +32,7 @@ namespace {
 
 constexpr int kNoteSeconds = 5;
 constexpr int kColumnWidth = 64;
-constexpr int kSheetPanelWidth = 400;
+constexpr int kSheetPanelWidth = 330;
 constexpr QPoint kStatOffset(10, 140);
 constexpr QChar kClipboardColumn = u'\t';
 constexpr QChar kClipboardRow = u'\n';
@@ -69,8 +69,16 @@ TfmLab17::~TfmLab17() = default;
 
 QWidget* TfmLab17::makeButtonRow()
 {
-    auto* row = new QWidget(workArea());
-    labframe::RowLayout(row, 0);
+    // Two rows, so that the lab opens at the course's 800 px width: the
+    // series and the diagram above, the work on cells below.
+    auto* rows = new QWidget(workArea());
+    auto* column = new QVBoxLayout(rows);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    QWidget* seriesRow = labframe::ToolRow(QStringLiteral("Ряды и диаграмма:"), rows);
+    QWidget* cellsRow = labframe::ToolRow(QStringLiteral("Клетки:"), rows);
+    column->addWidget(seriesRow);
+    column->addWidget(cellsRow);
     const ButtonSpec specs[] = {
         {&TfmLab17::btY, "+ Ряд", "Добавить новый ряд на диаграмму"},
         {&TfmLab17::btX, "Подписи", "Добавить подписи к текущему ряду"},
@@ -78,19 +86,23 @@ QWidget* TfmLab17::makeButtonRow()
         {&TfmLab17::btLine, "Линии", "Линейная диаграмма"},
         {&TfmLab17::btBar, "Столбцы", "Столбчатая диаграмма"},
         {&TfmLab17::btPie, "Круги", "Круговая диаграмма"},
-        {&TfmLab17::btSort1, "По возр.", "Упорядочить по возрастанию"},
-        {&TfmLab17::btSort2, "По убыв.", "Упорядочить по убыванию"},
-        {&TfmLab17::btSUM, "Σ", "Суммирование диапазона данных"},
+        {&TfmLab17::btSort1, "По возрастанию", "Упорядочить по возрастанию"},
+        {&TfmLab17::btSort2, "По убыванию", "Упорядочить по убыванию"},
+        {&TfmLab17::btSUM, "Σ Сумма", "Суммирование диапазона данных"},
         {&TfmLab17::btMovAvr, "Сгладить", "Сглаживание диапазона данных"},
         {&TfmLab17::btCopy, "Копировать", "Копировать в буфер"},
         {&TfmLab17::btPaste, "Вставить", "Вставить из буфера"},
-        {&TfmLab17::btStat, "Ряды", "Окно с рядами"},
+        {&TfmLab17::btStat, "Характеристики", "Окно с рядами"},
     };
     static_assert(std::size(specs) == kButtonNames.size());
-    for (size_t i = 0; i < kButtonNames.size(); ++i)
-        this->*specs[i].member = addButton(QString::fromLatin1(kButtonNames[i]), QString::fromUtf8(specs[i].caption),
-                                           QString::fromUtf8(specs[i].hint), row);
-    qobject_cast<QHBoxLayout*>(row->layout())->addStretch(1);
+    for (size_t i = 0; i < kButtonNames.size(); ++i) {
+        QToolButton* TfmLab17::*member = specs[i].member;
+        const bool onCells = member == &TfmLab17::btSort1 || member == &TfmLab17::btSort2 || member == &TfmLab17::btSUM
+                             || member == &TfmLab17::btMovAvr || member == &TfmLab17::btCopy || member == &TfmLab17::btPaste;
+        this->*member = addButton(QString::fromLatin1(kButtonNames[i]), QString::fromUtf8(specs[i].caption),
+                                  QString::fromUtf8(specs[i].hint), onCells ? cellsRow : seriesRow);
+    }
+    for (QWidget* row : {seriesRow, cellsRow}) qobject_cast<QHBoxLayout*>(row->layout())->addStretch(1);
 
     auto* kinds = new QButtonGroup(this);
     kinds->setExclusive(true);
@@ -116,7 +128,7 @@ QWidget* TfmLab17::makeButtonRow()
     connect(btCopy, &QToolButton::clicked, this, &TfmLab17::btCopyClick);
     connect(btPaste, &QToolButton::clicked, this, &TfmLab17::btPasteClick);
     connect(btStat, &QToolButton::clicked, this, &TfmLab17::btStatClick);
-    return row;
+    return rows;
 }
 
 QWidget* TfmLab17::makeSheetPanel()
