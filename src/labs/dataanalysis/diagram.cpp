@@ -20,7 +20,7 @@ using dataanalysis::DataLab;
 namespace {
 
 constexpr QChar kInvisibleMark = QChar(0x200B); // zero width space
-constexpr double kPieShare = 0.9;                // of the room each pie gets
+constexpr double kPieShare = 0.6;                // of the room each pie gets, leaving room for the names
 constexpr int kMostPointNames = 6;               // names along a line diagram's axis
 
 // The axis names every point: the labels of the current series, else of the
