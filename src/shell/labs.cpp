@@ -10,6 +10,7 @@
 #include "labs/divisibility/registration.h"
 #include "labs/fractions/registration.h"
 #include "labs/programming/registration.h"
+#include "labs/dataanalysis/registration.h"
 #include "shellcalls/shellcalls.h"
 
 namespace shell {
@@ -27,6 +28,7 @@ void RegisterLabs()
     divisibilitylab::RegisterLab1();
     fractionslab::RegisterLab14();
     programminglab::RegisterLab19();
+    dataanalysislab::RegisterLab17();
 }
 
 labframe::TfmLab* CreateLabOrSay(int number)

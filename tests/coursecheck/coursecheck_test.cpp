@@ -224,7 +224,7 @@ TEST_F(CourseCheckTest, LabFilesTheLabFrameRefuses)
     SetUp();
     writeLines("LABS\\LAB17\\examples.txt", {"Рост учеников класса"});
     writeLines("ZADS\\A01\\default.lab", {"99"});
-    EXPECT_EQ(check(), (QStringList{"LABS\\LAB17\\examples.txt:0: лаборатория 17 в программе не реализована: примеры не открыть",
+    EXPECT_EQ(check(), (QStringList{"LABS\\LAB17\\examples.txt:1: у примера «Рост учеников класса» нет файла LABS\\LAB17\\0.LAB",
                                     "ZADS\\A01\\default.lab:1: нет лаборатории с номером 99"}));
 }
 

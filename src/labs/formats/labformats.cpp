@@ -9,6 +9,7 @@
 #include "labs/divisibility/format/labformat.h"
 #include "labs/fractions/format/labformat.h"
 #include "labs/programming/format/labformat.h"
+#include "labs/dataanalysis/format/labformat.h"
 
 namespace labformats {
 
@@ -24,6 +25,7 @@ void RegisterLabFormats()
     divisibilitylab::RegisterLab1Format();
     fractionslab::RegisterLab14Format();
     programminglab::RegisterLab19Format();
+    dataanalysislab::RegisterLab17Format();
 }
 
 } // namespace labformats

@@ -1,0 +1,234 @@
+#include "dataanalysis/sheet.h"
+#include "base/numfmt.h"
+#include <ixion/address.hpp>
+#include <ixion/cell.hpp>
+#include <ixion/cell_access.hpp>
+#include <ixion/document.hpp>
+#include <ixion/exceptions.hpp>
+#include <ixion/formula.hpp>
+#include <ixion/formula_function_opcode.hpp>
+#include <ixion/formula_name_resolver.hpp>
+#include <ixion/model_context.hpp>
+#include <ixion/formula_tokens.hpp>
+#include <cmath>
+
+namespace dataanalysis {
+
+namespace {
+
+constexpr QChar kFormulaMark = u'=';
+const QString kUnknownNameText = QStringLiteral("#NAME?");
+const QString kUncomputableText = QStringLiteral("#VALUE!");
+const std::string kSheetName = "Sheet1";
+
+ixion::abs_address_t Address(CellPos cell)
+{
+    return ixion::abs_address_t(0, cell.row - 1, cell.col - 1);
+}
+
+bool InBounds(CellPos cell)
+{
+    return cell.row >= 1 && cell.row <= kMaxRow && cell.col >= 1 && cell.col <= kMaxCol;
+}
+
+// Whether the engine reads the formula, and it uses no function that blocks
+// the program while it computes (WAIT sleeps). Checked before the formula
+// reaches the sheet's engine, which cannot take a formula back before it
+// has calculated it.
+bool AcceptableFormula(ixion::model_context& parser, CellPos cell, const std::string& formula)
+{
+    try {
+        const auto names = ixion::formula_name_resolver::get(ixion::formula_name_resolver_t::excel_a1, &parser);
+        const ixion::formula_tokens_t tokens = ixion::parse_formula_string(parser, Address(cell), *names, formula);
+        const auto blocking = uint32_t(ixion::formula_function_t::func_wait);
+        for (const auto& token : tokens)
+            if (token->get_opcode() == ixion::fop_function && token->get_uint32() == blocking) return false;
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+QString ErrorText(ixion::formula_error_t error)
+{
+    using E = ixion::formula_error_t;
+    switch (error) {
+    case E::division_by_zero: return QStringLiteral("#DIV/0!");
+    case E::ref_result_not_available: return QStringLiteral("#REF!");
+    case E::name_not_found: return QStringLiteral("#NAME?");
+    case E::no_range_intersection: return QStringLiteral("#NULL!");
+    case E::invalid_value_type: return QStringLiteral("#VALUE!");
+    default: return QStringLiteral("#N/A");
+    }
+}
+
+} // namespace
+
+std::optional<double> ParseCellNumber(const QString& input)
+{
+    auto value = base::ParseReal(input, base::Decimal::Comma);
+    if (!value) value = base::ParseReal(input, base::Decimal::Point);
+    if (!value || !std::isfinite(double(*value))) return std::nullopt;
+    return double(*value);
+}
+
+QString FormatCellNumber(double value)
+{
+    return base::FormatReal(value);
+}
+
+Sheet::Sheet() { resetEngine(); }
+Sheet::~Sheet() = default;
+
+void Sheet::resetEngine()
+{
+    m_engine = std::make_unique<ixion::document>();
+    m_engine->append_sheet(kSheetName);
+    m_uncalculated.clear();
+    if (!m_parser) {
+        m_parser = std::make_unique<ixion::model_context>();
+        m_parser->append_sheet(kSheetName);
+    }
+}
+
+void Sheet::clear()
+{
+    resetEngine();
+    m_inputs.clear();
+    m_refused.clear();
+}
+
+void Sheet::setInput(CellPos cell, const QString& input)
+{
+    if (!InBounds(cell)) return;
+    // The engine crashes when a formula it has not calculated yet is replaced.
+    if (m_uncalculated.count(cell)) recalculate();
+    m_refused.erase(cell);
+    const QString trimmed = input.trimmed();
+    if (trimmed.isEmpty()) {
+        m_inputs.erase(cell);
+        m_engine->empty_cell(Address(cell));
+        return;
+    }
+    m_inputs[cell] = input;
+    if (trimmed.startsWith(kFormulaMark) && trimmed.size() > 1) {
+        storeFormula(cell, trimmed.mid(1));
+    } else if (const auto value = ParseCellNumber(trimmed)) {
+        m_engine->set_numeric_cell(Address(cell), *value);
+    } else {
+        m_engine->set_string_cell(Address(cell), input.toStdString());
+    }
+}
+
+void Sheet::storeFormula(CellPos cell, const QString& formula)
+{
+    const std::string text = formula.toStdString();
+    if (AcceptableFormula(*m_parser, cell, text)) {
+        try {
+            m_engine->set_formula_cell(Address(cell), text);
+            m_uncalculated.insert(cell);
+            return;
+        } catch (const std::exception&) {
+            // Read by the parser, refused by the sheet: shown as unreadable.
+        }
+    }
+    m_refused[cell] = kUnknownNameText;
+    m_engine->empty_cell(Address(cell));
+}
+
+void Sheet::edit(CellPos cell, const QString& input)
+{
+    setInput(cell, input);
+    recalculate();
+}
+
+void Sheet::recalculate()
+{
+    m_uncalculated.clear();
+    try {
+        m_engine->calculate(0);
+    } catch (const std::exception&) {
+        rebuildWithoutFailingFormulas();
+    }
+}
+
+void Sheet::rebuildWithoutFailingFormulas()
+{
+    // The engine throws out of a calculation when a formula uses a function
+    // it knows by name but does not compute, or gives one arguments it
+    // cannot take, and does not say which. The sheet is then built again,
+    // formula by formula, and each formula that makes the calculation throw
+    // is refused; after a throw the engine starts afresh, as its state is
+    // no longer trusted.
+    for (bool failed = true; failed;) {
+        failed = false;
+        resetEngine();
+        for (const auto& [cell, input] : m_inputs)
+            if (!isFormula(cell)) setInput(cell, input);
+        for (const auto& [cell, input] : m_inputs) {
+            if (!isFormula(cell) || m_refused.count(cell)) continue;
+            storeFormula(cell, input.trimmed().mid(1));
+            m_uncalculated.clear();
+            try {
+                m_engine->calculate(0);
+            } catch (const ixion::not_implemented_error&) {
+                m_refused[cell] = kUnknownNameText;
+                failed = true;
+            } catch (const std::exception&) {
+                m_refused[cell] = kUncomputableText;
+                failed = true;
+            }
+            if (failed) break;
+        }
+    }
+}
+
+QString Sheet::input(CellPos cell) const
+{
+    const auto found = m_inputs.find(cell);
+    return found == m_inputs.end() ? QString() : found->second;
+}
+
+bool Sheet::isFormula(CellPos cell) const
+{
+    return input(cell).trimmed().startsWith(kFormulaMark);
+}
+
+std::optional<double> Sheet::number(CellPos cell) const
+{
+    if (!m_inputs.count(cell) || m_refused.count(cell)) return std::nullopt;
+    try {
+        const ixion::cell_access access = m_engine->get_cell_access(Address(cell));
+        switch (access.get_value_type()) {
+        case ixion::cell_value_t::numeric: return access.get_numeric_value();
+        case ixion::cell_value_t::boolean: return access.get_boolean_value() ? 1.0 : 0.0;
+        default: return std::nullopt;
+        }
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+QString Sheet::text(CellPos cell) const
+{
+    if (!m_inputs.count(cell)) return {};
+    if (const auto refused = m_refused.find(cell); refused != m_refused.end()) return refused->second;
+    if (!isFormula(cell)) {
+        if (const auto value = number(cell)) return FormatCellNumber(*value);
+        return input(cell);
+    }
+    try {
+        const ixion::cell_access access = m_engine->get_cell_access(Address(cell));
+        switch (access.get_value_type()) {
+        case ixion::cell_value_t::numeric: return FormatCellNumber(access.get_numeric_value());
+        case ixion::cell_value_t::boolean: return access.get_boolean_value() ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+        case ixion::cell_value_t::string: return QString::fromStdString(std::string(access.get_string_value()));
+        case ixion::cell_value_t::error: return ErrorText(access.get_error_value());
+        default: return {};
+        }
+    } catch (const std::exception&) {
+        return ErrorText(ixion::formula_error_t::general_error);
+    }
+}
+
+} // namespace dataanalysis
