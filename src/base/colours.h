@@ -96,6 +96,14 @@ constexpr Bgr kSquareGrid = MakeBgr(192, 192, 192);   // silver: the lines of th
 constexpr Bgr kPalette[8] = {MakeBgr(255, 255, 255), MakeBgr(0, 255, 255), MakeBgr(255, 0, 255), MakeBgr(0, 0, 255),
                              MakeBgr(255, 255, 0),   MakeBgr(0, 255, 0),   MakeBgr(255, 0, 0),   MakeBgr(0, 0, 0)};
 } // namespace numberlabs
+// The data analysis lab's diagram.
+namespace dataanalysis {
+constexpr Bgr kChartBackground = MakeBgr(236, 236, 236); // 15527148
+// The series' colours in order (repeating); a series' cells take the same
+// colour. Yellow is left out: it cannot be read as text.
+constexpr Bgr kSeries[8] = {MakeBgr(0, 0, 255),   MakeBgr(255, 0, 0),   MakeBgr(0, 128, 0), MakeBgr(128, 0, 128),
+                            MakeBgr(255, 128, 0), MakeBgr(0, 128, 128), MakeBgr(128, 0, 0), MakeBgr(64, 64, 64)};
+} // namespace dataanalysis
 } // namespace colour
 
 } // namespace base

@@ -153,7 +153,7 @@ void ShowPies(QChart& chart, const DataLab& lab)
 
 void PrepareChart(QChart& chart)
 {
-    chart.setBackgroundBrush(base::BgrColor(kChartBackground));
+    chart.setBackgroundBrush(base::BgrColor(base::colour::dataanalysis::kChartBackground));
     chart.legend()->hide();
     chart.setTitle(QString());
     chart.setAnimationOptions(QChart::NoAnimation);

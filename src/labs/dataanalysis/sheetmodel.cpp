@@ -7,7 +7,7 @@ using dataanalysis::CellPos;
 
 QColor SeriesColour(int index)
 {
-    return base::BgrColor(kSeriesColours[size_t(index) % std::size(kSeriesColours)]);
+    return base::BgrColor(base::colour::dataanalysis::kSeries[size_t(index) % std::size(base::colour::dataanalysis::kSeries)]);
 }
 
 SheetModel::SheetModel(const dataanalysis::DataLab& lab, QObject* parent) : QAbstractTableModel(parent), m_lab(lab) {}

@@ -6,14 +6,6 @@
 
 namespace dataanalysislab {
 
-// The diagram's background: red, green and blue 236 (15527148).
-constexpr base::Bgr kChartBackground = base::MakeBgr(236, 236, 236);
-// The colours of the diagram's series in order (repeating); the series'
-// cells take the same colour. Yellow is left out: it cannot be read as text.
-constexpr base::Bgr kSeriesColours[8] = {
-    base::MakeBgr(0, 0, 255),   base::MakeBgr(255, 0, 0),   base::MakeBgr(0, 128, 0), base::MakeBgr(128, 0, 128),
-    base::MakeBgr(255, 128, 0), base::MakeBgr(0, 128, 128), base::MakeBgr(128, 0, 0), base::MakeBgr(64, 64, 64)};
-
 // The colour of series index on the diagram and of its cells in the sheet.
 QColor SeriesColour(int index);
 
