@@ -9,6 +9,7 @@
 #include "labs/divisibility/registration.h"
 #include "labs/fractions/registration.h"
 #include "labs/programming/registration.h"
+#include "labs/stereometry/registration.h"
 #include "shellcalls/shellcalls.h"
 
 namespace shell {
@@ -25,6 +26,7 @@ void RegisterLabs()
     divisibilitylab::RegisterLab1();
     fractionslab::RegisterLab14();
     programminglab::RegisterLab19();
+    stereometrylab::RegisterLab13();
 }
 
 labframe::TfmLab* CreateLabOrSay(int number)

@@ -8,6 +8,7 @@
 #include "labs/divisibility/format/labformat.h"
 #include "labs/fractions/format/labformat.h"
 #include "labs/programming/format/labformat.h"
+#include "labs/stereometry/format/labformat.h"
 
 namespace labformats {
 
@@ -22,6 +23,7 @@ void RegisterLabFormats()
     divisibilitylab::RegisterLab1Format();
     fractionslab::RegisterLab14Format();
     programminglab::RegisterLab19Format();
+    stereometrylab::RegisterLab13Format();
 }
 
 } // namespace labformats
