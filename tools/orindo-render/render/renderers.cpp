@@ -3,6 +3,7 @@
 #include "orindo-render/render/labrender.h"
 #include "orindo-render/render/numberlinerender.h"
 #include "orindo-render/render/planerender.h"
+#include "orindo-render/render/spacerender.h"
 #include <map>
 
 namespace labrender {
@@ -15,6 +16,7 @@ const SceneRenderer* FindRenderer(int labNumber)
         {kFunctionGraphsLab, RenderFunctionGraphs},
         {kCoordinatePlaneLab, RenderCoordinatePlane},
         {kTrigonometryLab, RenderTrigonometry},
+        {kStereometryLab, RenderStereometry},
     };
     const auto it = renderers.find(labNumber);
     return it == renderers.end() ? nullptr : &it->second;
