@@ -53,6 +53,7 @@ TfmLab13::TfmLab13(QWidget* parent) : TfmLab(kNumber, parent)
     Dec = new space::TDec3D(workArea());
     Dec->setObjectName(QStringLiteral("Dec"));
     column->addWidget(Dec, 1);
+    connect(Dec, &space::TDec3D::MouseUp, Dec, &space::TDec3D::Redraw);
     NameDialog = new planeview::TffDialog(this);
     Dec->NameDialog = [this](const QString& current) -> std::optional<QString> {
         NameDialog->SetName(current);
