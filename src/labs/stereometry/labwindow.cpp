@@ -75,8 +75,9 @@ TfmLab13::TfmLab13(QWidget* parent) : TfmLab(kNumber, parent)
 
 // --- building ----------------------------------------------------------------
 
-// Two rows above the space: the view and the constructions first, then
-// measuring, marking and the look of the lines.
+// Two rows above the space, both within the course's 800 pixels: the view,
+// the drawing modes, the figures and the measures first, then the
+// transformations, marking and the look of the lines.
 QWidget* TfmLab13::makeToolRows()
 {
     auto* rows = new QWidget(workArea());
@@ -93,7 +94,7 @@ QWidget* TfmLab13::makeToolRows()
     Tools = new QButtonGroup(this);
     Tools->setExclusive(true);
     makeViewButtons(viewRow);
-    makeBuildButtons(viewRow);
+    makeBuildButtons(viewRow, markRow);
     makeStyleControls(markRow);
     for (QWidget* row : {viewRow, markRow}) static_cast<QHBoxLayout*>(row->layout())->addStretch(1);
     return rows;
@@ -155,7 +156,7 @@ void TfmLab13::makeViewButtons(QWidget* row)
     btDrawReg0->setChecked(true);
 }
 
-void TfmLab13::makeBuildButtons(QWidget* row)
+void TfmLab13::makeBuildButtons(QWidget* row, QWidget* morphRow)
 {
     btFig = addToolButton(QStringLiteral("btFig"), base::kToolSegment, QStringLiteral("Отрезок"),
                           QStringLiteral("Отрезок"), row);
@@ -165,8 +166,9 @@ void TfmLab13::makeBuildButtons(QWidget* row)
     bt101 = addToolButton(QStringLiteral("bt101"), space::kToolProtractor, QStringLiteral("Транспортир"),
                           Quoted("Транспортир"), row);
     btMorph = addToolButton(QStringLiteral("btMorph"), space::kToolChooseMirror,
-                            QStringLiteral("Выбрать плоскость симметрии"), QStringLiteral("Выбрать ось симметрии"), row);
-    btCaseMorph = addButton(QStringLiteral("btCaseMorph"), QStringLiteral("▼"), QStringLiteral("Выбор преобразования"), row);
+                            QStringLiteral("Выбрать плоскость симметрии"), QStringLiteral("Выбрать ось симметрии"), morphRow);
+    btCaseMorph = addButton(QStringLiteral("btCaseMorph"), QStringLiteral("▼"), QStringLiteral("Выбор преобразования"),
+                            morphRow);
     connect(btCaseMorph, &QToolButton::clicked, this, [this] { btCaseMorphClick(); });
     FitToCaption(btFig);
     FitToCaption(btMorph);

@@ -98,7 +98,7 @@ protected:
 private:
     QWidget* makeToolRows();
     void makeViewButtons(QWidget* row);
-    void makeBuildButtons(QWidget* row);
+    void makeBuildButtons(QWidget* row, QWidget* morphRow);
     void makeStyleControls(QWidget* row);
     void makeFigureMenu();
     void makeMorphMenu();
