@@ -11,6 +11,7 @@
 #include "labs/fractions/registration.h"
 #include "labs/programming/registration.h"
 #include "labs/dataanalysis/registration.h"
+#include "labs/stereometry/registration.h"
 #include "shellcalls/shellcalls.h"
 
 namespace shell {
@@ -29,6 +30,7 @@ void RegisterLabs()
     fractionslab::RegisterLab14();
     programminglab::RegisterLab19();
     dataanalysislab::RegisterLab17();
+    stereometrylab::RegisterLab13();
 }
 
 labframe::TfmLab* CreateLabOrSay(int number)

@@ -1,4 +1,7 @@
 #include "space/interaction.h"
+#include "base/random.h"
+#include "space/images.h"
+#include "space/solids.h"
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -94,8 +97,29 @@ void SpaceInteraction::ClearScene()
     Reset();
     m_scene.Clear();
     m_view.SetCenter(0, 0);
-    RotationAngle = kInitialRotationAngle;
-    HomothetyFactor = kInitialHomothetyFactor;
+    m_rotationAngle = kInitialRotationAngle;
+    m_homothetyFactor = kInitialHomothetyFactor;
+}
+
+bool SpaceInteraction::SetRotationAngle(double degrees)
+{
+    if (!RotationAngleAllowed(degrees)) return false;
+    m_rotationAngle = degrees;
+    return true;
+}
+
+bool SpaceInteraction::SetHomothetyFactor(double factor)
+{
+    if (!HomothetyFactorAllowed(factor)) return false;
+    m_homothetyFactor = factor;
+    return true;
+}
+
+bool SpaceInteraction::SetSideCount(long long count)
+{
+    if (!SideCountAllowed(count)) return false;
+    m_sideCount = int(count);
+    return true;
 }
 
 // --- mouse -----------------------------------------------------------------
@@ -318,16 +342,16 @@ void SpaceInteraction::ToolClick(QPoint pixel)
         ChooseElement();
         break;
     case kToolRotate:
-        TransformClick(m_rotationAxis, nullptr, QStringLiteral("Сначала задайте ось поворота"));
+        TransformClick(MorphKind::Rotation);
         break;
     case kToolMirror:
-        TransformClick(m_mirrorPlane, nullptr, QStringLiteral("Сначала задайте плоскость симметрии"));
+        TransformClick(MorphKind::Mirror);
         break;
     case kToolHomothety:
-        TransformClick(nullptr, m_homothetyCentre, QStringLiteral("Сначала задайте центр гомотетии"));
+        TransformClick(MorphKind::Homothety);
         break;
     case kToolTranslate:
-        TransformClick(m_shiftVector, nullptr, QStringLiteral("Сначала задайте вектор переноса"));
+        TransformClick(MorphKind::Translation);
         break;
     case kToolMidpoint:
         Midpoint();
@@ -361,12 +385,33 @@ void SpaceInteraction::TwoClickConstruction(const Snap& snap)
     // A second click on the first point waits for another point: a figure
     // through one point twice has no direction.
     if (m_hotPoint == m_pending || (!m_hotPoint && snap.at == m_pending->Position())) return;
+    // A solid's base is drawn across P1P2 on the screen: a second point
+    // straight behind the first gives it no direction.
+    const Vec3 at = m_hotPoint ? m_hotPoint->Position() : snap.at;
+    if (IsSolidTool(m_tool) && at.x == m_pending->X && at.y == m_pending->Y) return;
     TPoint& end = ClickPoint(snap);
     TPoint& start = *m_pending;
     AbandonConstruction();
-    // The solids are built by their own builders; without them the clicks
-    // only place the points.
     if (const auto kind = LineKindOfTool(m_tool)) m_scene.AddLineFigure(*kind, start, end, DrawingColour);
+    else BuildSolid(start, end);
+}
+
+void SpaceInteraction::BuildSolid(TPoint& start, TPoint& end)
+{
+    const std::optional<SolidKind> kind = SolidOfTool(m_tool);
+    if (!kind) return;
+    SolidRequest request;
+    request.kind = *kind;
+    request.sideCount = m_sideCount;
+    request.identifier = base::Bgr(base::RandomInt(kMaxSolidIdentifier + 1));
+    request.axisColour = DrawingColour;
+    const std::optional<BuiltSolid> solid = space::BuildSolid(m_scene, start, end, request);
+    if (!solid) return;
+    // The engine keeps the builder's axis and angle: the rotation tool then
+    // turns about the hidden axis until the pupil chooses again.
+    m_rotationAxis = solid->Axis;
+    m_rotationAngle = solid->StepAngle;
+    if (solid->AxisIsShift) m_shiftVector = solid->Axis;
 }
 
 void SpaceInteraction::FaceClick(const Snap& snap)
@@ -451,11 +496,50 @@ void SpaceInteraction::ChooseElement()
     }
 }
 
-void SpaceInteraction::TransformClick(TFigure* element, TPoint* centre, const QString& missing)
+std::optional<Morph> SpaceInteraction::ChosenMorph(MorphKind kind)
 {
-    // The images themselves are made by the transformations of solids,
-    // which build on this engine.
-    if (!element && !centre) m_host.ShowMessage(missing);
+    Morph morph;
+    morph.Kind = kind;
+    QString missing;
+    switch (kind) {
+    case MorphKind::Rotation:
+        morph.Element = m_rotationAxis;
+        morph.Param = m_rotationAngle;
+        missing = QStringLiteral("Сначала задайте ось поворота");
+        break;
+    case MorphKind::Mirror:
+        morph.Element = m_mirrorPlane;
+        missing = QStringLiteral("Сначала задайте плоскость симметрии");
+        break;
+    case MorphKind::Translation:
+        morph.Element = m_shiftVector;
+        missing = QStringLiteral("Сначала задайте вектор переноса");
+        break;
+    case MorphKind::Homothety:
+        morph.Centre = m_homothetyCentre;
+        morph.Param = m_homothetyFactor;
+        missing = QStringLiteral("Сначала задайте центр гомотетии");
+        break;
+    case MorphKind::None:
+        return std::nullopt;
+    }
+    if (!morph.Element && !morph.Centre) {
+        m_host.ShowMessage(missing);
+        return std::nullopt;
+    }
+    return morph;
+}
+
+// The point, the line or plane and the face under the mouse, each that is
+// there, get their images under one transformation.
+void SpaceInteraction::TransformClick(MorphKind kind)
+{
+    const std::optional<Morph> morph = ChosenMorph(kind);
+    if (!morph) return;
+    ImageMaker maker(m_scene, *morph);
+    if (m_hotPoint) maker.ImageOf(*m_hotPoint);
+    if (m_hotFigure1) maker.ImageOf(*m_hotFigure1);
+    if (m_hotFace && m_hotFace != m_hotFigure1) maker.ImageOf(*m_hotFace);
 }
 
 void SpaceInteraction::Midpoint()
@@ -477,15 +561,15 @@ void SpaceInteraction::EraseUnderMouse()
     }
     // A section cannot be erased.
     if (m_hotFigure1 && m_hotFigure1->Kind() != FigureKind::Section) {
-        m_hotFigure1->Visible = false;
+        EraseWithImages(m_scene, *m_hotFigure1);
         m_hotFigure1 = nullptr;
     }
     if (m_hotFace) {
-        m_hotFace->Visible = false;
+        EraseWithImages(m_scene, *m_hotFace);
         m_hotFace = nullptr;
     }
     if (m_hotPoint) {
-        m_hotPoint->Visible = false;
+        EraseWithImages(m_scene, *m_hotPoint);
         m_hotPoint = nullptr;
     }
 }

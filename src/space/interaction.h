@@ -42,6 +42,7 @@ public:
     static constexpr double kMidpointFactor = 0.5;
     static constexpr double kInitialRotationAngle = 45;
     static constexpr double kInitialHomothetyFactor = 0.5;
+    static constexpr int kInitialSideCount = 4;
 
     SpaceInteraction(SpaceScene& scene, SpaceView& view, InteractionHost& host);
 
@@ -59,8 +60,16 @@ public:
     bool ShowHidden = false;
     int PenWidth = 1;
     base::Bgr DrawingColour = base::colour::kBlack;
-    double RotationAngle = kInitialRotationAngle;
-    double HomothetyFactor = kInitialHomothetyFactor;
+
+    // The numbers of the transformations and of pyramids and prisms. A
+    // setter refuses (returns false, the value stays) an angle that is not a
+    // finite number, a factor of 0 or not finite, a side count out of range.
+    double RotationAngle() const { return m_rotationAngle; }
+    bool SetRotationAngle(double degrees);
+    double HomothetyFactor() const { return m_homothetyFactor; }
+    bool SetHomothetyFactor(double factor);
+    int SideCount() const { return m_sideCount; }
+    bool SetSideCount(long long count);
 
     // --- mouse ----------------------------------------------------------------------
     void MouseDown(MouseButton button, QPoint pixel);
@@ -118,7 +127,11 @@ private:
     void PickForPlane(const Snap& snap, bool onFace);
     void PickForMeasure(size_t needed);
     void ChooseElement();
-    void TransformClick(TFigure* element, TPoint* centre, const QString& missing);
+    void TransformClick(MorphKind kind);
+    // The transformation of the kind as now chosen; none (with a message)
+    // while its element is not chosen.
+    std::optional<Morph> ChosenMorph(MorphKind kind);
+    void BuildSolid(TPoint& start, TPoint& end);
     void Midpoint();
     void EraseUnderMouse();
     void ReleasePicked();
@@ -153,6 +166,9 @@ private:
     TFigure* m_mirrorPlane = nullptr;
     TFigure* m_shiftVector = nullptr;
     TPoint* m_homothetyCentre = nullptr;
+    double m_rotationAngle = kInitialRotationAngle;
+    double m_homothetyFactor = kInitialHomothetyFactor;
+    int m_sideCount = kInitialSideCount;
     int m_blinkPhase = 0;
 };
 

@@ -1,4 +1,6 @@
 #include "space/records.h"
+#include "space/images.h"
+#include "space/solids.h"
 #include "base/numfmt.h"
 #include <algorithm>
 #include <cmath>
@@ -158,7 +160,10 @@ private:
     {
         const bool visible = record.Flag(QStringLiteral("видимость"));
         const long long colour = record.Integer(QStringLiteral("цвет"));
-        if (colour < 0 || colour > base::kBgrMask) record.Fail(QStringLiteral("цвет вне пределов: %1").arg(colour));
+        // Faces and sections carry their solid's identifier, which is no colour.
+        const bool solidPart = kind == FigureKind::Face || kind == FigureKind::Section;
+        const long long largest = solidPart ? kMaxSolidIdentifier : base::kBgrMask;
+        if (colour < 0 || colour > largest) record.Fail(QStringLiteral("цвет вне пределов: %1").arg(colour));
         TFigure* figure = nullptr;
         if (IsLineKind(kind)) {
             TPoint& p1 = PointAt(record);
@@ -227,6 +232,7 @@ private:
         case int(MorphKind::Homothety):
             morph.Centre = &PointAt(record);
             morph.Param = record.Real(QStringLiteral("коэффициент"));
+            if (!HomothetyFactorAllowed(morph.Param)) record.Fail(QStringLiteral("коэффициент гомотетии равен нулю"));
             break;
         default:
             record.Fail(QStringLiteral("неизвестный вид преобразования: %1").arg(kind));

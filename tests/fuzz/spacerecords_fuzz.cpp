@@ -2,9 +2,11 @@
 // either succeeds or raises SectionFormatError, never crashes or hangs. A
 // section that was read is written, and what is written reads again and
 // writes the same text, also after every point was dragged and the scene
-// turned; painting it in every drawing mode never fails.
+// turned, and after the eraser took the first figure and the first point with
+// their images; painting it in every drawing mode never fails.
 // Build and run: see cmake/Orindo.cmake (target spacerecords_fuzz).
 #include "base/textfile.h"
+#include "space/images.h"
 #include "space/records.h"
 #include "space/spacepainter.h"
 #include <QGuiApplication>
@@ -73,6 +75,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         for (const auto& point : scene.Points()) scene.MovePoint(*point, point->X + 0.5, point->Y - 0.25);
         scene.TurnAboutX(17);
         scene.TurnAboutZ(-40);
+        ExpectSameAfterReading(space::WriteSpaceSection(scene, view));
+        if (!scene.Figures().empty()) space::EraseWithImages(scene, *scene.Figures().front());
+        if (!scene.Points().empty()) space::EraseWithImages(scene, *scene.Points().front());
         ExpectSameAfterReading(space::WriteSpaceSection(scene, view));
     }
 

@@ -48,6 +48,8 @@ set(FLOOR_orindo_dataanalysis 1)
 set(FLOOR_orindo_lab_dataanalysis_format 4)
 set(FLOOR_orindo_lab_dataanalysis 5)
 set(FLOOR_orindo_spaceview 3)
+set(FLOOR_orindo_lab_stereometry_format 4)
+set(FLOOR_orindo_lab_stereometry 5)
 
 # Libraries that must run without a screen: they link no windows at all.
 set(WITHOUT_WIDGETS
@@ -59,7 +61,8 @@ set(WITHOUT_WIDGETS
   orindo_space
   orindo_arithmetic orindo_lab_divisibility_format orindo_lab_fractions_format
   orindo_programming orindo_lab_programming_format
-  orindo_dataanalysis orindo_lab_dataanalysis_format)
+  orindo_dataanalysis orindo_lab_dataanalysis_format
+  orindo_lab_stereometry_format)
 set(WIDGET_LIBRARIES
   Qt6::Widgets Qt6::WebEngineWidgets Qt6::WebEngineCore Qt6::Multimedia Qt6::PrintSupport
   orindo_ui orindo_shell orindo_labframe orindo_formulaview orindo_users orindo_tasks

@@ -10,6 +10,7 @@
 #include "labs/fractions/format/labformat.h"
 #include "labs/programming/format/labformat.h"
 #include "labs/dataanalysis/format/labformat.h"
+#include "labs/stereometry/format/labformat.h"
 
 namespace labformats {
 
@@ -26,6 +27,7 @@ void RegisterLabFormats()
     fractionslab::RegisterLab14Format();
     programminglab::RegisterLab19Format();
     dataanalysislab::RegisterLab17Format();
+    stereometrylab::RegisterLab13Format();
 }
 
 } // namespace labformats

@@ -1,5 +1,6 @@
 #include "space/view/dec3d.h"
 #include "space/records.h"
+#include "shellcalls/shellcalls.h"
 #include "ui/cursors.h"
 #include "ui/dialogs.h"
 #include <QLabel>
@@ -52,6 +53,7 @@ void TDec3D::SetTool(int tool)
     m_mouse.SetTool(tool);
     ShowCursor();
     if (HintLabel) HintLabel->setText(m_mouse.Hint());
+    else shellcalls::statusLine().ShowStatus(m_mouse.Hint());
     update();
 }
 

@@ -3,6 +3,7 @@
 #include "orindo-render/render/labrender.h"
 #include "orindo-render/render/numberlinerender.h"
 #include "orindo-render/render/planerender.h"
+#include "orindo-render/render/spacerender.h"
 #include <map>
 
 namespace labrender {
@@ -16,6 +17,7 @@ const SceneRenderer* FindRenderer(int labNumber)
         {kCoordinatePlaneLab, RenderCoordinatePlane},
         {kEquationGraphsLab, RenderCoordinatePlane},
         {kTrigonometryLab, RenderTrigonometry},
+        {kStereometryLab, RenderStereometry},
     };
     const auto it = renderers.find(labNumber);
     return it == renderers.end() ? nullptr : &it->second;
