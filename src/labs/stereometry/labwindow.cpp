@@ -75,9 +75,9 @@ TfmLab13::TfmLab13(QWidget* parent) : TfmLab(kNumber, parent)
 
 // --- building ----------------------------------------------------------------
 
-// Two rows above the space, both within the course's 800 pixels: the view,
-// the drawing modes, the figures and the measures first, then the
-// transformations, marking and the look of the lines.
+// Three rows above the space, each within the course's 800 pixels: the view
+// and the drawing modes; the figures, the measures and the transformations;
+// then erasing, marking and the look of the lines.
 QWidget* TfmLab13::makeToolRows()
 {
     auto* rows = new QWidget(workArea());
@@ -86,17 +86,18 @@ QWidget* TfmLab13::makeToolRows()
     column->setContentsMargins(0, 2, 0, 2);
     column->setSpacing(2);
     auto* viewRow = new QWidget(rows);
+    auto* buildRow = new QWidget(rows);
     auto* markRow = new QWidget(rows);
-    for (QWidget* row : {viewRow, markRow}) {
+    for (QWidget* row : {viewRow, buildRow, markRow}) {
         labframe::RowLayout(row, 4);
         column->addWidget(row);
     }
     Tools = new QButtonGroup(this);
     Tools->setExclusive(true);
     makeViewButtons(viewRow);
-    makeBuildButtons(viewRow, markRow);
+    makeBuildButtons(buildRow, buildRow);
     makeStyleControls(markRow);
-    for (QWidget* row : {viewRow, markRow}) static_cast<QHBoxLayout*>(row->layout())->addStretch(1);
+    for (QWidget* row : {viewRow, buildRow, markRow}) static_cast<QHBoxLayout*>(row->layout())->addStretch(1);
     return rows;
 }
 

@@ -52,6 +52,19 @@ TEST_F(Lab13Test, OpensTurningTheSpaceWithTheStartingButtonsPressed)
     EXPECT_EQ(lab->Dec->font().pixelSize(), TfmLab13::kFontPixels);
 }
 
+// The course's windows open 800 pixels wide; every row of tools must fit
+// into that even with "Показать все" shown, or the rows scroll sideways.
+TEST_F(Lab13Test, EveryToolRowFitsTheWidthOfTheCoursesWindows)
+{
+    constexpr int kCourseWindowWidth = 800;
+    lab->btShowAll->show();
+    const auto* tools = lab->findChild<QWidget*>(QStringLiteral("pTools"));
+    ASSERT_TRUE(tools);
+    const QList<QWidget*> rows = tools->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_GE(rows.size(), 2);
+    for (const QWidget* row : rows) EXPECT_LE(row->sizeHint().width(), kCourseWindowWidth);
+}
+
 TEST_F(Lab13Test, FormatListsTheControlsOfTheWindow)
 {
     EXPECT_EQ(stereometrylab::Lab13Format().controls, labframe::ControlFormats(lab->components()));
