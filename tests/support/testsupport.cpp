@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 void ProgramFolderTest::SetUp()
 {
@@ -80,4 +82,17 @@ bool WaitUntil(const std::function<bool()>& condition, int timeoutMs)
     poll.start();
     loop.exec();
     return condition();
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray ProgramText(const QByteArray& utf8)
+{
+    QString text = QStringDecoder(QStringDecoder::Utf8).decode(utf8);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', QStringLiteral("\r\n"));
+    return QStringEncoder("windows-1251").encode(text);
 }

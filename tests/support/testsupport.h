@@ -37,3 +37,9 @@ public:
 // condition. Unlike QTest::qWaitFor, which sleeps between rounds, this keeps
 // the loop running, so the web engine's own scheduling is not slowed down.
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 15000);
+
+// A file's bytes; empty when it cannot be read.
+QByteArray ReadAll(const QString& path);
+// A content file as the program folder holds it: the repository keeps
+// content as UTF-8 with LF line ends, the program reads Windows-1251 with CR LF.
+QByteArray ProgramText(const QByteArray& utf8);

@@ -33,8 +33,6 @@ namespace {
 using Lab6Test = planelabtest::PlaneLabFixture<TfmLab6>;
 using planelabtest::kSilver;
 using planelabtest::kWhite;
-using planelabtest::ProgramText;
-using planelabtest::ReadAll;
 
 TEST_F(Lab6Test, FormatListsTheControlsOfTheWindow)
 {

@@ -34,8 +34,6 @@ namespace {
 
 using planelabtest::kSilver;
 using planelabtest::kWhite;
-using planelabtest::ProgramText;
-using planelabtest::ReadAll;
 
 class Lab11Test : public planelabtest::PlaneLabFixture<TfmLab11> {
 protected:

@@ -206,21 +206,6 @@ TEST_F(Lab3Test, FreehandDrawingAddsPointsOnlyMovingRight)
     EXPECT_EQ(lab->FunctionList->DrawGrid->rowCount(), 1);
 }
 
-// The examples as the program folder holds them: the repository keeps them
-// as UTF-8 with LF line ends, the program reads Windows-1251 with CR LF.
-QByteArray ProgramText(const QByteArray& utf8)
-{
-    QString text = QStringDecoder(QStringDecoder::Utf8).decode(utf8);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', QStringLiteral("\r\n"));
-    return QStringEncoder("windows-1251").encode(text);
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // What each example's first graph is worth at one x (computed by hand).
 struct ExampleValue {
     double x, y;

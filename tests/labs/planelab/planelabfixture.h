@@ -20,20 +20,6 @@ namespace planelabtest {
 inline const QColor kSilver = base::BgrColor(base::colour::plane::kShading);
 inline const QColor kWhite{Qt::white};
 
-// The repository keeps content as UTF-8 with LF; the program reads Windows-1251 with CR LF.
-inline QByteArray ProgramText(const QByteArray& utf8)
-{
-    QString text = QStringDecoder(QStringDecoder::Utf8).decode(utf8);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', QStringLiteral("\r\n"));
-    return QStringEncoder("windows-1251").encode(text);
-}
-
-inline QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 template <class Lab>
 class PlaneLabFixture : public ProgramFolderTest {
 protected:

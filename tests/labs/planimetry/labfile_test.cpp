@@ -90,25 +90,6 @@ TEST_F(Lab4Test, HostileFilesAreRefusedWithTheFramesMessageAndLeaveNothing)
     EXPECT_EQ(dialogs.lastMessage(), "Неверный формат файла");
 }
 
-namespace {
-
-// The examples as the program folder holds them: the repository keeps them
-// as UTF-8 with LF line ends, the program reads Windows-1251 with CR LF.
-QByteArray ProgramText(const QByteArray& utf8)
-{
-    QString text = QStringDecoder(QStringDecoder::Utf8).decode(utf8);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', QStringLiteral("\r\n"));
-    return QStringEncoder("windows-1251").encode(text);
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
 TEST_F(Lab4Test, EveryExampleLoadsAndSavesAgainByteForByte)
 {
     const QString folder = qEnvironmentVariable("ORINDO_SOURCE_DIR") + QStringLiteral("/content/LABS/LAB4/");

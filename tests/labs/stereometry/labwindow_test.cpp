@@ -214,23 +214,6 @@ TEST_F(Lab13Test, SavedSceneLoadsAndSavesAgainByteForByte)
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-namespace {
-
-QByteArray ProgramText(const QByteArray& utf8)
-{
-    QString text = QStringDecoder(QStringDecoder::Utf8).decode(utf8);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', QStringLiteral("\r\n"));
-    return QStringEncoder("windows-1251").encode(text);
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
 TEST_F(Lab13Test, EveryExampleLoadsAndSavesAgainByteForByte)
 {
     const QString folder = qEnvironmentVariable("ORINDO_SOURCE_DIR") + QStringLiteral("/content/LABS/LAB13/");

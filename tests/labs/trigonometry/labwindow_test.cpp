@@ -35,20 +35,6 @@ constexpr double kPi = std::numbers::pi;
 // Read when a test runs: the test main sets the variable after static initialisation.
 QString SourceContent() { return qEnvironmentVariable("ORINDO_SOURCE_DIR") + QStringLiteral("/content/LABS/LAB5/"); }
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The repository keeps content as UTF-8 with LF; the program reads Windows-1251 with CR LF.
-QByteArray ProgramText(const QByteArray& utf8)
-{
-    QString text = QStringDecoder(QStringDecoder::Utf8).decode(utf8);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', QStringLiteral("\r\n"));
-    return QStringEncoder("windows-1251").encode(text);
-}
-
 class Lab5Test : public ProgramFolderTest {
 protected:
     void SetUp() override
