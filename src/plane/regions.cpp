@@ -1,5 +1,6 @@
 #include "plane/regions.h"
 #include "base/colours.h"
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -197,7 +198,7 @@ void RegionBuilder::MarkCurves(int row)
 void RegionBuilder::MarkCurve(int column, int row, const EquationValues& values)
 {
     const size_t at = size_t(row) * size_t(m_picture.Columns) + size_t(column);
-    const uint32_t owner = values.Order + 1;
+    const uint8_t owner = uint8_t(std::min<uint32_t>(values.Order + 1, UINT8_MAX));
     if (m_curveOwner[at] > owner) return;
     m_curveOwner[at] = owner;
     const uint32_t colour = values.Equation->Color & base::kBgrMask;

@@ -90,7 +90,10 @@ private:
     // evaluated once per column for the whole picture.
     std::vector<std::vector<double>> m_graphValues;
     // Per grid point, 1 + the order of the equation whose curve is marked there.
-    std::vector<uint32_t> m_curveOwner;
+    // Order + 1 of the equation whose curve shows at each grid point, 0 for
+    // none. One byte a point keeps this buffer small; equations past the
+    // 254th share the top rank.
+    std::vector<uint8_t> m_curveOwner;
     bool m_shading = false;
     int m_next = 0;
 };
