@@ -1,5 +1,5 @@
 #include "numberline/records.h"
-#include "base/numfmt.h"
+#include "base/recordwords.h"
 #include <cmath>
 
 namespace numberline {
@@ -17,51 +17,11 @@ constexpr double kMaxCoordinate = 1e12;
 
 QString Flag(bool value) { return value ? kTrue : kFalse; }
 
-// One record line, read word by word from the left.
-class RecordLine {
+// One record line; a point record also carries its formula.
+class RecordLine : public base::RecordWords<SectionFormatError> {
 public:
-    RecordLine(const QString& text, int line) : m_text(text), m_line(line) {}
+    using RecordWords::RecordWords;
 
-    [[noreturn]] void Fail(const QString& reason) const { throw SectionFormatError(m_line, reason); }
-
-    bool AtEnd()
-    {
-        SkipBlanks();
-        return m_pos >= m_text.size();
-    }
-    QString Word()
-    {
-        SkipBlanks();
-        const qsizetype start = m_pos;
-        while (m_pos < m_text.size() && m_text[m_pos] != u' ') ++m_pos;
-        return m_text.mid(start, m_pos - start);
-    }
-    QString NeedWord(const QString& what)
-    {
-        if (AtEnd()) Fail(QStringLiteral("нет значения: ") + what);
-        return Word();
-    }
-    double Real(const QString& what)
-    {
-        const QString word = NeedWord(what);
-        const std::optional<long double> value = base::ParseReal(word, base::Decimal::Point);
-        if (!value || !std::isfinite(double(*value))) Fail(QStringLiteral("не число (%1): %2").arg(what, word));
-        return double(*value);
-    }
-    bool Flag(const QString& what)
-    {
-        const QString word = NeedWord(what);
-        if (word == kTrue) return true;
-        if (word == kFalse) return false;
-        Fail(QStringLiteral("ожидается TRUE или FALSE (%1): %2").arg(what, word));
-    }
-    long long Integer(const QString& what)
-    {
-        const QString word = NeedWord(what);
-        const std::optional<long long> value = base::ParseInt(word);
-        if (!value) Fail(QStringLiteral("не целое число (%1): %2").arg(what, word));
-        return *value;
-    }
     // The run of bracket groups from here on; it must be followed by the end
     // or a blank.
     QString Formula()
@@ -81,28 +41,6 @@ public:
         if (m_pos < m_text.size() && m_text[m_pos] != u' ') Fail(QStringLiteral("лишние знаки после формулы точки"));
         return m_text.mid(start, m_pos - start);
     }
-    // Everything after the one blank that ends the previous word.
-    QString Rest()
-    {
-        if (m_pos < m_text.size()) ++m_pos;
-        const QString rest = m_text.mid(m_pos);
-        m_pos = m_text.size();
-        return rest;
-    }
-    void ExpectEnd()
-    {
-        if (!AtEnd()) Fail(QStringLiteral("лишнее в конце строки: ") + m_text.mid(m_pos));
-    }
-
-private:
-    void SkipBlanks()
-    {
-        while (m_pos < m_text.size() && m_text[m_pos] == u' ') ++m_pos;
-    }
-
-    const QString& m_text;
-    int m_line;
-    qsizetype m_pos = 0;
 };
 
 void ReadHeader(RecordLine record, NumberLineSection& section)
