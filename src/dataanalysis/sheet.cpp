@@ -1,9 +1,9 @@
 #include "dataanalysis/sheet.h"
 #include "base/numfmt.h"
+#include "dataanalysis/sheetengine.h"
 #include <ixion/address.hpp>
 #include <ixion/cell.hpp>
 #include <ixion/cell_access.hpp>
-#include <ixion/document.hpp>
 #include <ixion/exceptions.hpp>
 #include <ixion/formula.hpp>
 #include <ixion/formula_function_opcode.hpp>
@@ -21,11 +21,6 @@ const QString kUnknownNameText = QStringLiteral("#NAME?");
 const QString kUncomputableText = QStringLiteral("#VALUE!");
 const std::string kSheetName = "Sheet1";
 
-ixion::abs_address_t Address(CellPos cell)
-{
-    return ixion::abs_address_t(0, cell.row - 1, cell.col - 1);
-}
-
 bool InBounds(CellPos cell)
 {
     return cell.row >= 1 && cell.row <= kMaxRow && cell.col >= 1 && cell.col <= kMaxCol;
@@ -39,7 +34,7 @@ bool AcceptableFormula(ixion::model_context& parser, CellPos cell, const std::st
 {
     try {
         const auto names = ixion::formula_name_resolver::get(ixion::formula_name_resolver_t::excel_a1, &parser);
-        const ixion::formula_tokens_t tokens = ixion::parse_formula_string(parser, Address(cell), *names, formula);
+        const ixion::formula_tokens_t tokens = ixion::parse_formula_string(parser, EngineAddress(cell), *names, formula);
         const auto blocking = uint32_t(ixion::formula_function_t::func_wait);
         for (const auto& token : tokens)
             if (token->get_opcode() == ixion::fop_function && token->get_uint32() == blocking) return false;
@@ -82,11 +77,10 @@ Sheet::~Sheet() = default;
 
 void Sheet::resetEngine()
 {
-    m_engine = std::make_unique<ixion::document>();
-    m_engine->append_sheet(kSheetName);
+    m_engine = std::make_unique<SheetEngine>();
     m_uncalculated.clear();
     if (!m_parser) {
-        m_parser = std::make_unique<ixion::model_context>();
+        m_parser = std::make_unique<ixion::model_context>(ixion::rc_size_t(kMaxRow, kMaxCol));
         m_parser->append_sheet(kSheetName);
     }
 }
@@ -107,16 +101,16 @@ void Sheet::setInput(CellPos cell, const QString& input)
     const QString trimmed = input.trimmed();
     if (trimmed.isEmpty()) {
         m_inputs.erase(cell);
-        m_engine->empty_cell(Address(cell));
+        m_engine->setEmpty(cell);
         return;
     }
     m_inputs[cell] = input;
     if (trimmed.startsWith(kFormulaMark) && trimmed.size() > 1) {
         storeFormula(cell, trimmed.mid(1));
     } else if (const auto value = ParseCellNumber(trimmed)) {
-        m_engine->set_numeric_cell(Address(cell), *value);
+        m_engine->setNumber(cell, *value);
     } else {
-        m_engine->set_string_cell(Address(cell), input.toStdString());
+        m_engine->setText(cell, input.toStdString());
     }
 }
 
@@ -125,7 +119,7 @@ void Sheet::storeFormula(CellPos cell, const QString& formula)
     const std::string text = formula.toStdString();
     if (AcceptableFormula(*m_parser, cell, text)) {
         try {
-            m_engine->set_formula_cell(Address(cell), text);
+            m_engine->setFormula(cell, text);
             m_uncalculated.insert(cell);
             return;
         } catch (const std::exception&) {
@@ -133,7 +127,7 @@ void Sheet::storeFormula(CellPos cell, const QString& formula)
         }
     }
     m_refused[cell] = kUnknownNameText;
-    m_engine->empty_cell(Address(cell));
+    m_engine->setEmpty(cell);
 }
 
 void Sheet::edit(CellPos cell, const QString& input)
@@ -146,7 +140,7 @@ void Sheet::recalculate()
 {
     m_uncalculated.clear();
     try {
-        m_engine->calculate(0);
+        m_engine->calculate();
     } catch (const std::exception&) {
         rebuildWithoutFailingFormulas();
     }
@@ -170,7 +164,7 @@ void Sheet::rebuildWithoutFailingFormulas()
             storeFormula(cell, input.trimmed().mid(1));
             m_uncalculated.clear();
             try {
-                m_engine->calculate(0);
+                m_engine->calculate();
             } catch (const ixion::not_implemented_error&) {
                 m_refused[cell] = kUnknownNameText;
                 failed = true;
@@ -198,7 +192,7 @@ std::optional<double> Sheet::number(CellPos cell) const
 {
     if (!m_inputs.count(cell) || m_refused.count(cell)) return std::nullopt;
     try {
-        const ixion::cell_access access = m_engine->get_cell_access(Address(cell));
+        const ixion::cell_access access = m_engine->cell(cell);
         switch (access.get_value_type()) {
         case ixion::cell_value_t::numeric: return access.get_numeric_value();
         case ixion::cell_value_t::boolean: return access.get_boolean_value() ? 1.0 : 0.0;
@@ -218,7 +212,7 @@ QString Sheet::text(CellPos cell) const
         return input(cell);
     }
     try {
-        const ixion::cell_access access = m_engine->get_cell_access(Address(cell));
+        const ixion::cell_access access = m_engine->cell(cell);
         switch (access.get_value_type()) {
         case ixion::cell_value_t::numeric: return FormatCellNumber(access.get_numeric_value());
         case ixion::cell_value_t::boolean: return access.get_boolean_value() ? QStringLiteral("TRUE") : QStringLiteral("FALSE");

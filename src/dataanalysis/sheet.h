@@ -6,13 +6,15 @@
 #include <optional>
 #include <set>
 
-namespace ixion { class document; class model_context; }
+namespace ixion { class model_context; }
 
 // The lab's spreadsheet: what the user typed into each cell, and the values
 // the formula engine (libixion) computes from it. Input starting with "="
 // is a formula (=SUM(A1:A10), =AVERAGE(B1:B5), =A1*2 ...), a number may be
 // written with a decimal comma or point, anything else is text.
 namespace dataanalysis {
+
+class SheetEngine;
 
 class Sheet {
 public:
@@ -49,7 +51,7 @@ private:
     void storeFormula(CellPos cell, const QString& formula);
     void rebuildWithoutFailingFormulas();
 
-    std::unique_ptr<ixion::document> m_engine;
+    std::unique_ptr<SheetEngine> m_engine;
     // Reads formulas apart from the sheet, to vet them before the engine gets them.
     std::unique_ptr<ixion::model_context> m_parser;
     // Formula cells set since the last calculation.

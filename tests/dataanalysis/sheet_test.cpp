@@ -124,3 +124,22 @@ TEST(Sheet, AFormulaReplacedBeforeAnyCalculationLeavesTheSheetWorking)
     EXPECT_EQ(sheet.number({3, 1}), 8.0);
     EXPECT_EQ(sheet.text({4, 1}), QStringLiteral("текст"));
 }
+
+TEST(Sheet, FormulasReachingPastTheSheetDoNotBreakIt)
+{
+    // The engine's sheet is the lab's size: whole columns end at its last
+    // row, and a cell past it has no value.
+    Sheet sheet;
+    FillColumn(sheet, 1, {"1", "2", "3"});
+    sheet.edit({kMaxRow, 1}, "4");
+    sheet.edit({1, 2}, "=SUM(A:A)");
+    sheet.edit({2, 2}, QStringLiteral("=A%1+1").arg(kMaxRow + 1));
+    sheet.edit({3, 2}, "=SUM(CW1:CX5)");
+    sheet.edit({4, 2}, "=B1*2");
+    EXPECT_EQ(sheet.number({1, 2}), 10.0);
+    EXPECT_NE(sheet.text({2, 2}), QString());
+    EXPECT_NE(sheet.text({3, 2}), QString());
+    EXPECT_EQ(sheet.number({4, 2}), 20.0);
+    sheet.edit({kMaxRow, 1}, "14");
+    EXPECT_EQ(sheet.number({4, 2}), 40.0);
+}
