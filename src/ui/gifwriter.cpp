@@ -29,22 +29,29 @@ int Channel(QRgb colour, int channel)
     return channel == 0 ? qRed(colour) : channel == 1 ? qGreen(colour) : qBlue(colour);
 }
 
-// Widest channel of a box of shades and its range.
-std::pair<int, int> WidestChannel(const std::vector<Shade>& box)
+// A box of the median cut: its shades and their widest channel, worked out
+// once when the box is made (a cut only makes two new boxes).
+struct Box {
+    std::vector<Shade> shades;
+    int channel = 0;
+    int range = -1;
+};
+
+Box MakeBox(std::vector<Shade> shades)
 {
-    int best = 0, bestRange = -1;
+    Box box{std::move(shades)};
     for (int channel = 0; channel < 3; ++channel) {
         int low = 255, high = 0;
-        for (const Shade& shade : box) {
+        for (const Shade& shade : box.shades) {
             low = std::min(low, Channel(shade.colour, channel));
             high = std::max(high, Channel(shade.colour, channel));
         }
-        if (high - low > bestRange) {
-            best = channel;
-            bestRange = high - low;
+        if (high - low > box.range) {
+            box.channel = channel;
+            box.range = high - low;
         }
     }
-    return {best, bestRange};
+    return box;
 }
 
 QRgb Average(const std::vector<Shade>& box)
@@ -64,26 +71,33 @@ QRgb Average(const std::vector<Shade>& box)
 // gradients keep their shades instead of snapping to a fixed colour cube.
 QList<QRgb> Palette(const QImage& rgb, int maxColours)
 {
+    // Counted by runs of one colour: a picture is mostly long runs of its
+    // background, and a lookup per pixel was most of a frame's cost.
     QHash<QRgb, int> histogram;
     for (int y = 0; y < rgb.height(); ++y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x) ++histogram[line[x] | 0xFF000000];
+        for (int x = 0; x < rgb.width();) {
+            int end = x + 1;
+            while (end < rgb.width() && line[end] == line[x]) ++end;
+            histogram[line[x] | 0xFF000000] += end - x;
+            x = end;
+        }
     }
-    std::vector<std::vector<Shade>> boxes(1);
-    for (auto it = histogram.cbegin(); it != histogram.cend(); ++it) boxes[0].push_back({it.key(), it.value()});
+    std::vector<Shade> shades;
+    shades.reserve(size_t(histogram.size()));
+    for (auto it = histogram.cbegin(); it != histogram.cend(); ++it) shades.push_back({it.key(), it.value()});
+    std::vector<Box> boxes;
+    boxes.push_back(MakeBox(std::move(shades)));
     while (int(boxes.size()) < maxColours) {
-        int widest = -1, widestRange = 0, channel = 0;
+        int widest = -1, widestRange = 0;
         for (int i = 0; i < int(boxes.size()); ++i) {
-            if (boxes[i].size() < 2) continue;
-            const auto [c, range] = WidestChannel(boxes[i]);
-            if (range > widestRange) {
-                widest = i;
-                widestRange = range;
-                channel = c;
-            }
+            if (boxes[i].shades.size() < 2 || boxes[i].range <= widestRange) continue;
+            widest = i;
+            widestRange = boxes[i].range;
         }
         if (widest < 0) break;
-        std::vector<Shade>& box = boxes[size_t(widest)];
+        std::vector<Shade> box = std::move(boxes[size_t(widest)].shades);
+        const int channel = boxes[size_t(widest)].channel;
         std::sort(box.begin(), box.end(),
                   [channel](const Shade& a, const Shade& b) { return Channel(a.colour, channel) < Channel(b.colour, channel); });
         long long total = 0;
@@ -96,11 +110,12 @@ QList<QRgb> Palette(const QImage& rgb, int maxColours)
         }
         std::vector<Shade> upper(box.begin() + long(cut), box.end());
         box.resize(cut);
-        boxes.push_back(std::move(upper));
+        boxes[size_t(widest)] = MakeBox(std::move(box));
+        boxes.push_back(MakeBox(std::move(upper)));
     }
     QList<QRgb> table;
-    for (const auto& box : boxes)
-        if (!box.empty()) table.append(box.size() == 1 ? box.front().colour : Average(box));
+    for (const Box& box : boxes)
+        if (!box.shades.empty()) table.append(box.shades.size() == 1 ? box.shades.front().colour : Average(box.shades));
     return table;
 }
 
