@@ -1,6 +1,7 @@
 #include "dataanalysis/workbook.h"
 #include "base/paths.h"
 #include "base/textfile.h"
+#include "dataanalysis/zipdirectory.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -25,6 +26,9 @@ const QString kWorkbookSuffix = QStringLiteral("XLS");
 const QByteArray kZipMagic("PK\x03\x04", 4);
 const QByteArray kBinaryWorkbookMagic("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
 const char* const kWorksheetName = "Лист1";
+// What a workbook may unpack to: a sheet of the lab's size (kMaxRow × kMaxCol
+// cells) written as Office Open XML takes a few megabytes at most.
+constexpr ZipLimits kWorkbookUnpacked{64 * 1024 * 1024, 160 * 1024 * 1024};
 
 QString NotWorkbookMessage(const QString& path)
 {
@@ -173,6 +177,8 @@ QString ReadWorkbookBytes(const QByteArray& bytes, Sheet& sheet)
 {
     if (!bytes.startsWith(kZipMagic) || bytes.size() > kMaxWorkbookBytes)
         return QStringLiteral("Данные не являются рабочей книгой");
+    if (!ZipDirectoryFits(bytes, kWorkbookUnpacked))
+        return QStringLiteral("Рабочая книга повреждена или слишком велика и не прочитана");
     try {
         const QString error = ReadOfficeOpenXml(bytes, sheet);
         sheet.recalculate();

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 using namespace dataanalysis;
@@ -168,4 +169,47 @@ TEST_F(WorkbookTest, FilesThatAreNotWorkbooksAreRefusedWithAMessage)
     }
     Sheet sheet;
     EXPECT_NE(ReadWorkbook(path("none.XLS"), sheet), QString());
+}
+
+// A written workbook with one field of its zip directory changed: the reader
+// behind it makes a buffer of the size an entry declares and trusts offsets.
+TEST_F(WorkbookTest, AWorkbookWhoseZipDirectoryLiesIsRefusedUnread)
+{
+    Sheet good;
+    fill(good);
+    ASSERT_EQ(WriteWorkbook(good, path("good.XLS")), QString());
+    QFile file(path("good.XLS"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const qsizetype end = bytes.lastIndexOf(QByteArray("PK\x05\x06", 4));
+    ASSERT_GT(end, 0);
+    const auto field = [&bytes](qsizetype at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
+    const qsizetype directory = field(end + 16);
+    const qsizetype local = field(directory + 42);
+
+    struct Case {
+        const char* name;
+        qsizetype at;
+        quint32 value;
+        int width = 4;
+    };
+    for (const Case& c : {Case{"entryClaimsFourGigabytes", directory + 24, 0xFFFFFFF0u},
+                          Case{"entryClaimsMoreThanAllowed", directory + 24, 200u * 1024 * 1024},
+                          Case{"localHeaderClaimsFourGigabytes", local + 22, 0xFFFFFFF0u},
+                          Case{"packedDataPastTheEnd", directory + 20, quint32(bytes.size())},
+                          Case{"localHeaderPastTheEnd", directory + 42, quint32(bytes.size())},
+                          Case{"directoryPastTheEnd", end + 16, quint32(bytes.size())},
+                          Case{"moreEntriesThanTheDirectoryHolds", end + 10, 0x7FFFu, 2},
+                          Case{"sixtyFourBitArchive", end + 12, 0xFFFFFFFFu}}) {
+        QByteArray broken = bytes;
+        if (c.width == 2) qToLittleEndian<quint16>(quint16(c.value), broken.data() + c.at);
+        else qToLittleEndian<quint32>(c.value, broken.data() + c.at);
+        Sheet sheet;
+        EXPECT_EQ(ReadWorkbookBytes(broken, sheet), QStringLiteral("Рабочая книга повреждена или слишком велика и не прочитана"))
+            << c.name;
+        EXPECT_TRUE(sheet.inputs().empty()) << c.name;
+    }
+    Sheet sheet;
+    EXPECT_EQ(ReadWorkbookBytes(bytes, sheet), QString());
+    EXPECT_EQ(sheet.inputs(), good.inputs());
 }
