@@ -13,7 +13,7 @@ packages=(
   qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   libgif-dev
-  libixion-dev liborcus-dev libxlsxwriter-dev libfreexl-dev libboost-dev
+  libixion-dev liborcus-dev libxlsxwriter-dev libfreexl-dev libboost-dev zlib1g-dev
   libtcc-dev tcc
   fpc fp-ide xterm xfonts-base
   fonts-liberation fonts-dejavu-core

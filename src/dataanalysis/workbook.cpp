@@ -177,7 +177,7 @@ QString ReadWorkbookBytes(const QByteArray& bytes, Sheet& sheet)
 {
     if (!bytes.startsWith(kZipMagic) || bytes.size() > kMaxWorkbookBytes)
         return QStringLiteral("Данные не являются рабочей книгой");
-    if (!ZipDirectoryFits(bytes, kWorkbookUnpacked))
+    if (!ZipArchiveReadable(bytes, kWorkbookUnpacked))
         return QStringLiteral("Рабочая книга повреждена или слишком велика и не прочитана");
     try {
         const QString error = ReadOfficeOpenXml(bytes, sheet);

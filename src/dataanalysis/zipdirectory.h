@@ -1,10 +1,12 @@
 #pragma once
 #include <QByteArray>
 
-// What the directory of a zip archive (an Office Open XML workbook) declares,
-// checked before the archive reaches liborcus: the reader makes a buffer of
-// the size an entry declares, so a broken or hostile workbook of a few
-// kilobytes could ask for gigabytes, and it trusts the offsets it is given.
+// A zip archive (an Office Open XML workbook) checked before it reaches
+// liborcus. The reader makes a buffer of the size an entry declares, so a
+// broken or hostile workbook of a few kilobytes could ask for gigabytes; it
+// trusts the offsets it is given; and an entry that does not unpack cleanly
+// or an XML part that is not well formed makes its parser overrun its buffer
+// and abort the program on an assertion.
 namespace dataanalysis {
 
 struct ZipLimits {
@@ -13,9 +15,11 @@ struct ZipLimits {
 };
 
 // True when the archive ends with a directory whose every entry lies inside
-// the bytes, with a local header where the directory says, and unpacks to no
-// more than the limits allow. Archives in the 64-bit format are refused: a
-// workbook of the lab's size never needs it.
-bool ZipDirectoryFits(const QByteArray& bytes, const ZipLimits& limits);
+// the bytes, with a local header where the directory says, unpacks (stored or
+// deflated, zlib) to exactly the size and CRC-32 declared and no more than the
+// limits allow, and whose XML parts (".xml", ".rels") are well formed.
+// Archives in the 64-bit format are refused: a workbook of the lab's size
+// never needs it.
+bool ZipArchiveReadable(const QByteArray& bytes, const ZipLimits& limits);
 
 } // namespace dataanalysis

@@ -171,9 +171,10 @@ TEST_F(WorkbookTest, FilesThatAreNotWorkbooksAreRefusedWithAMessage)
     EXPECT_NE(ReadWorkbook(path("none.XLS"), sheet), QString());
 }
 
-// A written workbook with one field of its zip directory changed: the reader
-// behind it makes a buffer of the size an entry declares and trusts offsets.
-TEST_F(WorkbookTest, AWorkbookWhoseZipDirectoryLiesIsRefusedUnread)
+// A written workbook with one field of its zip archive changed: the reader
+// behind it makes a buffer of the size an entry declares, trusts offsets, and
+// aborts on an entry that does not unpack cleanly.
+TEST_F(WorkbookTest, ADamagedOrLyingWorkbookArchiveIsRefusedUnread)
 {
     Sheet good;
     fill(good);
@@ -186,6 +187,8 @@ TEST_F(WorkbookTest, AWorkbookWhoseZipDirectoryLiesIsRefusedUnread)
     const auto field = [&bytes](qsizetype at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
     const qsizetype directory = field(end + 16);
     const qsizetype local = field(directory + 42);
+    const auto shortField = [&bytes](qsizetype at) { return qFromLittleEndian<quint16>(bytes.constData() + at); };
+    const qsizetype packedData = local + 30 + shortField(local + 26) + shortField(local + 28);
 
     struct Case {
         const char* name;
@@ -200,7 +203,9 @@ TEST_F(WorkbookTest, AWorkbookWhoseZipDirectoryLiesIsRefusedUnread)
                           Case{"localHeaderPastTheEnd", directory + 42, quint32(bytes.size())},
                           Case{"directoryPastTheEnd", end + 16, quint32(bytes.size())},
                           Case{"moreEntriesThanTheDirectoryHolds", end + 10, 0x7FFFu, 2},
-                          Case{"sixtyFourBitArchive", end + 12, 0xFFFFFFFFu}}) {
+                          Case{"sixtyFourBitArchive", end + 12, 0xFFFFFFFFu},
+                          Case{"packedDataDamaged", packedData + 2, 0xDEADBEEFu},
+                          Case{"checksumWrong", directory + 16, field(directory + 16) ^ 1u}}) {
         QByteArray broken = bytes;
         if (c.width == 2) qToLittleEndian<quint16>(quint16(c.value), broken.data() + c.at);
         else qToLittleEndian<quint32>(c.value, broken.data() + c.at);
