@@ -114,6 +114,7 @@ for target in "${targets[@]}"; do
   case "$target" in
     notation_fuzz|editing_fuzz|formula_picture_fuzz) dict=(-dict="$root/tests/fuzz/notation.dict") ;;
     expr_fuzz) dict=(-dict="$root/tests/fuzz/expr.dict") ;;
+    sheetcells_fuzz) dict=(-dict="$root/tests/fuzz/sheetcells.dict") ;;
   esac
   limits=(-runs="$runs" -timeout=10 -rss_limit_mb=2560 -print_final_stats=1)
   [ "$max_time" != 0 ] && limits+=(-max_total_time="$max_time")

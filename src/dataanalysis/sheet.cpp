@@ -26,18 +26,39 @@ bool InBounds(CellPos cell)
     return cell.row >= 1 && cell.row <= kMaxRow && cell.col >= 1 && cell.col <= kMaxCol;
 }
 
-// Whether the engine reads the formula, and it uses no function that blocks
-// the program while it computes (WAIT sleeps). Checked before the formula
-// reaches the sheet's engine, which cannot take a formula back before it
-// has calculated it.
+bool RowOnSheet(ixion::row_t row) { return row >= 0 && row < kMaxRow; }
+bool ColumnOnSheet(ixion::col_t col) { return col >= 0 && col < kMaxCol; }
+
+// Whether a range of a formula stays on the sheet: both corners on it, or
+// whole columns or rows of it. The engine walks a range cell by cell when it
+// looks for circular references, so a range reaching far past the sheet
+// (the reader takes "=A11:1" for one of about two billion rows) hung the
+// program.
+bool RangeOnSheet(const ixion::abs_range_t& range)
+{
+    if (!range.valid()) return false;
+    const bool rows = range.all_rows() || (RowOnSheet(range.first.row) && RowOnSheet(range.last.row));
+    const bool columns =
+        range.all_columns() || (ColumnOnSheet(range.first.column) && ColumnOnSheet(range.last.column));
+    return rows && columns;
+}
+
+// Whether the engine reads the formula, it uses no function that blocks the
+// program while it computes (WAIT sleeps), and its ranges stay on the sheet.
+// Checked before the formula reaches the sheet's engine, which cannot take a
+// formula back before it has calculated it.
 bool AcceptableFormula(ixion::model_context& parser, CellPos cell, const std::string& formula)
 {
     try {
         const auto names = ixion::formula_name_resolver::get(ixion::formula_name_resolver_t::excel_a1, &parser);
         const ixion::formula_tokens_t tokens = ixion::parse_formula_string(parser, EngineAddress(cell), *names, formula);
         const auto blocking = uint32_t(ixion::formula_function_t::func_wait);
-        for (const auto& token : tokens)
+        for (const auto& token : tokens) {
             if (token->get_opcode() == ixion::fop_function && token->get_uint32() == blocking) return false;
+            if (token->get_opcode() == ixion::fop_range_ref
+                && !RangeOnSheet(token->get_range_ref().to_abs(EngineAddress(cell))))
+                return false;
+        }
         return true;
     } catch (const std::exception&) {
         return false;
@@ -98,14 +119,27 @@ void Sheet::setInput(CellPos cell, const QString& input)
     // The engine crashes when a formula it has not calculated yet is replaced.
     if (m_uncalculated.count(cell)) recalculate();
     m_refused.erase(cell);
+    if (input.trimmed().isEmpty()) m_inputs.erase(cell);
+    else m_inputs[cell] = input;
+    try {
+        placeInput(cell, input);
+    } catch (const std::exception&) {
+        // The engine's dependency tracker takes in formulas over whole
+        // columns or rows but throws when one of them is taken out again;
+        // the engine is then made afresh from the inputs as they are now.
+        resetEngine();
+        placeValues();
+        for (const auto& [formulaCell, formula] : m_inputs)
+            if (isFormula(formulaCell) && !m_refused.count(formulaCell)) placeInput(formulaCell, formula);
+    }
+}
+
+void Sheet::placeInput(CellPos cell, const QString& input)
+{
     const QString trimmed = input.trimmed();
     if (trimmed.isEmpty()) {
-        m_inputs.erase(cell);
         m_engine->setEmpty(cell);
-        return;
-    }
-    m_inputs[cell] = input;
-    if (trimmed.startsWith(kFormulaMark) && trimmed.size() > 1) {
+    } else if (trimmed.startsWith(kFormulaMark) && trimmed.size() > 1) {
         storeFormula(cell, trimmed.mid(1));
     } else if (const auto value = ParseCellNumber(trimmed)) {
         m_engine->setNumber(cell, *value);
@@ -114,8 +148,17 @@ void Sheet::setInput(CellPos cell, const QString& input)
     }
 }
 
+void Sheet::placeValues()
+{
+    for (const auto& [cell, input] : m_inputs)
+        if (!isFormula(cell)) placeInput(cell, input);
+}
+
 void Sheet::storeFormula(CellPos cell, const QString& formula)
 {
+    // Whatever the cell held leaves the engine first, so that a failure to
+    // take it out is not mistaken for a formula the engine refuses.
+    m_engine->setEmpty(cell);
     const std::string text = formula.toStdString();
     if (AcceptableFormula(*m_parser, cell, text)) {
         try {
@@ -127,7 +170,6 @@ void Sheet::storeFormula(CellPos cell, const QString& formula)
         }
     }
     m_refused[cell] = kUnknownNameText;
-    m_engine->setEmpty(cell);
 }
 
 void Sheet::edit(CellPos cell, const QString& input)
@@ -157,8 +199,7 @@ void Sheet::rebuildWithoutFailingFormulas()
     for (bool failed = true; failed;) {
         failed = false;
         resetEngine();
-        for (const auto& [cell, input] : m_inputs)
-            if (!isFormula(cell)) setInput(cell, input);
+        placeValues();
         for (const auto& [cell, input] : m_inputs) {
             if (!isFormula(cell) || m_refused.count(cell)) continue;
             storeFormula(cell, input.trimmed().mid(1));

@@ -48,6 +48,10 @@ public:
 
 private:
     void resetEngine();
+    // Gives the engine one cell's input; throws what the engine throws.
+    void placeInput(CellPos cell, const QString& input);
+    // Gives the engine every input that is not a formula.
+    void placeValues();
     void storeFormula(CellPos cell, const QString& formula);
     void rebuildWithoutFailingFormulas();
 

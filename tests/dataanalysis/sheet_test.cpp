@@ -136,10 +136,36 @@ TEST(Sheet, FormulasReachingPastTheSheetDoNotBreakIt)
     sheet.edit({2, 2}, QStringLiteral("=A%1+1").arg(kMaxRow + 1));
     sheet.edit({3, 2}, "=SUM(CW1:CX5)");
     sheet.edit({4, 2}, "=B1*2");
+    // Read as rows 11 to about two billion: the engine walked them all.
+    sheet.edit({5, 2}, "=A11:1");
+    sheet.edit({6, 2}, "=SUM(A1:CV1001)");
+    EXPECT_EQ(sheet.text({5, 2}), QStringLiteral("#NAME?"));
+    EXPECT_EQ(sheet.text({6, 2}), QStringLiteral("#NAME?"));
     EXPECT_EQ(sheet.number({1, 2}), 10.0);
     EXPECT_NE(sheet.text({2, 2}), QString());
     EXPECT_NE(sheet.text({3, 2}), QString());
     EXPECT_EQ(sheet.number({4, 2}), 20.0);
     sheet.edit({kMaxRow, 1}, "14");
     EXPECT_EQ(sheet.number({4, 2}), 40.0);
+}
+
+TEST(Sheet, AFormulaOverWholeColumnsOrRowsCanBeReplaced)
+{
+    // The engine's dependency tracker takes such a formula in, and then
+    // threw when the formula was taken out again: the program ended.
+    for (const QString& formula : {QStringLiteral("=XUM(A:A)"), QStringLiteral("=A:1"), QStringLiteral("=SUM(2:2)"),
+                                   QStringLiteral("=SUM(A:A)")}) {
+        Sheet sheet;
+        sheet.edit({1, 3}, "4");
+        sheet.setInput({1, 2}, formula);
+        sheet.setInput({1, 2}, QStringLiteral("текст"));
+        sheet.setInput({2, 2}, formula);
+        sheet.recalculate();
+        sheet.edit({2, 2}, "");
+        sheet.edit({3, 2}, "=C1*2");
+        EXPECT_EQ(sheet.text({1, 2}), QStringLiteral("текст")) << formula.toStdString();
+        EXPECT_EQ(sheet.number({3, 2}), 8.0) << formula.toStdString();
+        sheet.edit({1, 3}, "5");
+        EXPECT_EQ(sheet.number({3, 2}), 10.0) << formula.toStdString();
+    }
 }
