@@ -123,12 +123,17 @@ bool ZipArchiveReadable(const QByteArray& bytes, const ZipLimits& limits)
     const quint32 directorySize = zip.u32(end + 12);
     const quint32 directoryStart = zip.u32(end + 16);
     if (entries == kZip64Mark16 || directorySize == kZip64Mark32 || directoryStart == kZip64Mark32) return false;
+    // The entries on this disk and in all: one and the same in a one-disk archive.
+    if (zip.u16(end + 8) != entries) return false;
     const qint64 directoryEnd = qint64(directoryStart) + directorySize;
     if (directoryEnd > end) return false;
 
     qint64 at = directoryStart;
     qint64 total = 0;
-    for (int i = 0; i < entries; ++i) {
+    // Walked to its end whatever count the end record gives: readers differ in
+    // which of the two they follow, so the two must agree.
+    int walked = 0;
+    for (; at < directoryEnd; ++walked) {
         if (at + kDirectoryEntrySize > directoryEnd || zip.u32(at) != kDirectorySignature) return false;
         const quint16 nameLength = zip.u16(at + 28);
         const qint64 next = at + kDirectoryEntrySize + nameLength + zip.u16(at + 30) + zip.u16(at + 32);
@@ -144,7 +149,7 @@ bool ZipArchiveReadable(const QByteArray& bytes, const ZipLimits& limits)
         if (!unpacked || (IsXmlPart(entry.name) && !WellFormed(*unpacked))) return false;
         at = next;
     }
-    return true;
+    return walked == entries;
 }
 
 } // namespace dataanalysis

@@ -203,6 +203,7 @@ TEST_F(WorkbookTest, ADamagedOrLyingWorkbookArchiveIsRefusedUnread)
                           Case{"localHeaderPastTheEnd", directory + 42, quint32(bytes.size())},
                           Case{"directoryPastTheEnd", end + 16, quint32(bytes.size())},
                           Case{"moreEntriesThanTheDirectoryHolds", end + 10, 0x7FFFu, 2},
+                          Case{"fewerEntriesThanTheDirectoryHolds", end + 10, 1u, 2},
                           Case{"sixtyFourBitArchive", end + 12, 0xFFFFFFFFu},
                           Case{"packedDataDamaged", packedData + 2, 0xDEADBEEFu},
                           Case{"checksumWrong", directory + 16, field(directory + 16) ^ 1u}}) {
