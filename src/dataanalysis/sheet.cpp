@@ -10,6 +10,7 @@
 #include <ixion/formula_name_resolver.hpp>
 #include <ixion/model_context.hpp>
 #include <ixion/formula_tokens.hpp>
+#include <cctype>
 #include <cmath>
 
 namespace dataanalysis {
@@ -43,12 +44,28 @@ bool RangeOnSheet(const ixion::abs_range_t& range)
     return rows && columns;
 }
 
+// Whether every "$" of a formula outside its quoted texts fixes the column
+// or row of a reference ("$A$1", "B$2"): the engine's formula reader runs on
+// past the end of its text after a "$" followed by anything else ("=A4+$").
+bool DollarsMarkReferences(const std::string& formula)
+{
+    bool quoted = false;
+    for (size_t at = 0; at < formula.size(); ++at) {
+        if (formula[at] == '"') quoted = !quoted;
+        if (quoted || formula[at] != '$') continue;
+        const char next = at + 1 < formula.size() ? formula[at + 1] : '\0';
+        if (!std::isalnum(static_cast<unsigned char>(next))) return false;
+    }
+    return true;
+}
+
 // Whether the engine reads the formula, it uses no function that blocks the
 // program while it computes (WAIT sleeps), and its ranges stay on the sheet.
 // Checked before the formula reaches the sheet's engine, which cannot take a
 // formula back before it has calculated it.
 bool AcceptableFormula(ixion::model_context& parser, CellPos cell, const std::string& formula)
 {
+    if (!DollarsMarkReferences(formula)) return false;
     try {
         const auto names = ixion::formula_name_resolver::get(ixion::formula_name_resolver_t::excel_a1, &parser);
         const ixion::formula_tokens_t tokens = ixion::parse_formula_string(parser, EngineAddress(cell), *names, formula);

@@ -139,6 +139,11 @@ TEST(Sheet, FormulasReachingPastTheSheetDoNotBreakIt)
     // Read as rows 11 to about two billion: the engine walked them all.
     sheet.edit({5, 2}, "=A11:1");
     sheet.edit({6, 2}, "=SUM(A1:CV1001)");
+    // A "$" fixing no column or row: the engine's reader ran past the text.
+    sheet.edit({kMaxRow, kMaxCol}, "=A4+$");
+    sheet.edit({7, 2}, "=CONCATENATE(\"$\",$A$1)");
+    EXPECT_EQ(sheet.text({kMaxRow, kMaxCol}), QStringLiteral("#NAME?"));
+    EXPECT_EQ(sheet.text({7, 2}), QStringLiteral("$1"));
     EXPECT_EQ(sheet.text({5, 2}), QStringLiteral("#NAME?"));
     EXPECT_EQ(sheet.text({6, 2}), QStringLiteral("#NAME?"));
     EXPECT_EQ(sheet.number({1, 2}), 10.0);
