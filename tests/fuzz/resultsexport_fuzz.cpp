@@ -17,8 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (cell.hasValue == value.isEmpty()) std::abort();
         }
     }
-    // The identifier comes from the register and may hold anything too.
-    const QString id = lines.value(0);
+    // The identifier comes from the register and may hold anything too; it is
+    // kept to the length of a long register line, or every exported entry
+    // would repeat a line of the whole input.
+    const QString id = lines.value(0).left(80);
     QStringList xml{QStringLiteral("<?xml version=\"1.0\" encoding=\"windows-1251\"?>"), QStringLiteral("<results>")};
     xml += users::ExportResultLines(id, lines);
     xml += QStringLiteral("</results>");
