@@ -84,6 +84,29 @@ bool WaitUntil(const std::function<bool()>& condition, int timeoutMs)
     return condition();
 }
 
+QList<QByteArray> ProgramFolderTest::installLabExamples(int lab) const
+{
+    const QString source = SampleCoursePath(QStringLiteral("LABS/LAB%1/").arg(lab));
+    const QString target = QStringLiteral("LABS\\LAB%1\\").arg(lab);
+    const QByteArray list = ReadAll(source + QStringLiteral("examples.txt"));
+    writeBytes(target + QStringLiteral("examples.txt"), ProgramText(list));
+    const qsizetype count = QString::fromUtf8(list).split(u'\n', Qt::SkipEmptyParts).size();
+    QList<QByteArray> examples;
+    for (int i = 0; i < count; ++i) {
+        const QString name = QStringLiteral("%1.LAB").arg(i);
+        const QByteArray example = ProgramText(ReadAll(source + name));
+        if (example.isEmpty()) ADD_FAILURE() << "example " << i << " of lab " << lab << " is missing";
+        writeBytes(target + name, example);
+        examples.append(example);
+    }
+    return examples;
+}
+
+QString SampleCoursePath(const QString& sub)
+{
+    return qEnvironmentVariable("ORINDO_SOURCE_DIR") + QStringLiteral("/content/") + sub;
+}
+
 QByteArray ReadAll(const QString& path)
 {
     QFile file(path);

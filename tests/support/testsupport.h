@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -22,6 +23,11 @@ protected:
     QByteArray readBytes(const QString& programPath) const;
     // Bytes of lines as Windows-1251 with CR LF after each line.
     static QByteArray cp1251Lines(const QStringList& lines);
+    // Puts the examples of lab n of the sample course into this folder as the
+    // program keeps them (LABS\LABn\examples.txt and 0.LAB, 1.LAB, … in
+    // Windows-1251 with CR LF) and returns the bytes of each example, in the
+    // order of the list. A listed example that is missing fails the test.
+    QList<QByteArray> installLabExamples(int lab) const;
 
     QTemporaryDir m_dir;
 };
@@ -40,6 +46,9 @@ bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 15000);
 
 // A file's bytes; empty when it cannot be read.
 QByteArray ReadAll(const QString& path);
+// A path in the sample course of the source tree: "LABS/LAB3/" is
+// <source>/content/LABS/LAB3/.
+QString SampleCoursePath(const QString& sub);
 // A content file as the program folder holds it: the repository keeps
 // content as UTF-8 with LF line ends, the program reads Windows-1251 with CR LF.
 QByteArray ProgramText(const QByteArray& utf8);

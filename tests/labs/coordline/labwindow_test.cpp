@@ -276,7 +276,7 @@ TEST_F(Lab2Test, HostileFilesAreRefusedWithTheCheckersMessageAndLeaveTheLabWorki
 // and saved again gives its own bytes.
 TEST_F(Lab2Test, EveryExampleOfTheCourseLoadsAndSavesItsOwnBytes)
 {
-    const QDir source(qEnvironmentVariable("ORINDO_SOURCE_DIR") + "/content/LABS/LAB2");
+    const QDir source(SampleCoursePath(QStringLiteral("LABS/LAB2")));
     ASSERT_TRUE(source.exists("examples.txt"));
     for (const QString& name : source.entryList({"*.txt", "*.LAB"}, QDir::Files)) {
         QFile file(source.filePath(name));
@@ -301,7 +301,7 @@ TEST_F(Lab2Test, EveryExampleOfTheCourseLoadsAndSavesItsOwnBytes)
 
 TEST_F(Lab2Test, ExamplesShowTheirVerdicts)
 {
-    const QDir source(qEnvironmentVariable("ORINDO_SOURCE_DIR") + "/content/LABS/LAB2");
+    const QDir source(SampleCoursePath(QStringLiteral("LABS/LAB2")));
     QFile file(source.filePath("2.LAB"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     writeLines("a.LAB", QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts));
@@ -317,7 +317,7 @@ TEST_F(Lab2Test, ExamplesShowTheirVerdicts)
 // number (red), and each can be placed so that the whole scene turns black.
 TEST_F(Lab2Test, PlacingTasksStartRedAndCanBeSolved)
 {
-    const QDir source(qEnvironmentVariable("ORINDO_SOURCE_DIR") + "/content/ZADS/B01");
+    const QDir source(SampleCoursePath(QStringLiteral("ZADS/B01")));
     const QStringList tasks = source.entryList({"*.LAB"}, QDir::Files);
     ASSERT_GE(tasks.size(), 2);
     for (const QString& name : tasks) {

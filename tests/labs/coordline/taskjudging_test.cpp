@@ -36,7 +36,7 @@ public:
         ProgramFolderTest::SetUp();
         base::App().currentUserId = kPupil;
         base::App().userFolder = QStringLiteral("USERS\\") + kPupil + u'\\';
-        const QDir source(qEnvironmentVariable("ORINDO_SOURCE_DIR") + "/content/ZADS/B01");
+        const QDir source(SampleCoursePath(QStringLiteral("ZADS/B01")));
         for (const CourseTask& task : kTasks)
             for (const char* ext : {".HTM", ".ANS", ".LAB"}) {
                 QFile file(source.filePath(QString::fromLatin1(task.code) + ext));

@@ -258,30 +258,21 @@ TEST_F(Lab1Test, StoredCellsComeBackWithoutBeingRecomputed)
 
 // --- the sample course's pages and examples of the lab ------------------------
 
-namespace {
-
-QString CourseFolder(const QString& sub)
-{
-    return qEnvironmentVariable("ORINDO_SOURCE_DIR") + QStringLiteral("/content/") + sub;
-}
-
-} // namespace
-
 TEST_F(Lab1Test, EveryControlOfTheLabHasItsHelpPage)
 {
     for (const labframe::LabControlFormat& control : divisibilitylab::Lab1Format().controls)
-        EXPECT_TRUE(QFile::exists(CourseFolder("HELP/Lab1/" + control.name + ".HTM"))) << control.name.toStdString();
-    EXPECT_TRUE(QFile::exists(CourseFolder("HELP/Lab1.HTM")));
+        EXPECT_TRUE(QFile::exists(SampleCoursePath("HELP/Lab1/" + control.name + ".HTM"))) << control.name.toStdString();
+    EXPECT_TRUE(QFile::exists(SampleCoursePath("HELP/Lab1.HTM")));
 }
 
 TEST_F(Lab1Test, EveryExampleOfTheCourseLoads)
 {
-    QFile list(CourseFolder("LABS/LAB1/examples.txt"));
+    QFile list(SampleCoursePath("LABS/LAB1/examples.txt"));
     ASSERT_TRUE(list.open(QIODevice::ReadOnly));
     const QStringList captions = QString::fromUtf8(list.readAll()).split(u'\n', Qt::SkipEmptyParts);
     ASSERT_GE(captions.size(), 3);
     for (int i = 0; i < captions.size(); ++i) {
-        QFile example(CourseFolder(QStringLiteral("LABS/LAB1/%1.LAB").arg(i)));
+        QFile example(SampleCoursePath(QStringLiteral("LABS/LAB1/%1.LAB").arg(i)));
         ASSERT_TRUE(example.open(QIODevice::ReadOnly)) << i;
         EXPECT_TRUE(lab->LoadLabText(QString::fromUtf8(example.readAll()))) << i;
         EXPECT_EQ(dialogs.lastMessage(), QString()) << i;

@@ -188,14 +188,11 @@ TEST_F(Lab11Test, SavedSceneComesBackByteForByteAndShaded)
 
 TEST_F(Lab11Test, EveryExampleShadesSomethingAndSavesAgainByteForByte)
 {
-    const QString folder = qEnvironmentVariable("ORINDO_SOURCE_DIR") + QStringLiteral("/content/LABS/LAB11/");
-    const QStringList captions = QString::fromUtf8(ReadAll(folder + "examples.txt")).split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_GE(captions.size(), 4);
+    const QList<QByteArray> examples = installLabExamples(11);
+    ASSERT_GE(examples.size(), 4);
     QDir().mkpath(real("USERS"));
-    for (int i = 0; i < captions.size(); ++i) {
-        const QByteArray example = ProgramText(ReadAll(folder + QStringLiteral("%1.LAB").arg(i)));
-        ASSERT_FALSE(example.isEmpty()) << i;
-        writeBytes(QStringLiteral("LABS\\LAB11\\%1.LAB").arg(i), example);
+    for (int i = 0; i < examples.size(); ++i) {
+        const QByteArray& example = examples[i];
         ASSERT_TRUE(lab->LoadLabFile(lab->exampleFolder() + QStringLiteral("%1.LAB").arg(i))) << i;
         lab->Dec->FinishRegions();
         ASSERT_GT(Objects().Count(), 0) << i;

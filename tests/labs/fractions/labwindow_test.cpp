@@ -217,30 +217,21 @@ TEST_F(Lab14Test, ASquarePanelOfNoSizeNeverDividesByZero)
 
 // --- the sample course's pages and examples of the lab ------------------------
 
-namespace {
-
-QString CourseFolder(const QString& sub)
-{
-    return qEnvironmentVariable("ORINDO_SOURCE_DIR") + QStringLiteral("/content/") + sub;
-}
-
-} // namespace
-
 TEST_F(Lab14Test, EveryControlOfTheLabHasItsHelpPage)
 {
     for (const labframe::LabControlFormat& control : fractionslab::Lab14Format().controls)
-        EXPECT_TRUE(QFile::exists(CourseFolder("HELP/Lab14/" + control.name + ".HTM"))) << control.name.toStdString();
-    EXPECT_TRUE(QFile::exists(CourseFolder("HELP/Lab14.HTM")));
+        EXPECT_TRUE(QFile::exists(SampleCoursePath("HELP/Lab14/" + control.name + ".HTM"))) << control.name.toStdString();
+    EXPECT_TRUE(QFile::exists(SampleCoursePath("HELP/Lab14.HTM")));
 }
 
 TEST_F(Lab14Test, EveryExampleOfTheCourseLoads)
 {
-    QFile list(CourseFolder("LABS/LAB14/examples.txt"));
+    QFile list(SampleCoursePath("LABS/LAB14/examples.txt"));
     ASSERT_TRUE(list.open(QIODevice::ReadOnly));
     const QStringList captions = QString::fromUtf8(list.readAll()).split(u'\n', Qt::SkipEmptyParts);
     ASSERT_GE(captions.size(), 3);
     for (int i = 0; i < captions.size(); ++i) {
-        QFile example(CourseFolder(QStringLiteral("LABS/LAB14/%1.LAB").arg(i)));
+        QFile example(SampleCoursePath(QStringLiteral("LABS/LAB14/%1.LAB").arg(i)));
         ASSERT_TRUE(example.open(QIODevice::ReadOnly)) << i;
         EXPECT_TRUE(lab->LoadLabText(QString::fromUtf8(example.readAll()))) << i;
         EXPECT_EQ(dialogs.lastMessage(), QString()) << i;

@@ -225,16 +225,11 @@ const ExampleValue kExampleValues[] = {
 
 TEST_F(Lab3Test, EveryExampleLoadsDrawsAndSavesAgainByteForByte)
 {
-    const QString folder = qEnvironmentVariable("ORINDO_SOURCE_DIR") + QStringLiteral("/content/LABS/LAB3/");
-    const QByteArray list = ReadAll(folder + "examples.txt");
-    const QStringList captions = QString::fromUtf8(list).split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_GE(captions.size(), 8);
-    writeBytes("LABS\\LAB3\\examples.txt", ProgramText(list));
+    const QList<QByteArray> examples = installLabExamples(3);
+    ASSERT_GE(examples.size(), 8);
     QDir().mkpath(real("USERS"));
-    for (int i = 0; i < captions.size(); ++i) {
-        const QByteArray example = ProgramText(ReadAll(folder + QStringLiteral("%1.LAB").arg(i)));
-        ASSERT_FALSE(example.isEmpty()) << i;
-        writeBytes(QStringLiteral("LABS\\LAB3\\%1.LAB").arg(i), example);
+    for (int i = 0; i < examples.size(); ++i) {
+        const QByteArray& example = examples[i];
         ASSERT_TRUE(lab->LoadLabFile(lab->exampleFolder() + QStringLiteral("%1.LAB").arg(i))) << i;
         ASSERT_GT(Graphs().Count(), 0) << i;
         if (size_t(i) < std::size(kExampleValues))

@@ -92,16 +92,11 @@ TEST_F(Lab4Test, HostileFilesAreRefusedWithTheFramesMessageAndLeaveNothing)
 
 TEST_F(Lab4Test, EveryExampleLoadsAndSavesAgainByteForByte)
 {
-    const QString folder = qEnvironmentVariable("ORINDO_SOURCE_DIR") + QStringLiteral("/content/LABS/LAB4/");
-    const QByteArray list = ReadAll(folder + "examples.txt");
-    const QStringList captions = QString::fromUtf8(list).split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_GE(captions.size(), 6);
-    writeBytes("LABS\\LAB4\\examples.txt", ProgramText(list));
+    const QList<QByteArray> examples = installLabExamples(4);
+    ASSERT_GE(examples.size(), 6);
     QDir().mkpath(real("USERS"));
-    for (int i = 0; i < captions.size(); ++i) {
-        const QByteArray example = ProgramText(ReadAll(folder + QStringLiteral("%1.LAB").arg(i)));
-        ASSERT_FALSE(example.isEmpty()) << i;
-        writeBytes(QStringLiteral("LABS\\LAB4\\%1.LAB").arg(i), example);
+    for (int i = 0; i < examples.size(); ++i) {
+        const QByteArray& example = examples[i];
         ASSERT_TRUE(lab->LoadLabFile(lab->exampleFolder() + QStringLiteral("%1.LAB").arg(i))) << i;
         EXPECT_GT(lab->Dec->Scene().FigureCount(), 0) << i;
         ASSERT_TRUE(lab->SaveLabFile(real("USERS\\again.LAB")));

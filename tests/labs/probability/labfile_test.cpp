@@ -194,7 +194,7 @@ TEST_F(Lab16FileTest, MalformedFilesAreRefusedWithAMessage)
 // The examples of the course, taken from content/ into this test's program folder.
 TEST_F(Lab16FileTest, EveryExampleOfTheCourseLoadsWithoutMessage)
 {
-    const QDir source(qEnvironmentVariable("ORINDO_SOURCE_DIR") + "/content/LABS/LAB16");
+    const QDir source(SampleCoursePath(QStringLiteral("LABS/LAB16")));
     ASSERT_TRUE(source.exists("examples.txt"));
     for (const QString& name : source.entryList({"*.txt", "*.LAB", "*.htm"}, QDir::Files)) {
         QFile file(source.filePath(name));

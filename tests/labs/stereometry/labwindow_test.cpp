@@ -78,7 +78,7 @@ TEST_F(Lab13Test, EveryControlHasAHintAndItsHelp)
         if (!control) continue; // the timer
         EXPECT_FALSE(control->toolTip().isEmpty()) << control->objectName().toStdString();
         EXPECT_EQ(control->contextMenuPolicy(), Qt::CustomContextMenu) << control->objectName().toStdString();
-        const QString help = qEnvironmentVariable("ORINDO_SOURCE_DIR") + "/content/HELP/Lab13/"
+        const QString help = SampleCoursePath(QStringLiteral("HELP/Lab13/"))
             + control->objectName() + ".HTM";
         EXPECT_TRUE(QFile::exists(help)) << help.toStdString();
     }
@@ -216,16 +216,11 @@ TEST_F(Lab13Test, SavedSceneLoadsAndSavesAgainByteForByte)
 
 TEST_F(Lab13Test, EveryExampleLoadsAndSavesAgainByteForByte)
 {
-    const QString folder = qEnvironmentVariable("ORINDO_SOURCE_DIR") + QStringLiteral("/content/LABS/LAB13/");
-    const QByteArray list = ReadAll(folder + "examples.txt");
-    const QStringList captions = QString::fromUtf8(list).split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_GE(captions.size(), 8);
-    writeBytes("LABS\\LAB13\\examples.txt", ProgramText(list));
+    const QList<QByteArray> examples = installLabExamples(13);
+    ASSERT_GE(examples.size(), 8);
     QDir().mkpath(real("USERS"));
-    for (int i = 0; i < captions.size(); ++i) {
-        const QByteArray example = ProgramText(ReadAll(folder + QStringLiteral("%1.LAB").arg(i)));
-        ASSERT_FALSE(example.isEmpty()) << i;
-        writeBytes(QStringLiteral("LABS\\LAB13\\%1.LAB").arg(i), example);
+    for (int i = 0; i < examples.size(); ++i) {
+        const QByteArray& example = examples[i];
         ASSERT_TRUE(lab->LoadLabFile(lab->exampleFolder() + QStringLiteral("%1.LAB").arg(i))) << i;
         EXPECT_GT(lab->Dec->Scene().Figures().size(), 0u) << i;
         ASSERT_TRUE(lab->SaveLabFile(real("USERS\\again.LAB")));

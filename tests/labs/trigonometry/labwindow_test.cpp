@@ -33,7 +33,7 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 // Read when a test runs: the test main sets the variable after static initialisation.
-QString SourceContent() { return qEnvironmentVariable("ORINDO_SOURCE_DIR") + QStringLiteral("/content/LABS/LAB5/"); }
+QString SourceContent() { return SampleCoursePath(QStringLiteral("LABS/LAB5/")); }
 
 class Lab5Test : public ProgramFolderTest {
 protected:

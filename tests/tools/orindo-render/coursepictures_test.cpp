@@ -7,6 +7,7 @@
 #include "labframe/file/labformats.h"
 #include "labs/formats/labformats.h"
 #include "plane/planerecords.h"
+#include "support/testsupport.h"
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -20,7 +21,7 @@ namespace {
 constexpr QSize kPictureSize(240, 160);
 constexpr double kSamePlace = 1e-9;
 
-QString Content() { return qEnvironmentVariable("ORINDO_SOURCE_DIR") + QStringLiteral("/content/"); }
+QString Content() { return SampleCoursePath({}); }
 
 // The course keeps its text as UTF-8 in the repository.
 QString ReadSource(const QString& path)
@@ -79,7 +80,7 @@ TEST(PlanimetryContent, HelpPicturesComeFromTheirScenes)
     const QString help = Content() + "HELP/";
     QStringList pages;
     // The plane labs' help: planimetry and function graphs.
-    for (const QString lab : {QStringLiteral("Lab4"), QStringLiteral("Lab3")}) {
+    for (const QString& lab : {QStringLiteral("Lab4"), QStringLiteral("Lab3")}) {
         pages.append(help + lab + ".HTM");
         for (const QString& name : QDir(help + lab).entryList({"*.HTM"}, QDir::Files)) pages.append(help + lab + u'/' + name);
     }
