@@ -4,10 +4,10 @@
 // The tree must never crash, the caret must stay in a sequence or text run of
 // the tree, and the notation written after every step must read back to
 // itself (a blank text run, which the reader drops, aside: one of spaces, or
-// of control characters left from a stored text once its letters are gone). A stored text
-// that does not read back to itself (unbalanced brackets leave brackets in a
-// text run) is first read and written until it does; one that never does is
-// only edited, not checked.
+// of control characters left from a stored text once its letters are gone).
+// A stored text that does not read back to itself (unbalanced brackets leave
+// brackets in a text run) is first read and written until it does; one that
+// never does is only edited, not checked.
 #include "formulas/formula.h"
 #include "base/textfile.h"
 #include <QRegularExpression>
