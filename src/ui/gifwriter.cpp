@@ -66,6 +66,21 @@ QRgb Average(const std::vector<Shade>& box)
     return qRgb(int(r / n + 0.5), int(g / n + 0.5), int(b / n + 0.5));
 }
 
+// A picture's own colours, the commonest (its background) first. The median
+// cut below would end with the same colours, one box each, but only after a
+// cut per colour, each sorting and measuring boxes again: most of the time
+// of a formula picture, whose smoothed letter edges give it a few hundred.
+QList<QRgb> OwnColours(std::vector<Shade> shades)
+{
+    std::sort(shades.begin(), shades.end(), [](const Shade& a, const Shade& b) {
+        return a.count != b.count ? a.count > b.count : a.colour < b.colour;
+    });
+    QList<QRgb> table;
+    table.reserve(qsizetype(shades.size()));
+    for (const Shade& shade : shades) table.append(shade.colour);
+    return table;
+}
+
 // At most maxColours colours for the picture: its own colours when there are
 // few enough, otherwise a median cut of its colour histogram, so that soft
 // gradients keep their shades instead of snapping to a fixed colour cube.
@@ -86,6 +101,7 @@ QList<QRgb> Palette(const QImage& rgb, int maxColours)
     std::vector<Shade> shades;
     shades.reserve(size_t(histogram.size()));
     for (auto it = histogram.cbegin(); it != histogram.cend(); ++it) shades.push_back({it.key(), it.value()});
+    if (int(shades.size()) <= maxColours) return OwnColours(std::move(shades));
     std::vector<Box> boxes;
     boxes.push_back(MakeBox(std::move(shades)));
     while (int(boxes.size()) < maxColours) {

@@ -68,3 +68,33 @@ TEST(GifWriter, SoftGradientsKeepTheirShades)
         }
     EXPECT_LE(worst, 6);
 }
+
+// A picture with no more colours than the GIF palette holds comes back
+// exactly, with or without a transparent key colour taking one entry.
+TEST(GifWriter, FewColoursComeBackExactly)
+{
+    struct Case {
+        int colours;
+        bool transparent;
+    };
+    for (const Case c : {Case{2, false}, Case{200, false}, Case{256, false}, Case{255, true}}) {
+        SCOPED_TRACE(testing::Message() << c.colours << " colours, transparent " << c.transparent);
+        QImage image(64, 8, QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const int shade = (y * image.width() + x) % c.colours;
+                image.setPixel(x, y, qRgb(shade, 255 - shade, (shade * 7) % 256));
+            }
+        ui::GifOptions options;
+        options.transparent = c.transparent;
+        options.transparentColor = qRgb(1, 2, 3); // not one of the picture's
+        QByteArray bytes = ui::EncodeGif({{image, 0}}, options);
+        QBuffer buffer(&bytes);
+        const QImage decoded = QImageReader(&buffer, "gif").read().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(decoded.size(), image.size());
+        int wrong = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) wrong += decoded.pixel(x, y) != image.pixel(x, y);
+        EXPECT_EQ(wrong, 0);
+    }
+}
