@@ -59,13 +59,26 @@ bool DollarsMarkReferences(const std::string& formula)
     return true;
 }
 
+// Whether every quoted name of a formula ("'Sheet 1'!A1") outside its quoted
+// texts is closed: the engine's formula reader runs on past the end of its
+// text after an opening "'" that ends it ("=1+'").
+bool QuotedNamesClosed(const std::string& formula)
+{
+    enum class In { Formula, Text, Name } in = In::Formula;
+    for (const char c : formula) {
+        if (in == In::Formula) in = c == '"' ? In::Text : c == '\'' ? In::Name : In::Formula;
+        else if ((in == In::Text && c == '"') || (in == In::Name && c == '\'')) in = In::Formula;
+    }
+    return in != In::Name;
+}
+
 // Whether the engine reads the formula, it uses no function that blocks the
 // program while it computes (WAIT sleeps), and its ranges stay on the sheet.
 // Checked before the formula reaches the sheet's engine, which cannot take a
 // formula back before it has calculated it.
 bool AcceptableFormula(ixion::model_context& parser, CellPos cell, const std::string& formula)
 {
-    if (!DollarsMarkReferences(formula)) return false;
+    if (!DollarsMarkReferences(formula) || !QuotedNamesClosed(formula)) return false;
     try {
         const auto names = ixion::formula_name_resolver::get(ixion::formula_name_resolver_t::excel_a1, &parser);
         const ixion::formula_tokens_t tokens = ixion::parse_formula_string(parser, EngineAddress(cell), *names, formula);

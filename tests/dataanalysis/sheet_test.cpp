@@ -1,4 +1,5 @@
 #include "dataanalysis/sheet.h"
+#include <QStringList>
 #include <gtest/gtest.h>
 
 using namespace dataanalysis;
@@ -152,6 +153,21 @@ TEST(Sheet, FormulasReachingPastTheSheetDoNotBreakIt)
     EXPECT_EQ(sheet.number({4, 2}), 20.0);
     sheet.edit({kMaxRow, 1}, "14");
     EXPECT_EQ(sheet.number({4, 2}), 40.0);
+}
+
+TEST(Sheet, AQuotedNameLeftOpenIsRefused)
+{
+    // A "'" opening a name at the very end: the engine's reader ran past the text.
+    Sheet sheet;
+    sheet.edit({1, 1}, "7");
+    const QStringList open{"=1+'", "=T('", "=A1&'", "=T(''')"};
+    for (int i = 0; i < open.size(); ++i) sheet.edit({i + 1, 2}, open[i]);
+    sheet.edit({1, 3}, "='Sheet1'!A1*2");
+    sheet.edit({2, 3}, "=CONCATENATE(\"it's \",A1)");
+    for (int i = 0; i < open.size(); ++i)
+        EXPECT_EQ(sheet.text({i + 1, 2}), QStringLiteral("#NAME?")) << open[i].toStdString();
+    EXPECT_EQ(sheet.number({1, 3}), 14.0);
+    EXPECT_EQ(sheet.text({2, 3}), QStringLiteral("it's 7"));
 }
 
 TEST(Sheet, AFormulaOverWholeColumnsOrRowsCanBeReplaced)
