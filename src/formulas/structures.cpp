@@ -218,9 +218,12 @@ void InsertStructureInRun(TSimpleTerm* run, int kind, int n)
 
 } // namespace
 
+// Past the reader's depth a structure would come back from the stored text as
+// raw text, so none is inserted there.
 void TSostTerm::InsertStructure(int kind, int n)
 {
     if (Count() >= kMaxEditElements || Caret < 1 || Caret % 2 == 0) return;
+    if (Level() >= kMaxReadNesting) return;
     std::unique_ptr<TTerm> structure = NewStructure(kind, n, this);
     if (!structure) return;
     TTerm* inserted = structure.get();

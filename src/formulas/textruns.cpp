@@ -46,10 +46,11 @@ QString LastArgument(const QString& text)
 
 namespace {
 
-// A text run whose first four characters name a structure reads back as that
-// structure, one that begins with four blanks is dropped: the first is split
-// after its first character, the second loses blanks. Runs deep enough to be
-// kept raw by the reader read back as they are and are left alone.
+// A text run that begins with four blanks is dropped by the reader at any
+// depth: it loses blanks. One whose first four characters name a structure
+// reads back as that structure: it is split after its first character, except
+// where the reader keeps groups raw (deep enough, or holding brackets) and
+// reads no names.
 struct Mended {
     bool changed = false;
     bool split = false;  // a head was split off before the run
@@ -59,12 +60,13 @@ Mended MendRun(TSimpleTerm* run)
 {
     Mended mended;
     TTerm* sequence = run->Parent;
-    if (!sequence || sequence->Level() >= kMaxReadNesting || HoldsBrackets(run->Data)) return mended;
+    if (!sequence) return mended;
     while (StartsWithFourBlanks(run->Data)) {
         run->Data.remove(3, 1);
         if (run->Caret > 4) --run->Caret;
         mended.changed = true;
     }
+    if (sequence->Level() >= kMaxReadNesting || HoldsBrackets(run->Data)) return mended;
     if (StartsWithStructureName(run->Data)) {
         const int k = sequence->IndexOfChild(run);
         auto head = std::make_unique<TSimpleTerm>(sequence, run->Owner);

@@ -230,6 +230,33 @@ TEST(FormulaEditing, TextsThatWouldReadBackAsStructuresAreSplit)
     EXPECT_EQ(blanks.Type(QStringLiteral("     y")), QStringLiteral("[   y]"));
 }
 
+// Deep formulas: the editor stops nesting structures where the reader would
+// keep them as raw text, and a deep raw text run loses its fourth leading
+// blank like any other (the reader drops a run that begins with four).
+TEST(FormulaEditing, DeepFormulasReadBackAsTheyWereEdited)
+{
+    Session nested;
+    for (int i = 0; i < 2 * kMaxReadNesting; ++i) nested.formula.InsertStructure(kStructParentheses);
+    nested.Type(QStringLiteral("x"));
+    TFormula reread;
+    reread.SetText(nested.formula.Notation());
+    EXPECT_EQ(TermShape(reread.Root()), TermShape(nested.formula.Root()));
+    EXPECT_LT(nested.formula.Notation().count(QStringLiteral("skob")), kMaxReadNesting);
+
+    // Fifty parentheses: the argument of the innermost is read raw.
+    const int structures = kMaxReadNesting / 2;
+    const QString opened = QStringLiteral("[skob").repeated(structures), closed = QString(structures, u']');
+    Session raw(opened + QStringLiteral("[ab]") + closed);
+    for (int i = 0; i < structures && !raw.Caret().startsWith(u'\''); ++i) raw.Press(kKeyRight);
+    ASSERT_EQ(raw.Caret(), QStringLiteral("'ab'@1"));
+    const QString written = raw.Type(QStringLiteral("    "));
+    EXPECT_EQ(written, opened + QStringLiteral("[   ab]") + closed);
+    reread.SetText(written);
+    QString again;
+    reread.Root()->ToBracketText(again);
+    EXPECT_EQ(again, written);
+}
+
 // A stored group with a character before its inner groups is one text run
 // holding brackets; changing it would change how the whole text reads.
 TEST(FormulaEditing, TextRunsHoldingBracketsAreNotEditedButCanBeDeleted)
