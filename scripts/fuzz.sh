@@ -15,11 +15,14 @@
 #   --build DIR     build folder of the fuzz targets (default build-fuzz)
 #   --work DIR      corpora and findings (default /tmp/orindo-fuzz)
 #   --no-build      run what is built already
+#   --jobs N        run each target in libFuzzer's fork mode with N worker
+#                   processes at once (default 1: one process); the
+#                   executions of all workers count, one corpus is shared
 #   --nice N        niceness of the runs (default 10; on a machine busy with
 #                   builds at niceness 0 a run at 10 gets next to no time)
 #   --table         end with a Markdown table: target, executions, per
 #                   second, findings (for tests/fuzz/README.md)
-# The runs are niced and use one job each: the machine is shared.
+# The runs are niced and use one job each unless told: the machine is shared.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -30,6 +33,7 @@ build=build-fuzz
 work=/tmp/orindo-fuzz
 do_build=1
 niceness=10
+jobs=1
 table=0
 targets=()
 while [ $# -gt 0 ]; do
@@ -41,8 +45,9 @@ while [ $# -gt 0 ]; do
     --work) work=$2; shift 2 ;;
     --no-build) do_build=0; shift ;;
     --nice) niceness=$2; shift 2 ;;
+    --jobs) jobs=$2; shift 2 ;;
     --table) table=1; shift ;;
-    -h|--help) sed -n '2,22p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,25p' "$0"; exit 0 ;;
     -*) echo "unknown option $1" >&2; exit 2 ;;
     *) targets+=("$1"); shift ;;
   esac
@@ -140,6 +145,7 @@ for target in "${targets[@]}"; do
   esac
   limits=(-runs="$runs" -timeout=10 -rss_limit_mb=2560 -print_final_stats=1)
   [ "$max_time" != 0 ] && limits+=(-max_total_time="$max_time")
+  [ "$jobs" -gt 1 ] && limits+=(-fork="$jobs" -print_funcs=0)
   max_len=$(max_len_of "$target")
   [ -n "$max_len" ] && limits+=(-max_len="$max_len")
   # A target that turns leak checks off (Qt's GUI keeps caches for the life of
@@ -150,9 +156,18 @@ for target in "${targets[@]}"; do
   echo "== $target: $runs executions"
   status=0
   (cd "$found" && ASAN_OPTIONS=${ASAN_OPTIONS:-$(asan_options_of "$target")} nice -n "$niceness" "$root/$binary" "${limits[@]}" "${dict[@]}" "$corpus" "${extra[@]}") >"$log" 2>&1 || status=$?
-  count=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
+  if [ "$jobs" -gt 1 ]; then
+    # The fork-mode parent sums its workers' executions in its own lines
+    # ("#N: cov: ... exec/s R ..."); the workers' statistics stay in their logs.
+    last=$(grep -a -E '^#[0-9]+: cov:' "$log" | tail -n 1)
+    count=$(sed -n 's/^INFO: fuzzed for \([0-9]*\) iterations.*/\1/p' "$log" | tail -n 1)
+    [ -n "$count" ] || count=$(echo "$last" | sed -n 's/^#\([0-9]*\):.*/\1/p')
+    per_second[$target]=$(echo "$last" | sed -n 's/.* exec\/s \([0-9]*\) .*/\1/p')
+  else
+    count=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
+    per_second[$target]=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -n 1)
+  fi
   executed[$target]=${count:-0}
-  per_second[$target]=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -n 1)
   target_findings[$target]=none
   if [ "$status" != 0 ]; then
     findings+=("$target: exit $status, see $log and $found")
