@@ -53,6 +53,9 @@ while [ $# -gt 0 ]; do
   esac
 done
 
+# The runs start in their findings folder: the build folder as a full path.
+case "$build" in /*) ;; *) build=$root/$build ;; esac
+
 # Every target is one orindo_fuzz(...) line of tests/fuzz/CMakeLists.txt.
 if [ ${#targets[@]} -eq 0 ]; then
   mapfile -t targets < <(sed -n 's/^orindo_fuzz(\([a-z_]*\).*/\1/p' tests/fuzz/CMakeLists.txt)
@@ -155,7 +158,7 @@ for target in "${targets[@]}"; do
   log="$work/$target.log"
   echo "== $target: $runs executions"
   status=0
-  (cd "$found" && ASAN_OPTIONS=${ASAN_OPTIONS:-$(asan_options_of "$target")} nice -n "$niceness" "$root/$binary" "${limits[@]}" "${dict[@]}" "$corpus" "${extra[@]}") >"$log" 2>&1 || status=$?
+  (cd "$found" && ASAN_OPTIONS=${ASAN_OPTIONS:-$(asan_options_of "$target")} nice -n "$niceness" "$binary" "${limits[@]}" "${dict[@]}" "$corpus" "${extra[@]}") >"$log" 2>&1 || status=$?
   if [ "$jobs" -gt 1 ]; then
     # The fork-mode parent sums its workers' executions in its own lines
     # ("#N: cov: ... exec/s R ..."); the workers' statistics stay in their logs.
