@@ -124,6 +124,8 @@ asan_options_of() {
 # The targets that write files write them to a memory-backed folder when the
 # machine has one.
 [ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=${TMPDIR:-/dev/shm}
+# Leaks that glibc makes at the start of a thread, not the program's.
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/tests/fuzz/thread-start.supp}
 # UndefinedBehaviorSanitizer only prints a report and goes on unless told to
 # stop: stopped, libFuzzer keeps the input as a crash-* file.
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
